@@ -1,0 +1,92 @@
+# Helpers that let each folder add its own sources and tests without
+# touching the top-level CMakeLists.txt.
+
+# vlm_logic_sources(a.cpp b.cpp ...): non-widget code (QtCore, QtSql, QtNetwork at most).
+function(vlm_logic_sources)
+  foreach(f ${ARGN})
+    target_sources(vlm_logic PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+endfunction()
+
+# vlm_ui_sources(a.cpp ...): pages and windows; skipped in a logic-only build.
+function(vlm_ui_sources)
+  if(VLM_LOGIC_ONLY)
+    return()
+  endif()
+  foreach(f ${ARGN})
+    target_sources(vlm_ui PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+endfunction()
+
+# vlm_test(NAME n SOURCES ... LIBS ... [GUI] [QTTEST])
+#   Logic tests use GoogleTest (gtest_main) unless QTTEST is given.
+#   GUI tests (QtTest, offscreen platform) are skipped in a logic-only build.
+function(vlm_test)
+  cmake_parse_arguments(T "GUI;QTTEST" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(T_GUI AND VLM_LOGIC_ONLY)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  if(T_GUI OR T_QTTEST)
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
+  else()
+    target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main GTest::gmock)
+  endif()
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_compile_definitions(${T_NAME} PRIVATE
+    VLM_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VLM_PROGRAM_DIR="${VLM_PROGRAM_DIR}"
+    VLM_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set(env "QT_QPA_PLATFORM=offscreen;VLM_SERVER=http://127.0.0.1:9")
+  if(T_GUI)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS gui ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+  else()
+    set_tests_properties(${T_NAME} PROPERTIES LABELS logic ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+  endif()
+endfunction()
+
+# vlm_fuzz(NAME n SOURCES ... LIBS ... [SECONDS s])
+#   A libFuzzer target, built only with VLM_FUZZ=ON under clang; registered as
+#   a short CTest run (label fuzz).
+function(vlm_fuzz)
+  cmake_parse_arguments(F "" "NAME;SECONDS" "SOURCES;LIBS;CORPUS" ${ARGN})
+  if(NOT VLM_FUZZ)
+    return()
+  endif()
+  if(NOT F_SECONDS)
+    set(F_SECONDS 20)
+  endif()
+  add_executable(${F_NAME} ${F_SOURCES})
+  target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+  set_target_properties(${F_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  add_test(NAME ${F_NAME} COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -rss_limit_mb=4096 ${F_CORPUS})
+  set_tests_properties(${F_NAME} PROPERTIES LABELS fuzz TIMEOUT 600)
+endfunction()
+
+# vlm_bench(NAME n SOURCES ... LIBS ...): a Google Benchmark program in build/bench.
+function(vlm_bench)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${B_NAME} ${B_SOURCES})
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} benchmark::benchmark)
+  set_target_properties(${B_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  target_compile_definitions(${B_NAME} PRIVATE
+    VLM_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VLM_PROGRAM_DIR="${VLM_PROGRAM_DIR}")
+endfunction()
+
+# Adds every subdirectory of the current folder that has a CMakeLists.txt.
+function(vlm_add_present_subdirectories)
+  file(GLOB children RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
