@@ -1,0 +1,7 @@
+#include "store/currentselection.h"
+
+TCurrentSelection &CurrentSelection()
+{
+    static TCurrentSelection selection;
+    return selection;
+}
