@@ -1,0 +1,11 @@
+#include "cli/commands.h"
+
+#include "cli/clidispatcher.h"
+#include "cli/fieldstrengthcommand.h"
+
+#include <memory>
+
+void RegisterCommands(CliDispatcher &dispatcher)
+{
+    dispatcher.add(std::make_unique<FieldStrengthCommand>());
+}
