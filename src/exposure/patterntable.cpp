@@ -26,18 +26,16 @@ RaiseAmounts RaiseAmountsFor(double g0)
 
 void BuildPatternTable(const AntennaPattern &pattern, PatternTable &table)
 {
-    double step = 0.0;
-    for (int n = 0; n < PatternTableSize; ++n) {
-        if (n % 10 == 0) {
-            const int point = n / 10;
-            table[n] = pattern[point];
-            // Entry 90 is the last one: there is no point after it to step towards.
-            if (point + 1 < static_cast<int>(pattern.size()))
-                step = (pattern[point + 1] - pattern[point]) / 10.0;
-        } else {
-            table[n] = table[n - 1] + step;
-        }
+    constexpr int Points = static_cast<int>(std::tuple_size<AntennaPattern>::value);
+    for (int point = 0; point + 1 < Points; ++point) {
+        const double step = (pattern[point + 1] - pattern[point]) / 10.0;
+        double *entry = &table[point * 10];
+        entry[0] = pattern[point];
+        for (int n = 1; n < 10; ++n)
+            entry[n] = entry[n - 1] + step;
     }
+    // Entry 90 is the last one: there is no point after it to step towards.
+    table[PatternTableSize - 1] = pattern[Points - 1];
 }
 
 PatternTable BuildPatternTable(const AntennaPattern &pattern)

@@ -16,6 +16,22 @@ TEST(PatternTable, PlainTableInterpolatesBetweenPatternPoints)
     EXPECT_NEAR(table[89], -30.0, 1e-12);
 }
 
+TEST(PatternTable, EntriesAreARunningAdditionWithinEachDecade)
+{
+    // Bit for bit: each entry is the previous one plus a tenth of the decade's
+    // difference, so that tables match those stored by earlier versions.
+    const AntennaPattern uneven = {7.3, 5.1, 2.9, -0.7, -3.3, -9.1, -13.7, -17.9, -23.3, -29.9};
+    const PatternTable table = BuildPatternTable(uneven);
+    for (int n = 0; n < PatternTableSize; ++n) {
+        const int point = n / 10;
+        if (n % 10 == 0)
+            EXPECT_EQ(table[n], uneven[point]) << "entry " << n;
+        else
+            EXPECT_EQ(table[n], table[n - 1] + (uneven[point + 1] - uneven[point]) / 10.0)
+                << "entry " << n;
+    }
+}
+
 TEST(PatternTable, EnvelopeOfTheWorkedExample)
 {
     const AntennaPattern raised = RaisedPattern(Yagi);
