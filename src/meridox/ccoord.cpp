@@ -1,0 +1,5 @@
+#include "ccoord.h"
+
+CCoord::CCoord() = default;
+
+CCoord::~CCoord() = default;
