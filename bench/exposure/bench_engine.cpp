@@ -3,16 +3,15 @@
 #include "exposure/engine.h"
 
 #include <benchmark/benchmark.h>
-
 #include <vector>
 
-namespace {
+namespace
+{
 
 const AntennaPattern Yagi = {8, 6, 2, -3, -10, -20, -25, -25, -30, -30};
 const AntennaPattern Dish = {30, 12, 5, 0, -5, -10, -10, -15, -20, -20};
 
-struct Point
-{
+struct Point {
     double d, hp;
 };
 

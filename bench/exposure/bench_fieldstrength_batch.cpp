@@ -3,11 +3,11 @@
 #include "cli/fieldstrengthbatch.h"
 
 #include <benchmark/benchmark.h>
-
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string BatchInput(int lines)
 {

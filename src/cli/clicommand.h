@@ -12,8 +12,7 @@ constexpr int ExitUsage = 2;   // wrong command line: nothing was done
 
 // Where a command reads and writes; the program passes the standard streams,
 // tests pass string streams.
-struct CliStreams
-{
+struct CliStreams {
     std::istream &in;
     std::ostream &out;
     std::ostream &err;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-namespace {
+namespace
+{
 
 bool IsHelpOption(std::string_view arg)
 {
@@ -79,7 +80,8 @@ int CliDispatcher::run(const std::vector<std::string> &args, CliStreams &streams
         return ExitUsage;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (std::any_of(rest.begin(), rest.end(), [](const std::string &a) { return IsHelpOption(a); })) {
+    if (std::any_of(rest.begin(), rest.end(),
+                    [](const std::string &a) { return IsHelpOption(a); })) {
         streams.out << command->help();
         return ExitSuccess;
     }

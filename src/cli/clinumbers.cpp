@@ -31,7 +31,8 @@ bool ParseWholeNumber(std::string_view text, int &value)
     return true;
 }
 
-namespace {
+namespace
+{
 
 void AppendNumber(std::string &out, double value, int digits)
 {

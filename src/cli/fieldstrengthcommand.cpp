@@ -9,7 +9,8 @@
 #include <optional>
 #include <ostream>
 
-namespace {
+namespace
+{
 
 constexpr std::string_view HelpText =
     "Usage: vlmcli field-strength --pattern G0,G1,...,G9 [--aperture N] --freq f --tilt t\n"
@@ -41,7 +42,7 @@ constexpr std::string_view HelpText =
     "Summary class: 1 lowest ... 4 above the limit.\n"
     "Exit codes: 0 success, 1 a batch line could not be read, 2 wrong usage.\n";
 
-const char *const ValueOptions[] = {"pattern", "aperture",     "freq",  "tilt",
+const char *const ValueOptions[] = {"pattern",  "aperture",     "freq",  "tilt",
                                     "distance", "point-height", "power", "antenna-height"};
 
 const char *VerdictText(int verdict)
@@ -83,8 +84,7 @@ bool IsValueOption(std::string_view name)
     return false;
 }
 
-struct ParsedOptions
-{
+struct ParsedOptions {
     bool batch = false;
     std::map<std::string, std::string> values;
 };
@@ -143,9 +143,8 @@ std::optional<std::string> ReadPattern(const ParsedOptions &options, AntennaPatt
     std::size_t count = 0;
     while (true) {
         const std::size_t comma = text.find(',', start);
-        const std::string_view item =
-            text.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                               : comma - start);
+        const std::string_view item = text.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         double value = 0.0;
         if (!ParseNumber(item, value))
             return "--pattern: '" + std::string(item) + "' is not a number";
@@ -166,16 +165,14 @@ std::optional<std::string> ReadInput(const ParsedOptions &options, FieldStrength
     if (auto error = ReadPattern(options, input.pattern))
         return error;
     const auto aperture = options.values.find("aperture");
-    if (aperture != options.values.end() &&
-        !ParseWholeNumber(aperture->second, input.apertureSize))
+    if (aperture != options.values.end() && !ParseWholeNumber(aperture->second, input.apertureSize))
         return "--aperture: '" + aperture->second + "' is not a whole number";
-    const struct
-    {
+    const struct {
         const char *name;
         double *value;
-    } numbers[] = {{"freq", &input.f},          {"tilt", &input.t},
-                   {"distance", &input.d},      {"point-height", &input.hp},
-                   {"power", &input.pd},        {"antenna-height", &input.ha}};
+    } numbers[] = {{"freq", &input.f},     {"tilt", &input.t},
+                   {"distance", &input.d}, {"point-height", &input.hp},
+                   {"power", &input.pd},   {"antenna-height", &input.ha}};
     for (const auto &number : numbers) {
         if (auto error = ReadNumberOption(options, number.name, *number.value))
             return error;

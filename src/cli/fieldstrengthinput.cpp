@@ -8,14 +8,15 @@
 FieldStrengthAnswer Evaluate(const FieldStrengthInput &input)
 {
     FieldStrengthAnswer answer;
-    answer.e = FieldStrength(input.pattern, input.apertureSize, input.f, input.t, input.d,
-                             input.hp, input.pd, input.ha);
+    answer.e = FieldStrength(input.pattern, input.apertureSize, input.f, input.t, input.d, input.hp,
+                             input.pd, input.ha);
     answer.verdict = LimitVerdict(answer.e, input.f);
     answer.summaryClass = SummaryClass(answer.e, input.f);
     return answer;
 }
 
-namespace {
+namespace
+{
 
 bool IsSeparator(char c)
 {

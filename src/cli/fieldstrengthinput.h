@@ -6,8 +6,7 @@
 #include <string_view>
 
 // One field-strength question: a placement and a point, as the engine takes them.
-struct FieldStrengthInput
-{
+struct FieldStrengthInput {
     AntennaPattern pattern{};
     int apertureSize = 0;
     double f = 0.0;  // MHz
@@ -18,8 +17,7 @@ struct FieldStrengthInput
     double ha = 0.0; // antenna height, m
 };
 
-struct FieldStrengthAnswer
-{
+struct FieldStrengthAnswer {
     double e = 0.0; // V/m
     int verdict = 0;
     int summaryClass = 0;

@@ -2,7 +2,8 @@
 
 #include <charconv>
 
-namespace {
+namespace
+{
 
 bool IsBlank(char c)
 {

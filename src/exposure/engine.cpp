@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double DegreesPerRadian = 57.29577951308232;
 constexpr double RadiansPerDegree = 3.14159265358979323846 / 180.0;
@@ -66,8 +67,8 @@ int PatternTableIndex(double h)
     return static_cast<int>(rounded);
 }
 
-double FieldStrength(const AntennaPattern &pattern, int apertureSize, PatternTable &table,
-                     double f, double t, double d, double hp, double pd, double ha)
+double FieldStrength(const AntennaPattern &pattern, int apertureSize, PatternTable &table, double f,
+                     double t, double d, double hp, double pd, double ha)
 {
     BuildEnvelopeTable(pattern, table);
     const int n = apertureSize > 0 ? apertureSize : 0;
@@ -102,8 +103,8 @@ double FieldStrength(const AntennaPattern &pattern, int apertureSize, PatternTab
     return Checked(FarFieldStrength(r, DbToWatt(pd + gain)));
 }
 
-double FieldStrength(const AntennaPattern &pattern, int apertureSize, double f, double t,
-                     double d, double hp, double pd, double ha)
+double FieldStrength(const AntennaPattern &pattern, int apertureSize, double f, double t, double d,
+                     double hp, double pd, double ha)
 {
     PatternTable table;
     return FieldStrength(pattern, apertureSize, table, f, t, d, hp, pd, ha);

@@ -49,9 +49,9 @@ int PatternTableIndex(double h);
 // A negative N describes no antenna and is treated as 0.
 // pd: the power delivered to the antenna minus the point's space attenuation.
 // The envelope table the computation used is written to table.
-double FieldStrength(const AntennaPattern &pattern, int apertureSize, PatternTable &table,
-                     double f, double t, double d, double hp, double pd, double ha);
+double FieldStrength(const AntennaPattern &pattern, int apertureSize, PatternTable &table, double f,
+                     double t, double d, double hp, double pd, double ha);
 
 // The same for a caller that does not need the table.
-double FieldStrength(const AntennaPattern &pattern, int apertureSize, double f, double t,
-                     double d, double hp, double pd, double ha);
+double FieldStrength(const AntennaPattern &pattern, int apertureSize, double f, double t, double d,
+                     double hp, double pd, double ha);

@@ -43,7 +43,8 @@ int LimitVerdict(double e, double f)
     return VerdictAboveLimit; // not a number
 }
 
-namespace {
+namespace
+{
 
 int ClassAgainst(double e, const LimitLevels &levels)
 {

@@ -8,23 +8,22 @@
 // value equal to a level on different sides, and neither is derived from the other.
 
 // The three levels of one band, in V/m.
-struct LimitLevels
-{
+struct LimitLevels {
     double limit;   // L1
     double warning; // L2
     double low;     // L3
 };
 
-LimitLevels LowBandLevels();           // 13.7, 12.26, 3.07
+LimitLevels LowBandLevels();            // 13.7, 12.26, 3.07
 LimitLevels MiddleBandLevels(double f); // 0.686, 0.614 and 0.154 times √f
-LimitLevels HighBandLevels();          // 30.7, 27.48, 6.88
+LimitLevels HighBandLevels();           // 30.7, 27.48, 6.88
 
 enum Verdict {
-    VerdictNone = 0,        // frequency below 10 MHz: no comparison
-    VerdictAboveLimit = 1,  // E > L1
-    VerdictNearLimit = 2,   // L2 <= E <= L1
+    VerdictNone = 0,         // frequency below 10 MHz: no comparison
+    VerdictAboveLimit = 1,   // E > L1
+    VerdictNearLimit = 2,    // L2 <= E <= L1
     VerdictBelowWarning = 3, // L3 <= E < L2
-    VerdictBelowLow = 4,    // E < L3
+    VerdictBelowLow = 4,     // E < L3
 };
 
 // The verdict of one field strength. The band follows the frequency truncated

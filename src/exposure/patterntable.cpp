@@ -1,9 +1,9 @@
 #include "exposure/patterntable.h"
 
-namespace {
-
-struct RaiseAmounts
+namespace
 {
+
+struct RaiseAmounts {
     double s1, s2, s3, s4;
 };
 

@@ -11,7 +11,8 @@
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 void CheckEngine(const std::uint8_t *data, std::size_t size)
 {

@@ -1,23 +1,22 @@
 #include "cli/clinumbers.h"
 
+#include <gtest/gtest.h>
 #include <string>
 
-#include <gtest/gtest.h>
-
-namespace {
+namespace
+{
 
 TEST(CliNumbers, ParseNumber)
 {
-    const struct
-    {
+    const struct {
         const char *text;
         bool ok;
         double value;
     } rows[] = {
-        {"1.5", true, 1.5},  {"-3", true, -3},       {"+2", true, 2},     {"1e3", true, 1000},
-        {"0.000", true, 0},  {"1,5", false, 0},     {"", false, 0},      {"+", false, 0},
-        {"++1", false, 0},   {"+-1", false, 0},     {"1.5x", false, 0},  {" 1", false, 0},
-        {"inf", false, 0},   {"-inf", false, 0},    {"nan", false, 0},   {"1e999", false, 0},
+        {"1.5", true, 1.5}, {"-3", true, -3},   {"+2", true, 2},    {"1e3", true, 1000},
+        {"0.000", true, 0}, {"1,5", false, 0},  {"", false, 0},     {"+", false, 0},
+        {"++1", false, 0},  {"+-1", false, 0},  {"1.5x", false, 0}, {" 1", false, 0},
+        {"inf", false, 0},  {"-inf", false, 0}, {"nan", false, 0},  {"1e999", false, 0},
     };
     for (const auto &row : rows) {
         double value = -42.0;
@@ -28,15 +27,14 @@ TEST(CliNumbers, ParseNumber)
 
 TEST(CliNumbers, ParseWholeNumber)
 {
-    const struct
-    {
+    const struct {
         const char *text;
         bool ok;
         int value;
     } rows[] = {
-        {"10", true, 10},     {"10.0", true, 10},  {"-4", true, -4},   {"0", true, 0},
-        {"1.5", false, 0},    {"3e9", false, 0},   {"-3e9", false, 0}, {"1,0", false, 0},
-        {"2147483647", true, 2147483647},
+        {"10", true, 10},   {"10.0", true, 10}, {"-4", true, -4},
+        {"0", true, 0},     {"1.5", false, 0},  {"3e9", false, 0},
+        {"-3e9", false, 0}, {"1,0", false, 0},  {"2147483647", true, 2147483647},
     };
     for (const auto &row : rows) {
         int value = -42;

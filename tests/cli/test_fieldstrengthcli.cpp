@@ -3,16 +3,15 @@
 #include "exposure/engine.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-namespace {
-
-struct RunResult
+namespace
 {
+
+struct RunResult {
     int code;
     std::string out;
     std::string err;
@@ -30,10 +29,21 @@ RunResult RunCli(const std::vector<std::string> &args, const std::string &input 
     return {code, out.str(), err.str()};
 }
 
-const std::vector<std::string> FarFieldArgs = {
-    "field-strength", "--pattern", "8,6,2,-3,-10,-20,-25,-25,-30,-30", "--freq", "145",
-    "--tilt", "0", "--distance", "8", "--point-height", "1.5", "--power", "20",
-    "--antenna-height", "10"};
+const std::vector<std::string> FarFieldArgs = {"field-strength",
+                                               "--pattern",
+                                               "8,6,2,-3,-10,-20,-25,-25,-30,-30",
+                                               "--freq",
+                                               "145",
+                                               "--tilt",
+                                               "0",
+                                               "--distance",
+                                               "8",
+                                               "--point-height",
+                                               "1.5",
+                                               "--power",
+                                               "20",
+                                               "--antenna-height",
+                                               "10"};
 
 std::vector<std::string> FarFieldWith(std::vector<std::string> extra)
 {
@@ -64,8 +74,7 @@ std::vector<std::string> FarFieldReplacing(const std::string &option, const std:
     return args;
 }
 
-struct CommandLineCase
-{
+struct CommandLineCase {
     const char *reason;
     std::vector<std::string> args;
     int code;
@@ -98,9 +107,10 @@ TEST(FieldStrengthCli, CommandLines)
          {"field-strength", "--pattern=8,6,2,-3,-10,-20,-25,-25,-30,-30", "--aperture=10",
           "--freq=1296", "--tilt=0", "--distance=3", "--point-height=5", "--power=10",
           "--antenna-height=5"},
-         0, "E = 42.3382 V/m, verdict 1 (above the limit), summary class 4", ""},
-        {"out of pattern", FarFieldReplacing("--tilt", "60"), 0,
-         "99999.9 V/m (out of pattern", ""},
+         0,
+         "E = 42.3382 V/m, verdict 1 (above the limit), summary class 4",
+         ""},
+        {"out of pattern", FarFieldReplacing("--tilt", "60"), 0, "99999.9 V/m (out of pattern", ""},
         {"below 10 MHz no verdict", FarFieldReplacing("--freq", "7.05"), 0, "verdict 0", ""},
         {"no options", {"field-strength"}, 2, "", "missing option '--pattern'"},
         {"missing distance", FarFieldWithout("--distance"), 2, "", "missing option '--distance'"},
@@ -115,22 +125,24 @@ TEST(FieldStrengthCli, CommandLines)
         {"option twice", FarFieldWith({"--freq", "146"}), 2, "", "'--freq' is given twice"},
         {"option without value", FarFieldWith({"--aperture"}), 2, "", "needs a value"},
         {"stray argument", FarFieldWith({"12"}), 2, "", "unexpected argument '12'"},
-        {"unknown command option", FarFieldWith({"--gain", "3"}), 2, "",
-         "unknown option '--gain'"},
-        {"batch with other options", {"field-strength", "--batch", "--freq", "3"}, 2, "",
+        {"unknown command option", FarFieldWith({"--gain", "3"}), 2, "", "unknown option '--gain'"},
+        {"batch with other options",
+         {"field-strength", "--batch", "--freq", "3"},
+         2,
+         "",
          "takes no other option"},
     };
     for (const CommandLineCase &row : rows) {
         const RunResult result = RunCli(row.args);
         EXPECT_EQ(result.code, row.code) << row.reason << "\n" << result.err;
         if (*row.expectedOut)
-            EXPECT_NE(result.out.find(row.expectedOut), std::string::npos)
-                << row.reason << "\n" << result.out;
+            EXPECT_NE(result.out.find(row.expectedOut), std::string::npos) << row.reason << "\n"
+                                                                           << result.out;
         else
             EXPECT_EQ(result.out, "") << row.reason;
         if (*row.expectedErr)
-            EXPECT_NE(result.err.find(row.expectedErr), std::string::npos)
-                << row.reason << "\n" << result.err;
+            EXPECT_NE(result.err.find(row.expectedErr), std::string::npos) << row.reason << "\n"
+                                                                           << result.err;
         else
             EXPECT_EQ(result.err, "") << row.reason;
     }

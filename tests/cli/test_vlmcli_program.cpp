@@ -1,16 +1,15 @@
 // Runs the staged vlmcli program itself: exit codes and the batch through real
 // standard input and output.
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
-#include <gtest/gtest.h>
-
-namespace {
+namespace
+{
 
 namespace fs = std::filesystem;
 
@@ -49,8 +48,7 @@ protected:
 
 TEST_F(VlmcliProgram, ExitCodes)
 {
-    const struct
-    {
+    const struct {
         const char *args;
         int code;
     } rows[] = {

@@ -1,17 +1,16 @@
 #include "exposure/engine.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
-#include <gtest/gtest.h>
-
-namespace {
+namespace
+{
 
 const AntennaPattern Yagi = {8, 6, 2, -3, -10, -20, -25, -25, -30, -30};
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-struct Geometry
-{
+struct Geometry {
     int n;
     double f, t, d, hp, pd, ha;
 };
@@ -22,11 +21,10 @@ double Compute(const Geometry &g)
 }
 
 // The three worked examples: far field, transition and near field.
-struct WorkedCase
-{
+struct WorkedCase {
     const char *reason;
     Geometry g;
-    double expected; // as written in the hand calculation
+    double expected;  // as written in the hand calculation
     double tolerance; // half a unit of its last written digit
     int verdict;
 };
@@ -62,14 +60,12 @@ TEST(FieldStrength, FarFieldUsesTheEnvelopeEntryOfTheRoundedAngle)
 
 TEST(FieldStrength, TableIndexRoundsHalvesToEven)
 {
-    const struct
-    {
+    const struct {
         double h;
         int index;
     } rows[] = {
-        {0.0, 0},    {0.49, 0},   {0.5, 0},    {1.5, 2},    {2.5, 2},   {46.7357, 47},
-        {88.5, 88},  {89.49, 89}, {89.5, 90},  {90.0, 90},  {90.2, 90}, {90.5, 90},
-        {90.7, 90},  {90.99, 90},
+        {0.0, 0},    {0.49, 0},  {0.5, 0},   {1.5, 2},   {2.5, 2},   {46.7357, 47}, {88.5, 88},
+        {89.49, 89}, {89.5, 90}, {90.0, 90}, {90.2, 90}, {90.5, 90}, {90.7, 90},    {90.99, 90},
     };
     for (const auto &row : rows)
         EXPECT_EQ(PatternTableIndex(row.h), row.index) << "h = " << row.h;
@@ -114,14 +110,13 @@ TEST(FieldStrength, ApertureBeyondTheTransitionFrequency)
 
 TEST(FieldStrength, OffAxisLossBeyondTheRim)
 {
-    const struct
-    {
+    const struct {
         double diameter, theta, r, loss;
     } rows[] = {
-        {2, 0, 100, 0},       // on the axis
-        {2, 90, 1, 0},        // exactly on the rim
-        {2, 90, 3, 24},       // one diameter beyond the rim
-        {2, -90, 5, 48},      // below the axis counts the same
+        {2, 0, 100, 0},  // on the axis
+        {2, 90, 1, 0},   // exactly on the rim
+        {2, 90, 3, 24},  // one diameter beyond the rim
+        {2, -90, 5, 48}, // below the axis counts the same
         {2.31481, 26.6992, 10.4403, 36.6353},
     };
     for (const auto &row : rows)
@@ -141,9 +136,11 @@ TEST(FieldStrength, UnusualInputsGiveASoundResult)
     const PatternTable table = BuildEnvelopeTable(Yagi);
     EXPECT_DOUBLE_EQ(OffBeamAngle(0, 0, 15, 10), 90.0);
     EXPECT_DOUBLE_EQ(OffBeamAngle(0, 0, 5, 10), -90.0);
-    EXPECT_DOUBLE_EQ(Compute({0, 145, 0, 0, 15, 20, 10}), FarFieldStrength(5, DbToWatt(20 + table[90])));
+    EXPECT_DOUBLE_EQ(Compute({0, 145, 0, 0, 15, 20, 10}),
+                     FarFieldStrength(5, DbToWatt(20 + table[90])));
     // ...and within the pattern when the beam is tilted towards the point.
-    EXPECT_DOUBLE_EQ(Compute({0, 145, -30, 0, 5, 20, 10}), FarFieldStrength(5, DbToWatt(20 + table[60])));
+    EXPECT_DOUBLE_EQ(Compute({0, 145, -30, 0, 5, 20, 10}),
+                     FarFieldStrength(5, DbToWatt(20 + table[60])));
 
     // On the antenna itself a wire antenna has no finite field strength...
     EXPECT_EQ(Compute({0, 145, 0, 0, 10, 20, 10}), OutOfPatternValue);
@@ -163,14 +160,12 @@ TEST(FieldStrength, UnusualInputsGiveASoundResult)
 
 TEST(FieldStrength, ApertureSizeFromCatalogueText)
 {
-    const struct
-    {
+    const struct {
         const char *text;
         int n;
     } rows[] = {
-        {"10", 10},  {"0", 0},     {"", 0},     {"1,5", 0},   {"1.5", 0},
-        {" 3 ", 3},  {"+4", 4},    {"-2", -2},  {"+-4", 0},   {"+", 0},
-        {"abc", 0},  {"12abc", 0}, {"99999999999", 0},
+        {"10", 10}, {"0", 0},   {"", 0},  {"1,5", 0}, {"1.5", 0},   {" 3 ", 3},         {"+4", 4},
+        {"-2", -2}, {"+-4", 0}, {"+", 0}, {"abc", 0}, {"12abc", 0}, {"99999999999", 0},
     };
     for (const auto &row : rows)
         EXPECT_EQ(ApertureSizeFromText(row.text), row.n) << '"' << row.text << '"';

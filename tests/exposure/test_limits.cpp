@@ -1,17 +1,16 @@
 #include "exposure/limits.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
-#include <gtest/gtest.h>
-
-namespace {
+namespace
+{
 
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
 // E (V/m) at f (MHz) and both classifications; they differ at the edges.
-struct ClassCase
-{
+struct ClassCase {
     const char *reason;
     double e;
     double f;
@@ -51,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClassCase{"1296 MHz middle band, below 5.544", 0.4643, 1296, 4, 1},
         ClassCase{"1296 MHz middle band, above 24.696", 42.338, 1296, 1, 4},
         ClassCase{"2000 MHz: middle band in both", 30.69, 2000, 1, 4},
-        ClassCase{"2000.5 MHz: verdict middle (30.683), summary high (30.7)", 30.69, 2000.5,
-                  1, 3},
+        ClassCase{"2000.5 MHz: verdict middle (30.683), summary high (30.7)", 30.69, 2000.5, 1, 3},
         ClassCase{"2001 MHz: high band in both", 30.7, 2001, 2, 3},
         ClassCase{"10 GHz, exactly the high warning level", 27.48, 10000, 2, 2},
         ClassCase{"10 GHz, exactly the high low level", 6.88, 10000, 3, 1},
@@ -72,8 +70,7 @@ TEST(Limits, MiddleBandUsesTheUntruncatedFrequency)
 
 TEST(Limits, VerdictColoursHaveRedInTheLowestByte)
 {
-    const struct
-    {
+    const struct {
         int verdict;
         int red, green, blue;
     } rows[] = {

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const AntennaPattern Yagi = {8, 6, 2, -3, -10, -20, -25, -25, -30, -30};
 
@@ -47,8 +48,7 @@ TEST(PatternTable, EnvelopeOfTheWorkedExample)
 }
 
 // One pattern point Gk below (or above) G0 and what the envelope makes of it.
-struct RaiseCase
-{
+struct RaiseCase {
     const char *reason;
     double g0;
     double gk;
@@ -73,21 +73,20 @@ TEST_P(EnvelopeRaise, RaisesOnePoint)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EnvelopeRaise,
-    testing::Values(
-        RaiseCase{"equal to G0: no raise", 8, 8, 8},
-        RaiseCase{"above G0: left alone", 2, 4, 4},
-        RaiseCase{"G0 = 3 is the lowest row", 3, -40, -39.9},
-        RaiseCase{"3 < G0 < 5, 15 dB below", 4, -11, -10.8},
-        RaiseCase{"3 < G0 < 5, 30 dB below", 4, -26, -25.7},
-        RaiseCase{"G0 = 5 opens the third row, 5 dB below", 5, 0, 0.2},
-        RaiseCase{"third row, third amount is 0.1", 8, -17, -16.9},
-        RaiseCase{"third row, 10 dB below takes the second amount", 8, -2, -1.5},
-        RaiseCase{"third row, 30 dB below", 8, -22, -19.5},
-        RaiseCase{"G0 = 10 opens the fourth row", 10, -12, -9.5},
-        RaiseCase{"G0 = 12.5, 30 dB below is raised by 10", 12.5, -17.5, -7.5},
-        RaiseCase{"G0 = 12.5, 40 dB below", 12.5, -27.5, -17.5},
-        RaiseCase{"a raise never lifts a point above G0", 15, 14.5, 15},
-        RaiseCase{"just below the 10 dB edge", 15, 5.0001, 6.0001}),
+    testing::Values(RaiseCase{"equal to G0: no raise", 8, 8, 8},
+                    RaiseCase{"above G0: left alone", 2, 4, 4},
+                    RaiseCase{"G0 = 3 is the lowest row", 3, -40, -39.9},
+                    RaiseCase{"3 < G0 < 5, 15 dB below", 4, -11, -10.8},
+                    RaiseCase{"3 < G0 < 5, 30 dB below", 4, -26, -25.7},
+                    RaiseCase{"G0 = 5 opens the third row, 5 dB below", 5, 0, 0.2},
+                    RaiseCase{"third row, third amount is 0.1", 8, -17, -16.9},
+                    RaiseCase{"third row, 10 dB below takes the second amount", 8, -2, -1.5},
+                    RaiseCase{"third row, 30 dB below", 8, -22, -19.5},
+                    RaiseCase{"G0 = 10 opens the fourth row", 10, -12, -9.5},
+                    RaiseCase{"G0 = 12.5, 30 dB below is raised by 10", 12.5, -17.5, -7.5},
+                    RaiseCase{"G0 = 12.5, 40 dB below", 12.5, -27.5, -17.5},
+                    RaiseCase{"a raise never lifts a point above G0", 15, 14.5, 15},
+                    RaiseCase{"just below the 10 dB edge", 15, 5.0001, 6.0001}),
     [](const testing::TestParamInfo<RaiseCase> &info) {
         return "Case" + std::to_string(info.index);
     });
