@@ -59,12 +59,14 @@ struct Swiss
         double step = 0.01;
         const double direction = y > falseNorth ? 1.0 : -1.0;
         double trialY = y + 1.0;
+        double trialPhi = phi;
         int rounds = 0;
         while (std::fabs(trialY - y) > 0.0001) {
             if (++rounds > SwissSearchLimit || !std::isfinite(phi))
                 return ErrorSearchDiverged;
             double trialX;
-            forward(lambda, phi, &trialX, &trialY);
+            trialPhi = phi;
+            forward(lambda, trialPhi, &trialX, &trialY);
             if (!std::isfinite(trialY))
                 return ErrorSearchDiverged;
             if ((direction > 0.0 && trialY > y) || (direction < 0.0 && trialY < y)) {
@@ -73,8 +75,10 @@ struct Swiss
             }
             phi += direction * step;
         }
+        // The answer is the latitude whose northing met the tolerance, not the
+        // next trial one step further on.
         *lon = lambda;
-        *lat = phi;
+        *lat = trialPhi;
         return ProjectionOk;
     }
 };
