@@ -1,0 +1,218 @@
+#include "store/datamodule.h"
+
+#include "shell/messages.h"
+#include "shell/numberformat.h"
+#include "shell/preferences.h"
+#include "shell/programfolder.h"
+#include "store/jetconnectionstring.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString MainDatabaseName = QStringLiteral("VlmMain.mdb");
+constexpr int ExecutedStatementsKept = 1000;
+
+QString withTrailingSeparator(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+} // namespace
+
+TdtmMain::TdtmMain(QObject *parent)
+    : QObject(parent),
+      conMainDb(new TJetConnection(QStringLiteral("conMainDb"), this)),
+      conExport(new TJetConnection(QStringLiteral("conExport"), this)),
+      qryUserData(addQuery(QStringLiteral("qryUserData"), conMainDb)),
+      qryTower(addQuery(QStringLiteral("qryTower"), conMainDb)),
+      qryAntList(addQuery(QStringLiteral("qryAntList"), conMainDb)),
+      qryAntCustom(addQuery(QStringLiteral("qryAntCustom"), conMainDb)),
+      qryAntListKind(addQuery(QStringLiteral("qryAntListKind"), conMainDb)),
+      qryAntSel(addQuery(QStringLiteral("qryAntSel"), conMainDb)),
+      qryStation(addQuery(QStringLiteral("qryStation"), conMainDb)),
+      qryCriticalPnt(addQuery(QStringLiteral("qryCriticalPnt"), conMainDb)),
+      qryCtpList(addQuery(QStringLiteral("qryCtpList"), conMainDb)),
+      qryTemp1(addQuery(QStringLiteral("qryTemp1"), conMainDb)),
+      qryTemp2(addQuery(QStringLiteral("qryTemp2"), conMainDb)),
+      qryTemp3(addQuery(QStringLiteral("qryTemp3"), conMainDb)),
+      qryRvReport(addQuery(QStringLiteral("qryRvReport"), conMainDb)),
+      qryExport(addQuery(QStringLiteral("qryExport"), conExport)),
+      // The lookup tables, in component creation order.
+      tblZipCity1(addTable(QStringLiteral("tblZipCity1"), QStringLiteral("qryZipCity1"))),
+      tblTxTime1(addTable(QStringLiteral("tblTxTime1"), QStringLiteral("qryTxTime1"))),
+      tblLstAntKind(addTable(QStringLiteral("tblLstAntKind"), QStringLiteral("tblListAntFamily"))),
+      tblMode1(addTable(QStringLiteral("tblMode1"), QStringLiteral("qryMode1"))),
+      tblSpaceAtt(addTable(QStringLiteral("tblSpaceAtt"), QStringLiteral("tblSpaceAtt"))),
+      tblLstAnt(addTable(QStringLiteral("tblLstAnt"), QStringLiteral("tblListAnt"))),
+      tblBandFreq(addTable(QStringLiteral("tblBandFreq"), QStringLiteral("tblBandFreq"))),
+      tblCableLoss1(addTable(QStringLiteral("tblCableLoss1"), QStringLiteral("qryCableLoss1"))),
+      tblLanguage(addTable(QStringLiteral("tblLanguage"), QStringLiteral("tblLanguage"))),
+      tblCableLoss2(addTable(QStringLiteral("tblCableLoss2"), QStringLiteral("qryCableLoss2"))),
+      tblCableLoss3(addTable(QStringLiteral("tblCableLoss3"), QStringLiteral("qryCableLoss3"))),
+      tblCableLoss4(addTable(QStringLiteral("tblCableLoss4"), QStringLiteral("qryCableLoss4"))),
+      tblZipCity2(addTable(QStringLiteral("tblZipCity2"), QStringLiteral("qryZipCity2"))),
+      tblTxTime2(addTable(QStringLiteral("tblTxTime2"), QStringLiteral("qryTxTime2"))),
+      tblMode2(addTable(QStringLiteral("tblMode2"), QStringLiteral("qryMode2"))),
+      tblErpVal(addTable(QStringLiteral("tblErpVal"), QStringLiteral("tblErpVal"))),
+      tblListAntPol(addTable(QStringLiteral("tblListAntPol"), QStringLiteral("tblListAntPol"))),
+      tblBandFreqSt(addTable(QStringLiteral("tblBandFreqSt"), QStringLiteral("tblBandFreqSt"))),
+      tblBandFreqQrp(addTable(QStringLiteral("tblBandFreqQrp"), QStringLiteral("tblBandFreqQrp")))
+{
+    setObjectName(QStringLiteral("dtmMain"));
+    ApplyNumberFormat();
+    watchConnection(conMainDb);
+    watchConnection(conExport);
+    m_firstRunPending = true;
+}
+
+TdtmMain::~TdtmMain()
+{
+    conExport->close();
+    conMainDb->close();
+}
+
+TJetDataset *TdtmMain::addQuery(const QString &name, TJetConnection *connection)
+{
+    return new TJetDataset(name, TJetDataset::Query, connection, this);
+}
+
+TJetDataset *TdtmMain::addTable(const QString &name, const QString &tableName)
+{
+    auto *table = new TJetDataset(name, TJetDataset::Table, conMainDb, this);
+    table->setTableName(tableName);
+    m_lookupTables.append(table);
+    return table;
+}
+
+TJetDataset *TdtmMain::dataset(const QString &componentName) const
+{
+    return findChild<TJetDataset *>(componentName, Qt::FindDirectChildrenOnly);
+}
+
+void TdtmMain::watchConnection(TJetConnection *connection)
+{
+    connect(connection, &TJetConnection::commandStarting, this,
+            [this]() { emit connectionStatusChanged(tr("Executing")); });
+    connect(connection, &TJetConnection::commandCompleted, this,
+            [this]() { emit connectionStatusChanged(tr("Connected")); });
+    connect(connection, &TJetConnection::connected, this,
+            [this]() { emit connectionStatusChanged(tr("Connected")); });
+    connect(connection, &TJetConnection::disconnected, this,
+            [this]() { emit connectionStatusChanged(tr("Disconnected")); });
+    connect(connection, &TJetConnection::statementExecuted, this,
+            [this](const QString &jetSql, const QString &) {
+                m_statements.append(jetSql);
+                if (m_statements.size() > ExecutedStatementsKept)
+                    m_statements.removeFirst();
+            });
+}
+
+void TdtmMain::requestTermination()
+{
+    ShowErrorMessage(tr("VLM Database"),
+                     tr("Unable to connect the VLM Database !") + QLatin1Char('\n')
+                         + tr("This application will terminate..."));
+    m_terminationRequested = true;
+    emit terminationRequested();
+    // The application ends when control returns to the event loop.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+QString TdtmMain::locateDatabaseFolder(bool automatic)
+{
+    if (automatic) {
+        const QString programFolder = withTrailingSeparator(ProgramFolder());
+        if (QFileInfo(programFolder + MainDatabaseName).isFile())
+            return programFolder;
+        // An empty DbPath would name a file relative to the working folder;
+        // it counts as no stored folder at all.
+        const QString stored = TPreferences::dbPath();
+        if (!stored.isEmpty()) {
+            const QString folder = withTrailingSeparator(stored);
+            if (QFileInfo(folder + MainDatabaseName).isFile())
+                return folder;
+        }
+        return QString();
+    }
+    const QString chosen = AskOpenFileName(tr("Locate the VLM Database"),
+                                           QDir(ProgramFolder()).filePath(MainDatabaseName),
+                                           tr("Access Database") + QStringLiteral(" (*.mdb)"));
+    if (chosen.isEmpty())
+        return QString(); // cancelled: no further message
+    const QFileInfo file(chosen);
+    if (file.isFile() && file.fileName() == MainDatabaseName)
+        return withTrailingSeparator(file.absolutePath());
+    ShowErrorMessage(tr("Database Connection"),
+                     tr("There is no connection to the VLM Database !") + QLatin1Char('\n')
+                         + tr("Try again..."));
+    return QString();
+}
+
+bool TdtmMain::ConnectDatabase(bool automatic)
+{
+    const QString folder = locateDatabaseFolder(automatic);
+    if (folder.isEmpty()) {
+        requestTermination();
+        return false;
+    }
+    TPreferences::setDbPath(folder);
+    m_databaseFolder = folder;
+    conMainDb->setConnectionString(MainConnectionString(folder));
+    if (!conMainDb->open()) {
+        conMainDb->close();
+        requestTermination();
+        return false;
+    }
+    return true;
+}
+
+bool TdtmMain::ConnectExportDatabase(const QString &exportFile)
+{
+    conExport->setConnectionString(ExportConnectionString(exportFile));
+    if (conExport->open())
+        return true;
+    conExport->close();
+    return false;
+}
+
+bool TdtmMain::OpenLookupTables()
+{
+    if (!conMainDb->isConnected()) {
+        ShowErrorMessage(tr("Starting VLM"),
+                         tr("Error when loading the lookup tables ! You will have to connect "
+                            "to the database manually..."));
+        return false;
+    }
+    for (TJetDataset *table : std::as_const(m_lookupTables)) {
+        if (!table->open()) {
+            ShowErrorMessage(tr("Starting VLM"),
+                             tr("Error when opening VLM Database (table: ") + table->objectName()
+                                 + QLatin1Char(')'));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TdtmMain::GetDatabaseVersion()
+{
+    if (!conMainDb->isConnected()) {
+        m_firstRunPending = false;
+        // After a failed search the application is ending; the lookup tables
+        // would only add a second error message.
+        if (!ConnectDatabase(true))
+            return QString();
+        OpenLookupTables();
+    }
+    qryTemp2->close();
+    qryTemp2->sql().clear();
+    qryTemp2->sql() << QStringLiteral("SELECT ApplDataValue ") << QStringLiteral("FROM tblApplData ")
+                    << QStringLiteral("WHERE ApplDataName LIKE 'DBVer' ");
+    if (!qryTemp2->open() || qryTemp2->isEmpty())
+        return QString();
+    return qryTemp2->fieldValue(QStringLiteral("ApplDataValue")).toString();
+}

@@ -1,0 +1,467 @@
+#include "store/jetsqladapter.h"
+
+#include "store/jettokenizer.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+// A token, or a parenthesised group whose tokens are its children.
+struct Node
+{
+    TSqlToken token;
+    bool isGroup = false;
+    bool closed = false;
+    QString closeSpace; // white space before ")"
+    QVector<Node> children;
+};
+using Sequence = QVector<Node>;
+
+Node makeNode(TSqlToken::Kind kind, const QString &text, const QString &space = QStringLiteral(" "))
+{
+    Node node;
+    node.token.kind = kind;
+    node.token.text = text;
+    node.token.space = space;
+    return node;
+}
+
+Node makeGroup(const Sequence &children, const QString &space)
+{
+    Node node = makeNode(TSqlToken::Symbol, QStringLiteral("("), space);
+    node.isGroup = true;
+    node.closed = true;
+    node.children = children;
+    return node;
+}
+
+Sequence buildTree(const QVector<TSqlToken> &tokens, int &pos, bool nested, Node *group)
+{
+    Sequence sequence;
+    while (pos < tokens.size()) {
+        const TSqlToken &token = tokens[pos++];
+        if (token.isSymbol("(")) {
+            Node node;
+            node.token = token;
+            node.isGroup = true;
+            node.children = buildTree(tokens, pos, true, &node);
+            sequence.append(node);
+        } else if (nested && token.isSymbol(")")) {
+            group->closed = true;
+            group->closeSpace = token.space;
+            return sequence;
+        } else {
+            Node node;
+            node.token = token;
+            sequence.append(node);
+        }
+    }
+    return sequence;
+}
+
+bool endsWithWordCharacter(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.back();
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+}
+
+// Appends a piece of output, never letting two pieces fuse into something
+// SQLite reads differently: a comment opener ("--", "/*") or a blob literal (x'..').
+void appendPiece(QString &out, const QString &space, const QString &text, TSqlToken::Kind kind)
+{
+    QString gap = space;
+    if (gap.isEmpty() && !out.isEmpty() && !text.isEmpty()) {
+        const QChar last = out.back();
+        const QChar first = text.front();
+        const bool comment = (last == QLatin1Char('-') && first == QLatin1Char('-'))
+                             || (last == QLatin1Char('/') && first == QLatin1Char('*'));
+        const bool fused = kind == TSqlToken::String && endsWithWordCharacter(out);
+        if (comment || fused)
+            gap = QStringLiteral(" ");
+    }
+    out += gap;
+    out += text;
+}
+
+void writeSequence(const Sequence &sequence, QString &out)
+{
+    for (const Node &node : sequence) {
+        appendPiece(out, node.token.space, node.token.text, node.token.kind);
+        if (node.isGroup) {
+            writeSequence(node.children, out);
+            if (node.closed)
+                appendPiece(out, node.closeSpace, QStringLiteral(")"), TSqlToken::Symbol);
+        }
+    }
+}
+
+bool isKeyword(const Node &node)
+{
+    static const QSet<QString> keywords = {
+        QStringLiteral("SELECT"), QStringLiteral("FROM"),     QStringLiteral("WHERE"),
+        QStringLiteral("AND"),    QStringLiteral("OR"),       QStringLiteral("NOT"),
+        QStringLiteral("LIKE"),   QStringLiteral("AS"),       QStringLiteral("ON"),
+        QStringLiteral("JOIN"),   QStringLiteral("INNER"),    QStringLiteral("LEFT"),
+        QStringLiteral("RIGHT"),  QStringLiteral("OUTER"),    QStringLiteral("FULL"),
+        QStringLiteral("CROSS"),  QStringLiteral("BY"),       QStringLiteral("ORDER"),
+        QStringLiteral("GROUP"),  QStringLiteral("HAVING"),   QStringLiteral("SET"),
+        QStringLiteral("VALUES"), QStringLiteral("INTO"),     QStringLiteral("IS"),
+        QStringLiteral("IN"),     QStringLiteral("BETWEEN"),  QStringLiteral("CASE"),
+        QStringLiteral("WHEN"),   QStringLiteral("THEN"),     QStringLiteral("ELSE"),
+        QStringLiteral("END"),    QStringLiteral("DISTINCT"), QStringLiteral("DISTINCTROW"),
+        QStringLiteral("TOP"),    QStringLiteral("UNION"),    QStringLiteral("ALL"),
+        QStringLiteral("ASC"),    QStringLiteral("DESC"),     QStringLiteral("LIMIT"),
+        QStringLiteral("INSERT"), QStringLiteral("UPDATE"),   QStringLiteral("DELETE"),
+        QStringLiteral("XOR"),    QStringLiteral("EQV"),      QStringLiteral("IMP"),
+        QStringLiteral("ESCAPE"), QStringLiteral("EXISTS"),   QStringLiteral("MOD"),
+        QStringLiteral("PERCENT"),
+    };
+    return node.token.kind == TSqlToken::Word && !node.isGroup
+           && keywords.contains(node.token.text.toUpper());
+}
+
+bool isArithmetic(const Node &node)
+{
+    if (node.isGroup)
+        return false;
+    const TSqlToken &t = node.token;
+    return t.isSymbol("+") || t.isSymbol("-") || t.isSymbol("*") || t.isSymbol("/")
+           || t.isSymbol("\\") || t.isSymbol("^") || t.isWord("MOD");
+}
+
+bool isSign(const Node &node)
+{
+    return !node.isGroup && (node.token.isSymbol("+") || node.token.isSymbol("-"));
+}
+
+bool isName(const Node &node)
+{
+    return !node.isGroup
+           && ((node.token.kind == TSqlToken::Word && !isKeyword(node))
+               || node.token.kind == TSqlToken::QuotedName);
+}
+
+bool isDot(const Node &node)
+{
+    return !node.isGroup && node.token.isSymbol(".");
+}
+
+bool isValue(const Node &node)
+{
+    if (node.isGroup)
+        return true;
+    switch (node.token.kind) {
+    case TSqlToken::String:
+    case TSqlToken::Number:
+    case TSqlToken::DateLiteral:
+        return true;
+    default:
+        return isName(node);
+    }
+}
+
+// End (exclusive) of the operand that starts at begin: a chain of values
+// (names, qualified names, calls, literals, groups) joined by arithmetic,
+// which binds tighter than & in Jet.
+int operandEnd(const Sequence &s, int begin)
+{
+    int i = begin;
+    bool expectValue = true;
+    while (i < s.size()) {
+        if (expectValue) {
+            if (isSign(s[i])) {
+                ++i;
+                continue;
+            }
+            if (!isValue(s[i]))
+                break;
+            const bool name = isName(s[i]);
+            ++i;
+            if (name) {
+                while (i + 1 < s.size() && isDot(s[i])
+                       && (isName(s[i + 1]) || s[i + 1].token.isSymbol("*")))
+                    i += 2;
+                if (i < s.size() && s[i].isGroup)
+                    ++i; // function call
+            }
+            expectValue = false;
+        } else {
+            if (!isArithmetic(s[i]))
+                break;
+            ++i;
+            expectValue = true;
+        }
+    }
+    return i;
+}
+
+// Start of the value (name, qualified name, call, literal or group) that ends
+// just before end; -1 when there is none.
+int valueStart(const Sequence &s, int end)
+{
+    int start = end - 1;
+    if (start < 0)
+        return -1;
+    if (s[start].token.isSymbol("*") && !s[start].isGroup) {
+        if (start < 2 || !isDot(s[start - 1]) || !isName(s[start - 2]))
+            return -1;
+        start -= 2;
+    } else if (!isValue(s[start])) {
+        return -1;
+    } else if (s[start].isGroup && start > 0 && isName(s[start - 1])) {
+        --start; // function call
+    }
+    if (isName(s[start])) {
+        while (start >= 2 && isDot(s[start - 1]) && isName(s[start - 2]))
+            start -= 2;
+    }
+    return start;
+}
+
+// Start of the operand that ends just before end, scanning backwards; end
+// itself when there is none.
+int operandStart(const Sequence &s, int end)
+{
+    int i = end;
+    for (;;) {
+        const int start = valueStart(s, i);
+        if (start < 0)
+            return i;
+        i = start;
+        if (i < 1 || !isArithmetic(s[i - 1]))
+            return i;
+        if (valueStart(s, i - 1) >= 0) {
+            --i; // a binary operator: the operand goes on to its left
+            continue;
+        }
+        return isSign(s[i - 1]) ? i - 1 : i;
+    }
+}
+
+Node coalesced(Sequence operand, const QString &space)
+{
+    operand.first().token.space.clear();
+    operand.append(makeNode(TSqlToken::Symbol, QStringLiteral(","), QString()));
+    operand.append(makeNode(TSqlToken::String, QStringLiteral("''")));
+    Sequence call;
+    call.append(makeNode(TSqlToken::Word, QStringLiteral("COALESCE"), space));
+    call.append(makeGroup(operand, QString()));
+    return makeGroup(call, space);
+}
+
+// a & b & c -> (COALESCE(a, '')) || (COALESCE(b, '')) || ... at this level.
+void rewriteConcatenation(Sequence &s)
+{
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i].isGroup || !s[i].token.isSymbol("&"))
+            continue;
+        const int start = operandStart(s, i);
+        if (start == i)
+            continue; // no left operand: leave the text for SQLite to reject
+        QVector<Sequence> operands;
+        operands.append(s.mid(start, i - start));
+        int at = i;
+        bool complete = true;
+        while (at < s.size() && !s[at].isGroup && s[at].token.isSymbol("&")) {
+            const int end = operandEnd(s, at + 1);
+            if (end == at + 1) {
+                complete = false;
+                break;
+            }
+            operands.append(s.mid(at + 1, end - at - 1));
+            at = end;
+        }
+        if (!complete)
+            continue;
+        Sequence replacement;
+        const QString firstSpace = s[start].token.space;
+        for (int k = 0; k < operands.size(); ++k) {
+            if (k > 0)
+                replacement.append(makeNode(TSqlToken::Symbol, QStringLiteral("||")));
+            replacement.append(coalesced(operands[k], k == 0 ? firstSpace : QStringLiteral(" ")));
+        }
+        s.remove(start, at - start);
+        for (int k = 0; k < replacement.size(); ++k)
+            s.insert(start + k, replacement[k]);
+        i = start + replacement.size() - 1;
+    }
+}
+
+QString singleQuoted(const QString &value)
+{
+    QString escaped = value;
+    escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + escaped + QLatin1Char('\'');
+}
+
+// Literals, aliases, True/False and renamed functions: token by token.
+void rewriteTokens(Sequence &s)
+{
+    static const QHash<QString, QString> functions = {
+        {QStringLiteral("UCASE"), QStringLiteral("upper")},
+        {QStringLiteral("LCASE"), QStringLiteral("lower")},
+        {QStringLiteral("LEN"), QStringLiteral("length")},
+        {QStringLiteral("MID"), QStringLiteral("substr")},
+    };
+    for (int i = 0; i < s.size(); ++i) {
+        Node &node = s[i];
+        if (node.isGroup)
+            continue;
+        TSqlToken &t = node.token;
+        const bool qualified = i > 0 && isDot(s[i - 1]);
+        const bool called = i + 1 < s.size() && s[i + 1].isGroup;
+        if (t.kind == TSqlToken::String && i > 0 && s[i - 1].token.isWord("AS")) {
+            // Jet keeps the quotes of a quoted alias in the column's name.
+            QString name = t.text;
+            name.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            t.kind = TSqlToken::QuotedName;
+            t.text = QLatin1Char('"') + name + QLatin1Char('"');
+        } else if (t.kind == TSqlToken::String && t.text.startsWith(QLatin1Char('"'))) {
+            t.text = singleQuoted(t.stringValue());
+        } else if (t.kind == TSqlToken::DateLiteral) {
+            t.kind = TSqlToken::String;
+            t.text = singleQuoted(t.text.mid(1, t.text.size() - 2));
+        } else if (t.kind == TSqlToken::Word && !qualified && !called
+                   && (t.isWord("TRUE") || t.isWord("FALSE"))) {
+            t.kind = TSqlToken::Number;
+            t.text = t.isWord("TRUE") ? QStringLiteral("1") : QStringLiteral("0");
+        } else if (t.kind == TSqlToken::Word && !qualified && called
+                   && functions.contains(t.text.toUpper())) {
+            t.text = functions.value(t.text.toUpper());
+        }
+    }
+}
+
+// SELECT [DISTINCT] TOP n ... -> SELECT [DISTINCT] ... LIMIT n
+void rewriteTop(Sequence &s)
+{
+    for (int i = 0; i < s.size(); ++i) {
+        if (!s[i].token.isWord("SELECT") || s[i].isGroup)
+            continue;
+        int top = i + 1;
+        if (top < s.size() && (s[top].token.isWord("DISTINCT") || s[top].token.isWord("ALL")))
+            ++top;
+        if (top + 1 >= s.size() || !s[top].token.isWord("TOP")
+            || s[top + 1].token.kind != TSqlToken::Number || s[top + 1].isGroup)
+            continue;
+        if (top + 2 < s.size() && s[top + 2].token.isWord("PERCENT"))
+            continue; // no SQLite form; left for SQLite to reject
+        const QString count = s[top + 1].token.text;
+        s.remove(top, 2);
+        s.append(makeNode(TSqlToken::Word, QStringLiteral("LIMIT")));
+        s.append(makeNode(TSqlToken::Number, count));
+        return;
+    }
+}
+
+int findWord(const Sequence &s, const char *word, int from)
+{
+    for (int i = from; i < s.size(); ++i) {
+        if (!s[i].isGroup && s[i].token.isWord(word))
+            return i;
+    }
+    return -1;
+}
+
+// DELETE * FROM t / DELETE t.* FROM <joins> WHERE ...
+void rewriteDelete(Sequence &s)
+{
+    if (s.isEmpty() || !s[0].token.isWord("DELETE") || s[0].isGroup)
+        return;
+    const int from = findWord(s, "FROM", 1);
+    if (from < 0)
+        return;
+    if (from == 2 && s[1].token.isSymbol("*")) {
+        s.remove(1);
+        return;
+    }
+    if (from != 4 || !isName(s[1]) || !isDot(s[2]) || !s[3].token.isSymbol("*"))
+        return;
+    const Node target = s[1];
+    int where = findWord(s, "WHERE", from + 1);
+    if (where < 0)
+        where = s.size();
+    const Sequence source = s.mid(from + 1, where - from - 1);
+    Sequence result;
+    result.append(s[0]);
+    result.append(makeNode(TSqlToken::Word, QStringLiteral("FROM")));
+    Node table = target;
+    table.token.space = QStringLiteral(" ");
+    result.append(table);
+    if (source.size() == 1 && isName(source[0])
+        && source[0].token.text.compare(target.token.text, Qt::CaseInsensitive) == 0) {
+        result += s.mid(where);
+    } else {
+        result.append(makeNode(TSqlToken::Word, QStringLiteral("WHERE")));
+        result.append(makeNode(TSqlToken::Word, QStringLiteral("rowid")));
+        result.append(makeNode(TSqlToken::Word, QStringLiteral("IN")));
+        Sequence inner;
+        inner.append(makeNode(TSqlToken::Word, QStringLiteral("SELECT"), QString()));
+        Node qualifier = target;
+        qualifier.token.space = QStringLiteral(" ");
+        inner.append(qualifier);
+        inner.append(makeNode(TSqlToken::Symbol, QStringLiteral("."), QString()));
+        inner.append(makeNode(TSqlToken::Word, QStringLiteral("rowid"), QString()));
+        inner.append(s[from]);
+        inner += source;
+        inner += s.mid(where);
+        result.append(makeGroup(inner, QStringLiteral(" ")));
+    }
+    s = result;
+}
+
+void translate(Sequence &s, bool statementLevel)
+{
+    for (Node &node : s) {
+        if (node.isGroup)
+            translate(node.children, false);
+    }
+    rewriteTokens(s);
+    rewriteConcatenation(s);
+    rewriteTop(s);
+    if (statementLevel)
+        rewriteDelete(s);
+}
+
+bool hasUnterminated(const QVector<TSqlToken> &tokens)
+{
+    for (const TSqlToken &t : tokens) {
+        if (t.kind == TSqlToken::Unterminated)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString JetToSqlite(const QString &jetSql)
+{
+    QString trailing;
+    const QVector<TSqlToken> tokens = TokenizeSql(jetSql, SqlDialect::Jet, &trailing);
+    if (hasUnterminated(tokens))
+        return jetSql;
+    int pos = 0;
+    Sequence all = buildTree(tokens, pos, false, nullptr);
+    // Statements separated by ";" are translated one by one.
+    QString out;
+    Sequence statement;
+    auto flush = [&out, &statement]() {
+        translate(statement, true);
+        writeSequence(statement, out);
+        statement.clear();
+    };
+    for (const Node &node : all) {
+        if (!node.isGroup && node.token.isSymbol(";")) {
+            flush();
+            appendPiece(out, node.token.space, node.token.text, node.token.kind);
+        } else {
+            statement.append(node);
+        }
+    }
+    flush();
+    out += trailing;
+    return out;
+}
