@@ -44,6 +44,19 @@ void SetNoValue(double *pair)
     pair[1] = NoValue;
 }
 
+bool IsNoValuePair(const double *pair)
+{
+    return pair[0] == NoValue && pair[1] == NoValue;
+}
+
+// Ends a conversion that cannot be completed: no pair, no convergence.
+void Fail(double *pair, double *conv)
+{
+    SetNoValue(pair);
+    if (conv)
+        *conv = NoValue;
+}
+
 } // namespace
 
 const CCoord *CConversion::Resolve(const char *name, std::unique_ptr<CCoord> &temporary) const
@@ -160,10 +173,8 @@ void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, 
 
     if (src != dst) {
         if (src->Type != 0) {
-            if (InverseProjection(*src, p, q) != 0) {
-                SetNoValue(q);
-                return;
-            }
+            if (InverseProjection(*src, p, q) != 0)
+                return Fail(q, conv);
             if (conv && dst->Type == 0) {
                 const double north[2] = {q[0], q[1] + ConvergenceStep};
                 double n[2];
@@ -184,10 +195,8 @@ void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, 
                 fromDatum = src;
             }
             if (fromDatum == nullptr) {
-                if (src->Datum != dst->Name) {
-                    SetNoValue(q);
-                    return;
-                }
+                if (src->Datum != dst->Name)
+                    return Fail(q, conv);
             } else {
                 ConvertDatum(*fromDatum, *pivot_, q);
             }
@@ -198,10 +207,8 @@ void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, 
             const CCoord *toDatum =
                 dst->Type != 0 ? GetpCoordFromName(dst->Datum.c_str()) : dst;
             if (toDatum == nullptr) {
-                if (src->Name != dst->Datum) {
-                    SetNoValue(q);
-                    return;
-                }
+                if (src->Name != dst->Datum)
+                    return Fail(q, conv);
             } else if (fromDatum != nullptr) {
                 ConvertDatum(*pivot_, *toDatum, q);
             }
@@ -212,10 +219,8 @@ void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, 
                 p[0] = q[0];
                 p[1] = q[1];
             }
-            if (ForwardProjection(*dst, p, q) != 0) {
-                SetNoValue(q);
-                return;
-            }
+            if (ForwardProjection(*dst, p, q) != 0)
+                return Fail(q, conv);
             if (conv) {
                 const double north[2] = {p[0], p[1] + ConvergenceStep};
                 double n[2];
@@ -253,6 +258,9 @@ void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, 
     if (!std::isfinite(q[0]) || !std::isfinite(q[1]))
         SetNoValue(q);
 
+    // A convergence without a converted point means nothing.
+    if (conv && IsNoValuePair(q))
+        *conv = NoValue;
     if (conv) {
         if (*conv == NoValue || !std::isfinite(*conv))
             *conv = NoValue;
