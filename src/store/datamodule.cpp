@@ -62,6 +62,11 @@ TdtmMain::TdtmMain(QObject *parent)
       tblBandFreqQrp(addTable(QStringLiteral("tblBandFreqQrp"), QStringLiteral("tblBandFreqQrp")))
 {
     setObjectName(QStringLiteral("dtmMain"));
+    // Component creation order, which OpenLookupTables follows.
+    m_lookupTables = {tblZipCity1,   tblTxTime1,    tblLstAntKind, tblMode1,      tblSpaceAtt,
+                      tblLstAnt,     tblBandFreq,   tblCableLoss1, tblLanguage,   tblCableLoss2,
+                      tblCableLoss3, tblCableLoss4, tblZipCity2,   tblTxTime2,    tblMode2,
+                      tblErpVal,     tblListAntPol, tblBandFreqSt, tblBandFreqQrp};
     ApplyNumberFormat();
     watchConnection(conMainDb);
     watchConnection(conExport);
@@ -83,7 +88,6 @@ TJetDataset *TdtmMain::addTable(const QString &name, const QString &tableName)
 {
     auto *table = new TJetDataset(name, TJetDataset::Table, conMainDb, this);
     table->setTableName(tableName);
-    m_lookupTables.append(table);
     return table;
 }
 

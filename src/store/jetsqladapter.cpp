@@ -13,6 +13,7 @@ struct Node
     TSqlToken token;
     bool isGroup = false;
     bool closed = false;
+    bool alias = false; // a quoted alias: a column name, never an operand
     QString closeSpace; // white space before ")"
     QVector<Node> children;
 };
@@ -139,7 +140,7 @@ bool isSign(const Node &node)
 
 bool isName(const Node &node)
 {
-    return !node.isGroup
+    return !node.isGroup && !node.alias
            && ((node.token.kind == TSqlToken::Word && !isKeyword(node))
                || node.token.kind == TSqlToken::QuotedName);
 }
@@ -151,6 +152,8 @@ bool isDot(const Node &node)
 
 bool isValue(const Node &node)
 {
+    if (node.alias)
+        return false;
     if (node.isGroup)
         return true;
     switch (node.token.kind) {
@@ -247,7 +250,7 @@ Node coalesced(Sequence operand, const QString &space)
     operand.append(makeNode(TSqlToken::Symbol, QStringLiteral(","), QString()));
     operand.append(makeNode(TSqlToken::String, QStringLiteral("''")));
     Sequence call;
-    call.append(makeNode(TSqlToken::Word, QStringLiteral("COALESCE"), space));
+    call.append(makeNode(TSqlToken::Word, QStringLiteral("COALESCE"), QString()));
     call.append(makeGroup(operand, QString()));
     return makeGroup(call, space);
 }
@@ -281,7 +284,16 @@ void rewriteConcatenation(Sequence &s)
         for (int k = 0; k < operands.size(); ++k) {
             if (k > 0)
                 replacement.append(makeNode(TSqlToken::Symbol, QStringLiteral("||")));
-            replacement.append(coalesced(operands[k], k == 0 ? firstSpace : QStringLiteral(" ")));
+            const QString space = k == 0 ? firstSpace : QStringLiteral(" ");
+            if (operands[k].size() == 1 && !operands[k][0].isGroup
+                && (operands[k][0].token.kind == TSqlToken::String
+                    || operands[k][0].token.kind == TSqlToken::Number)) {
+                Node literal = operands[k][0]; // never NULL: joined as it is
+                literal.token.space = space;
+                replacement.append(literal);
+            } else {
+                replacement.append(coalesced(operands[k], space));
+            }
         }
         s.remove(start, at - start);
         for (int k = 0; k < replacement.size(); ++k)
@@ -319,6 +331,7 @@ void rewriteTokens(Sequence &s)
             name.replace(QLatin1Char('"'), QStringLiteral("\"\""));
             t.kind = TSqlToken::QuotedName;
             t.text = QLatin1Char('"') + name + QLatin1Char('"');
+            node.alias = true;
         } else if (t.kind == TSqlToken::String && t.text.startsWith(QLatin1Char('"'))) {
             t.text = singleQuoted(t.stringValue());
         } else if (t.kind == TSqlToken::DateLiteral) {
@@ -326,8 +339,8 @@ void rewriteTokens(Sequence &s)
             t.text = singleQuoted(t.text.mid(1, t.text.size() - 2));
         } else if (t.kind == TSqlToken::Word && !qualified && !called
                    && (t.isWord("TRUE") || t.isWord("FALSE"))) {
-            t.kind = TSqlToken::Number;
             t.text = t.isWord("TRUE") ? QStringLiteral("1") : QStringLiteral("0");
+            t.kind = TSqlToken::Number;
         } else if (t.kind == TSqlToken::Word && !qualified && called
                    && functions.contains(t.text.toUpper())) {
             t.text = functions.value(t.text.toUpper());

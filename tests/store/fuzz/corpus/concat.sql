@@ -1,0 +1,1 @@
+SELECT (TowerCoordWgsEd & "° " & TowerCoordWgsEm & "' " & TowerCoordWgsEs & """") AS 'DegE' FROM tblTower WHERE tblTower.IdOwner =1

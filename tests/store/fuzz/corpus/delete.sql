@@ -1,0 +1,1 @@
+DELETE tblCriticalPnt.* FROM tblTower INNER JOIN tblCriticalPnt ON tblTower.IdTower = tblCriticalPnt.IdTower WHERE tblTower.IdTower =4

@@ -1,0 +1,1 @@
+SELECT TOP 1 IdOwner FROM tblOwner ORDER BY IdOwner DESC

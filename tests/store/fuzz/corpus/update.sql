@@ -1,0 +1,1 @@
+UPDATE tblTower SET TowerMain =0 WHERE IdOwner =1 AND TowerMain =True AND OwnerName = 'O''Brien' OR d > #2024-01-01#
