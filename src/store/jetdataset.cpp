@@ -5,6 +5,8 @@
 #include <QSqlField>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 TJetDataset::TJetDataset(const QString &componentName, Kind kind, TJetConnection *connection,
                          QObject *parent)
     : QAbstractTableModel(parent), m_kind(kind), m_connection(connection)
@@ -202,4 +204,25 @@ QVariant TJetDataset::headerData(int section, Qt::Orientation orientation, int r
         || section >= m_fields.count())
         return QVariant();
     return m_fields.fieldName(section);
+}
+
+void TJetDataset::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= m_fields.count())
+        return;
+    const auto less = [](const QVariant &aValue, const QVariant &bValue) {
+        if (aValue.isNull() || bValue.isNull())
+            return aValue.isNull() && !bValue.isNull();
+        if (aValue.typeId() == QMetaType::QString || bValue.typeId() == QMetaType::QString)
+            return aValue.toString().compare(bValue.toString(), Qt::CaseInsensitive) < 0;
+        return aValue.toDouble() < bValue.toDouble();
+    };
+    beginResetModel();
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&](const QVector<QVariant> &a, const QVector<QVariant> &b) {
+                         return order == Qt::AscendingOrder ? less(a[column], b[column])
+                                                            : less(b[column], a[column]);
+                     });
+    endResetModel();
+    first();
 }

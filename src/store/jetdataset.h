@@ -65,6 +65,10 @@ public:
     bool moveTo(int row);
     // Moves to the first row whose field equals value; stays put when none does.
     bool locate(const QString &fieldName, const QVariant &value);
+    // Sorts the rows in memory by one column (text without regard to case,
+    // numbers by value, nulls first; equal rows keep their order) and stands
+    // on the first row.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // The current row's field value (null when there is no current row or field).
     QVariant fieldValue(const QString &name) const;
