@@ -23,4 +23,4 @@ INSERT INTO tblTxTime (IdTxTime, TxTimeValue, TxTimeAtt, TxTimeProc) VALUES
 (3, '3 of 6 min (transmit = receive)',   3.01,  '50 %'),
 (4, '2 of 6 min',                        4.77,  '33 %'),
 (5, '1 of 6 min',                        7.78,  '17 %'),
-(6, '30 s of 6 min',                     10.79, '8 %');
+(6, '30 s of 6 min',                     10.79, '8,3 %');
