@@ -78,6 +78,55 @@ int Prepare(int sys, const double *param, int spheroid, PackageSystem &out)
     return ProjectionOk;
 }
 
+void CallPackage(double *inCoord, PackageSystem &source, double *outCoord,
+                 PackageSystem &target, long *flag)
+{
+    long inUnit = source.sys == 0 ? 0 : 2; // radians or metres
+    long outUnit = target.sys == 0 ? 0 : 2;
+    long report = -1; // -1: the package prints nothing
+    long errorReport = -1;
+    char noFile[] = "";
+    char fn27[] = "";
+    char fn83[] = "";
+    *flag = 0;
+    gctp(inCoord, &source.sys, &source.zone, source.param, &inUnit, &source.spheroid,
+         &errorReport, noFile, &report, noFile, outCoord, &target.sys, &target.zone, target.param,
+         &outUnit, &target.spheroid, fn27, fn83, flag);
+}
+
+// The package remembers each system's parameters per code and side before it
+// has checked them: after a failed set-up, a second call with the same
+// parameters skips the set-up and calls through a transformation it never
+// installed. The zone is part of what it remembers and means nothing to the
+// systems called here, so after a failure the next call on that side passes
+// the other zone value, which makes the package set the system up again.
+long zoneInUse[2][32] = {};
+
+enum Side { InverseSide = 0, ForwardSide = 1 };
+
+// One step with the geographic system on the other side, so that a failure
+// is known to belong to the projected side.
+int Step(Side side, const double in[2], PackageSystem &projected, double out[2])
+{
+    PackageSystem geographic;
+    long &zone = zoneInUse[side][projected.sys];
+    projected.zone = zone;
+    double inCoord[2] = {in[0], in[1]};
+    double outCoord[2] = {0.0, 0.0};
+    long flag = 0;
+    if (side == InverseSide)
+        CallPackage(inCoord, projected, outCoord, geographic, &flag);
+    else
+        CallPackage(inCoord, geographic, outCoord, projected, &flag);
+    if (flag != 0) {
+        zone = zone == 0 ? 1 : 0;
+        return static_cast<int>(flag);
+    }
+    out[0] = outCoord[0];
+    out[1] = outCoord[1];
+    return ProjectionOk;
+}
+
 } // namespace
 
 int GctpTransform(const double in[2], int inSys, const double *inParam, int inSpheroid,
@@ -91,23 +140,19 @@ int GctpTransform(const double in[2], int inSys, const double *inParam, int inSp
     error = Prepare(outSys, outParam, outSpheroid, target);
     if (error != ProjectionOk)
         return error;
-    double inCoord[2] = {in[0], in[1]};
-    double outCoord[2] = {0.0, 0.0};
-    long inUnit = source.sys == 0 ? 0 : 2;   // radians or metres
-    long outUnit = target.sys == 0 ? 0 : 2;
-    long report = -1;                        // -1: the package prints nothing
-    long errorReport = -1;
-    long flag = 0;
-    char noFile[] = "";
-    char fn27[] = "";
-    char fn83[] = "";
-    gctp(inCoord, &source.sys, &source.zone, source.param, &inUnit, &source.spheroid, &errorReport,
-         noFile, &report, noFile, outCoord, &target.sys, &target.zone, target.param, &outUnit,
-         &target.spheroid, fn27, fn83, &flag);
-    if (flag != 0)
-        return static_cast<int>(flag);
-    out[0] = outCoord[0];
-    out[1] = outCoord[1];
+    double point[2] = {in[0], in[1]};
+    if (source.sys != 0) {
+        error = Step(InverseSide, point, source, point);
+        if (error != ProjectionOk)
+            return error;
+    }
+    if (target.sys != 0) {
+        error = Step(ForwardSide, point, target, point);
+        if (error != ProjectionOk)
+            return error;
+    }
+    out[0] = point[0];
+    out[1] = point[1];
     return ProjectionOk;
 }
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
-
 class Pipeline : public ::testing::Test
 {
 protected:

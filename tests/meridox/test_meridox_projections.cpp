@@ -302,6 +302,22 @@ TEST(PackageProjections, StatePlaneNeedsAZone)
     EXPECT_EQ(out[1], 2.0);
 }
 
+TEST(PackageProjections, FailedSetUpFailsAgainOnTheSameParameters)
+{
+    // Sinusoidal with 66 seconds in its central meridian: the package rejects
+    // it, and must reject it again (not crash) when asked a second time.
+    const CCoord bad = Parsed("S,16,D,12,0,0,0,0,66,0,0,0");
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        double x = 1.0, y = 2.0;
+        EXPECT_EQ(Forward(bad, 0.1, 0.8, &x, &y), meridox::ErrorIllegalDms) << attempt;
+        double lon, lat;
+        EXPECT_EQ(Inverse(bad, 1000.0, 2000.0, &lon, &lat), meridox::ErrorIllegalDms) << attempt;
+    }
+    const CCoord good = Parsed("S,16,D,12,0,0,0,0,0,0,0,0");
+    double x, y;
+    EXPECT_EQ(Forward(good, 0.1, 0.8, &x, &y), 0);
+}
+
 TEST(PackageProjections, MercatorRoundTrip)
 {
     const CCoord mercator = Parsed("M,5,W,12,0,0,0,0,0,0,0,0");
