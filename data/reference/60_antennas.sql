@@ -43,7 +43,7 @@ INSERT INTO tblListAntPol (IdListAntPol, ListAntPolE, ListAntPolSh) VALUES
 --   errs on the safe side); a vertical loop is uniform in its own plane.
 -- * Yagis, quads and log-periodics: the free-space main-beam gain typical of
 --   designs of that size in the antenna handbooks (ARRL Antenna Book), rounded
---   down where makers quote more), the half-power beamwidths from Kraus'
+--   down where makers quote more; the half-power beamwidths from Kraus'
 --   rule 41253 / (E-plane x H-plane), the H-plane 15 % wider than the E-plane;
 --   the vertical plane is the H-plane for horizontal, the E-plane for vertical
 --   polarisation. Pattern cos^n of the angle with n matching the beamwidth,
