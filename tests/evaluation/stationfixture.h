@@ -1,0 +1,141 @@
+#pragma once
+
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+#include "store/jetconnectionstring.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+// A data module on a fresh copy of the shipped database, with helpers that
+// write fixture rows straight through SQLite.
+class StationDbTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test_points";
+        static char *argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            static QCoreApplication app(argc, argv);
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        const QString file = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        dm = std::make_unique<TdtmMain>();
+        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
+        ASSERT_TRUE(dm->conMainDb->open()) << dm->conMainDb->lastErrorText().toStdString();
+        CurrentSelection().clear();
+    }
+
+    void TearDown() override
+    {
+        dm.reset();
+        CurrentSelection().clear();
+    }
+
+    qint32 sql(const QString &text)
+    {
+        QSqlQuery q(dm->conMainDb->database());
+        EXPECT_TRUE(q.exec(text)) << text.toStdString() << q.lastError().text().toStdString();
+        return q.lastInsertId().toInt();
+    }
+
+    QStringList column(const QString &text)
+    {
+        QSqlQuery q(dm->conMainDb->database());
+        EXPECT_TRUE(q.exec(text)) << text.toStdString();
+        QStringList values;
+        while (q.next())
+            values << q.value(0).toString();
+        return values;
+    }
+
+    qint32 addOwner(const QString &call)
+    {
+        return sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall) VALUES ('%1')").arg(call));
+    }
+    qint32 addSite(qint32 owner, const QString &name)
+    {
+        return sql(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName) VALUES (%1, '%2')")
+                       .arg(owner)
+                       .arg(name));
+    }
+    // An antenna with the pattern 6, 5, 3, 0, -3, -6, -10, -15, -20, -25 dBi.
+    qint32 addDipoleLikeAntenna()
+    {
+        return sql(QStringLiteral(
+            "INSERT INTO tblListAnt (AntType, AntMakeDescr, AntV00, AntV10, AntV20, AntV30, "
+            "AntV40, AntV50, AntV60, AntV70, AntV80, AntV90, AntV100) VALUES ('Test', 'Fixture', "
+            "6, 5, 3, 0, -3, -6, -10, -15, -20, -25, -25)"));
+    }
+    qint32 addPlacement(qint32 site, const QString &ref, qint32 antenna, qint32 band,
+                        double height, double tilt, double antPower)
+    {
+        return sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
+                                  "AntennasRef, AntennasHeight, AntennasTilt, AntennasAntPwr) "
+                                  "VALUES (%1, %2, %3, '%4', %5, %6, %7)")
+                       .arg(site)
+                       .arg(antenna)
+                       .arg(band)
+                       .arg(ref)
+                       .arg(height)
+                       .arg(tilt)
+                       .arg(antPower));
+    }
+    qint32 addPoint(qint32 site, const QString &ref, double dist, double height, qint32 spaceAtt,
+                    const QString &rem = QStringLiteral("Garden"))
+    {
+        return sql(QStringLiteral("INSERT INTO tblCriticalPnt (IdTower, IdSpaceAtt, "
+                                  "CriticalPntRef, CriticalPntDist, CriticalPntHeight, "
+                                  "CriticalPntRem) VALUES (%1, %2, '%3', %4, %5, '%6')")
+                       .arg(site)
+                       .arg(spaceAtt)
+                       .arg(ref)
+                       .arg(dist)
+                       .arg(height)
+                       .arg(rem));
+    }
+
+    // The statements issued since the last call, each on one line.
+    QStringList issued()
+    {
+        QStringList lines;
+        for (QString s : dm->ExecutedStatements())
+            lines << s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        dm->ClearExecutedStatements();
+        return lines;
+    }
+
+    // Shipped rows the fixtures use.
+    static constexpr qint32 Band2m = 12;      // 145 MHz
+    static constexpr qint32 Band23cm = 14;    // 1270 MHz
+    static constexpr qint32 Dish1m2 = 40;     // 21,8 dBi, 5 wavelengths across
+    static constexpr qint32 FreeField = 1;    // 0 / 0 dB
+    static constexpr qint32 BrickWall = 4;    // 4 / 8 dB
+    static constexpr qint32 WindowGlass = 2;  // 1 / 2 dB
+
+    std::unique_ptr<TdtmMain> dm;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
