@@ -13,6 +13,9 @@ namespace {
 constexpr quint32 UnixFileType = 0100000;
 constexpr quint32 UnixFolderType = 0040000;
 constexpr quint32 DosFolderBit = 0x10;
+// zlib's default level (Z_DEFAULT_COMPRESSION). libzip's own "default" (0) would mean
+// level 9, which is several times slower for little gain.
+constexpr zip_uint32_t DeflateDefaultLevel = 6;
 
 quint32 unixPermissions(QFileDevice::Permissions p)
 {
@@ -206,7 +209,7 @@ bool ArchiveWriter::addEntry(const QString &absolutePath, const QString &entryNa
         return failFromLibzip(QStringLiteral("cannot add %1").arg(absolutePath));
     }
     m_addedSources.insert(absolutePath);
-    if (!folder && zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 0) < 0)
+    if (!folder && zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, DeflateDefaultLevel) < 0)
         return failFromLibzip(QStringLiteral("cannot compress %1").arg(absolutePath));
     return setEntryAttributes(index, absolutePath, folder);
 }
