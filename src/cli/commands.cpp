@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/clidispatcher.h"
+#include "cli/evaluatecommand.h"
 #include "cli/fieldstrengthcommand.h"
 
 #include <memory>
@@ -8,4 +9,5 @@
 void RegisterCommands(CliDispatcher &dispatcher)
 {
     dispatcher.add(std::make_unique<FieldStrengthCommand>());
+    dispatcher.add(std::make_unique<EvaluateCommand>());
 }

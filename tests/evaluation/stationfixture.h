@@ -120,6 +120,8 @@ protected:
         return lines;
     }
 
+    QString databaseFile() const { return m_dir.filePath(QStringLiteral("VlmMain.mdb")); }
+
     // Shipped rows the fixtures use.
     static constexpr qint32 Band2m = 12;      // 145 MHz
     static constexpr qint32 Band23cm = 14;    // 1270 MHz

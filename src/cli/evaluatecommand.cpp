@@ -1,0 +1,216 @@
+#include "cli/evaluatecommand.h"
+
+#include "exposure/evaluation.h"
+#include "store/datamodule.h"
+#include "store/jetconnectionstring.h"
+#include "store/jetliterals.h"
+#include "store/recordstatement.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <ostream>
+
+namespace
+{
+
+constexpr std::string_view HelpText =
+    "Usage: vlmcli evaluate DB CALL [--csv]\n"
+    "\n"
+    "Evaluates every critical test point of the owner with the call sign CALL in\n"
+    "the database file DB against every antenna placement of the point's site,\n"
+    "exactly as the critical test points page does, and prints one line per point\n"
+    "and placement followed by the summary line.\n"
+    "\n"
+    "Options:\n"
+    "  --csv        comma-separated values for machine use: a header row, then one\n"
+    "               row per entry with numbers written with a decimal point (the\n"
+    "               field strength to 17 significant digits); no summary line\n"
+    "  -h, --help   this help\n"
+    "\n"
+    "Verdict: 0 below 10 MHz (none), 1 above the limit, 2 at most the limit,\n"
+    "3 below the warning level, 4 below the low level.\n"
+    "Exit codes: 0 success, 1 the database or the owner could not be read, 2 wrong usage.\n";
+
+const std::array<const char *, 9> Headings = {"Reference", "Site",        "Placement",
+                                              "Distance",  "Height",      "Attenuation",
+                                              "Description", "Field",     "Verdict"};
+
+std::string Utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+// A CSV field, quoted when it holds a separator, a quote or a line break.
+std::string CsvField(const std::string &text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string PlainNumber(double value, int digits)
+{
+    return QString::number(value, 'g', digits).toStdString();
+}
+
+void PrintCsv(const TEvaluation &ev, const TJetDataset &rows, std::ostream &out)
+{
+    for (std::size_t c = 0; c < Headings.size(); ++c)
+        out << (c ? "," : "") << Headings[c];
+    out << ",Frequency\n";
+    for (int i = 0; i < ev.count(); ++i) {
+        const TEvaluationLine &line = ev.lines[i];
+        out << CsvField(Utf8(line[ColumnReference])) << ',' << CsvField(Utf8(line[ColumnSite]))
+            << ',' << CsvField(Utf8(line[ColumnAntenna])) << ','
+            << PlainNumber(rows.value(i, QStringLiteral("CriticalPntDist")).toDouble(), 15) << ','
+            << PlainNumber(rows.value(i, QStringLiteral("CriticalPntHeight")).toDouble(), 15)
+            << ',' << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
+            << CsvField(Utf8(line[ColumnDescription])) << ','
+            << PlainNumber(ev.fieldStrength[i], 17) << ',' << ev.verdict[i] << ','
+            << PlainNumber(ev.frequency[i], 15) << '\n';
+    }
+}
+
+// Columns padded to their widest text (counted in characters, not bytes).
+void PrintTable(const TEvaluation &ev, std::ostream &out)
+{
+    QVector<std::array<QString, 9>> table;
+    std::array<QString, 9> head;
+    for (std::size_t c = 0; c < Headings.size(); ++c)
+        head[c] = QString::fromLatin1(Headings[c]);
+    table << head;
+    for (int i = 0; i < ev.count(); ++i) {
+        std::array<QString, 9> row;
+        for (int c = 0; c < EvaluationColumnCount; ++c)
+            row[c] = ev.lines[i][c];
+        row[8] = QString::number(ev.verdict[i]);
+        table << row;
+    }
+    std::array<int, 9> width{};
+    for (const auto &row : table) {
+        for (std::size_t c = 0; c < row.size(); ++c)
+            width[c] = std::max(width[c], int(row[c].size()));
+    }
+    for (const auto &row : table) {
+        QString line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const bool numeric = c == ColumnDistance || c == ColumnHeight || c == ColumnField;
+            const QString cell = numeric ? row[c].rightJustified(width[c])
+                                         : row[c].leftJustified(width[c]);
+            line += (c ? QStringLiteral("  ") : QString()) + cell;
+        }
+        out << Utf8(line.trimmed()) << '\n';
+    }
+}
+
+// The owner with that call (the first one when several share it), or 0.
+TOpResult<qint32> FindOwner(TdtmMain &dm, const QString &call)
+{
+    const TOpStatus status = OpenStatement(
+        dm.qryTemp1, {QStringLiteral("SELECT IdOwner FROM tblOwner"),
+                      QStringLiteral("WHERE OwnerCall =") + JetText(call),
+                      QStringLiteral("ORDER BY IdOwner")});
+    if (!status.ok())
+        return TOpResult<qint32>::failure(status);
+    return TOpResult<qint32>::success(FieldInt(dm.qryTemp1, QStringLiteral("IdOwner")));
+}
+
+} // namespace
+
+std::string_view EvaluateCommand::name() const
+{
+    return "evaluate";
+}
+
+std::string_view EvaluateCommand::summary() const
+{
+    return "field strength at every critical test point of an owner";
+}
+
+std::string_view EvaluateCommand::help() const
+{
+    return HelpText;
+}
+
+int EvaluateCommand::run(const std::vector<std::string> &args, CliStreams &streams) const
+{
+    bool csv = false;
+    std::vector<std::string> positional;
+    for (const std::string &arg : args) {
+        if (arg == "--csv") {
+            csv = true;
+        } else if (arg.rfind("--", 0) == 0) {
+            streams.err << "vlmcli evaluate: unknown option '" << arg << "'\n";
+            return ExitUsage;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() != 2) {
+        streams.err << "vlmcli evaluate: expected DB and CALL\n"
+                    << "Usage: vlmcli evaluate DB CALL [--csv]\n";
+        return ExitUsage;
+    }
+    const QString file = QString::fromStdString(positional[0]);
+    const QString call = QString::fromStdString(positional[1]);
+    if (!QFileInfo(file).isFile()) {
+        streams.err << "vlmcli evaluate: no database file '" << positional[0] << "'\n";
+        return ExitFailure;
+    }
+
+    // The SQL driver is a plug-in, which needs an application object.
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "vlmcli";
+        static char *argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    TdtmMain dm;
+    dm.conMainDb->setConnectionString(
+        JetConnectionString(QFileInfo(file).absoluteFilePath(), QString::fromLatin1(MainDatabasePassword)));
+    if (!dm.conMainDb->open()) {
+        streams.err << "vlmcli evaluate: cannot open '" << positional[0]
+                    << "': " << Utf8(dm.conMainDb->lastErrorText()) << '\n';
+        return ExitFailure;
+    }
+    const TOpResult<qint32> owner = FindOwner(dm, call);
+    if (!owner.ok() || owner.value == 0) {
+        streams.err << "vlmcli evaluate: "
+                    << (owner.ok() ? "no owner with the call '" + positional[1] + "'"
+                                   : Utf8(owner.error))
+                    << '\n';
+        return ExitFailure;
+    }
+    const TOpResult<TEvaluationOutcome> result = EvaluatePoints(dm, owner.value);
+    if (!result.ok()) {
+        streams.err << "vlmcli evaluate: " << Utf8(result.error) << '\n';
+        return ExitFailure;
+    }
+    const TEvaluation &ev = result.value.evaluation;
+    if (csv) {
+        PrintCsv(ev, *dm.qryCtpList, streams.out);
+        return ExitSuccess;
+    }
+    if (ev.count() == 0) {
+        streams.out << "No critical test point to evaluate: the owner's sites have no points "
+                       "with antennas.\n";
+        return ExitSuccess;
+    }
+    PrintTable(ev, streams.out);
+    const TEvaluationSummary &s = *result.value.summary;
+    streams.out << "\nMaximum Field Strength: " << Utf8(s.valueText) << ' '
+                << Utf8(s.locationText) << ' ' << Utf8(s.resultText) << '\n';
+    return ExitSuccess;
+}

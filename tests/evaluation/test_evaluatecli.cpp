@@ -1,0 +1,131 @@
+#include "cli/evaluatecommand.h"
+#include "stationfixture.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace
+{
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunEvaluate(const std::vector<std::string> &args)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    CliStreams streams{in, out, err};
+    const int code = EvaluateCommand().run(args, streams);
+    return {code, out.str(), err.str()};
+}
+
+// One site, two placements, one point with a comma in its description.
+class EvaluateCli : public StationDbTest
+{
+protected:
+    void SetUp() override
+    {
+        StationDbTest::SetUp();
+        const qint32 owner = addOwner(QStringLiteral("ON4CLI"));
+        const qint32 site = addSite(owner, QStringLiteral("Location_01"));
+        const qint32 antenna = addDipoleLikeAntenna();
+        addPlacement(site, QStringLiteral("Loc01-Ant01"), antenna, Band2m, 10, 0, 14.8);
+        addPlacement(site, QStringLiteral("Loc01-Ant02"), antenna, Band2m, 6, 0, 3);
+        addPoint(site, QStringLiteral("CTP_01"), 12.5, 2, FreeField, QStringLiteral("Garden, east"));
+        db = databaseFile().toStdString();
+    }
+    std::string db;
+};
+
+TEST_F(EvaluateCli, PrintsTheListAndTheSummary)
+{
+    const CliRun r = RunEvaluate({db, "ON4CLI"});
+    ASSERT_EQ(r.code, ExitSuccess) << r.err;
+    std::istringstream lines(r.out);
+    std::string heading, first, second, blank, summary;
+    std::getline(lines, heading);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    std::getline(lines, blank);
+    std::getline(lines, summary);
+    EXPECT_EQ(heading.rfind("Reference  Site", 0), 0u) << heading;
+    EXPECT_EQ(first.rfind("CTP_01     Location_01  Loc01-Ant01", 0), 0u) << first;
+    EXPECT_NE(first.find("12,5"), std::string::npos) << first;
+    EXPECT_NE(first.find("Garden, east"), std::string::npos) << first;
+    EXPECT_NE(second.find("Loc01-Ant02"), std::string::npos) << second;
+    EXPECT_EQ(blank, "");
+    EXPECT_EQ(summary.rfind("Maximum Field Strength: ", 0), 0u) << summary;
+    EXPECT_NE(summary.find("at CTP_01 by Loc01-Ant01: requires a"), std::string::npos) << summary;
+}
+
+TEST_F(EvaluateCli, CsvForMachines)
+{
+    const CliRun r = RunEvaluate({db, "ON4CLI", "--csv"});
+    ASSERT_EQ(r.code, ExitSuccess) << r.err;
+    std::istringstream lines(r.out);
+    std::string heading, first;
+    std::getline(lines, heading);
+    std::getline(lines, first);
+    EXPECT_EQ(heading, "Reference,Site,Placement,Distance,Height,Attenuation,Description,Field,"
+                       "Verdict,Frequency");
+    EXPECT_EQ(first.rfind("CTP_01,Location_01,Loc01-Ant01,12.5,2,Free field (outdoors, no "
+                          "obstacle)",
+                          0),
+              std::string::npos)
+        << "a comma inside a field must be quoted: " << first;
+    EXPECT_EQ(first.rfind("CTP_01,Location_01,Loc01-Ant01,12.5,2,\"Free field (outdoors, no "
+                          "obstacle)\",\"Garden, east\",",
+                          0),
+              0u)
+        << first;
+    EXPECT_EQ(first.substr(first.size() - 6), ",4,145") << first;
+}
+
+struct FailureCase {
+    const char *reason;
+    std::vector<std::string> args; // "DB" stands for the fixture's file
+    int code;
+    const char *message;
+};
+
+class EvaluateCliFailures : public EvaluateCli, public testing::WithParamInterface<FailureCase>
+{
+};
+
+TEST_P(EvaluateCliFailures, ReportAndExitCode)
+{
+    std::vector<std::string> args = GetParam().args;
+    for (std::string &a : args) {
+        if (a == "DB")
+            a = db;
+    }
+    const CliRun r = RunEvaluate(args);
+    EXPECT_EQ(r.code, GetParam().code) << GetParam().reason;
+    EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "") << GetParam().reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EvaluateCliFailures,
+    testing::Values(FailureCase{"no call", {"DB"}, ExitUsage, "expected DB and CALL"},
+                    FailureCase{"unknown option", {"DB", "ON4CLI", "--xml"}, ExitUsage,
+                                "unknown option '--xml'"},
+                    FailureCase{"missing file", {"/nonexistent/VlmMain.mdb", "ON4CLI"},
+                                ExitFailure, "no database file"},
+                    FailureCase{"unknown owner", {"DB", "ON4NONE"}, ExitFailure,
+                                "no owner with the call 'ON4NONE'"},
+                    FailureCase{"a quote in the call is only text", {"DB", "ON4' OR '1'='1"},
+                                ExitFailure, "no owner with the call"}));
+
+TEST_F(StationDbTest, EvaluateOwnerWithoutAntennasSaysSo)
+{
+    addOwner(QStringLiteral("ON4EMP"));
+    const CliRun r = RunEvaluate({databaseFile().toStdString(), "ON4EMP"});
+    EXPECT_EQ(r.code, ExitSuccess);
+    EXPECT_NE(r.out.find("No critical test point"), std::string::npos) << r.out;
+}
+
+} // namespace
