@@ -4,6 +4,7 @@
 #include "reports/memolayout.h"
 #include "reports/rasterimage.h"
 #include "reports/reportfont.h"
+#include "reports/rtfwriter.h"
 #include "reports/textwidth.h"
 #include "reports/winansi.h"
 
@@ -180,4 +181,45 @@ TEST(ImagePlacement, DerivesTheMissingSideFromThePixelAspect)
         EXPECT_NEAR(r.width, c.expectedW, 1e-9) << c.name;
         EXPECT_NEAR(r.height, c.expectedH, 1e-9) << c.name;
     }
+}
+
+TEST(RtfWriter, WritesOneParagraphPerLineInTheCodePage)
+{
+    RtfDocument doc;
+    doc.fontName = QStringLiteral("Courier New");
+    doc.sizePt = 9;
+    doc.marginLeftMm = 25.4; // one inch: 1440 twips
+    doc.lines = QStringList{QStringLiteral("Liège 45° 5 €"), QStringLiteral("{C:\\dir}"),
+                            QStringLiteral("a\tb"), QString(), QStringLiteral("漢"),
+                            QStringLiteral("page") + QChar(u'\f') + QStringLiteral("two")};
+    const QByteArray rtf = RtfText(doc);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    EXPECT_TRUE(rtf.endsWith("}\n"));
+    struct Case {
+        const char *what;
+        QByteArray expected;
+    } cases[] = {
+        {"font table", "{\\fonttbl{\\f0\\fmodern\\fcharset0 Courier New;}}"},
+        {"size in half points", "\\fs18"},
+        {"margin in twips", "\\margl1440"},
+        {"accents and symbols as code-page bytes", "Li\\'e8ge 45\\'b0 5 \\'80\\par\n"},
+        {"braces and backslash escaped", "\\{C:\\\\dir\\}\\par\n"},
+        {"tab", "a\\tab b\\par\n"},
+        {"empty line", "\n\\par\n"},
+        {"outside the code page", "\\u28450?\\par\n"},
+        {"page break", "page\\page two\\par\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_TRUE(rtf.contains(c.expected)) << c.what << "\n" << rtf.toStdString();
+    // Braces balance, so readers see one document.
+    int depth = 0;
+    for (int i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') {
+            ++i;
+            continue;
+        }
+        depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
+        ASSERT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
 }
