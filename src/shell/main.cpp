@@ -1,12 +1,9 @@
 #include <QApplication>
-#include <QLabel>
 
-#include "shell/version.h"
+#include "shell/applicationstartup.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Velmor ") + GetFileVersionText());
-    label.show();
-    return app.exec();
+    return RunApplication(app);
 }

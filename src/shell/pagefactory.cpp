@@ -1,0 +1,33 @@
+#include "shell/pagefactory.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "shell/pagebase.h"
+#include "shell/wizardpages.h"
+
+// Real pages: include the page's header here and give its index a line in the
+// switch below, e.g.  case PageUserData: return new TfraUserData(host, parent);
+// Every page constructor takes (IWizardHost &host, QWidget *parent).
+
+namespace {
+// A page whose own content is not built yet: its title and the navigation.
+TfraBase *placeholderPage(int page, IWizardHost &host, QWidget *parent)
+{
+    auto *frame = new TfraBase(page, host, parent);
+    auto *caption = new QLabel(PageTitle(page), frame->content());
+    caption->setObjectName(QStringLiteral("lblPlaceholder"));
+    caption->setAlignment(Qt::AlignCenter);
+    auto *layout = new QVBoxLayout(frame->content());
+    layout->addWidget(caption);
+    return frame;
+}
+} // namespace
+
+TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
+{
+    switch (page) {
+    default:
+        return placeholderPage(page, host, parent);
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// The main window's status bar (objectName stbFmMain): fifteen fixed panels,
+// left to right, each with its width, alignment and bevel; panel 9 is drawn by
+// the program as a rectangle in the colour of the Internet indicator.
+class TStatusBar : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TStatusBar)
+
+public:
+    enum Panel {
+        PanelDatabaseCaption = 0,
+        PanelConnection = 1,
+        PanelUserCaption = 2,
+        PanelCall = 3,
+        PanelLocationCaption = 4,
+        PanelSite = 5,
+        PanelAntennaCaption = 6,
+        PanelPlacement = 7,
+        PanelInternetCaption = 8,
+        PanelInternet = 9,
+        PanelVersionCaption = 10,
+        PanelVersion = 11,
+        PanelSlash = 12,
+        PanelDatabaseVersion = 13,
+        PanelNotice = 14,
+        PanelCount = 15,
+    };
+
+    explicit TStatusBar(QWidget *parent = nullptr);
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString &text);
+    // Left edge and width of a panel, in pixels.
+    QRect panelRect(int panel) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QStringList m_texts;
+};

@@ -1,0 +1,144 @@
+#include <QtTest>
+
+#include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "shell/controlimage.h"
+#include "shell/messagedialog.h"
+
+class TestMessageDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void kindsShowTheirButtons_data();
+    void kindsShowTheirButtons();
+    void buttonsGiveTheirResults_data();
+    void buttonsGiveTheirResults();
+    void closeBoxGivesTwo();
+    void presenterShowsTheDialog();
+    void controlImagesAreSavedInTheAskedFormat_data();
+    void controlImagesAreSavedInTheAskedFormat();
+};
+
+void TestMessageDialog::kindsShowTheirButtons_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("visible");
+    QTest::addColumn<QList<int>>("lefts");
+    QTest::newRow("error") << 1 << QStringList{"bbnOk"} << QList<int>{264};
+    QTest::newRow("information") << 2 << QStringList{"bbnOk"} << QList<int>{264};
+    QTest::newRow("question") << 3 << QStringList{"bbnYes", "bbnNo"} << QList<int>{189, 274};
+}
+
+void TestMessageDialog::kindsShowTheirButtons()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, visible);
+    QFETCH(QList<int>, lefts);
+
+    TfrmDialog dialog;
+    dialog.Prepare("Caption", "Some text", kind);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QString("Caption"));
+    QCOMPARE(dialog.size(), QSize(385, 170));
+    QCOMPARE(dialog.findChild<QPlainTextEdit *>("memMessage")->toPlainText(), QString("Some text"));
+    QVERIFY(!dialog.findChild<QLabel *>("imgIcon")->pixmap().isNull());
+    QStringList shown;
+    QList<int> shownLefts;
+    for (const char *name : {"bbnOk", "bbnCancel", "bbnYes", "bbnNo", "bbnDialogHelp"}) {
+        auto *button = dialog.findChild<QPushButton *>(name);
+        QVERIFY(button);
+        if (button->isVisible()) {
+            shown << name;
+            shownLefts << button->x();
+            QCOMPARE(button->size(), QSize(75, 25));
+        }
+    }
+    QCOMPARE(shown, visible);
+    QCOMPARE(shownLefts, lefts);
+}
+
+void TestMessageDialog::buttonsGiveTheirResults_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("OK") << 1 << "bbnOk" << 1;
+    QTest::newRow("Yes") << 3 << "bbnYes" << 6;
+    QTest::newRow("No") << 3 << "bbnNo" << 7;
+}
+
+void TestMessageDialog::buttonsGiveTheirResults()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    TfrmDialog dialog;
+    dialog.Prepare("c", "t", kind);
+    QTimer::singleShot(0, &dialog, [&dialog, button] {
+        QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), result);
+}
+
+void TestMessageDialog::closeBoxGivesTwo()
+{
+    TfrmDialog dialog;
+    dialog.Prepare("Leaving VLM", "Are you sure you want to leave VLM ?", 3);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.close(); });
+    QCOMPARE(dialog.exec(), 2);
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QCOMPARE(dialog.exec(), 2);
+}
+
+void TestMessageDialog::presenterShowsTheDialog()
+{
+    TDialogPresenter presenter;
+    SetMessagePresenter(&presenter);
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<TfrmDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->button(DialogNo), Qt::LeftButton);
+    });
+    QCOMPARE(AskYesNo("Question", "Really?"), AnswerNo);
+    SetMessagePresenter(nullptr);
+}
+
+void TestMessageDialog::controlImagesAreSavedInTheAskedFormat_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("jpeg") << 0 << QByteArray("jpeg");
+    QTest::newRow("bmp") << 1 << QByteArray("bmp");
+}
+
+void TestMessageDialog::controlImagesAreSavedInTheAskedFormat()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, format);
+    QTemporaryDir dir;
+    QLabel control("Plot");
+    control.resize(120, 80);
+    control.show();
+
+    QImage captured;
+    CaptureControl(&control, captured);
+    QCOMPARE(captured.size(), QSize(120, 80));
+
+    // The extension does not decide the format; the kind does.
+    const QString file = dir.filePath("Tmp.img");
+    QVERIFY(SaveControlImage(file, kind, &control));
+    QImageReader reader(file);
+    QCOMPARE(reader.format(), format);
+    QCOMPARE(reader.size(), QSize(120, 80));
+
+    QVERIFY(!SaveControlImage(dir.filePath("x"), 2, &control));
+    QVERIFY(!SaveControlImage(dir.filePath("missing/dir/x.bmp"), kind, &control));
+}
+
+QTEST_MAIN(TestMessageDialog)
+#include "test_messagedialog.moc"
