@@ -1,7 +1,8 @@
 #include "store/nameproposals.h"
 
+#include "shell/numberformat.h"
+
 #include <QCoreApplication>
-#include <cmath>
 
 namespace {
 
@@ -91,6 +92,7 @@ QString JoinPlacementRefs(const QStringList &refs)
 
 double RoundBandCenter(double centerMHz)
 {
-    // std::nearbyint follows the default rounding mode, which rounds halves to even.
-    return std::nearbyint(centerMHz / 0.1) * 0.1;
+    // The program's one rounding rule: a decimal half (3,65) goes to the even
+    // neighbour even where binary floating point holds it a hair off.
+    return RoundHalfEven(centerMHz, 1);
 }

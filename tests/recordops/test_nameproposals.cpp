@@ -90,7 +90,8 @@ TEST(BandCenterRounding, OneDecimalHalvesToEven)
         double in;
         double out;
     } cases[] = {
-        {145.0, 145.0}, {3.65, 3.6}, {0.25, 0.2}, {0.75, 0.8}, {1296.04, 1296.0}, {0.0, 0.0},
+        {145.0, 145.0}, {3.65, 3.6},   {0.25, 0.2}, {0.75, 0.8},
+        {0.35, 0.4},   {1.905, 1.9},  {14.175, 14.2}, {1296.04, 1296.0}, {0.0, 0.0},
     };
     for (const auto &c : cases)
         EXPECT_NEAR(RoundBandCenter(c.in), c.out, 1e-9) << c.in;
