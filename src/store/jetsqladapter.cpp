@@ -70,7 +70,8 @@ bool endsWithWordCharacter(const QString &text)
 }
 
 // Appends a piece of output, never letting two pieces fuse into something
-// SQLite reads differently: a comment opener ("--", "/*") or a blob literal (x'..').
+// SQLite reads differently: a comment opener ("--", "/*"), a blob literal
+// (x'..') or two literals that read as one ('a''b').
 void appendPiece(QString &out, const QString &space, const QString &text, TSqlToken::Kind kind)
 {
     QString gap = space;
@@ -79,8 +80,11 @@ void appendPiece(QString &out, const QString &space, const QString &text, TSqlTo
         const QChar first = text.front();
         const bool comment = (last == QLatin1Char('-') && first == QLatin1Char('-'))
                              || (last == QLatin1Char('/') && first == QLatin1Char('*'));
-        const bool fused = kind == TSqlToken::String && endsWithWordCharacter(out);
-        if (comment || fused)
+        const bool blob = kind == TSqlToken::String && endsWithWordCharacter(out);
+        // Two quoted tokens side by side would read as one with a doubled quote.
+        const bool quotes = last == first
+                            && (first == QLatin1Char('\'') || first == QLatin1Char('"') || first == QLatin1Char('`'));
+        if (comment || blob || quotes)
             gap = QStringLiteral(" ");
     }
     out += gap;

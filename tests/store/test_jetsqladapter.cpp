@@ -79,6 +79,7 @@ const TranslationCase translationCases[] = {
     {"BracketNamesUntouched", "SELECT [Top], [a & b] FROM [my table]", "SELECT [Top], [a & b] FROM [my table]"},
     {"CommentOpenerNeverFormed", "SELECT 5--3", "SELECT 5- -3"},
     {"LiteralNeverFusedIntoBlob", "SELECT x\"41\"", "SELECT x '41'"},
+    {"AdjacentLiteralsStayApart", "SELECT \"\"'a'", "SELECT '' 'a'"},
     {"UnterminatedLeftAsIs", "SELECT TOP 1 \"abc", "SELECT TOP 1 \"abc"},
     {"StatementsTranslatedOneByOne", "DELETE * FROM a; SELECT TOP 1 b FROM c;",
      "DELETE FROM a; SELECT b FROM c LIMIT 1;"},
