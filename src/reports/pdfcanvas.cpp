@@ -1,13 +1,13 @@
 #include "reports/pdfcanvas.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QSaveFile>
 
 #include <cstdlib>
 
 #include <hpdf.h>
 
+#include "reports/clock.h"
 #include "reports/winansi.h"
 
 namespace {
@@ -20,7 +20,7 @@ QString tr(const char *text)
 
 void setDate(HPDF_Doc doc)
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = CurrentDateTime();
     const int offsetMinutes = now.offsetFromUtc() / 60;
     HPDF_Date date{};
     date.year = now.date().year();
