@@ -17,6 +17,9 @@ constexpr int ParamCount = 15;
 constexpr long Utm = 1;
 constexpr long StatePlane = 2;
 constexpr long TransverseMercator = 9;
+constexpr long Robinson = 21;
+// Robinson's greatest northing on the unit sphere (at the poles).
+constexpr double RobinsonPoleNorthing = 1.3523;
 constexpr long PackageSpheroidCount = 31; // the package knows codes 0 to 30
 
 struct PackageSystem
@@ -104,11 +107,26 @@ long zoneInUse[2][32] = {};
 
 enum Side { InverseSide = 0, ForwardSide = 1 };
 
+// The package's Robinson inverse reads its coefficient table at an index
+// derived from the northing without a bound: a point beyond the poles' northing
+// would make it read far outside the table.
+bool OutsideRobinson(const double in[2], const PackageSystem &system)
+{
+    double radius = DefaultSphereRadius;
+    if (system.spheroid < 0)
+        radius = SpheroidFor(static_cast<int>(system.spheroid), system.param).radius;
+    const double northing = in[1] - system.param[7];
+    return !std::isfinite(in[0]) || !std::isfinite(northing)
+        || std::fabs(northing) > RobinsonPoleNorthing * radius;
+}
+
 // One step with the geographic system on the other side, so that a failure
 // is known to belong to the projected side.
 int Step(Side side, const double in[2], PackageSystem &projected, double out[2])
 {
     PackageSystem geographic;
+    if (side == InverseSide && projected.sys == Robinson && OutsideRobinson(in, projected))
+        return ErrorOutsideProjection;
     long &zone = zoneInUse[side][projected.sys];
     projected.zone = zone;
     double inCoord[2] = {in[0], in[1]};

@@ -21,6 +21,7 @@ enum ProjectionError {
     ErrorEqualLatitudes = 41,   // "Equal Latitiudes for St. Parallels on opposite sides of equator"
     ErrorNotProjectable = 44,   // "Point can not be projected" (lam72-for)
     ErrorSearchDiverged = 3101, // the oblique projection's latitude search did not settle
+    ErrorOutsideProjection = 3102, // a plane point beyond the projection's edge
     ErrorIllegalDms = 1116,     // "Illegal DMS field" (paksz)
 };
 

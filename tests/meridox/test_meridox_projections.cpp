@@ -318,6 +318,19 @@ TEST(PackageProjections, FailedSetUpFailsAgainOnTheSameParameters)
     EXPECT_EQ(Forward(good, 0.1, 0.8, &x, &y), 0);
 }
 
+TEST(PackageProjections, RobinsonBeyondThePolesIsRefused)
+{
+    const CCoord robinson = Parsed("R,21,W,12,0,0,0,0,0,0,0,0");
+    double x, y;
+    ASSERT_EQ(Forward(robinson, 0.5, 1.2, &x, &y), 0);
+    double lon, lat;
+    ASSERT_EQ(Inverse(robinson, x, y, &lon, &lat), 0);
+    EXPECT_NEAR(lat, 1.2, 1e-6);
+    const double far[][2] = {{0.0, 6370997.0 * 1.36}, {0.0, -1e300}, {1e9, 1e300}};
+    for (const auto &p : far)
+        EXPECT_EQ(Inverse(robinson, p[0], p[1], &lon, &lat), meridox::ErrorOutsideProjection);
+}
+
 TEST(PackageProjections, MercatorRoundTrip)
 {
     const CCoord mercator = Parsed("M,5,W,12,0,0,0,0,0,0,0,0");
