@@ -88,6 +88,13 @@ bool Resolve(QLibrary &library, const char *name, Fn *target, QString *missing)
     return *target != nullptr;
 }
 
+// Runs when the application object is destroyed, after the rest of the
+// program's shutdown work, while Qt is still intact.
+void UnloadAtExit()
+{
+    State().loaded.reset();
+}
+
 const Bindings *ActiveBindings()
 {
     const BindingState &state = State();
@@ -137,6 +144,8 @@ ConversionLibraryLoad LoadConversionLibrary()
     b.setPivot("WGS84");
 
     state.loaded = std::move(loaded);
+    if (QCoreApplication::instance() != nullptr)
+        qAddPostRoutine(UnloadAtExit);
     state.result.loaded = true;
     state.result.errorText.clear();
     return state.result;
