@@ -4,7 +4,8 @@
 
 #include <QCoreApplication>
 
-namespace {
+namespace
+{
 
 QString tr(const char *text)
 {
@@ -56,11 +57,12 @@ TNameProposal ProposeSiteName(const std::optional<QString> &greatestName)
     return TNameProposal{QStringLiteral("Location_") + twoDigits(*n + 1), QString()};
 }
 
-TNameProposal ProposePlacementRef(const QString &siteName, const std::optional<QString> &greatestRef)
+TNameProposal ProposePlacementRef(const QString &siteName,
+                                  const std::optional<QString> &greatestRef)
 {
     if (!greatestRef)
-        return TNameProposal{QStringLiteral("Loc") + numberPart(siteName) + QStringLiteral("-Ant01"),
-                             QString()};
+        return TNameProposal{
+            QStringLiteral("Loc") + numberPart(siteName) + QStringLiteral("-Ant01"), QString()};
     const QString &ref = *greatestRef;
     int split = -1;
     for (int i = ref.size() - 1; i >= 0; --i) {

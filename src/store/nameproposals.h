@@ -9,8 +9,7 @@
 // The record operations feed them with what the database returned.
 
 // A proposed name, or the reason why none can be proposed.
-struct TNameProposal
-{
+struct TNameProposal {
     QString name;
     QString error; // empty when name holds the proposal
 

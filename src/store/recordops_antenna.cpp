@@ -7,11 +7,11 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
-const char *const PatternColumns[11] = {"AntV00", "AntV10", "AntV20", "AntV30",
-                                        "AntV40", "AntV50", "AntV60", "AntV70",
-                                        "AntV80", "AntV90", "AntV100"};
+const char *const PatternColumns[11] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40", "AntV50",
+                                        "AntV60", "AntV70", "AntV80", "AntV90", "AntV100"};
 
 const char *const PatternList =
     "AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, AntV90, AntV100";
@@ -54,13 +54,13 @@ TOpResult<int> OpenCatalogue(TdtmMain &dm, qint32 familyId)
 
 TOpResult<int> OpenCustomAntennas(TdtmMain &dm, TCustomAntennaMode mode)
 {
-    const TOpStatus status = OpenStatement(
-        dm.qryAntCustom,
-        {QStringLiteral("SELECT IdListAnt, IdAntFamily, IdListAntPol, IdBandFreq, ") +
-             QString::fromLatin1(PatternList) +
-             QStringLiteral(", AntDir, AntType, AntMakeDescr, AntExtra"),
-         QStringLiteral("FROM tblListAnt"),
-         QStringLiteral("WHERE IdAntFamily =%1").arg(CustomAntennaFamily)});
+    const TOpStatus status =
+        OpenStatement(dm.qryAntCustom,
+                      {QStringLiteral("SELECT IdListAnt, IdAntFamily, IdListAntPol, IdBandFreq, ") +
+                           QString::fromLatin1(PatternList) +
+                           QStringLiteral(", AntDir, AntType, AntMakeDescr, AntExtra"),
+                       QStringLiteral("FROM tblListAnt"),
+                       QStringLiteral("WHERE IdAntFamily =%1").arg(CustomAntennaFamily)});
     if (!status.ok())
         return TOpResult<int>::failure(status);
     sortByMakeDescr(dm.qryAntCustom);
@@ -81,7 +81,10 @@ TOpResult<qint32> InsertAntenna(TdtmMain &dm, const TAntennaValues &v)
         {QStringLiteral("INSERT INTO tblListAnt( IdAntFamily, IdListAntPol, IdBandFreq, ") +
              QString::fromLatin1(PatternList) +
              QStringLiteral(", AntType, AntMakeDescr, AntExtra, AntDir)"),
-         QStringLiteral("VALUES ( %1, %2, %3, ").arg(v.idFamily).arg(v.idPolarisation).arg(v.idBand) +
+         QStringLiteral("VALUES ( %1, %2, %3, ")
+                 .arg(v.idFamily)
+                 .arg(v.idPolarisation)
+                 .arg(v.idBand) +
              texts.join(QStringLiteral(", ")) + QStringLiteral(")")});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
@@ -92,20 +95,20 @@ TOpStatus UpdateAntenna(TdtmMain &dm, qint32 antennaId, const TAntennaValues &v)
 {
     QStringList sets;
     for (int i = 0; i < 11; ++i)
-        sets << QString::fromLatin1(PatternColumns[i]) + QStringLiteral(" =") + JetText(v.pattern[i]);
+        sets << QString::fromLatin1(PatternColumns[i]) + QStringLiteral(" =") +
+                    JetText(v.pattern[i]);
     sets << QStringLiteral("AntType =") + JetText(v.type)
          << QStringLiteral("AntMakeDescr =") + JetText(v.makeDescr)
          << QStringLiteral("AntExtra =") + JetText(v.extra)
          << QStringLiteral("AntDir =") + JetText(v.dir);
-    return ExecStatement(
-        dm.qryTemp1,
-        {QStringLiteral("UPDATE tblListAnt"),
-         QStringLiteral("SET IdAntFamily =%1, IdListAntPol =%2, IdBandFreq =%3, ")
-                 .arg(v.idFamily)
-                 .arg(v.idPolarisation)
-                 .arg(v.idBand) +
-             sets.join(QStringLiteral(", ")),
-         QStringLiteral("WHERE IdListAnt =%1").arg(antennaId)});
+    return ExecStatement(dm.qryTemp1,
+                         {QStringLiteral("UPDATE tblListAnt"),
+                          QStringLiteral("SET IdAntFamily =%1, IdListAntPol =%2, IdBandFreq =%3, ")
+                                  .arg(v.idFamily)
+                                  .arg(v.idPolarisation)
+                                  .arg(v.idBand) +
+                              sets.join(QStringLiteral(", ")),
+                          QStringLiteral("WHERE IdListAnt =%1").arg(antennaId)});
 }
 
 TOpStatus OpenAntennaSummary(TdtmMain &dm, qint32 antennaId)
@@ -117,11 +120,11 @@ TOpStatus OpenAntennaSummary(TdtmMain &dm, qint32 antennaId)
 
 TOpResult<QString> PlacementsUsingAntenna(TdtmMain &dm, qint32 antennaId)
 {
-    const TOpStatus status = OpenStatement(
-        dm.qryTemp3, {QStringLiteral("SELECT IdStation, IdListAnt, AntennasRef"),
-                      QStringLiteral("FROM tblStation"),
-                      QStringLiteral("WHERE IdListAnt =%1").arg(antennaId),
-                      QStringLiteral("ORDER BY IdListAnt")});
+    const TOpStatus status =
+        OpenStatement(dm.qryTemp3, {QStringLiteral("SELECT IdStation, IdListAnt, AntennasRef"),
+                                    QStringLiteral("FROM tblStation"),
+                                    QStringLiteral("WHERE IdListAnt =%1").arg(antennaId),
+                                    QStringLiteral("ORDER BY IdListAnt")});
     if (!status.ok())
         return TOpResult<QString>::failure(status);
     QStringList refs;

@@ -19,8 +19,7 @@ enum class TCustomAntennaMode { Browse = 0, Append = 1, Edit = 2 };
 
 // What the custom-antenna page saves. The pattern values are the numbers as
 // the user typed them ("12,5"); the store converts them.
-struct TAntennaValues
-{
+struct TAntennaValues {
     qint32 idFamily = CustomAntennaFamily;
     qint32 idPolarisation = 0;
     qint32 idBand = 0;

@@ -7,7 +7,8 @@
 
 #include <utility>
 
-namespace {
+namespace
+{
 
 // Every column of tblOwner, in the order the user data page's dataset lists them.
 const char *const OwnerColumns =
@@ -29,8 +30,9 @@ TOpResult<int> CountOwners(TdtmMain &dm)
 
 TOpResult<TOwnerList> ListOwners(TdtmMain &dm)
 {
-    const TOpStatus status = OpenStatement(
-        dm.qryTemp1, {QStringLiteral("SELECT IdOwner, OwnerCall"), QStringLiteral("FROM tblOwner")});
+    const TOpStatus status =
+        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdOwner, OwnerCall"),
+                                    QStringLiteral("FROM tblOwner")});
     if (!status.ok())
         return TOpResult<TOwnerList>::failure(status);
     TOwnerList list;
@@ -43,10 +45,9 @@ TOpResult<TOwnerList> ListOwners(TdtmMain &dm)
 
 TOpResult<QString> GetOwnerUserDir(TdtmMain &dm, qint32 ownerId)
 {
-    const TOpStatus status =
-        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT OwnerUserDir"),
-                                    QStringLiteral("FROM tblOwner"),
-                                    QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
+    const TOpStatus status = OpenStatement(
+        dm.qryTemp1, {QStringLiteral("SELECT OwnerUserDir"), QStringLiteral("FROM tblOwner"),
+                      QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
     if (!status.ok())
         return TOpResult<QString>::failure(status);
     return TOpResult<QString>::success(FieldText(dm.qryTemp1, QStringLiteral("OwnerUserDir")));
@@ -80,12 +81,14 @@ TOpResult<qint32> InsertOwner(TdtmMain &dm, const TOwnerValues &v, QStringList n
                        "OwnerName, OwnerCall, OwnerOtherOps, OwnerAddress1, OwnerAddress2, "
                        "OwnerPhHome, OwnerPhOff, OwnerPhMob, OwnerPhFax, OwnerEmail, OwnerNote, "
                        "OwnerUserDir, OwnerRem)"),
-        QStringLiteral("VALUES ( %1, %2, %3, ").arg(v.idZipCity1).arg(v.idLanguage).arg(v.specialCase) +
-            QStringList{JetText(v.firstName), JetText(v.name), JetText(v.call),
-                        JetText(v.otherOps), JetText(v.address1), JetText(v.address2),
-                        JetText(v.phoneHome), JetText(v.phoneOffice), JetText(v.phoneMobile),
-                        JetText(v.fax), JetText(v.email), JetText(noteText),
-                        JetText(v.userDir), JetText(v.remark)}
+        QStringLiteral("VALUES ( %1, %2, %3, ")
+                .arg(v.idZipCity1)
+                .arg(v.idLanguage)
+                .arg(v.specialCase) +
+            QStringList{JetText(v.firstName), JetText(v.name), JetText(v.call), JetText(v.otherOps),
+                        JetText(v.address1), JetText(v.address2), JetText(v.phoneHome),
+                        JetText(v.phoneOffice), JetText(v.phoneMobile), JetText(v.fax),
+                        JetText(v.email), JetText(noteText), JetText(v.userDir), JetText(v.remark)}
                 .join(QStringLiteral(", ")) +
             QStringLiteral(")")};
     const TOpStatus status = ExecStatement(dm.qryTemp1, lines);
@@ -124,17 +127,17 @@ TOpStatus UpdateOwner(TdtmMain &dm, qint32 ownerId, const TOwnerValues &v, QStri
 
 TOpStatus UpdateOwnerLowPower(TdtmMain &dm, qint32 ownerId, const TOwnerLowPowerValues &v)
 {
-    const QStringList lines = {
-        QStringLiteral("UPDATE tblOwner"),
-        QStringLiteral("SET IdTxTime =%1, IdMode =%2, IdBandFreqQrp =%3,")
-            .arg(v.idTxTime)
-            .arg(v.idMode)
-            .arg(v.idBandFreqQrp),
-        QStringLiteral("OwnerQrpDistA =") + JetText(v.distA) + QStringLiteral(", OwnerQrpDistB =") +
-            JetText(v.distB) + QStringLiteral(", OwnerQrpPower =") + JetText(v.power) +
-            QStringLiteral(", OwnerQrpGain =") + JetText(v.gain) +
-            QStringLiteral(", OwnerQrpCoaxLoss =") + JetText(v.coaxLoss),
-        QStringLiteral("WHERE IdOwner =%1").arg(ownerId)};
+    const QStringList lines = {QStringLiteral("UPDATE tblOwner"),
+                               QStringLiteral("SET IdTxTime =%1, IdMode =%2, IdBandFreqQrp =%3,")
+                                   .arg(v.idTxTime)
+                                   .arg(v.idMode)
+                                   .arg(v.idBandFreqQrp),
+                               QStringLiteral("OwnerQrpDistA =") + JetText(v.distA) +
+                                   QStringLiteral(", OwnerQrpDistB =") + JetText(v.distB) +
+                                   QStringLiteral(", OwnerQrpPower =") + JetText(v.power) +
+                                   QStringLiteral(", OwnerQrpGain =") + JetText(v.gain) +
+                                   QStringLiteral(", OwnerQrpCoaxLoss =") + JetText(v.coaxLoss),
+                               QStringLiteral("WHERE IdOwner =%1").arg(ownerId)};
     return ExecStatement(dm.qryTemp1, lines);
 }
 
@@ -143,8 +146,7 @@ TOpStatus UpdateOwnerSiteInfo(TdtmMain &dm, qint32 ownerId, const TOwnerSiteInfo
 {
     const QString noteText = MemoText(std::move(siteNote));
     const QStringList lines = {
-        QStringLiteral("UPDATE tblOwner"),
-        QStringLiteral("SET IdZipCity2 =%1,").arg(v.idZipCity2),
+        QStringLiteral("UPDATE tblOwner"), QStringLiteral("SET IdZipCity2 =%1,").arg(v.idZipCity2),
         QStringLiteral("OwnerSiteAddr1 =") + JetText(v.address1) +
             QStringLiteral(", OwnerSiteAddr2 =") + JetText(v.address2) +
             QStringLiteral(", OwnerSiteRem = ") + JetText(v.remark) +

@@ -10,15 +10,13 @@ class TdtmMain;
 // Operations on owners (tblOwner). Owners are never deleted.
 
 // The owner selector's two arrays, in the order the query returned them.
-struct TOwnerList
-{
+struct TOwnerList {
     QStringList calls;
     QVector<qint32> ids;
 };
 
 // What the user data page saves. The note is handed over separately (by value).
-struct TOwnerValues
-{
+struct TOwnerValues {
     qint32 idZipCity1 = 0;
     qint32 idLanguage = 0;
     qint32 specialCase = 0; // OwnerSpecCase
@@ -38,8 +36,7 @@ struct TOwnerValues
 };
 
 // What the low-power page saves.
-struct TOwnerLowPowerValues
-{
+struct TOwnerLowPowerValues {
     qint32 idTxTime = 0;
     qint32 idMode = 0;
     qint32 idBandFreqQrp = 0;
@@ -52,8 +49,7 @@ struct TOwnerLowPowerValues
 
 // What the site page saves about the owner's site description. The site note
 // is handed over separately (by value).
-struct TOwnerSiteInfo
-{
+struct TOwnerSiteInfo {
     qint32 idZipCity2 = 0;
     bool shared = false;
     bool clubStation = false;

@@ -11,8 +11,9 @@
 
 TOpResult<int> CountPlacements(TdtmMain &dm, qint32 siteId)
 {
-    return CountRows(dm.qryTemp3, {QStringLiteral("SELECT IdStation"), QStringLiteral("FROM tblStation"),
-                                   QStringLiteral("WHERE IdTower =%1").arg(siteId)});
+    return CountRows(dm.qryTemp3,
+                     {QStringLiteral("SELECT IdStation"), QStringLiteral("FROM tblStation"),
+                      QStringLiteral("WHERE IdTower =%1").arg(siteId)});
 }
 
 TOpResult<TPlacementList> ListPlacements(TdtmMain &dm, qint32 siteId)
@@ -92,15 +93,16 @@ TOpResult<qint32> InsertPlacement(TdtmMain &dm, qint32 siteId, const QString &re
 TOpStatus UpdatePlacement(TdtmMain &dm, qint32 placementId, qint32 antennaId,
                           const TPlacementValues &v)
 {
-    return ExecStatement(
-        dm.qryTemp1,
-        {QStringLiteral("UPDATE tblStation"),
-         QStringLiteral("SET IdListAnt =%1, IdBandFreqSt =%2, ").arg(antennaId).arg(v.idBandFreqSt) +
-             QStringLiteral("AntennasHeight =") + JetText(v.height) +
-             QStringLiteral(", AntennasTilt =") + JetText(v.tilt) +
-             QStringLiteral(", AntennasPol =") + JetText(v.polarisation) +
-             QStringLiteral(", AntennasRem =") + JetText(v.remark),
-         QStringLiteral("WHERE IdStation =%1").arg(placementId)});
+    return ExecStatement(dm.qryTemp1,
+                         {QStringLiteral("UPDATE tblStation"),
+                          QStringLiteral("SET IdListAnt =%1, IdBandFreqSt =%2, ")
+                                  .arg(antennaId)
+                                  .arg(v.idBandFreqSt) +
+                              QStringLiteral("AntennasHeight =") + JetText(v.height) +
+                              QStringLiteral(", AntennasTilt =") + JetText(v.tilt) +
+                              QStringLiteral(", AntennasPol =") + JetText(v.polarisation) +
+                              QStringLiteral(", AntennasRem =") + JetText(v.remark),
+                          QStringLiteral("WHERE IdStation =%1").arg(placementId)});
 }
 
 TOpStatus DeletePlacement(TdtmMain &dm, qint32 placementId)
@@ -128,10 +130,9 @@ TOpResult<QString> NextPlacementRef(TdtmMain &dm, qint32 siteId, const QString &
 
 TOpResult<double> GetBandCenter(TdtmMain &dm, qint32 idBandFreqSt)
 {
-    const TOpStatus status =
-        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT BandFreqCenter"),
-                                    QStringLiteral("FROM tblBandFreqSt"),
-                                    QStringLiteral("WHERE IDBandFreqSt =%1").arg(idBandFreqSt)});
+    const TOpStatus status = OpenStatement(
+        dm.qryTemp1, {QStringLiteral("SELECT BandFreqCenter"), QStringLiteral("FROM tblBandFreqSt"),
+                      QStringLiteral("WHERE IDBandFreqSt =%1").arg(idBandFreqSt)});
     if (!status.ok())
         return TOpResult<double>::failure(status);
     if (dm.qryTemp1->isEmpty())

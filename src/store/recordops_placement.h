@@ -11,16 +11,14 @@ class TdtmMain;
 // on one site with its band, height, tilt and power chain.
 
 // The placement selector's two arrays, in the order the query returned them.
-struct TPlacementList
-{
+struct TPlacementList {
     QStringList refs;
     QVector<qint32> ids;
 };
 
 // What the antenna page saves. Height and tilt are the numbers as the user
 // typed them ("12,5"); the store converts them.
-struct TPlacementValues
-{
+struct TPlacementValues {
     qint32 idBandFreqSt = 0;
     QString height;
     QString tilt;

@@ -9,10 +9,9 @@
 TOpStatus SelectFirstOwner(TdtmMain &dm, bool openLists)
 {
     TCurrentSelection &cs = CurrentSelection();
-    const TOpStatus status =
-        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdOwner, OwnerCall"),
-                                    QStringLiteral("FROM tblOwner"),
-                                    QStringLiteral("ORDER BY IdOwner")});
+    const TOpStatus status = OpenStatement(
+        dm.qryTemp1, {QStringLiteral("SELECT IdOwner, OwnerCall"), QStringLiteral("FROM tblOwner"),
+                      QStringLiteral("ORDER BY IdOwner")});
     if (!status.ok())
         return status;
     cs.ownerCount = dm.qryTemp1->recordCount();
@@ -27,10 +26,11 @@ TOpStatus SelectFirstSite(TdtmMain &dm, bool openSites)
 {
     TCurrentSelection &cs = CurrentSelection();
     if (cs.ownerCount > 0) {
-        const TOpStatus status = OpenStatement(
-            dm.qryTemp1, {QStringLiteral("SELECT IdTower, TowerName"), QStringLiteral("FROM tblTower"),
-                          QStringLiteral("WHERE IdOwner =%1").arg(cs.ownerId),
-                          QStringLiteral("ORDER BY TowerName")});
+        const TOpStatus status =
+            OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdTower, TowerName"),
+                                        QStringLiteral("FROM tblTower"),
+                                        QStringLiteral("WHERE IdOwner =%1").arg(cs.ownerId),
+                                        QStringLiteral("ORDER BY TowerName")});
         if (!status.ok())
             return status;
         cs.siteCount = dm.qryTemp1->recordCount();
@@ -54,11 +54,11 @@ TOpStatus SelectFirstPlacement(TdtmMain &dm, bool openLists)
 {
     TCurrentSelection &cs = CurrentSelection();
     if (cs.siteCount > 0) {
-        const TOpStatus status = OpenStatement(
-            dm.qryTemp1,
-            {QStringLiteral("SELECT IdStation, AntennasRef"), QStringLiteral("FROM tblStation"),
-             QStringLiteral("WHERE IdTower =%1").arg(cs.siteId),
-             QStringLiteral("ORDER BY AntennasRef")});
+        const TOpStatus status =
+            OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdStation, AntennasRef"),
+                                        QStringLiteral("FROM tblStation"),
+                                        QStringLiteral("WHERE IdTower =%1").arg(cs.siteId),
+                                        QStringLiteral("ORDER BY AntennasRef")});
         if (!status.ok())
             return status;
         cs.placementCount = dm.qryTemp1->recordCount();
@@ -87,11 +87,11 @@ TOpStatus SelectFirstCriticalPoint(TdtmMain &dm)
         cs.pointCount = 0;
         return TOpStatus{};
     }
-    const TOpStatus status = OpenStatement(
-        dm.qryTemp1,
-        {QStringLiteral("SELECT IdCriticalPnt, CriticalPntRef"), QStringLiteral("FROM tblCriticalPnt"),
-         QStringLiteral("WHERE IdTower =%1").arg(cs.siteId),
-         QStringLiteral("ORDER BY CriticalPntRef")});
+    const TOpStatus status =
+        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdCriticalPnt, CriticalPntRef"),
+                                    QStringLiteral("FROM tblCriticalPnt"),
+                                    QStringLiteral("WHERE IdTower =%1").arg(cs.siteId),
+                                    QStringLiteral("ORDER BY CriticalPntRef")});
     if (!status.ok())
         return status;
     cs.pointCount = dm.qryTemp1->recordCount();

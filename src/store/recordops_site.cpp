@@ -7,7 +7,8 @@
 
 #include <utility>
 
-namespace {
+namespace
+{
 
 QString coordinatesAndTexts(qint32 ownerId, const TSiteValues &v, bool main)
 {
@@ -66,11 +67,10 @@ TOpStatus updateSiteSteps(TdtmMain &dm, qint32 ownerId, qint32 siteId, bool main
             return cleared;
     } else {
         const TOpStatus status = OpenStatement(
-            dm.qryTemp1,
-            {QStringLiteral("SELECT TowerMain"), QStringLiteral("FROM tblTower"),
-             QStringLiteral("WHERE IdOwner =%1 AND IdTower <>%2 AND TowerMain =True")
-                 .arg(ownerId)
-                 .arg(siteId)});
+            dm.qryTemp1, {QStringLiteral("SELECT TowerMain"), QStringLiteral("FROM tblTower"),
+                          QStringLiteral("WHERE IdOwner =%1 AND IdTower <>%2 AND TowerMain =True")
+                              .arg(ownerId)
+                              .arg(siteId)});
         if (!status.ok())
             return status;
         if (dm.qryTemp1->isEmpty())
@@ -99,8 +99,9 @@ TOpStatus updateSiteSteps(TdtmMain &dm, qint32 ownerId, qint32 siteId, bool main
 
 TOpResult<int> CountSites(TdtmMain &dm, qint32 ownerId)
 {
-    return CountRows(dm.qryTemp1, {QStringLiteral("SELECT IdTower"), QStringLiteral("FROM tblTower"),
-                                   QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
+    return CountRows(dm.qryTemp1,
+                     {QStringLiteral("SELECT IdTower"), QStringLiteral("FROM tblTower"),
+                      QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
 }
 
 TOpResult<TSiteList> ListSites(TdtmMain &dm, qint32 ownerId)

@@ -12,16 +12,14 @@ class TdtmMain;
 // has at least one site has exactly one main site.
 
 // The site selector's two arrays, in the order the query returned them.
-struct TSiteList
-{
+struct TSiteList {
     QStringList names;
     QVector<qint32> ids;
 };
 
 // What the site page saves. The coordinates are whole numbers (metres,
 // degrees, minutes, seconds) and go into the statement as digits.
-struct TSiteValues
-{
+struct TSiteValues {
     QString name;
     QString remark;
     qint32 lambertX = 0;

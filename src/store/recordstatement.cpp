@@ -3,12 +3,12 @@
 #include "store/jetconnection.h"
 #include "store/jetdataset.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 
-#include <QCoreApplication>
-
-namespace {
+namespace
+{
 
 TOpStatus prepare(TJetDataset *dataset, const QStringList &lines)
 {
@@ -49,10 +49,9 @@ TOpStatus ExecStatement(TJetDataset *dataset, const QStringList &lines)
 
 TOpResult<qint32> ReadNewKey(TJetDataset *dataset, const QString &table, const QString &keyColumn)
 {
-    const TOpStatus status =
-        OpenStatement(dataset, {QStringLiteral("SELECT TOP 1 ") + keyColumn,
-                                QStringLiteral("FROM ") + table,
-                                QStringLiteral("ORDER BY ") + keyColumn + QStringLiteral(" DESC")});
+    const TOpStatus status = OpenStatement(
+        dataset, {QStringLiteral("SELECT TOP 1 ") + keyColumn, QStringLiteral("FROM ") + table,
+                  QStringLiteral("ORDER BY ") + keyColumn + QStringLiteral(" DESC")});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
     if (dataset->isEmpty())

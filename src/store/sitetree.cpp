@@ -9,10 +9,10 @@ TOpResult<TSiteTree> FillSiteTree(TdtmMain &dm, qint32 ownerId, const QString &r
 {
     TSiteTree tree;
     tree.rootText = rootText;
-    TOpStatus status = OpenStatement(
-        dm.qryTemp1, {QStringLiteral("SELECT IdTower, TowerName"), QStringLiteral("FROM tblTower"),
-                      QStringLiteral("WHERE IdOwner =%1").arg(ownerId),
-                      QStringLiteral("ORDER BY TowerName")});
+    TOpStatus status = OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdTower, TowerName"),
+                                                   QStringLiteral("FROM tblTower"),
+                                                   QStringLiteral("WHERE IdOwner =%1").arg(ownerId),
+                                                   QStringLiteral("ORDER BY TowerName")});
     if (!status.ok())
         return TOpResult<TSiteTree>::failure(status);
     for (dm.qryTemp1->first(); !dm.qryTemp1->eof(); dm.qryTemp1->next()) {
@@ -22,11 +22,10 @@ TOpResult<TSiteTree> FillSiteTree(TdtmMain &dm, qint32 ownerId, const QString &r
         tree.sites.append(site);
     }
     for (TSiteTreeSite &site : tree.sites) {
-        status = OpenStatement(
-            dm.qryTemp2, {QStringLiteral("SELECT IdStation, AntennasRef"),
-                          QStringLiteral("FROM tblStation"),
-                          QStringLiteral("WHERE IDTower =%1").arg(site.id),
-                          QStringLiteral("ORDER BY AntennasRef")});
+        status = OpenStatement(dm.qryTemp2, {QStringLiteral("SELECT IdStation, AntennasRef"),
+                                             QStringLiteral("FROM tblStation"),
+                                             QStringLiteral("WHERE IDTower =%1").arg(site.id),
+                                             QStringLiteral("ORDER BY AntennasRef")});
         if (!status.ok())
             return TOpResult<TSiteTree>::failure(status);
         for (dm.qryTemp2->first(); !dm.qryTemp2->eof(); dm.qryTemp2->next())

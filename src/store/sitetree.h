@@ -11,21 +11,18 @@ class TdtmMain;
 // them in a tree: a root, one node per site in TowerName order and under it one
 // node per placement in AntennasRef order. A page builds its tree widget from it.
 
-struct TSiteTreePlacement
-{
+struct TSiteTreePlacement {
     qint32 id = 0;
     QString ref;
 };
 
-struct TSiteTreeSite
-{
+struct TSiteTreeSite {
     qint32 id = 0;
     QString name;
     QVector<TSiteTreePlacement> placements;
 };
 
-struct TSiteTree
-{
+struct TSiteTree {
     // Indexes into the image list that the page provides.
     static constexpr int RootImage = 0;
     static constexpr int SiteImage = 1;

@@ -1,20 +1,21 @@
 #include "recordopsfixture.h"
-
 #include "store/recordops_antenna.h"
 
-namespace {
+namespace
+{
 
 using AntennaOps = RecordOpsTest;
 
-const QString CatalogueJoin = QStringLiteral(
-    "FROM tblListAnt INNER JOIN tblListAntPol ON tblListAntPol.IdListAntPol = "
-    "tblListAnt.IdListAntPol INNER JOIN tblBandFreq ON tblBandFreq.IdBandFreq = "
-    "tblListAnt.IdBandFreq");
+const QString CatalogueJoin =
+    QStringLiteral("FROM tblListAnt INNER JOIN tblListAntPol ON tblListAntPol.IdListAntPol = "
+                   "tblListAnt.IdListAntPol INNER JOIN tblBandFreq ON tblBandFreq.IdBandFreq = "
+                   "tblListAnt.IdBandFreq");
 
 TEST_F(AntennaOps, CatalogueFamily48IsEveryFamily)
 {
     const QString all = column("SELECT COUNT(*) " + CatalogueJoin).value(0);
-    const QString yagis = column("SELECT COUNT(*) " + CatalogueJoin + " WHERE IdAntFamily = 4").value(0);
+    const QString yagis =
+        column("SELECT COUNT(*) " + CatalogueJoin + " WHERE IdAntFamily = 4").value(0);
     ASSERT_GT(yagis.toInt(), 0);
     ASSERT_LT(yagis.toInt(), all.toInt());
 
@@ -60,7 +61,8 @@ TEST_F(AntennaOps, CustomAntennaInsertUpdateAndList)
     TAntennaValues v;
     v.idPolarisation = 2;
     v.idBand = 12;
-    const char *pattern[11] = {"12,5", "11", "9,5", "6", "2", "-3", "-8", "-12", "-20", "-25", "-25"};
+    const char *pattern[11] = {"12,5", "11",  "9,5", "6",   "2",  "-3",
+                               "-8",   "-12", "-20", "-25", "-25"};
     for (int i = 0; i < 11; ++i)
         v.pattern[i] = QString::fromLatin1(pattern[i]);
     v.type = QStringLiteral("Yagi 9 el.");
@@ -90,7 +92,8 @@ TEST_F(AntennaOps, CustomAntennaInsertUpdateAndList)
               "='7,25', AntV10 ='11', AntV20 ='9,5', AntV30 ='6', AntV40 ='2', AntV50 ='-3', "
               "AntV60 ='-8', AntV70 ='-12', AntV80 ='-20', AntV90 ='-25', AntV100 ='-25', "
               "AntType ='Yagi 9 el.', AntMakeDescr ='Renamed', AntExtra ='0', AntDir ='CUSTOM' "
-              "WHERE IdListAnt =" + QString::number(id.value));
+              "WHERE IdListAnt =" +
+                  QString::number(id.value));
     EXPECT_EQ(column("SELECT AntV00" + where), QStringList{"7.25"});
 
     ASSERT_TRUE(OpenAntennaSummary(*dm, id.value).ok());
@@ -110,8 +113,7 @@ TEST_F(AntennaOps, PlacementsUsingAntennaJoinsTheirReferences)
 {
     const qint32 owner = addOwner(QStringLiteral("ON4AA"));
     const qint32 s = addSite(owner, QStringLiteral("Location_01"), true);
-    const struct
-    {
+    const struct {
         qint32 antenna;
         QStringList refs;
         QString expected;
@@ -119,7 +121,9 @@ TEST_F(AntennaOps, PlacementsUsingAntennaJoinsTheirReferences)
         {101, {}, ""},
         {102, {"Loc01-Ant01"}, "Loc01-Ant01"},
         {103, {"Loc01-Ant02", "Loc01-Ant03"}, "Loc01-Ant02 & Loc01-Ant03."},
-        {104, {"Loc01-Ant04", "Loc01-Ant05", "Loc01-Ant06"}, "Loc01-Ant04, Loc01-Ant05 & Loc01-Ant06."},
+        {104,
+         {"Loc01-Ant04", "Loc01-Ant05", "Loc01-Ant06"},
+         "Loc01-Ant04, Loc01-Ant05 & Loc01-Ant06."},
     };
     for (const auto &c : cases)
         for (const QString &ref : c.refs)
@@ -129,7 +133,8 @@ TEST_F(AntennaOps, PlacementsUsingAntennaJoinsTheirReferences)
         ASSERT_TRUE(text.ok());
         EXPECT_EQ(text.value, c.expected);
         EXPECT_EQ(issued().last(), "SELECT IdStation, IdListAnt, AntennasRef FROM tblStation WHERE "
-                                   "IdListAnt =" + QString::number(c.antenna) + " ORDER BY IdListAnt");
+                                   "IdListAnt =" +
+                                       QString::number(c.antenna) + " ORDER BY IdListAnt");
     }
 }
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct ProposalCase
+namespace
 {
+
+struct ProposalCase {
     const char *why;
     std::optional<QString> greatest;
     QString expected; // empty: the proposal must fail
@@ -42,8 +42,7 @@ TEST(NextSiteNameRule, ProposesTheFollowingTwoDigitNumber)
 
 TEST(NextPlacementRefRule, ProposesTheFollowingReference)
 {
-    struct Case
-    {
+    struct Case {
         const char *why;
         QString siteName;
         std::optional<QString> greatest;
@@ -85,13 +84,12 @@ TEST(PlacementListText, JoinsWithCommaAndAmpersand)
 
 TEST(BandCenterRounding, OneDecimalHalvesToEven)
 {
-    const struct
-    {
+    const struct {
         double in;
         double out;
     } cases[] = {
-        {145.0, 145.0}, {3.65, 3.6},   {0.25, 0.2}, {0.75, 0.8},
-        {0.35, 0.4},   {1.905, 1.9},  {14.175, 14.2}, {1296.04, 1296.0}, {0.0, 0.0},
+        {145.0, 145.0}, {3.65, 3.6},    {0.25, 0.2},       {0.75, 0.8}, {0.35, 0.4},
+        {1.905, 1.9},   {14.175, 14.2}, {1296.04, 1296.0}, {0.0, 0.0},
     };
     for (const auto &c : cases)
         EXPECT_NEAR(RoundBandCenter(c.in), c.out, 1e-9) << c.in;

@@ -1,8 +1,8 @@
 #include "recordopsfixture.h"
-
 #include "store/recordops_owner.h"
 
-namespace {
+namespace
+{
 
 using OwnerOps = RecordOpsTest;
 
@@ -45,10 +45,10 @@ TEST_F(OwnerOps, InsertStoresQuotesIntactAndReturnsTheNewKey)
 
     const QString where = " FROM tblOwner WHERE IdOwner = " + QString::number(id.value);
     EXPECT_EQ(column("SELECT OwnerName" + where), QStringList{"O'Brien"});
-    EXPECT_EQ(column("SELECT OwnerAddress1" + where), QStringList{QString::fromUtf8("Rue de l'Église 1")});
+    EXPECT_EQ(column("SELECT OwnerAddress1" + where),
+              QStringList{QString::fromUtf8("Rue de l'Église 1")});
     EXPECT_EQ(column("SELECT OwnerRem" + where), QStringList{"'quoted'"});
-    EXPECT_EQ(column("SELECT OwnerNote" + where),
-              QStringList{"Note with 'quotes'\nsecond line\n"});
+    EXPECT_EQ(column("SELECT OwnerNote" + where), QStringList{"Note with 'quotes'\nsecond line\n"});
     EXPECT_EQ(CurrentSelection().languageId, 3);
 }
 
@@ -69,7 +69,8 @@ TEST_F(OwnerOps, UpdatesWriteEveryColumnOfTheirGroup)
                   "='', OwnerAddress1 ='Rue de l''Église 1', OwnerAddress2 ='', OwnerPhHome ='', "
                   "OwnerPhOff ='', OwnerPhMob ='', OwnerPhFax ='', OwnerEmail ='', OwnerNote "
                   "='n ', OwnerUserDir ='/home/ob/ON4OB', OwnerRem ='''quoted''' WHERE IdOwner "
-                  "=") + o);
+                  "=") +
+                  o);
     EXPECT_EQ(column("SELECT OwnerCall || '|' || OwnerName || '|' || IdLanguage" + where),
               QStringList{"ON4OB|O'Brien|4"});
     EXPECT_EQ(CurrentSelection().languageId, 4);
@@ -86,7 +87,8 @@ TEST_F(OwnerOps, UpdatesWriteEveryColumnOfTheirGroup)
     ASSERT_TRUE(UpdateOwnerLowPower(*dm, owner, low).ok());
     EXPECT_EQ(issued().last(), "UPDATE tblOwner SET IdTxTime =2, IdMode =3, IdBandFreqQrp =12, "
                                "OwnerQrpDistA ='2,5', OwnerQrpDistB ='1', OwnerQrpPower ='10', "
-                               "OwnerQrpGain ='2,15', OwnerQrpCoaxLoss ='0,5' WHERE IdOwner =" + o);
+                               "OwnerQrpGain ='2,15', OwnerQrpCoaxLoss ='0,5' WHERE IdOwner =" +
+                                   o);
     EXPECT_EQ(column("SELECT OwnerQrpDistA || '|' || OwnerQrpGain || '|' || IdBandFreqQrp" + where),
               QStringList{"2,5|2,15|12"});
 
@@ -102,9 +104,11 @@ TEST_F(OwnerOps, UpdatesWriteEveryColumnOfTheirGroup)
               "UPDATE tblOwner SET IdZipCity2 =7, OwnerSiteAddr1 ='Kerkstraat ''t Hoekje', "
               "OwnerSiteAddr2 ='', OwnerSiteRem = '', OwnerSiteBiptRef = '', OwnerSiteClubCall = "
               "'', OwnerSiteSharedBy = 'Proximus', OwnerSiteShared = 1, OwnerSiteClubStn = 0, "
-              "OwnerSiteAlreadyAnt = 1, OwnerSiteNote ='a b ' WHERE IdOwner =" + o);
+              "OwnerSiteAlreadyAnt = 1, OwnerSiteNote ='a b ' WHERE IdOwner =" +
+                  o);
     EXPECT_EQ(column("SELECT OwnerSiteAddr1 || '|' || OwnerSiteShared || OwnerSiteClubStn || "
-                     "OwnerSiteAlreadyAnt || '|' || OwnerSiteNote" + where),
+                     "OwnerSiteAlreadyAnt || '|' || OwnerSiteNote" +
+                     where),
               QStringList{"Kerkstraat 't Hoekje|101|a\nb\n"});
 }
 
@@ -133,8 +137,7 @@ TEST_F(OwnerOps, OpenOwnerRecordSetsTheDocumentLanguage)
     const qint32 first = addOwner(QStringLiteral("ON4AA")); // language 2
     const qint32 second = addOwner(QStringLiteral("ON4BB"));
     sql("UPDATE tblOwner SET IdLanguage = 3 WHERE IdOwner = " + QString::number(second));
-    const struct
-    {
+    const struct {
         const char *why;
         qint32 id;
         bool newRecord;
@@ -152,15 +155,16 @@ TEST_F(OwnerOps, OpenOwnerRecordSetsTheDocumentLanguage)
         EXPECT_EQ(dm->qryUserData->fieldValue("OwnerCall").toString(), c.call) << c.why;
         EXPECT_EQ(dm->qryUserData->recordCount(), c.rows) << c.why;
     }
-    EXPECT_EQ(issued().last(), "SELECT IdOwner, IdZipCity1, IdZipCity2, IdLanguage, IdTxTime, "
-                               "IdMode, IdBandFreqQrp, OwnerSpecCase, OwnerQrpDistA, OwnerQrpDistB, "
-                               "OwnerQrpPower, OwnerQrpGain, OwnerQrpCoaxLoss, OwnerFname, "
-                               "OwnerName, OwnerCall, OwnerOtherOps, OwnerAddress1, OwnerAddress2, "
-                               "OwnerPhHome, OwnerPhOff, OwnerPhMob, OwnerPhFax, OwnerEmail, "
-                               "OwnerRem, OwnerUserDir, OwnerNote, OwnerFileNote, OwnerSiteAddr1, "
-                               "OwnerSiteAddr2, OwnerSiteRem, OwnerSiteBiptRef, OwnerSiteClubCall, "
-                               "OwnerSiteSharedBy, OwnerSiteShared, OwnerSiteClubStn, "
-                               "OwnerSiteAlreadyAnt, OwnerSiteNote FROM tblOwner");
+    EXPECT_EQ(issued().last(),
+              "SELECT IdOwner, IdZipCity1, IdZipCity2, IdLanguage, IdTxTime, "
+              "IdMode, IdBandFreqQrp, OwnerSpecCase, OwnerQrpDistA, OwnerQrpDistB, "
+              "OwnerQrpPower, OwnerQrpGain, OwnerQrpCoaxLoss, OwnerFname, "
+              "OwnerName, OwnerCall, OwnerOtherOps, OwnerAddress1, OwnerAddress2, "
+              "OwnerPhHome, OwnerPhOff, OwnerPhMob, OwnerPhFax, OwnerEmail, "
+              "OwnerRem, OwnerUserDir, OwnerNote, OwnerFileNote, OwnerSiteAddr1, "
+              "OwnerSiteAddr2, OwnerSiteRem, OwnerSiteBiptRef, OwnerSiteClubCall, "
+              "OwnerSiteSharedBy, OwnerSiteShared, OwnerSiteClubStn, "
+              "OwnerSiteAlreadyAnt, OwnerSiteNote FROM tblOwner");
     Q_UNUSED(first);
 }
 

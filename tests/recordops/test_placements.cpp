@@ -1,10 +1,10 @@
 #include "recordopsfixture.h"
-
 #include "store/recordops_antenna.h"
 #include "store/recordops_placement.h"
 #include "store/sitetree.h"
 
-namespace {
+namespace
+{
 
 using PlacementOps = RecordOpsTest;
 
@@ -76,7 +76,8 @@ TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
     EXPECT_EQ(issued().last(),
               "UPDATE tblStation SET IdListAnt =3, IdBandFreqSt =12, AntennasHeight ='7', "
               "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof' WHERE "
-              "IdStation =" + QString::number(id.value));
+              "IdStation =" +
+                  QString::number(id.value));
     EXPECT_EQ(column("SELECT IdListAnt || '|' || AntennasHeight || '|' || AntennasTilt" + where),
               QStringList{"3|7.0|-2.5"});
 }
@@ -133,8 +134,7 @@ TEST_F(PlacementOps, PowerDataStandsOnTheGivenPlacement)
 
 TEST_F(PlacementOps, BandCentreRoundedToOneDecimal)
 {
-    const struct
-    {
+    const struct {
         qint32 band;
         double expected; // 0: the band does not exist
     } cases[] = {{2, 3.6}, {6, 14.2}, {12, 145.0}, {1, 1.9}, {16, 0.0}, {999, 0.0}};

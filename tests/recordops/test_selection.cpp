@@ -1,9 +1,9 @@
 #include "recordopsfixture.h"
-
 #include "store/recordops_placement.h"
 #include "store/recordops_selection.h"
 
-namespace {
+namespace
+{
 
 using SelectionCascade = RecordOpsTest;
 
@@ -44,16 +44,16 @@ TEST_F(SelectionCascade, MakesTheFirstOfEveryLevelCurrent)
     const QStringList statements = issued();
     ASSERT_EQ(statements.size(), 7);
     EXPECT_EQ(statements[0], "SELECT IdOwner, OwnerCall FROM tblOwner ORDER BY IdOwner");
-    EXPECT_EQ(statements[1],
-              "SELECT IdTower, TowerName FROM tblTower WHERE IdOwner =" + o + " ORDER BY TowerName");
+    EXPECT_EQ(statements[1], "SELECT IdTower, TowerName FROM tblTower WHERE IdOwner =" + o +
+                                 " ORDER BY TowerName");
     EXPECT_TRUE(statements[2].startsWith("SELECT IdTower, IdOwner, TowerName,"));
     EXPECT_EQ(statements[3], "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t +
                                  " ORDER BY AntennasRef");
     EXPECT_TRUE(statements[4].startsWith("SELECT IdStation, IdTower, IdBandFreqSt,"));
-    EXPECT_EQ(statements[5],
-              "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t);
+    EXPECT_EQ(statements[5], "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t);
     EXPECT_EQ(statements[6], "SELECT IdCriticalPnt, CriticalPntRef FROM tblCriticalPnt WHERE "
-                             "IdTower =" + t + " ORDER BY CriticalPntRef");
+                             "IdTower =" +
+                                 t + " ORDER BY CriticalPntRef");
 }
 
 TEST_F(SelectionCascade, WithoutListsOpensNoDataset)

@@ -1,8 +1,8 @@
 #include "recordopsfixture.h"
-
 #include "store/recordops_site.h"
 
-namespace {
+namespace
+{
 
 using SiteOps = RecordOpsTest;
 
@@ -13,8 +13,7 @@ TSiteValues site(const QString &name)
     return v;
 }
 
-struct MainRuleCase
-{
+struct MainRuleCase {
     const char *why;
     QStringList existing; // names; the first one is main
     QString edited;       // empty: insert a new site "New"
@@ -79,15 +78,17 @@ TEST_F(SiteOps, InsertAndUpdateStatementsAsWritten)
     ASSERT_TRUE(id.ok()) << id.error.toStdString();
     const QString o = QString::number(owner);
     EXPECT_EQ(issued(),
-              QStringList({"SELECT IdTower FROM tblTower WHERE IdOwner =" + o,
-                           "UPDATE tblTower SET TowerMain =0 WHERE IdOwner =" + o +
-                               " AND TowerMain =True",
-                           "INSERT INTO tblTower( IdOwner, TowerCoordLamX, TowerCoordLamY, "
-                           "TowerCoordWgsEd, TowerCoordWgsEm, TowerCoordWgsEs, TowerCoordWgsNd, "
-                           "TowerCoordWgsNm, TowerCoordWgsNs, TowerName, TowerRem, TowerMain) "
-                           "VALUES ( " + o + ", 150000, 170000, 4, 21, 7, 50, 50, 3, "
-                           "'O''Brien''s mast', 'roof ''north''', 1)",
-                           "SELECT TOP 1 IdTower FROM tblTower ORDER BY IdTower DESC"}));
+              QStringList(
+                  {"SELECT IdTower FROM tblTower WHERE IdOwner =" + o,
+                   "UPDATE tblTower SET TowerMain =0 WHERE IdOwner =" + o + " AND TowerMain =True",
+                   "INSERT INTO tblTower( IdOwner, TowerCoordLamX, TowerCoordLamY, "
+                   "TowerCoordWgsEd, TowerCoordWgsEm, TowerCoordWgsEs, TowerCoordWgsNd, "
+                   "TowerCoordWgsNm, TowerCoordWgsNs, TowerName, TowerRem, TowerMain) "
+                   "VALUES ( " +
+                       o +
+                       ", 150000, 170000, 4, 21, 7, 50, 50, 3, "
+                       "'O''Brien''s mast', 'roof ''north''', 1)",
+                   "SELECT TOP 1 IdTower FROM tblTower ORDER BY IdTower DESC"}));
     EXPECT_EQ(column("SELECT TowerName || '|' || TowerRem FROM tblTower WHERE IdTower = " +
                      QString::number(id.value)),
               QStringList{"O'Brien's mast|roof 'north'"});
@@ -96,13 +97,14 @@ TEST_F(SiteOps, InsertAndUpdateStatementsAsWritten)
     ASSERT_TRUE(UpdateSite(*dm, owner, id.value, false, v).ok());
     const QString t = QString::number(id.value);
     EXPECT_EQ(issued(),
-              QStringList({"SELECT TowerMain FROM tblTower WHERE IdOwner =" + o + " AND IdTower <>" +
-                               t + " AND TowerMain =True",
+              QStringList({"SELECT TowerMain FROM tblTower WHERE IdOwner =" + o +
+                               " AND IdTower <>" + t + " AND TowerMain =True",
                            "UPDATE tblTower SET TowerCoordLamX =150000, TowerCoordLamY =170000, "
                            "TowerCoordWgsEd =4, TowerCoordWgsEm =21, TowerCoordWgsEs =7, "
                            "TowerCoordWgsNd =50, TowerCoordWgsNm =50, TowerCoordWgsNs =3, "
                            "TowerName = 'Location_02', TowerRem = 'roof ''north''', TowerMain = 1 "
-                           "WHERE IdTower =" + t}));
+                           "WHERE IdTower =" +
+                               t}));
 }
 
 TEST_F(SiteOps, FailedInsertKeepsTheOldMainSite)
@@ -149,13 +151,16 @@ TEST_F(SiteOps, DeleteSiteTakesItsPointsAndPlacementsOnly)
     ASSERT_TRUE(DeleteSite(*dm, gone).ok());
 
     const QString t = QString::number(gone);
-    EXPECT_EQ(issued(), QStringList({"DELETE tblCriticalPnt.* FROM tblTower INNER JOIN "
-                                     "tblCriticalPnt ON tblTower.IdTower = tblCriticalPnt.IdTower "
-                                     "WHERE tblTower.IdTower =" + t,
-                                     "DELETE tblStation.* FROM tblTower INNER JOIN tblStation ON "
-                                     "tblTower.IdTower = tblStation.IdTower WHERE "
-                                     "tblTower.IdTower =" + t,
-                                     "DELETE tblTower.* FROM tblTower WHERE tblTower.IdTower =" + t}));
+    EXPECT_EQ(issued(),
+              QStringList({"DELETE tblCriticalPnt.* FROM tblTower INNER JOIN "
+                           "tblCriticalPnt ON tblTower.IdTower = tblCriticalPnt.IdTower "
+                           "WHERE tblTower.IdTower =" +
+                               t,
+                           "DELETE tblStation.* FROM tblTower INNER JOIN tblStation ON "
+                           "tblTower.IdTower = tblStation.IdTower WHERE "
+                           "tblTower.IdTower =" +
+                               t,
+                           "DELETE tblTower.* FROM tblTower WHERE tblTower.IdTower =" + t}));
     EXPECT_EQ(column("SELECT IdTower FROM tblTower"), QStringList{QString::number(kept)});
     EXPECT_EQ(column("SELECT IdTower FROM tblStation"), QStringList{QString::number(kept)});
     EXPECT_EQ(column("SELECT IdTower FROM tblCriticalPnt"), QStringList{QString::number(kept)});
