@@ -18,7 +18,7 @@
 //  - DELETE t.* FROM <joins> WHERE c
 //                                -> DELETE FROM t WHERE rowid IN
 //                                   (SELECT t.rowid FROM <joins> WHERE c)
-//  - UCase, LCase, Len, Mid, Nz  -> upper, lower, length, substr, ifnull
+//  - UCase, LCase, Len, Mid      -> upper, lower, length, substr
 // Everything else, string literals above all, passes unchanged. LIKE patterns
 // keep their ANSI wildcards ('%', '_'), as ADO sends them to Jet. A text with
 // an unterminated literal or quoted name is returned as it is, for SQLite to
