@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+#include <initializer_list>
+
 #include "reports/bmpreader.h"
 #include "reports/textwidth.h"
 
@@ -9,6 +12,30 @@ namespace {
 constexpr double kA4ShortMm = 210.0;
 constexpr double kA4LongMm = 297.0;
 constexpr double kFitToleranceMm = 1e-6;
+
+bool finite(std::initializer_list<double> values)
+{
+    for (double v : values) {
+        if (!std::isfinite(v))
+            return false;
+    }
+    return true;
+}
+
+// A single text line: tabs become spaces, other control characters are dropped (they have
+// no glyph in the PDF fonts and would break the line on screen).
+QString lineText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\t')
+            out.append(u' ');
+        else if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
+            out.append(c);
+    }
+    return out;
+}
 } // namespace
 
 ReportCanvas::ReportCanvas() = default;
@@ -16,6 +43,8 @@ ReportCanvas::~ReportCanvas() = default;
 
 void ReportCanvas::setMargins(double left, double right, double top, double bottom)
 {
+    if (!checkPosition({left, right, top, bottom}))
+        return;
     left_ = left;
     right_ = right;
     top_ = top;
@@ -57,23 +86,27 @@ void ReportCanvas::newLine()
 
 void ReportCanvas::printLeft(double x, const QString &text)
 {
-    if (text.isEmpty())
+    const QString line = lineText(text);
+    if (line.isEmpty() || !checkPosition({x}))
         return;
     prepareLine();
-    drawText(x, baseline(), font_, text);
+    drawText(x, baseline(), font_, line);
 }
 
 void ReportCanvas::printRight(double x, const QString &text)
 {
-    if (text.isEmpty())
+    const QString line = lineText(text);
+    if (line.isEmpty() || !checkPosition({x}))
         return;
     prepareLine();
-    drawText(x - TextWidthMm(font_, text), baseline(), font_, text);
+    drawText(x - TextWidthMm(font_, line), baseline(), font_, line);
 }
 
 int ReportCanvas::printMemo(const QStringList &lines, double xLeft, double xRight,
                             MemoJustify justify, int maxLines, bool expandTabs)
 {
+    if (!checkPosition({xLeft, xRight}))
+        return 0;
     const ReportFont font = font_;
     const std::vector<MemoLine> layout =
         LayoutMemo(lines, xRight - xLeft, justify, expandTabs,
@@ -96,6 +129,8 @@ int ReportCanvas::printMemo(const QStringList &lines, double xLeft, double xRigh
 bool ReportCanvas::printBitmap(double x, double y, double width, double height,
                                const RasterImage &image)
 {
+    if (!checkPosition({x, y, width, height}))
+        return false;
     if (image.isNull() || image.rgb.size() < qint64(image.width) * image.height * 3) {
         setError(QCoreApplication::translate("ReportCanvas", "The picture is empty."));
         return false;
@@ -119,12 +154,16 @@ bool ReportCanvas::printBitmapFile(double x, double y, double width, double heig
 
 void ReportCanvas::drawLine(double x1, double y1, double x2, double y2, double penWidthMm)
 {
+    if (!checkPosition({x1, y1, x2, y2, penWidthMm}))
+        return;
     openPageIfPending();
     drawLineMm(x1, y1, x2, y2, penWidthMm);
 }
 
 void ReportCanvas::drawRect(const RectMm &rect, double penWidthMm)
 {
+    if (!checkPosition({rect.x, rect.y, rect.width, rect.height, penWidthMm}))
+        return;
     openPageIfPending();
     drawRectMm(rect, penWidthMm);
 }
@@ -151,6 +190,14 @@ void ReportCanvas::setError(const QString &text)
 {
     if (error_.isEmpty())
         error_ = text;
+}
+
+bool ReportCanvas::checkPosition(std::initializer_list<double> values)
+{
+    if (finite(values))
+        return true;
+    setError(QCoreApplication::translate("ReportCanvas", "A position on the page is not a number."));
+    return false;
 }
 
 void ReportCanvas::openPageIfPending()

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 #include "reports/memolayout.h"
 #include "reports/rasterimage.h"
 #include "reports/reportfont.h"
@@ -30,8 +32,13 @@ enum class PageOrientation { Portrait, Landscape };
 // however large the font, so the engine never loops. Bitmaps, lines and rectangles are
 // drawn where they are asked for.
 //
-// Failures of a back end (a picture that cannot be drawn, a library error) are remembered
-// and reported by ok()/errorText(); drawing goes on so that the caller can finish.
+// Text given to printLeft()/printRight() is one line: tabs print as spaces, other control
+// characters are dropped.
+//
+// Failures (a picture that cannot be drawn, a position that is not a finite number, a
+// library error) are remembered and reported by ok()/errorText(); the faulty operation is
+// skipped and drawing goes on so that the caller can finish. A PDF is not written for a
+// failed document.
 class ReportCanvas
 {
 public:
@@ -100,6 +107,9 @@ protected:
     void setError(const QString &text);
 
 private:
+    // False (and the error remembered) when a value is not finite: a NaN would corrupt
+    // the PDF file.
+    bool checkPosition(std::initializer_list<double> values);
     void openPageIfPending();
     // Makes sure the current line fits; continues on a new page when it does not.
     void prepareLine();

@@ -6,6 +6,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <functional>
+#include <limits>
+
 #include "pdftools.h"
 #include "reports/pdfcanvas.h"
 
@@ -287,6 +291,40 @@ TEST_F(PdfCanvasTest, SaveReplacesAWholeFileOrNothing)
     PdfCanvas elsewhere;
     EXPECT_FALSE(elsewhere.save(path(QStringLiteral("missing/x.pdf")), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(PdfCanvasTest, PositionsThatAreNotNumbersFailTheDocument)
+{
+    const double nan = std::nan("");
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char *name;
+        std::function<void(PdfCanvas &)> draw;
+    } cases[] = {
+        {"left text", [&](PdfCanvas &c) { c.printLeft(nan, QStringLiteral("x")); }},
+        {"right text", [&](PdfCanvas &c) { c.printRight(inf, QStringLiteral("x")); }},
+        {"memo edge", [&](PdfCanvas &c) { c.printMemo({QStringLiteral("x")}, 25, nan, MemoJustify::Block); }},
+        {"margins", [&](PdfCanvas &c) { c.setMargins(25, 25, nan, 30); }},
+        {"line", [&](PdfCanvas &c) { c.drawLine(0, 0, inf, 10); }},
+        {"rectangle", [&](PdfCanvas &c) { c.drawRect({0, 0, 10, nan}); }},
+    };
+    for (const Case &c : cases) {
+        PdfCanvas canvas;
+        canvas.printLeft(25, QStringLiteral("before"));
+        c.draw(canvas);
+        EXPECT_FALSE(canvas.ok()) << c.name;
+        QString error;
+        EXPECT_FALSE(canvas.save(path(QStringLiteral("nan.pdf")), &error)) << c.name;
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("nan.pdf")))) << c.name;
+    }
+}
+
+TEST_F(PdfCanvasTest, ControlCharactersInALineAreNotPrinted)
+{
+    PdfCanvas canvas;
+    canvas.printLeft(25, QStringLiteral("Call\tON4XYZ\nnext") + QChar(0) + QStringLiteral("end"));
+    const QString text = PdfLayoutText(save(canvas));
+    EXPECT_TRUE(text.contains(QStringLiteral("Call ON4XYZnextend"))) << text.toStdString();
 }
 
 TEST_F(PdfCanvasTest, EmptyDocumentHasOneBlankPage)
