@@ -18,6 +18,7 @@
 #include "shell/numberformat.h"
 #include "shell/pagebase.h"
 #include "shell/pagefactory.h"
+#include "shell/shellfonts.h"
 #include "shell/splashwindow.h"
 #include "shell/statusbar.h"
 #include "shell/tcolor.h"
@@ -26,12 +27,9 @@
 #include "store/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordops_selection.h"
-#if __has_include("update/updatecheck.h")
 #include "update/updatecheck.h"
 #include "update/updatenotifier.h"
 #include "update/updateserver.h"
-#define VLM_HAS_UPDATE_CHECK 1
-#endif
 
 namespace {
 const char FrameClassProperty[] = "frameClass";
@@ -66,9 +64,7 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Velmor"));
     setFixedSize(937, 657);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(TahomaFont());
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,7 +108,8 @@ QWidget *TfrmMain::createHeader()
     m_title = new QLabel(tr("Welcome"), header);
     m_title->setObjectName(QStringLiteral("lblTitle"));
     m_title->setAlignment(Qt::AlignCenter);
-    QFont titleFont(QStringLiteral("Arial Rounded MT Bold"));
+    QFont titleFont;
+    titleFont.setFamilies({QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Liberation Sans")});
     titleFont.setPixelSize(27);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
@@ -280,7 +277,6 @@ void TfrmMain::paintEvent(QPaintEvent *event)
 
 void TfrmMain::startUpdateCheck()
 {
-#ifdef VLM_HAS_UPDATE_CHECK
     if (!m_updateCheckEnabled)
         return;
     if (!m_updateCheck) {
@@ -292,7 +288,6 @@ void TfrmMain::startUpdateCheck()
         new UpdateNotifier(m_updateCheck, this); // offers the newer version once per run
     }
     m_updateCheck->start(GetFileVersionText(), UpdateInfoUrl());
-#endif
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "shell/shellfonts.h"
+
 namespace {
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
@@ -89,6 +91,7 @@ TfrmDialog::TfrmDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDialog"));
     setFixedSize(385, 170);
+    setFont(TahomaFont());
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

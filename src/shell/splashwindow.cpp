@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "shell/applicationstate.h"
+#include "shell/shellfonts.h"
 #include "shell/version.h"
 
 namespace {
@@ -14,9 +15,7 @@ TfrmSplash *g_splash = nullptr;
 
 void styleLabel(QLabel *label)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    label->setFont(font);
+    label->setFont(TahomaFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(palette);

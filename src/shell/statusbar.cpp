@@ -85,7 +85,7 @@ void TStatusBar::paintEvent(QPaintEvent *)
             continue;
         }
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r.adjusted(2, 0, -2, 0), Panels[i].alignment | Qt::AlignVCenter,
-                         m_texts.at(i));
+        const QRect textRect = Panels[i].lowered ? r.adjusted(2, 0, -2, 0) : panelRect(i);
+        painter.drawText(textRect, Panels[i].alignment | Qt::AlignVCenter, m_texts.at(i));
     }
 }
