@@ -2,7 +2,8 @@
 
 #include <QFrame>
 
-class IWizardHost;
+#include "shell/wizardhost.h" // pages call host() directly
+
 class QPushButton;
 
 // The base frame of every wizard page: an area for the page's own controls and,
