@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "exposure/powerfreqpage.h"
 #include "shell/pagebase.h"
 #include "shell/wizardpages.h"
 
@@ -27,6 +28,8 @@ TfraBase *placeholderPage(int page, IWizardHost &host, QWidget *parent)
 TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
 {
     switch (page) {
+    case PagePowerFreq:
+        return new TfraPowerFreq(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }

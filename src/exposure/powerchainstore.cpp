@@ -1,0 +1,104 @@
+#include "exposure/powerchainstore.h"
+
+#include "shell/numberformat.h"
+#include "store/datamodule.h"
+#include "store/jetdataset.h"
+#include "store/recordstatement.h"
+
+#include <QCoreApplication>
+
+namespace
+{
+
+double number(const TJetDataset &d, const char *field)
+{
+    const QVariant v = d.fieldValue(QString::fromLatin1(field));
+    if (v.typeId() == QMetaType::QString)
+        return NumberOrZero(v.toString());
+    return v.toDouble();
+}
+
+qint32 key(const TJetDataset &d, const char *field)
+{
+    return d.fieldValue(QString::fromLatin1(field)).toInt();
+}
+
+QString sqlNumber(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+} // namespace
+
+TPowerChainRow ReadPowerChainRow(const TJetDataset &s)
+{
+    TPowerChainRow r;
+    r.idStation = key(s, "IdStation");
+    r.idListAnt = key(s, "IdListAnt");
+    r.idBandFreqSt = key(s, "IDBandFreqSt");
+    r.idMode = key(s, "IdMode");
+    r.idTxTime = key(s, "IdTxTime");
+    r.idCableLoss = {key(s, "IdCableLoss1"), key(s, "IdCableLoss2"), key(s, "IdCableLoss3"),
+                     key(s, "IdCableLoss4")};
+    r.cableLength = {number(s, "StationCableLength1"), number(s, "StationCableLength2"),
+                     number(s, "StationCableLength3"), number(s, "StationCableLength4")};
+    r.txPower = number(s, "StationTxPower");
+    r.attSwr = number(s, "StationAttSwr");
+    r.attLpf = number(s, "StationAttLpf");
+    r.attAtu = number(s, "StationAttAtu");
+    r.noConn = number(s, "StationNoConn");
+    r.attConn = number(s, "StationAttConn");
+    r.attFeeder = number(s, "StationAttFeeder");
+    r.attAdd = number(s, "StationAttAdd");
+    r.calcFeeder = key(s, "StationCalcFeeder") != 0;
+    r.calcAdd = key(s, "StationCalcAdd") != 0;
+    r.antPwr = number(s, "AntennasAntPwr");
+    r.avgPwr = number(s, "AntennasAvgPwr");
+    r.eirp = number(s, "AntennasEirp");
+    r.ref = s.fieldValue(QStringLiteral("AntennasRef")).toString();
+    return r;
+}
+
+TOpStatus SavePowerChain(TdtmMain &dm, const TPowerChainRow &r)
+{
+    QString set = QStringLiteral("SET IdMode =%1, IdTxTime =%2").arg(r.idMode).arg(r.idTxTime);
+    for (int n = 0; n < 4; ++n) {
+        set += QStringLiteral(", IdCableLoss%1 =%2, StationCableLength%1 =%3")
+                   .arg(n + 1)
+                   .arg(r.idCableLoss[n])
+                   .arg(sqlNumber(r.cableLength[n]));
+    }
+    set += QStringLiteral(", StationTxPower =%1, StationAttSwr =%2, StationAttLpf =%3, "
+                          "StationAttAtu =%4, StationNoConn =%5, StationAttConn =%6")
+               .arg(sqlNumber(r.txPower), sqlNumber(r.attSwr), sqlNumber(r.attLpf),
+                    sqlNumber(r.attAtu), sqlNumber(r.noConn), sqlNumber(r.attConn));
+    set += QStringLiteral(", StationAttFeeder =%1, StationAttAdd =%2, StationCalcFeeder =%3, "
+                          "StationCalcAdd =%4")
+               .arg(sqlNumber(r.attFeeder), sqlNumber(r.attAdd))
+               .arg(r.calcFeeder ? 1 : 0)
+               .arg(r.calcAdd ? 1 : 0);
+    set += QStringLiteral(", AntennasAntPwr =%1, AntennasAvgPwr =%2, AntennasEirp =%3")
+               .arg(sqlNumber(r.antPwr), sqlNumber(r.avgPwr), sqlNumber(r.eirp));
+    return ExecStatement(dm.qryTemp1,
+                         {QStringLiteral("UPDATE tblStation"), set,
+                          QStringLiteral("WHERE IdStation =%1").arg(r.idStation)});
+}
+
+TOpResult<TAntennaDetails> GetAntDetails(TdtmMain &dm, qint32 idListAnt)
+{
+    const TOpStatus status =
+        OpenStatement(dm.qryTemp2, {QStringLiteral("SELECT AntType, AntMakeDescr, AntV00"),
+                                    QStringLiteral("FROM tblListAnt"),
+                                    QStringLiteral("WHERE IdListAnt =%1").arg(idListAnt)});
+    if (!status.ok())
+        return TOpResult<TAntennaDetails>::failure(status);
+    if (dm.qryTemp2->isEmpty())
+        return TOpResult<TAntennaDetails>::failure(
+            QCoreApplication::translate("PowerChain", "The antenna %1 is not in the catalogue.")
+                .arg(idListAnt));
+    TAntennaDetails details;
+    details.type = FieldText(dm.qryTemp2, QStringLiteral("AntType"));
+    details.description = FieldText(dm.qryTemp2, QStringLiteral("AntMakeDescr"));
+    details.gain = number(*dm.qryTemp2, "AntV00");
+    return TOpResult<TAntennaDetails>::success(details);
+}
