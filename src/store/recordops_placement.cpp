@@ -72,11 +72,13 @@ TOpResult<int> OpenPowerData(TdtmMain &dm, qint32 placementId, qint32 ownerId)
 TOpResult<qint32> InsertPlacement(TdtmMain &dm, qint32 siteId, const QString &ref,
                                   const TPlacementValues &v)
 {
-    const TJetDataset *catalogue = dm.qryAntList;
-    if (!catalogue->isActive() || catalogue->isEmpty())
+    // The antenna is the row the catalogue stands on; without one (catalogue
+    // closed, empty or moved past its end) nothing is written.
+    const QVariant current = dm.qryAntList->fieldValue(QStringLiteral("IdListAnt"));
+    if (!dm.qryAntList->isActive() || current.isNull())
         return TOpResult<qint32>::failure(QCoreApplication::translate(
             "RecordOps", "No antenna of the catalogue is selected for the placement."));
-    const qint32 antennaId = FieldInt(catalogue, QStringLiteral("IdListAnt"));
+    const qint32 antennaId = current.toInt();
     const TOpStatus status = ExecStatement(
         dm.qryTemp1,
         {QStringLiteral("INSERT INTO tblStation( IdTower, IdListAnt, IdBandFreqSt, AntennasHeight, "
