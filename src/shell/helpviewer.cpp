@@ -14,6 +14,7 @@ void OpenHelpAtContext(const QString &helpFile, int context, QWidget *parent)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QDialog::tr("VLM Help"));
     window->resize(640, 480);
+    window->setProperty("helpContext", context);
     auto *browser = new QTextBrowser(window);
     browser->setObjectName(QStringLiteral("txbHelp"));
     browser->setOpenExternalLinks(false);

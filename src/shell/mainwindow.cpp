@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -37,6 +38,12 @@ const char PageIndexProperty[] = "pageIndex";
 constexpr int HeaderHeight = 40;
 constexpr int TitleColour = 1253976;
 
+TfrmMain::PageFactory &pageFactoryOverride()
+{
+    static TfrmMain::PageFactory factory;
+    return factory;
+}
+
 // The header picture, stretched over the header panel.
 class THeaderPanel : public QWidget
 {
@@ -59,7 +66,8 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
-      m_dataModule(dataModule)
+      m_dataModule(dataModule),
+      m_pageFactory(pageFactoryOverride() ? pageFactoryOverride() : PageFactory(CreateWizardPage))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Velmor"));
@@ -93,12 +101,18 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     selection.terrainStudy = false;
     // 5. Interface language and help file.
     SelectHelpFile(DetermineInterfaceLanguage());
+    // F1 opens the help of the active page, as the pages' Help buttons do.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ShowHelp(ActivePage()); });
+
     // 6. The welcome page.
     connect(m_pages, &QTabWidget::currentChanged, this, &TfrmMain::onPageChanged);
     showSheet(PageWelcome);
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::SetPageFactory(PageFactory factory) { pageFactoryOverride() = std::move(factory); }
 
 QWidget *TfrmMain::createHeader()
 {
@@ -151,7 +165,7 @@ void TfrmMain::showSheet(int page)
         return;
     TfraBase *frame = PageFrame(page);
     if (!frame) {
-        frame = CreateWizardPage(page, *this, sheet);
+        frame = m_pageFactory(page, *this, sheet);
         sheet->layout()->addWidget(frame);
         frame->show();
     }

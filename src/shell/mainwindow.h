@@ -49,6 +49,12 @@ public:
     // start-up code stops the online watch here).
     void SetBeforeExit(std::function<void()> beforeExit) { m_beforeExit = std::move(beforeExit); }
 
+    // The function that creates page frames; windows created afterwards use it.
+    // An empty function restores CreateWizardPage (tests of the shell's own
+    // navigation install plain TfraBase frames).
+    using PageFactory = std::function<TfraBase *(int page, IWizardHost &host, QWidget *parent)>;
+    static void SetPageFactory(PageFactory factory);
+
     // Whether the self-update check runs at each paint (off in tests).
     void SetUpdateCheckEnabled(bool enabled) { m_updateCheckEnabled = enabled; }
 
@@ -84,4 +90,5 @@ private:
     bool m_firstShowPending = true;
     bool m_updateCheckEnabled = true;
     std::function<void()> m_beforeExit;
+    PageFactory m_pageFactory;
 };

@@ -6,11 +6,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "shell/applicationstate.h"
 #include "shell/mainwindow.h"
 #include "shell/messages.h"
 #include "shell/pagebase.h"
+#include "shell/pagefactory.h"
 #include "shell/preferences.h"
 #include "shell/programfolder.h"
 #include "shell/statusbar.h"
@@ -26,17 +28,21 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsOnTheWelcomePage();
     void nextAndBackWalkAllPages();
     void framesAreCreatedOnceAndKeepTheirState();
     void submissionBackFollowsTheLowPowerFlag();
+    void factoryMakesEachPageForItsIndex();
     void titleOutsideThePagesIsEmpty();
     void exitAsksAndNoKeepsTheProgramRunning();
     void skippedConfirmationClosesWithoutAQuestion();
     void welcomeNextClearsTheSkip();
     void statusBarShowsSelectionAndInternetColour();
+    void helpOpensThePagesContext();
+    void anotherStartRestoresTheWindow();
     void firstShowConnectsAndShowsTheDatabaseVersion();
     void missingDatabaseEndsWithTheTerminationMessage();
 
@@ -45,6 +51,15 @@ private:
     void clickBack(TfrmMain &window);
     QTemporaryDir *m_dir = nullptr;
 };
+
+void TestMainWindow::initTestCase()
+{
+    // The shell's own navigation is tested with plain page frames; the real
+    // pages have their own tests.
+    TfrmMain::SetPageFactory([](int page, IWizardHost &host, QWidget *parent) {
+        return new TfraBase(page, host, parent);
+    });
+}
 
 void TestMainWindow::init()
 {
@@ -187,6 +202,35 @@ void TestMainWindow::submissionBackFollowsTheLowPowerFlag()
     SetSkipExitConfirmation(true);
 }
 
+namespace {
+class FakeHost : public IWizardHost
+{
+public:
+    void SetActivePage(int page) override { active = page; }
+    int ActivePage() const override { return active; }
+    void CloseWizard() override {}
+    void RefreshStatusBar() override {}
+    void ShowHelp(int) override {}
+    TdtmMain *DataModule() const override { return nullptr; }
+    int active = 0;
+};
+} // namespace
+
+void TestMainWindow::factoryMakesEachPageForItsIndex()
+{
+    // The real registry: every index gives a frame of that page, placeholder or not.
+    FakeHost host;
+    QWidget parent;
+    for (int page = 0; page < WizardPageCount; ++page) {
+        TfraBase *frame = CreateWizardPage(page, host, &parent);
+        QVERIFY(frame);
+        QCOMPARE(frame->PageIndex(), page);
+        QCOMPARE(frame->objectName(), FrameClassName(page));
+        QVERIFY(frame->findChild<QPushButton *>("bbnNext"));
+        QCOMPARE(frame->findChild<QPushButton *>("bbnBack")->isVisibleTo(frame), page != PageWelcome);
+    }
+}
+
 void TestMainWindow::titleOutsideThePagesIsEmpty()
 {
     TfrmMain window;
@@ -292,6 +336,42 @@ void TestMainWindow::statusBarShowsSelectionAndInternetColour()
     TfrmMain::ClearSelection(CurrentSelection());
     QCOMPARE(CurrentSelection().interfaceLanguage, 2);
     QVERIFY(CurrentSelection().call.isEmpty());
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::helpOpensThePagesContext()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("Help"));
+    QFile manual(m_dir->filePath("Help/MANUAL_FR.HLP"));
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+    manual.write("<html><body><a name=\"10\"></a><p>Welcome</p><a name=\"19\"></a><p>Last step</p>"
+                 "</body></html>");
+    manual.close();
+    TPreferences::setOwnerLan(3); // German users get the French manual
+
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.SetActivePage(PageBiptData);
+    QTest::mouseClick(window.PageFrame(PageBiptData)->helpButton(), Qt::LeftButton);
+
+    auto *browser = window.findChild<QTextBrowser *>("txbHelp");
+    QVERIFY(browser);
+    QVERIFY(browser->toPlainText().contains("Last step"));
+    QCOMPARE(browser->parentWidget()->property("helpContext").toInt(), 19);
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::anotherStartRestoresTheWindow()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.showMinimized();
+    QTRY_VERIFY(window.isMinimized());
+    window.RestoreAndRaise();
+    QTRY_VERIFY(!window.isMinimized());
+    QVERIFY(window.isVisible());
     SetSkipExitConfirmation(true);
 }
 

@@ -6,8 +6,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "shell/applicationstate.h"
 #include "shell/controlimage.h"
 #include "shell/messagedialog.h"
+#include "shell/splashwindow.h"
+#include "shell/version.h"
 
 class TestMessageDialog : public QObject
 {
@@ -20,6 +23,7 @@ private slots:
     void buttonsGiveTheirResults();
     void closeBoxGivesTwo();
     void presenterShowsTheDialog();
+    void splashShowsVersionAndStatus();
     void controlImagesAreSavedInTheAskedFormat_data();
     void controlImagesAreSavedInTheAskedFormat();
 };
@@ -106,6 +110,27 @@ void TestMessageDialog::presenterShowsTheDialog()
     });
     QCOMPARE(AskYesNo("Question", "Really?"), AnswerNo);
     SetMessagePresenter(nullptr);
+}
+
+void TestMessageDialog::splashShowsVersionAndStatus()
+{
+    QPointer<TfrmSplash> splash = new TfrmSplash;
+    QCOMPARE(TfrmSplash::instance(), splash.data());
+    splash->ShowSplash();
+    QCOMPARE(splash->size(), QSize(408, 336));
+    QCOMPARE(splash->versionLabel()->text(), "Ver.: " + GetFileVersionText());
+    QCOMPARE(splash->versionLabel()->y(), 312);
+    QVERIFY(!splash->statusLabel()->isVisible());
+
+    TApplicationState::instance().showSplashStatus("No Internet Connection available!");
+    QVERIFY(splash->statusLabel()->isVisible());
+    QCOMPARE(splash->statusLabel()->text(), QString("No Internet Connection available!"));
+
+    // Closing frees it and clears the global reference.
+    splash->close();
+    QTRY_VERIFY(splash.isNull());
+    QVERIFY(!TfrmSplash::instance());
+    TApplicationState::instance().showSplashStatus("nobody listens");
 }
 
 void TestMessageDialog::controlImagesAreSavedInTheAskedFormat_data()
