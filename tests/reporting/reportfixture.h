@@ -1,0 +1,173 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "reports/clock.h"
+#include "shell/programfolder.h"
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+#include "store/jetconnectionstring.h"
+
+// A data module on a fresh copy of the shipped database, with one owner in Leuven
+// (ON4XYZ), one site Loc01 and its placement Loc01-Ant02 on 2 m with two critical test
+// points behind different walls, and a second placement Loc02-Ant01 on a site without
+// points. The program folder and the clock are fixed for the test.
+class ReportDbTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test_reporting";
+        static char *argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            static QCoreApplication app(argc, argv);
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("VlmMain.mdb"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        dm = std::make_unique<TdtmMain>();
+        dm->conMainDb->setConnectionString(MainConnectionString(dir.path() + QLatin1Char('/')));
+        ASSERT_TRUE(dm->conMainDb->open()) << dm->conMainDb->lastErrorText().toStdString();
+        SetProgramFolder(dir.path());
+        SetClockOverride(QDateTime(QDate(2026, 3, 14), QTime(10, 30)));
+        CurrentSelection().clear();
+
+        const int leuven = value(QStringLiteral("SELECT IdZipCity FROM tblZipCity WHERE Zip = '3000'"
+                                                " ORDER BY IdZipCity LIMIT 1"))
+                               .toInt();
+        ownerId = sql(QStringLiteral(
+                          "INSERT INTO tblOwner (IdZipCity1, IdLanguage, OwnerFname, OwnerName, "
+                          "OwnerCall, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerEmail, "
+                          "OwnerUserDir) VALUES (%1, 1, 'Jan', 'Peeters', 'ON4XYZ', "
+                          "'Naamsestraat 12', '', '016 12 34 56', 'on4xyz@example.org', '%2')")
+                          .arg(leuven)
+                          .arg(dir.path()));
+        const qint32 site = sql(QStringLiteral(
+            "INSERT INTO tblTower (IdOwner, TowerName, TowerCoordLamX, TowerCoordLamY, TowerMain) "
+            "VALUES (%1, 'Loc01', 173456, 174321, 1)")
+                                    .arg(ownerId));
+        const qint32 site2 = sql(QStringLiteral(
+            "INSERT INTO tblTower (IdOwner, TowerName, TowerMain) VALUES (%1, 'Loc02', 0)")
+                                     .arg(ownerId));
+        const qint32 antenna = sql(QStringLiteral(
+            "INSERT INTO tblListAnt (AntType, AntMakeDescr, AntV00, AntV10, AntV20, AntV30, AntV40, "
+            "AntV50, AntV60, AntV70, AntV80, AntV90, AntV100) VALUES ('Yagi', 'Fixture 2x5 el.', "
+            "12.375, -3.25, 3, 0, -3, -6, -10, -15, -20, -25, -25)"));
+        band2m = value(QStringLiteral("SELECT IdBandFreqSt FROM tblBandFreqSt "
+                                      "WHERE BandFreqCenter > 144 AND BandFreqCenter < 146"))
+                     .toInt();
+        sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
+                           "AntennasHeight, AntennasTilt, AntennasAntPwr, AntennasEirp) VALUES "
+                           "(%1, %2, %3, 'Loc01-Ant02', 12.5, 0, 16.99, 26.5)")
+                .arg(site)
+                .arg(antenna)
+                .arg(band2m));
+        sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
+                           "AntennasHeight) VALUES (%1, %2, %3, 'Loc02-Ant01', 8)")
+                .arg(site2)
+                .arg(antenna)
+                .arg(band2m));
+        sql(QStringLiteral("INSERT INTO tblCriticalPnt (IdTower, IdSpaceAtt, CriticalPntRef, "
+                           "CriticalPntDist, CriticalPntHeight) VALUES (%1, 1, 'CTP_01', 10, 1.5)")
+                .arg(site));
+        sql(QStringLiteral("INSERT INTO tblCriticalPnt (IdTower, IdSpaceAtt, CriticalPntRef, "
+                           "CriticalPntDist, CriticalPntHeight) VALUES (%1, 4, 'CTP_02', 6, 4.5)")
+                .arg(site));
+        select(1);
+    }
+
+    void TearDown() override
+    {
+        dm.reset();
+        CurrentSelection().clear();
+        SetProgramFolder(QString());
+        SetClockOverride(QDateTime());
+    }
+
+    void select(int languageId)
+    {
+        TCurrentSelection &cs = CurrentSelection();
+        cs.ownerId = ownerId;
+        cs.languageId = languageId;
+        cs.setCall(QStringLiteral("ON4XYZ"));
+        cs.setUserDirectory(dir.path());
+        sql(QStringLiteral("UPDATE tblOwner SET IdLanguage = %1 WHERE IdOwner = %2")
+                .arg(languageId)
+                .arg(ownerId));
+    }
+
+    qint32 sql(const QString &text)
+    {
+        QSqlQuery q(dm->conMainDb->database());
+        EXPECT_TRUE(q.exec(text)) << text.toStdString() << q.lastError().text().toStdString();
+        return q.lastInsertId().toInt();
+    }
+
+    QVariant value(const QString &text)
+    {
+        QSqlQuery q(dm->conMainDb->database());
+        EXPECT_TRUE(q.exec(text)) << text.toStdString();
+        return q.next() ? q.value(0) : QVariant();
+    }
+
+    // Replaces a template's text for every language.
+    void setTemplate(const QString &name, const QString &text)
+    {
+        QString quoted = text;
+        quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+        sql(QStringLiteral("UPDATE tblDocs SET DocsText = '%1' WHERE DocsName = '%2'")
+                .arg(quoted, name));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TdtmMain> dm;
+    qint32 ownerId = 0;
+    int band2m = 0;
+};
+
+// A 24-bit BMP of the given size, a colour gradient, written by hand so that logic tests
+// need no image library.
+inline bool WriteTestBmp(const QString &path, int width, int height)
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const int imageSize = rowBytes * height;
+    QByteArray data(54 + imageSize, '\0');
+    auto put32 = [&data](int offset, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            data[offset + i] = char((v >> (8 * i)) & 0xFF);
+    };
+    data[0] = 'B';
+    data[1] = 'M';
+    put32(2, quint32(data.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    data[26] = 1;
+    data[28] = 24;
+    put32(34, quint32(imageSize));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int at = 54 + y * rowBytes + x * 3;
+            data[at] = char(200);
+            data[at + 1] = char(x * 255 / width);
+            data[at + 2] = char(y * 255 / height);
+        }
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
