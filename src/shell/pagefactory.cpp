@@ -4,6 +4,8 @@
 #include <QVBoxLayout>
 
 #include "exposure/powerfreqpage.h"
+#include "pages/sitedef.h"
+#include "pages/antennadef.h"
 #include "shell/pagebase.h"
 #include "shell/wizardpages.h"
 
@@ -30,6 +32,10 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
     switch (page) {
     case PagePowerFreq:
         return new TfraPowerFreq(host, parent);
+    case PageSiteDef:
+        return new TfraSiteDef(host, parent);
+    case PageAntennaDef:
+        return new TfraAntennaDef(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }

@@ -1,0 +1,497 @@
+// The site page in a window of its own: coordinate fields and their
+// conversion, saving and deleting sites, and the site description.
+#include "pagefixture.h"
+#include "pages/sitedef.h"
+#include "shell/meridoxbinding.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+class TestSitePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void lambertPairFillsWgs84AndMovesToRemark();
+    void leavingAGroupConverts_data();
+    void leavingAGroupConverts();
+    void coordinateFieldsTakeDigitsUpToTheirLength_data();
+    void coordinateFieldsTakeDigitsUpToTheirLength();
+    void saveReportsTheFirstFailingField();
+    void firstSiteOfANewOwnerIsLocation01AndMain();
+    void secondSiteShowsTheSelector();
+    void conversionOnAnExistingSiteIsStoredAtOnce();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void deletingTheOnlySiteLeavesInsertState();
+    void deletingTheLastListedSiteMakesTheFirstCurrent();
+    void overviewClickSelectsTheSite();
+    void clearingTheAddressHidesTheSiteGroups();
+    void copyTakesTheOwnersAddress();
+
+private:
+    void openPage();
+    QLineEdit *edit(const char *name) const;
+    QPushButton *button(const char *name) const;
+    void leave(const char *name);
+    int siteCount(qint32 owner);
+
+    PageFixture *m_db = nullptr;
+    TfraSiteDef *m_page = nullptr;
+    qint32 m_owner = 0;
+};
+
+void TestSitePage::init()
+{
+    m_db = new PageFixture;
+    QVERIFY(m_db->open());
+    m_owner = m_db->addOwner();
+}
+
+void TestSitePage::cleanup()
+{
+    delete m_page;
+    m_page = nullptr;
+    delete m_db;
+    m_db = nullptr;
+    CurrentSelection().clear();
+}
+
+void TestSitePage::openPage()
+{
+    m_page = new TfraSiteDef(m_db->host);
+    m_page->resize(1000, 700);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    m_page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_page));
+    m_page->ActivatePage();
+}
+
+QLineEdit *TestSitePage::edit(const char *name) const
+{
+    auto *e = m_page->findChild<QLineEdit *>(QLatin1String(name));
+    if (!e)
+        qFatal("no line edit %s", name);
+    return e;
+}
+
+QPushButton *TestSitePage::button(const char *name) const
+{
+    auto *b = m_page->findChild<QPushButton *>(QLatin1String(name));
+    if (!b)
+        qFatal("no button %s", name);
+    return b;
+}
+
+// Gives the focus to the field, then takes it away again.
+void TestSitePage::leave(const char *name)
+{
+    edit(name)->setFocus();
+    QTRY_VERIFY(edit(name)->hasFocus());
+    edit("dbeSiteRef")->setFocus();
+    QTRY_VERIFY(!edit(name)->hasFocus());
+}
+
+int TestSitePage::siteCount(qint32 owner)
+{
+    return m_db
+        ->value(QStringLiteral("SELECT COUNT(*) FROM tblTower WHERE IdOwner = %1").arg(owner))
+        .toInt();
+}
+
+void TestSitePage::lambertPairFillsWgs84AndMovesToRemark()
+{
+    openPage();
+    QVERIFY(m_page->siteInsertMode());
+    QLineEdit *x = edit("dbmLocLamX");
+    x->setFocus();
+    QTest::keyClicks(x, QStringLiteral("150000"));
+    QTest::keyClick(x, Qt::Key_Tab); // on to Lambert (Y), nothing to convert yet
+    QTRY_VERIFY(edit("dbmLocLamY")->hasFocus());
+    QVERIFY(edit("dbmLocLatNDeg")->text().isEmpty());
+    QTest::keyClicks(edit("dbmLocLamY"), QStringLiteral("170000"));
+    QTest::keyClick(edit("dbmLocLamY"), Qt::Key_Return);
+
+    QTRY_VERIFY(edit("dbeLocRem")->hasFocus());
+    QCOMPARE(edit("dbmLocLatNDeg")->text(), QStringLiteral("50"));
+    QCOMPARE(edit("dbmLocLatNMin")->text(), QStringLiteral("50"));
+    QCOMPARE(edit("dbmLocLatNSec")->text(), QStringLiteral("25"));
+    QCOMPARE(edit("dbmLocLongEDeg")->text(), QStringLiteral("4"));
+    QCOMPARE(edit("dbmLocLongEMin")->text(), QStringLiteral("22"));
+    QCOMPARE(edit("dbmLocLongESec")->text(), QStringLiteral("08"));
+    QVERIFY(!m_page->findChild<QLabel *>("lblInvalidValues")->isVisible());
+    QVERIFY(button("bbnLocSave")->isEnabled());
+}
+
+void TestSitePage::leavingAGroupConverts_data()
+{
+    QTest::addColumn<QStringList>("typed"); // X, Y, lon d m s, lat d m s
+    QTest::addColumn<QString>("leaving");
+    QTest::addColumn<QString>("indicator"); // empty: hidden
+    QTest::addColumn<bool>("converted");
+
+    const QString noWgs = QStringLiteral(",,,,,");
+    QTest::newRow("Lambert pair in range")
+        << (QStringLiteral("150000,170000,") + noWgs).split(',') << "dbmLocLamX"
+        << "" << true;
+    QTest::newRow("X beyond Belgium")
+        << (QStringLiteral("300000,170000,") + noWgs).split(',') << "dbmLocLamX"
+        << "< Invalid Values" << false;
+    QTest::newRow("Y below the range")
+        << (QStringLiteral("150000,20000,") + noWgs).split(',') << "dbmLocLamY"
+        << "< Invalid Values" << false;
+    QTest::newRow("X with four digits is incomplete")
+        << (QStringLiteral("1500,170000,") + noWgs).split(',') << "dbmLocLamX"
+        << "" << false;
+    QTest::newRow("WGS84 set in range")
+        << QStringLiteral(",,4,21,0,50,51,0").split(',') << "dbmLocLatNSec"
+        << "" << true;
+    QTest::newRow("longitude degrees must be one digit")
+        << QStringLiteral(",,10,21,0,50,51,0").split(',') << "dbmLocLongEDeg"
+        << "" << false;
+    QTest::newRow("latitude 53 is outside Belgium")
+        << QStringLiteral(",,4,21,0,53,51,0").split(',') << "dbmLocLatNDeg"
+        << "Invalid Values >" << false;
+    QTest::newRow("minutes above 59")
+        << QStringLiteral(",,4,61,0,50,51,0").split(',') << "dbmLocLongEMin"
+        << "Invalid Values >" << false;
+    QTest::newRow("empty seconds are incomplete")
+        << QStringLiteral(",,4,21,,50,51,0").split(',') << "dbmLocLatNDeg"
+        << "" << false;
+}
+
+void TestSitePage::leavingAGroupConverts()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, leaving);
+    QFETCH(QString, indicator);
+    QFETCH(bool, converted);
+    openPage();
+    const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
+                           "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
+    for (int i = 0; i < 8; ++i)
+        edit(names[i])->setText(typed.at(i));
+    leave(qPrintable(leaving));
+
+    auto *label = m_page->findChild<QLabel *>("lblInvalidValues");
+    QCOMPARE(label->isVisible(), !indicator.isEmpty());
+    if (!indicator.isEmpty())
+        QCOMPARE(label->text(), indicator);
+
+    const bool fromLambert = leaving.startsWith(QLatin1String("dbmLocLam"));
+    QStringList now;
+    for (const char *name : names)
+        now << edit(name)->text();
+    if (!converted) {
+        QCOMPARE(now, typed);
+        return;
+    }
+    if (fromLambert) {
+        Wgs84DmsTexts dms;
+        QVERIFY(Lambert72ToWgs84(typed.at(0), typed.at(1), &dms));
+        QCOMPARE(now.mid(2), QStringList({dms.lonDeg, dms.lonMin, dms.lonSec, dms.latDeg,
+                                          dms.latMin, dms.latSec}));
+    } else {
+        QString x, y;
+        QVERIFY(Wgs84ToLambert72(typed.at(5), typed.at(6), typed.at(7), typed.at(2), typed.at(3),
+                                 typed.at(4), &x, &y));
+        QCOMPARE(now.mid(0, 2), QStringList({x, y}));
+        QVERIFY2(x.toInt() > 140000 && x.toInt() < 160000, qPrintable(x));
+    }
+    QTRY_VERIFY(edit("dbeLocRem")->hasFocus());
+}
+
+void TestSitePage::coordinateFieldsTakeDigitsUpToTheirLength_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("seventh Lambert digit") << "dbmLocLamX"
+                                           << "1234567"
+                                           << "123456";
+    QTest::newRow("third minutes digit") << "dbmLocLongEMin"
+                                         << "123"
+                                         << "12";
+    QTest::newRow("fourth degrees digit") << "dbmLocLatNDeg"
+                                          << "5012"
+                                          << "501";
+    QTest::newRow("letters, signs and separators") << "dbmLocLamY"
+                                                   << "1a-2,3.4 "
+                                                   << "1234";
+}
+
+void TestSitePage::coordinateFieldsTakeDigitsUpToTheirLength()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, expected);
+    openPage();
+    QLineEdit *e = edit(qPrintable(field));
+    e->setFocus();
+    QTest::keyClicks(e, keys);
+    QCOMPARE(e->text(), expected);
+    QTest::keyClick(e, Qt::Key_Backspace);
+    QCOMPARE(e->text(), expected.chopped(1));
+}
+
+void TestSitePage::saveReportsTheFirstFailingField()
+{
+    openPage();
+    const QStringList values = {"0", "170000", "4", "22", "8", "50", "50", ""};
+    const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
+                           "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
+    for (int i = 0; i < 8; ++i)
+        edit(names[i])->setText(values.at(i));
+    ClearShownMessages();
+    button("bbnLocSave")->click();
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().caption, QStringLiteral("Antenna Location"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("There is no correct value for the \"Lambert (X)\" field !"));
+    QCOMPARE(shown.first().kind, int(MessageError));
+    QTRY_VERIFY(edit("dbmLocLamX")->hasFocus());
+    QVERIFY(!m_page->nextButton()->isEnabled());
+    QCOMPARE(siteCount(m_owner), 0);
+
+    // With X put right, the empty latitude seconds are next.
+    edit("dbmLocLamX")->setText(QStringLiteral("150000"));
+    ClearShownMessages();
+    button("bbnLocSave")->click();
+    QCOMPARE(ShownMessages().first().text,
+             QStringLiteral("There is no correct value for the \"Latitude (Sec.)\" field !"));
+    QTRY_VERIFY(edit("dbmLocLatNSec")->hasFocus());
+}
+
+void TestSitePage::firstSiteOfANewOwnerIsLocation01AndMain()
+{
+    openPage();
+    QVERIFY(!m_page->nextButton()->isEnabled());
+    auto *main = m_page->findChild<QCheckBox *>("dbcLocMain");
+    QVERIFY(!main->isChecked());
+    const QStringList values = {"150000", "170000", "4", "22", "8", "50", "50", "25"};
+    const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
+                           "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
+    for (int i = 0; i < 8; ++i)
+        edit(names[i])->setText(values.at(i));
+    edit("dbeLocRem")->setText(QStringLiteral("garden mast"));
+    button("bbnLocSave")->click();
+
+    QVERIFY(ShownMessages().isEmpty());
+    QCOMPARE(
+        m_db->value(QStringLiteral("SELECT TowerName || '/' || TowerMain || '/' || TowerRem "
+                                   "|| '/' || TowerCoordWgsEs FROM tblTower WHERE IdOwner = %1")
+                        .arg(m_owner))
+            .toString(),
+        QStringLiteral("Location_01/1/garden mast/8"));
+    QVERIFY(!m_page->siteInsertMode());
+    QVERIFY(m_page->nextButton()->isEnabled());
+    QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_01"));
+    QCOMPARE(CurrentSelection().siteCount, 1);
+    QCOMPARE(m_page->findChild<QLabel *>("dbtLocName")->text(), QStringLiteral("Location_01"));
+    QVERIFY(m_page->findChild<QGroupBox *>("gbxTowerView")->isVisible());
+    QVERIFY(!m_page->findChild<QComboBox *>("cbxLocSelect")->isVisible());
+    QVERIFY(!button("bbnLocSave")->isEnabled());
+    QVERIFY(m_db->host.statusRefreshes > 0);
+    auto *grid = m_page->findChild<QTableWidget *>("dbgTowerView");
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("4° 22' 8\""));
+    QCOMPARE(grid->item(0, 5)->data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+}
+
+void TestSitePage::secondSiteShowsTheSelector()
+{
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    openPage();
+    QVERIFY(!m_page->findChild<QComboBox *>("cbxLocSelect")->isVisible());
+    button("bbnLocAdd")->click();
+    QVERIFY(m_page->siteInsertMode());
+    const QStringList values = {"160000", "180000", "4", "30", "0", "50", "55", "0"};
+    const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
+                           "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
+    for (int i = 0; i < 8; ++i)
+        edit(names[i])->setText(values.at(i));
+    m_page->findChild<QCheckBox *>("dbcLocMain")->setChecked(true);
+    button("bbnLocSave")->click();
+
+    auto *selector = m_page->findChild<QComboBox *>("cbxLocSelect");
+    QVERIFY(selector->isVisible());
+    QCOMPARE(selector->count(), 2);
+    QCOMPARE(selector->currentText(), QStringLiteral("Location_02"));
+    QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_02"));
+    QCOMPARE(CurrentSelection().sitePosition, 1);
+    // The new main site took the flag from the old one.
+    QCOMPARE(m_db->value(QStringLiteral("SELECT group_concat(TowerName) FROM tblTower WHERE "
+                                        "IdOwner = %1 AND TowerMain <> 0")
+                             .arg(m_owner))
+                 .toString(),
+             QStringLiteral("Location_02"));
+}
+
+void TestSitePage::conversionOnAnExistingSiteIsStoredAtOnce()
+{
+    const qint32 site = m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    openPage();
+    QCOMPARE(edit("dbmLocLamX")->text(), QStringLiteral("150000"));
+    // A half-typed value is not stored...
+    edit("dbmLocLamX")->setText(QStringLiteral("1600"));
+    leave("dbmLocLamX");
+    const QString stored =
+        QStringLiteral("SELECT TowerCoordLamX FROM tblTower WHERE IdTower = %1").arg(site);
+    QCOMPARE(m_db->value(stored).toInt(), 150000);
+    // ...a converted pair is, with the WGS84 values it gave.
+    edit("dbmLocLamX")->setText(QStringLiteral("160000"));
+    leave("dbmLocLamX");
+    QCOMPARE(m_db->value(stored).toInt(), 160000);
+    QCOMPARE(
+        m_db->value(
+                QStringLiteral("SELECT TowerCoordWgsEm FROM tblTower WHERE IdTower = %1").arg(site))
+            .toInt(),
+        edit("dbmLocLongEMin")->text().toInt());
+    QCOMPARE(m_page->findChild<QTableWidget *>("dbgTowerView")->item(0, 1)->text(),
+             QStringLiteral("160000"));
+}
+
+void TestSitePage::deleteAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("sitesLeft");
+    QTest::newRow("yes deletes") << AnswerYes << 1;
+    QTest::newRow("no keeps everything") << AnswerNo << 2;
+}
+
+void TestSitePage::deleteAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(int, sitesLeft);
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    const qint32 second = m_db->addSite(m_owner, QStringLiteral("Location_02"), false);
+    m_db->sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, AntennasRef) VALUES "
+                             "(%1, 1, 'Loc02-Ant01')")
+                  .arg(second));
+    openPage();
+    m_page->findChild<QComboBox *>("cbxLocSelect")->setCurrentIndex(1);
+    emit m_page->findChild<QComboBox *>("cbxLocSelect")->activated(1);
+    QCOMPARE(CurrentSelection().siteId, second);
+    QCOMPARE(CurrentSelection().placementRef, QStringLiteral("Loc02-Ant01"));
+    SetNextAnswer(answer);
+    button("bbnLocDel")->click();
+    QCOMPARE(ShownMessages().last().caption, QStringLiteral("Deleting Current Site"));
+    QCOMPARE(ShownMessages().last().text,
+             QStringLiteral("Are you sure you want to delete this Antenna Site ?"));
+    QCOMPARE(siteCount(m_owner), sitesLeft);
+    if (answer == AnswerYes) {
+        QCOMPARE(m_db->value(QStringLiteral("SELECT COUNT(*) FROM tblStation")).toInt(), 0);
+        QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_01"));
+        QCOMPARE(CurrentSelection().placementId, 0);
+        QVERIFY(CurrentSelection().placementRef.isEmpty());
+    } else {
+        QCOMPARE(CurrentSelection().siteId, second);
+    }
+}
+
+void TestSitePage::deletingTheOnlySiteLeavesInsertState()
+{
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    openPage();
+    QVERIFY(m_page->nextButton()->isEnabled());
+    SetNextAnswer(AnswerYes);
+    button("bbnLocDel")->click();
+    QCOMPARE(siteCount(m_owner), 0);
+    QVERIFY(m_page->siteInsertMode());
+    QVERIFY(!m_page->nextButton()->isEnabled());
+    QVERIFY(!button("bbnLocAdd")->isVisible());
+    QVERIFY(!button("bbnLocDel")->isVisible());
+    QVERIFY(!m_page->findChild<QGroupBox *>("gbxTowerView")->isVisible());
+    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(edit("dbmLocLamX")->text().isEmpty());
+    QCOMPARE(CurrentSelection().siteId, 0);
+    QCOMPARE(CurrentSelection().siteCount, 0);
+}
+
+void TestSitePage::deletingTheLastListedSiteMakesTheFirstCurrent()
+{
+    const qint32 first = m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    m_db->addSite(m_owner, QStringLiteral("Location_02"), false);
+    m_db->addSite(m_owner, QStringLiteral("Location_03"), false);
+    openPage();
+    auto *selector = m_page->findChild<QComboBox *>("cbxLocSelect");
+    selector->setCurrentIndex(2);
+    emit selector->activated(2);
+    QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_03"));
+    SetNextAnswer(AnswerYes);
+    button("bbnLocDel")->click();
+    QCOMPARE(CurrentSelection().siteId, first);
+    QCOMPARE(selector->count(), 2);
+    QCOMPARE(selector->currentIndex(), 0);
+    QCOMPARE(m_page->findChild<QLabel *>("dbtLocName")->text(), QStringLiteral("Location_01"));
+}
+
+void TestSitePage::overviewClickSelectsTheSite()
+{
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    const qint32 second =
+        m_db->addSite(m_owner, QStringLiteral("Location_02"), false, 200000, 100000);
+    openPage();
+    auto *grid = m_page->findChild<QTableWidget *>("dbgTowerView");
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->item(1, 5)->data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    emit grid->cellClicked(1, 2);
+    QCOMPARE(CurrentSelection().siteId, second);
+    QCOMPARE(CurrentSelection().sitePosition, 1);
+    QCOMPARE(edit("dbmLocLamX")->text(), QStringLiteral("200000"));
+    QCOMPARE(m_page->findChild<QComboBox *>("cbxLocSelect")->currentIndex(), 1);
+    QVERIFY(!button("bbnLocSave")->isEnabled());
+}
+
+void TestSitePage::clearingTheAddressHidesTheSiteGroups()
+{
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    openPage();
+    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(!button("bbnSiteSave")->isEnabled());
+    QLineEdit *address = edit("dbeSiteAddr1");
+    address->setFocus();
+    address->selectAll();
+    QTest::keyClick(address, Qt::Key_Delete);
+    QVERIFY(button("bbnSiteSave")->isEnabled());
+    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible()); // not before Save
+    button("bbnSiteSave")->click();
+    QVERIFY(!m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(!m_page->findChild<QGroupBox *>("gbxTowerView")->isVisible());
+    QVERIFY(!m_page->findChild<QWidget *>("pnlLocSelect")->isVisible());
+    QCOMPARE(m_db->value(QStringLiteral("SELECT OwnerSiteAddr1 FROM tblOwner WHERE IdOwner = %1")
+                             .arg(m_owner))
+                 .toString(),
+             QString());
+}
+
+void TestSitePage::copyTakesTheOwnersAddress()
+{
+    m_db->sql(QStringLiteral("UPDATE tblOwner SET OwnerSiteAddr1 = NULL, IdZipCity2 = 1"));
+    openPage();
+    QVERIFY(!m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    button("bbnSiteCopy")->click();
+    QCOMPARE(edit("dbeSiteAddr1")->text(), QStringLiteral("Home street 9"));
+    QCOMPARE(edit("dbeSiteAddr2")->text(), QStringLiteral("Box 2"));
+    QCOMPARE(m_page->findChild<QComboBox *>("dblSiteZip")->currentText(), QStringLiteral("1030"));
+    QCOMPARE(m_page->findChild<QComboBox *>("dblSiteCity")->currentText(),
+             QStringLiteral("Schaarbeek"));
+    QVERIFY(button("bbnSiteSave")->isEnabled());
+    QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 1);
+    button("bbnSiteSave")->click();
+    QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 5);
+    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QTRY_VERIFY(edit("dbmLocLamX")->hasFocus());
+}
+
+QTEST_MAIN(TestSitePage)
+#include "test_sitepage.moc"
