@@ -6,6 +6,7 @@
 #include "exposure/powerfreqpage.h"
 #include "pages/sitedef.h"
 #include "pages/antennadef.h"
+#include "reports/reportviewpage.h"
 #include "shell/pagebase.h"
 #include "shell/wizardpages.h"
 
@@ -36,6 +37,8 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
         return new TfraSiteDef(host, parent);
     case PageAntennaDef:
         return new TfraAntennaDef(host, parent);
+    case PageReportView:
+        return new TfraReportView(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }

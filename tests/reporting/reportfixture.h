@@ -17,6 +17,8 @@
 #include "store/datamodule.h"
 #include "store/jetconnectionstring.h"
 
+#include "reportfixturedata.h"
+
 // A data module on a fresh copy of the shipped database, with one owner in Leuven
 // (ON4XYZ), one site Loc01 and its placement Loc01-Ant02 on 2 m with two critical test
 // points behind different walls, and a second placement Loc02-Ant01 on a site without
@@ -46,47 +48,9 @@ protected:
         SetClockOverride(QDateTime(QDate(2026, 3, 14), QTime(10, 30)));
         CurrentSelection().clear();
 
-        const int leuven = value(QStringLiteral("SELECT IdZipCity FROM tblZipCity WHERE Zip = '3000'"
-                                                " ORDER BY IdZipCity LIMIT 1"))
-                               .toInt();
-        ownerId = sql(QStringLiteral(
-                          "INSERT INTO tblOwner (IdZipCity1, IdLanguage, OwnerFname, OwnerName, "
-                          "OwnerCall, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerEmail, "
-                          "OwnerUserDir) VALUES (%1, 1, 'Jan', 'Peeters', 'ON4XYZ', "
-                          "'Naamsestraat 12', '', '016 12 34 56', 'on4xyz@example.org', '%2')")
-                          .arg(leuven)
-                          .arg(dir.path()));
-        const qint32 site = sql(QStringLiteral(
-            "INSERT INTO tblTower (IdOwner, TowerName, TowerCoordLamX, TowerCoordLamY, TowerMain) "
-            "VALUES (%1, 'Loc01', 173456, 174321, 1)")
-                                    .arg(ownerId));
-        const qint32 site2 = sql(QStringLiteral(
-            "INSERT INTO tblTower (IdOwner, TowerName, TowerMain) VALUES (%1, 'Loc02', 0)")
-                                     .arg(ownerId));
-        const qint32 antenna = sql(QStringLiteral(
-            "INSERT INTO tblListAnt (AntType, AntMakeDescr, AntV00, AntV10, AntV20, AntV30, AntV40, "
-            "AntV50, AntV60, AntV70, AntV80, AntV90, AntV100) VALUES ('Yagi', 'Fixture 2x5 el.', "
-            "12.375, -3.25, 3, 0, -3, -6, -10, -15, -20, -25, -25)"));
-        band2m = value(QStringLiteral("SELECT IdBandFreqSt FROM tblBandFreqSt "
-                                      "WHERE BandFreqCenter > 144 AND BandFreqCenter < 146"))
-                     .toInt();
-        sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
-                           "AntennasHeight, AntennasTilt, AntennasAntPwr, AntennasEirp) VALUES "
-                           "(%1, %2, %3, 'Loc01-Ant02', 12.5, 0, 16.99, 26.5)")
-                .arg(site)
-                .arg(antenna)
-                .arg(band2m));
-        sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
-                           "AntennasHeight) VALUES (%1, %2, %3, 'Loc02-Ant01', 8)")
-                .arg(site2)
-                .arg(antenna)
-                .arg(band2m));
-        sql(QStringLiteral("INSERT INTO tblCriticalPnt (IdTower, IdSpaceAtt, CriticalPntRef, "
-                           "CriticalPntDist, CriticalPntHeight) VALUES (%1, 1, 'CTP_01', 10, 1.5)")
-                .arg(site));
-        sql(QStringLiteral("INSERT INTO tblCriticalPnt (IdTower, IdSpaceAtt, CriticalPntRef, "
-                           "CriticalPntDist, CriticalPntHeight) VALUES (%1, 4, 'CTP_02', 6, 4.5)")
-                .arg(site));
+        const TReportFixtureIds ids = FillReportFixture(dm->conMainDb->database(), dir.path());
+        ownerId = ids.ownerId;
+        band2m = ids.band2m;
         select(1);
     }
 

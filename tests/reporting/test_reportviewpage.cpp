@@ -1,0 +1,186 @@
+// The report page on the fixture station: tree selection, caption, report text,
+// " &Print" (preview) and "Make &File" (PDF in the personal directory and the message).
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+#include "reportfixturedata.h"
+#include "reports/clock.h"
+#include "reports/printoperations.h"
+#include "reports/reportviewpage.h"
+#include "shell/messages.h"
+#include "shell/programfolder.h"
+#include "shell/wizardhost.h"
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+#include "store/jetconnectionstring.h"
+
+namespace {
+class FakeHost : public IWizardHost
+{
+public:
+    explicit FakeHost(TdtmMain *dm) : m_dm(dm) {}
+    void SetActivePage(int page) override { active = page; }
+    int ActivePage() const override { return active; }
+    void CloseWizard() override { closed = true; }
+    void RefreshStatusBar() override {}
+    void ShowHelp(int) override {}
+    TdtmMain *DataModule() const override { return m_dm; }
+
+    int active = 7;
+    bool closed = false;
+
+private:
+    TdtmMain *m_dm;
+};
+} // namespace
+
+class TestReportViewPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void activationSelectsTheFirstPlacement();
+    void rootAndSiteNodesShowNoReport();
+    void placementWithoutPointsShowsTheTemplateOnly();
+    void makeFileWritesTheCallNamedPdf();
+    void makeFileWithoutPersonalDirectoryUsesTheCurrentFolder();
+    void printPreviewsTheReport();
+
+private:
+    QTreeWidgetItem *node(const QString &text) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TdtmMain> m_dm;
+    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<TfraReportView> m_page;
+};
+
+void TestReportViewPage::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    const QString file = m_dir->filePath(QStringLiteral("VlmMain.mdb"));
+    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    m_dm = std::make_unique<TdtmMain>();
+    m_dm->conMainDb->setConnectionString(MainConnectionString(m_dir->path() + QLatin1Char('/')));
+    QVERIFY(m_dm->conMainDb->open());
+    SetProgramFolder(m_dir->path());
+    SetClockOverride(QDateTime(QDate(2026, 3, 14), QTime(10, 30)));
+    const TReportFixtureIds ids = FillReportFixture(m_dm->conMainDb->database(), m_dir->path());
+    TCurrentSelection &cs = CurrentSelection();
+    cs.clear();
+    cs.ownerId = ids.ownerId;
+    cs.languageId = 1;
+    cs.setCall(QStringLiteral("ON4XYZ"));
+    cs.setUserDirectory(m_dir->path());
+    ClearShownMessages();
+    SetPreviewSuppressed(true);
+    m_host = std::make_unique<FakeHost>(m_dm.get());
+    m_page = std::make_unique<TfraReportView>(*m_host);
+    m_page->show();
+    m_page->ActivatePage();
+}
+
+void TestReportViewPage::cleanup()
+{
+    m_page.reset();
+    m_host.reset();
+    m_dm.reset();
+    m_dir.reset();
+    CurrentSelection().clear();
+    SetProgramFolder(QString());
+    SetClockOverride(QDateTime());
+    SetPreviewSuppressed(false);
+}
+
+QTreeWidgetItem *TestReportViewPage::node(const QString &text) const
+{
+    auto *tree = m_page->findChild<QTreeWidget *>(QStringLiteral("trvAntRepSelect"));
+    const QList<QTreeWidgetItem *> found =
+        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.value(0);
+}
+
+void TestReportViewPage::activationSelectsTheFirstPlacement()
+{
+    auto *tree = m_page->findChild<QTreeWidget *>(QStringLiteral("trvAntRepSelect"));
+    QVERIFY(tree);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("ON4XYZ"));
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Loc01-Ant02"));
+    QVERIFY(m_page->findChild<QPushButton *>(QStringLiteral("bbnRepPrint"))->isEnabled());
+    QVERIFY(m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->isEnabled());
+    QCOMPARE(m_page->findChild<QGroupBox *>(QStringLiteral("gbxReporting"))->title(),
+             QStringLiteral("  Report on \"Loc01-Ant02\".  "));
+    const QString text = m_page->findChild<QTextEdit *>(QStringLiteral("retReporting"))->toPlainText();
+    QVERIFY(text.startsWith(QStringLiteral("RF EXPOSURE REPORT - ANTENNA Loc01-Ant02")));
+    QVERIFY(text.contains(QStringLiteral("   CTP_01      10")));
+    QVERIFY(text.contains(QStringLiteral("   CTP_02      6 ")));
+}
+
+void TestReportViewPage::rootAndSiteNodesShowNoReport()
+{
+    auto *tree = m_page->findChild<QTreeWidget *>(QStringLiteral("trvAntRepSelect"));
+    for (const QString &name : {QStringLiteral("ON4XYZ"), QStringLiteral("Loc01")}) {
+        tree->setCurrentItem(node(name));
+        QVERIFY(!m_page->findChild<QPushButton *>(QStringLiteral("bbnRepPrint"))->isEnabled());
+        QVERIFY(!m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->isEnabled());
+        QCOMPARE(m_page->findChild<QGroupBox *>(QStringLiteral("gbxReporting"))->title(),
+                 QStringLiteral("  Report  "));
+        QVERIFY(m_page->findChild<QTextEdit *>(QStringLiteral("retReporting"))->toPlainText().isEmpty());
+    }
+}
+
+void TestReportViewPage::placementWithoutPointsShowsTheTemplateOnly()
+{
+    auto *tree = m_page->findChild<QTreeWidget *>(QStringLiteral("trvAntRepSelect"));
+    tree->setCurrentItem(node(QStringLiteral("Loc02-Ant01")));
+    const QStringList lines = m_page->ReportLines();
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(lines.last().contains(QStringLiteral("E (V/m)")));
+    QVERIFY(lines.join(QLatin1Char('\n')).contains(QStringLiteral("Main location      : No")));
+}
+
+void TestReportViewPage::makeFileWritesTheCallNamedPdf()
+{
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    const QString path = m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"));
+    QVERIFY(QFileInfo::exists(path));
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].caption, QStringLiteral("VLM Reporting"));
+    QCOMPARE(shown[0].text, QStringLiteral("The Report was saved... (") +
+                                QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) +
+                                QStringLiteral(")"));
+}
+
+void TestReportViewPage::makeFileWithoutPersonalDirectoryUsesTheCurrentFolder()
+{
+    CurrentSelection().setUserDirectory(QString());
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    QDir::setCurrent(previous);
+    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"))));
+}
+
+void TestReportViewPage::printPreviewsTheReport()
+{
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepPrint"))->click();
+    QCOMPARE(SuppressedPreviewCount(), 1);
+    QVERIFY(ShownMessages().isEmpty());
+}
+
+QTEST_MAIN(TestReportViewPage)
+#include "test_reportviewpage.moc"
