@@ -1,0 +1,145 @@
+#include "reports/exportdatabase.h"
+
+#include "reports/exportsource.h"
+#include "reports/exportstatements.h"
+#include "reports/exporttexts.h"
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+#include "store/recordstatement.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+
+namespace {
+
+// Runs one statement on the export connection through qryExport.
+TOpStatus Write(TdtmMain &dm, const QString &statement)
+{
+    return ExecStatement(dm.qryExport, {statement});
+}
+
+TOpStatus WriteAll(TdtmMain &dm, const QStringList &statements)
+{
+    for (const QString &statement : statements) {
+        const TOpStatus status = Write(dm, statement);
+        if (!status.ok())
+            return status;
+    }
+    return {};
+}
+
+class ProgressReporter
+{
+public:
+    explicit ProgressReporter(const TExportProgress &progress) : m_progress(progress) {}
+    ~ProgressReporter()
+    {
+        if (m_started && m_progress.finish)
+            m_progress.finish();
+    }
+    ProgressReporter(const ProgressReporter &) = delete;
+    ProgressReporter &operator=(const ProgressReporter &) = delete;
+
+    void start(int maximum)
+    {
+        m_started = true;
+        if (m_progress.start)
+            m_progress.start(maximum);
+    }
+    void advance()
+    {
+        if (m_progress.advance)
+            m_progress.advance();
+    }
+
+private:
+    const TExportProgress &m_progress;
+    bool m_started = false;
+};
+
+TOpStatus WriteApplication(TdtmMain &dm, qint32 ownerId, const QString &letter,
+                           ProgressReporter &progress)
+{
+    TOpStatus status = Write(dm, FileLanguageUpdate(letter));
+    if (!status.ok())
+        return status;
+    const TOpResult<TExportOwnerRow> owner = ReadExportOwner(dm, ownerId, letter);
+    if (!owner.ok())
+        return TOpStatus{owner.error};
+    progress.advance();
+    const TExportApplicant applicant = DeriveApplicant(owner.value);
+
+    if (!(status = Write(dm, File1Update(owner.value, applicant))).ok())
+        return status;
+    progress.advance();
+    if (!(status = Write(dm, File2Update(owner.value, applicant))).ok())
+        return status;
+    progress.advance();
+    if (!(status = Write(dm, File3Update(owner.value, applicant))).ok())
+        return status;
+    if (!(status = Write(dm, File4Update())).ok())
+        return status;
+    progress.advance();
+    return {};
+}
+
+TOpStatus WriteAntennas(TdtmMain &dm, qint32 ownerId, const QString &letter,
+                        ProgressReporter &progress)
+{
+    const TOpResult<QVector<TExportAntennaRow>> antennas = ReadExportAntennas(dm, ownerId, letter);
+    if (!antennas.ok())
+        return TOpStatus{antennas.error};
+    TOpStatus status = WriteAll(dm, ClearAntennaTables());
+    if (!status.ok())
+        return status;
+    for (int i = 0; i < antennas.value.size(); ++i) {
+        if (!(status = WriteAll(dm, AntennaInserts(i + 1, antennas.value[i]))).ok())
+            return status;
+        progress.advance();
+    }
+
+    if (!(status = Write(dm, ClearVerticalDiagram())).ok())
+        return status;
+    int key = 1;
+    for (int i = 0; i < antennas.value.size(); ++i) {
+        const QStringList gains = VerticalDiagramGains(antennas.value[i].pattern);
+        for (int k = 0; k < VerticalDiagramSteps; ++k) {
+            status = WriteAll(dm, VerticalDiagramStepInserts(i + 1, k, key, gains[k]));
+            if (!status.ok())
+                return status;
+            key += 2;
+            progress.advance();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+int ExportProgressMaximum(int antennas)
+{
+    return 231 * antennas + 10;
+}
+
+TOpStatus BuildExportDatabase(TdtmMain &dm, const TExportProgress &progressCallbacks)
+{
+    const qint32 ownerId = CurrentSelection().ownerId;
+    const QString letter = ExportLanguageLetter(CurrentSelection().languageId);
+    ProgressReporter progress(progressCallbacks);
+
+    const TOpResult<int> count = CountExportAntennas(dm, ownerId);
+    if (!count.ok())
+        return TOpStatus{count.error};
+    progress.start(ExportProgressMaximum(count.value));
+
+    // One transaction keeps the hundreds of small inserts fast. It is committed
+    // whatever happens, so that a failure leaves what was written up to then.
+    QSqlDatabase db = dm.conExport->database();
+    const bool inTransaction = db.isOpen() && db.transaction();
+    TOpStatus status = WriteApplication(dm, ownerId, letter, progress);
+    if (status.ok())
+        status = WriteAntennas(dm, ownerId, letter, progress);
+    if (inTransaction && !db.commit() && status.ok())
+        status = TOpStatus{db.lastError().text()};
+    return status;
+}
