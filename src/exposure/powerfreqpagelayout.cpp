@@ -64,7 +64,7 @@ void TfraPowerFreq::buildControls()
     m_tree = new QTreeWidget(area);
     m_tree->setObjectName(QStringLiteral("trvAntSelect"));
     m_tree->setHeaderHidden(true);
-    m_tree->setFixedWidth(200);
+    m_tree->setFixedWidth(170);
 
     m_title = label(QStringLiteral("lblStPowerResTitle"), QString(), area);
     QFont titleFont = m_title->font();
@@ -98,21 +98,30 @@ void TfraPowerFreq::buildControls()
     txl->addWidget(m_txPower);
     txl->addWidget(m_txPowerDbw);
     txl->addWidget(label(QString(), tr("dBW"), tx));
-    txl->addSpacing(20);
-    m_mode = new QComboBox(tx);
-    m_mode->setObjectName(QStringLiteral("dblStMode"));
-    m_modeAtt = label(QStringLiteral("lblStModeAtt"), QStringLiteral("0"), tx);
-    m_time = new QComboBox(tx);
-    m_time->setObjectName(QStringLiteral("dblStTime"));
-    m_timeAtt = label(QStringLiteral("lblStTimeAtt"), QStringLiteral("0"), tx);
-    txl->addWidget(label(QString(), tr("Mode :"), tx));
-    txl->addWidget(m_mode);
-    txl->addWidget(m_modeAtt);
-    txl->addWidget(label(QString(), tr("dB   Transmit Time :"), tx));
-    txl->addWidget(m_time);
-    txl->addWidget(m_timeAtt);
-    txl->addWidget(label(QString(), tr("dB"), tx));
     txl->addStretch(1);
+    auto *corrections = new QWidget(area);
+    auto *cl = new QHBoxLayout(corrections);
+    cl->setContentsMargins(0, 0, 0, 0);
+    m_mode = new QComboBox(corrections);
+    m_mode->setObjectName(QStringLiteral("dblStMode"));
+    m_modeAtt = label(QStringLiteral("lblStModeAtt"), QStringLiteral("0"), corrections);
+    m_time = new QComboBox(corrections);
+    m_time->setObjectName(QStringLiteral("dblStTime"));
+    m_timeAtt = label(QStringLiteral("lblStTimeAtt"), QStringLiteral("0"), corrections);
+    for (QComboBox *box : {m_mode, m_time}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(16);
+    }
+    cl->addWidget(label(QString(), tr("Mode :"), corrections));
+    cl->addWidget(m_mode);
+    cl->addWidget(m_modeAtt);
+    cl->addWidget(label(QString(), tr("dB"), corrections));
+    cl->addSpacing(12);
+    cl->addWidget(label(QString(), tr("Transmit Time :"), corrections));
+    cl->addWidget(m_time);
+    cl->addWidget(m_timeAtt);
+    cl->addWidget(label(QString(), tr("dB"), corrections));
+    cl->addStretch(1);
 
     m_save = new QPushButton(tr("&Save"), area);
     m_save->setObjectName(QStringLiteral("bbnStSave"));
@@ -127,6 +136,7 @@ void TfraPowerFreq::buildControls()
     right->addWidget(m_title);
     right->addWidget(details);
     right->addWidget(tx);
+    right->addWidget(corrections);
     auto *boxes = new QHBoxLayout;
     boxes->addWidget(buildFeederBox(), 3);
     boxes->addWidget(buildAdditionalBox(), 2);
@@ -178,10 +188,11 @@ QWidget *TfraPowerFreq::buildFeederBox()
         const QString k = QString::number(n + 1);
         m_cable[n] = new QComboBox(m_feederSections);
         m_cable[n]->setObjectName(QStringLiteral("dblStFdrLossS") + k);
-        m_cable[n]->setMinimumWidth(150);
+        m_cable[n]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        m_cable[n]->setMinimumContentsLength(10);
         m_length[n] = field(QStringLiteral("dbmStFdrLossS") + k, m_feederSections, 60);
         m_sectionLoss[n] = resultLabel(QStringLiteral("lblStFdrLossResS") + k, m_feederSections);
-        grid->addWidget(label(QString(), tr("Section %1 :").arg(k), m_feederSections), n + 1, 0);
+        grid->addWidget(label(QString(), tr("Section %1").arg(k), m_feederSections), n + 1, 0);
         grid->addWidget(m_cable[n], n + 1, 1);
         grid->addWidget(m_length[n], n + 1, 2);
         grid->addWidget(m_sectionLoss[n], n + 1, 3);

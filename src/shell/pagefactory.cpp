@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "exposure/criticalpntspage.h"
 #include "exposure/powerfreqpage.h"
 #include "pages/sitedef.h"
 #include "pages/antennadef.h"
-#include "reports/reportviewpage.h"
 #include "shell/pagebase.h"
 #include "shell/wizardpages.h"
 
@@ -33,12 +33,12 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
     switch (page) {
     case PagePowerFreq:
         return new TfraPowerFreq(host, parent);
+    case PageCriticalPnts:
+        return new TfraCriticalPnts(host, parent);
     case PageSiteDef:
         return new TfraSiteDef(host, parent);
     case PageAntennaDef:
         return new TfraAntennaDef(host, parent);
-    case PageReportView:
-        return new TfraReportView(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }
