@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include "store/recordresult.h"
+#include "store/recordops_owner.h"
+
+class TdtmMain;
+
+// The lists of the low-power page: modes with their correction, transmit times with
+// theirs, and the low-power bands with their centre frequency.
+struct TLowPowerChoice {
+    qint32 id = 0;
+    QString text;
+    double value = 0.0; // dB for modes and times, MHz for bands
+};
+
+struct TLowPowerLists {
+    QVector<TLowPowerChoice> modes;
+    QVector<TLowPowerChoice> txTimes;
+    QVector<TLowPowerChoice> bands;
+};
+
+// Reads the three lists (qryMode1, qryTxTime1, tblBandFreqQrp) on qryTemp1.
+TOpResult<TLowPowerLists> LoadLowPowerLists(TdtmMain &dm);
+
+// Opens the owner's row on qryUserData and returns its low-power fields as stored.
+TOpResult<TOwnerLowPowerValues> LoadOwnerLowPower(TdtmMain &dm, qint32 ownerId);
