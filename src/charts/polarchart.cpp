@@ -9,7 +9,8 @@
 namespace
 {
 constexpr int RingCount = 4;
-constexpr int LabelRoom = 34; // pixels kept right of the outer ring for ray labels
+constexpr int LabelRoom = 34;   // pixels kept right of the outer ring for ray labels
+constexpr int LabelHeight = 14; // pixels kept above and below it for the same labels
 } // namespace
 
 TPolarChart::TPolarChart(QWidget *parent) : QWidget(parent)
@@ -85,7 +86,7 @@ TPolarScale TPolarChart::scale() const
 {
     TPolarScale s;
     s.centre = QPointF(width() * m_centre.x(), height() * m_centre.y());
-    const double vertical = (height() - m_topMargin - m_bottomMargin) / 2.0;
+    const double vertical = (height() - m_topMargin - m_bottomMargin) / 2.0 - LabelHeight;
     const double horizontal = width() - s.centre.x() - LabelRoom;
     s.radius = qMax(1.0, qMin(vertical, horizontal));
     s.low = m_low;
@@ -123,14 +124,13 @@ void TPolarChart::paintGrid(QPainter &painter, const TPolarScale &s) const
             painter.drawText(box, Qt::AlignCenter, label);
         }
     }
-    // Value of each ring along the lower side of the centre line.
+    // Value of each ring, written where the ring crosses the line straight
+    // below the centre.
     painter.setPen(QColor(90, 90, 90));
     for (int ring = 1; ring <= RingCount; ++ring) {
         const double value = m_low + (m_high - m_low) * ring / RingCount;
-        const QPointF at(s.centre.x() + s.radius * ring / RingCount - 2,
-                         s.centre.y() + metrics.ascent() + 1);
-        const QString text = FormatRounded(value, 1);
-        painter.drawText(at - QPointF(metrics.horizontalAdvance(text), 0), text);
+        const QPointF at(s.centre.x() + 3, s.centre.y() + s.radius * ring / RingCount - 2);
+        painter.drawText(at, FormatRounded(value, 1));
     }
 }
 

@@ -64,6 +64,7 @@ private:
     // Placements (antennadefplacement.cpp).
     void applyLayout();
     void reloadPlacements();
+    void showPlacementAntenna();
     void loadPlacementFields();
     void clearPlacementFields();
     void placementEdited();

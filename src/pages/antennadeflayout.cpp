@@ -64,7 +64,8 @@ void patternRow(QGridLayout *layout, int row, const QString &prefix, QLineEdit *
         layout->addWidget(new QLabel(QStringLiteral("%1°").arg(i * 10), parent), row, i + 1,
                           Qt::AlignCenter);
         fields[i] = named(new QLineEdit(parent), prefix + angle);
-        fields[i]->setMaximumWidth(52);
+        fields[i]->setMinimumWidth(38);
+        fields[i]->setMaximumWidth(48);
         fields[i]->setAlignment(Qt::AlignRight);
         layout->addWidget(fields[i], row + 1, i + 1);
     }
@@ -105,14 +106,18 @@ QWidget *TfraAntennaDef::buildSelectionTab()
     auto *familyLayout = new QVBoxLayout(familyGroup);
     m_families = named(new QListWidget(familyGroup), QStringLiteral("lsbAntSelKind"));
     familyLayout->addWidget(m_families);
+    familyGroup->setMaximumWidth(140);
     layout->addWidget(familyGroup, 0, 0, 2, 1);
 
     m_catalogue = grid(QStringLiteral("dbgAntSelect"),
                        {tr("Antenna Type"), tr("Antenna Make or Description"), tr("Pol.")}, tab);
     m_catalogue->horizontalHeader()->setCursor(Qt::PointingHandCursor);
     m_catalogue->horizontalHeader()->setSectionsClickable(true);
-    m_catalogue->setColumnWidth(0, 170);
-    m_catalogue->setColumnWidth(1, 240);
+    QHeaderView *titles = m_catalogue->horizontalHeader();
+    titles->setStretchLastSection(false);
+    titles->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_catalogue->setColumnWidth(0, 150);
+    m_catalogue->setColumnWidth(2, 40);
     layout->addWidget(m_catalogue, 0, 1);
 
     auto *patternBox = new QWidget(tab);
@@ -142,10 +147,10 @@ QWidget *TfraAntennaDef::buildSelectionTab()
 
     m_chart = named(new TPolarChart(tab), QStringLiteral("pchVertRad"));
     m_chart->setTitle(tr("Vert. Radiation Pattern"));
-    m_chart->setMinimumSize(260, 200);
+    m_chart->setMinimumSize(200, 200);
     layout->addWidget(m_chart, 0, 2, 2, 1);
-    layout->setColumnStretch(1, 3);
-    layout->setColumnStretch(2, 2);
+    layout->setColumnStretch(1, 2);
+    layout->setColumnStretch(2, 1);
     return tab;
 }
 
@@ -177,9 +182,11 @@ QWidget *TfraAntennaDef::buildCustomTab()
     form->addWidget(m_customPol, 1, 1, 1, 4);
     form->addWidget(new QLabel(tr("Band / Frequency"), g), 1, 5, 1, 2);
     form->addWidget(m_customBand, 1, 7, 1, 4);
-    form->addWidget(new QLabel(tr("Gain"), g), 3, 0);
-    patternRow(form, 2, QStringLiteral("dbeVi"), m_customPattern, g);
-    form->addWidget(new QLabel(tr("dBi"), g), 3, 11);
+    auto *patternGrid = new QGridLayout;
+    patternGrid->addWidget(new QLabel(tr("Gain"), g), 1, 0);
+    patternRow(patternGrid, 0, QStringLiteral("dbeVi"), m_customPattern, g);
+    patternGrid->addWidget(new QLabel(tr("dBi"), g), 1, 11);
+    form->addLayout(patternGrid, 2, 0, 2, 11);
     auto *lambdaRow = new QHBoxLayout;
     lambdaRow->addWidget(new QLabel(tr("Ø in"), g));
     auto *lambdaSign = named(new QLabel(QStringLiteral("λ"), g), QStringLiteral("lblLambda"));

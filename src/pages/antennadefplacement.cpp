@@ -89,8 +89,27 @@ void TfraAntennaDef::reloadPlacements()
     if (placements->recordCount() > 0) {
         m_config->selectRow(currentRow);
         dm()->qryAntSel->moveTo(currentRow);
+        showPlacementAntenna();
+        dm()->qryAntSel->moveTo(currentRow);
     }
     loadPlacementFields();
+}
+
+void TfraAntennaDef::showPlacementAntenna()
+{
+    // The whole catalogue, standing on the antenna of the current placement,
+    // so that a Save never puts an antenna the user did not choose on it.
+    const qint32 antennaId = FieldInt(dm()->qryAntSel, QStringLiteral("IdListAnt"));
+    const int all = m_familyIds.indexOf(AllAntennaFamilies);
+    {
+        const QSignalBlocker blocker(m_families);
+        m_families->setCurrentRow(all >= 0 ? all : 0);
+    }
+    if (succeeded(OpenCatalogue(*dm(), AllAntennaFamilies).error)) {
+        m_catalogueSort.clear();
+        resetTitles();
+        fillCatalogue(antennaId);
+    }
 }
 
 void TfraAntennaDef::loadPlacementFields()
@@ -252,17 +271,7 @@ void TfraAntennaDef::placementClicked(int row)
     host().RefreshStatusBar();
     m_band->setVisible(true);
     m_bandCaption->setVisible(true);
-    // The whole catalogue, standing on the placement's antenna.
-    const int all = m_familyIds.indexOf(AllAntennaFamilies);
-    {
-        const QSignalBlocker blocker(m_families);
-        m_families->setCurrentRow(all >= 0 ? all : 0);
-    }
-    if (succeeded(OpenCatalogue(*dm(), AllAntennaFamilies).error)) {
-        m_catalogueSort.clear();
-        resetTitles();
-        fillCatalogue(FieldInt(dm()->qryAntSel, QStringLiteral("IdListAnt")));
-    }
+    showPlacementAntenna();
     dm()->qryAntSel->moveTo(row);
     loadPlacementFields();
     if (!m_placementInsert) {

@@ -92,6 +92,7 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     for (QCheckBox *box : {m_clubStation, m_antennasExist, m_shared})
         box->setLayoutDirection(Qt::RightToLeft); // caption left of the box
     m_zip->setMaxVisibleItems(12);
+    m_zip->setMaximumWidth(80);
     m_town->setMaxVisibleItems(12);
 
     grid->addWidget(mandatoryCaption(tr("Address (Main)"), g), 0, 0);
@@ -110,14 +111,13 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     grid->addWidget(m_sharedBy, 4, 1, 1, 3);
     grid->addWidget(new QLabel(tr("Remark"), g), 5, 0);
     grid->addWidget(m_siteRemark, 5, 1, 1, 3);
-    grid->addWidget(m_clubStation, 0, 4);
-    grid->addWidget(m_antennasExist, 1, 4);
-    grid->addWidget(m_shared, 2, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
     row->addWidget(m_descriptionGroup, 3);
 
     auto *right = new QVBoxLayout;
+    for (QCheckBox *box : {m_clubStation, m_antennasExist, m_shared})
+        right->addWidget(box, 0, Qt::AlignRight);
     auto *noteGroup = named(new QGroupBox(tr("  Note to BIPT  "), outer), "gbxSiteNote");
     auto *noteLayout = new QVBoxLayout(noteGroup);
     m_note = named(new QPlainTextEdit(noteGroup), "dbmSiteNote");

@@ -312,9 +312,12 @@ void TestAntennaPage::doubleClickAsksBeforeChangingTheAntenna()
     CurrentSelection().placementId = placement;
     openPage();
     QCOMPARE(child<QLineEdit>("dbmAntProjHeight")->text(), QStringLiteral("8"));
+    // The catalogue stands on the placement's antenna, not on its first row.
+    auto *grid = child<QTableWidget>("dbgAntSelect");
+    QCOMPARE(m_db->dm->qryAntList->value(grid->currentRow(), QStringLiteral("IdListAnt")).toInt(),
+             12);
     selectAntenna(13);
     SetNextAnswer(answer);
-    auto *grid = child<QTableWidget>("dbgAntSelect");
     emit grid->cellDoubleClicked(grid->currentRow(), 0);
     QCOMPARE(ShownMessages().last().caption, QStringLiteral("Modifying the Antenna Selection"));
     QCOMPARE(ShownMessages().last().text,
