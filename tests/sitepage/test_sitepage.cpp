@@ -24,6 +24,8 @@ private slots:
     void leavingAGroupConverts();
     void coordinateFieldsTakeDigitsUpToTheirLength_data();
     void coordinateFieldsTakeDigitsUpToTheirLength();
+    void withoutTheLibraryTypingStillWorks();
+    void cancelRestoresTheStoredSite();
     void saveReportsTheFirstFailingField();
     void firstSiteOfANewOwnerIsLocation01AndMain();
     void secondSiteShowsTheSelector();
@@ -240,6 +242,43 @@ void TestSitePage::coordinateFieldsTakeDigitsUpToTheirLength()
     QCOMPARE(e->text(), expected);
     QTest::keyClick(e, Qt::Key_Backspace);
     QCOMPARE(e->text(), expected.chopped(1));
+}
+
+void TestSitePage::withoutTheLibraryTypingStillWorks()
+{
+    ResetConversionLibrary();
+    openPage();
+    QTest::keyClicks(edit("dbmLocLamX"), QStringLiteral("150000"));
+    QTest::keyClicks(edit("dbmLocLamY"), QStringLiteral("170000"));
+    leave("dbmLocLamY");
+    QVERIFY(edit("dbmLocLatNDeg")->text().isEmpty()); // nothing written, not even zeros
+    QVERIFY(!m_page->findChild<QLabel *>("lblInvalidValues")->isVisible());
+    QCOMPARE(edit("dbmLocLamY")->text(), QStringLiteral("170000"));
+    QVERIFY(button("bbnLocSave")->isEnabled());
+}
+
+void TestSitePage::cancelRestoresTheStoredSite()
+{
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    openPage();
+    QVERIFY(button("bbnLocAdd")->isEnabled());
+    QTest::keyClicks(edit("dbeLocRem"), QStringLiteral("temporary"));
+    QVERIFY(button("bbnLocSave")->isEnabled());
+    QVERIFY(button("bbnLocCancel")->isEnabled());
+    QVERIFY(!button("bbnLocAdd")->isEnabled());
+    button("bbnLocCancel")->click();
+    QVERIFY(edit("dbeLocRem")->text().isEmpty());
+    QVERIFY(!button("bbnLocSave")->isEnabled());
+    QVERIFY(button("bbnLocAdd")->isEnabled());
+    QVERIFY(m_page->nextButton()->isEnabled());
+
+    // Cancelling a new site returns to the stored one.
+    button("bbnLocAdd")->click();
+    edit("dbmLocLamX")->setText(QStringLiteral("99"));
+    button("bbnLocCancel")->click();
+    QVERIFY(!m_page->siteInsertMode());
+    QCOMPARE(edit("dbmLocLamX")->text(), QStringLiteral("150000"));
+    QCOMPARE(siteCount(m_owner), 1);
 }
 
 void TestSitePage::saveReportsTheFirstFailingField()
