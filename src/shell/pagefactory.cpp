@@ -7,6 +7,7 @@
 #include "exposure/powerfreqpage.h"
 #include "pages/sitedef.h"
 #include "pages/antennadef.h"
+#include "exposure/lowpower/lowpowerpage.h"
 #include "shell/pagebase.h"
 #include "shell/wizardpages.h"
 
@@ -39,6 +40,8 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
         return new TfraSiteDef(host, parent);
     case PageAntennaDef:
         return new TfraAntennaDef(host, parent);
+    case PageQrpInput:
+        return new TfraQrpInput(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }

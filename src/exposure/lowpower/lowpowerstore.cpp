@@ -1,5 +1,6 @@
 #include "exposure/lowpower/lowpowerstore.h"
 
+#include "shell/numberformat.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 
@@ -59,4 +60,10 @@ TOpResult<TOwnerLowPowerValues> LoadOwnerLowPower(TdtmMain &dm, qint32 ownerId)
     v.gain = FieldText(q, QStringLiteral("OwnerQrpGain"));
     v.coaxLoss = FieldText(q, QStringLiteral("OwnerQrpCoaxLoss"));
     return TOpResult<TOwnerLowPowerValues>::success(v);
+}
+
+QString LowPowerErpText(double watts)
+{
+    QString text = QString::number(RoundHalfEven(watts, 2), 'f', 2);
+    return text.replace(QLatin1Char('.'), DecimalSeparator) + QStringLiteral(" W");
 }

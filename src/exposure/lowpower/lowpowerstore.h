@@ -27,3 +27,6 @@ TOpResult<TLowPowerLists> LoadLowPowerLists(TdtmMain &dm);
 
 // Opens the owner's row on qryUserData and returns its low-power fields as stored.
 TOpResult<TOwnerLowPowerValues> LoadOwnerLowPower(TdtmMain &dm, qint32 ownerId);
+
+// The ERP as the result label shows it: two decimals and " W" ("4,46 W", "0,00 W").
+QString LowPowerErpText(double watts);
