@@ -155,13 +155,18 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
         ev.verdict[r] = LimitVerdict(e, f);
 
         TEvaluationLine &line = ev.lines[r];
-        line[ColumnReference] = ev.reference.last();
-        line[ColumnSite] = at(r, cTower).toString();
+        if (r > 0 && ev.ctpId[r] == ev.ctpId[r - 1]) {
+            // The same point against the next placement: its texts are shared.
+            line = ev.lines[r - 1];
+        } else {
+            line[ColumnReference] = ev.reference.last();
+            line[ColumnSite] = at(r, cTower).toString();
+            line[ColumnDistance] = FormatNumber(d);
+            line[ColumnHeight] = FormatNumber(hp);
+            line[ColumnSpaceAtt] = at(r, cAttText).toString();
+            line[ColumnDescription] = at(r, cRem).toString();
+        }
         line[ColumnAntenna] = ev.antennaRef.last();
-        line[ColumnDistance] = FormatNumber(d);
-        line[ColumnHeight] = FormatNumber(hp);
-        line[ColumnSpaceAtt] = at(r, cAttText).toString();
-        line[ColumnDescription] = at(r, cRem).toString();
         line[ColumnField] = FieldStrengthText(e) + QStringLiteral(" V/m");
     }
     return ev;
