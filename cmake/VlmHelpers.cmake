@@ -8,11 +8,8 @@ function(vlm_logic_sources)
   endforeach()
 endfunction()
 
-# vlm_ui_sources(a.cpp ...): pages and windows; skipped in a logic-only build.
+# vlm_ui_sources(a.cpp ...): pages and windows (not built in a logic-only build).
 function(vlm_ui_sources)
-  if(VLM_LOGIC_ONLY)
-    return()
-  endif()
   foreach(f ${ARGN})
     target_sources(vlm_ui PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
   endforeach()
@@ -20,10 +17,13 @@ endfunction()
 
 # vlm_test(NAME n SOURCES ... LIBS ... [GUI] [QTTEST])
 #   Logic tests use GoogleTest (gtest_main) unless QTTEST is given.
-#   GUI tests (QtTest, offscreen platform) are skipped in a logic-only build.
+#   GUI tests (QtTest, offscreen platform) are defined but neither built nor
+#   registered in a logic-only build, so that properties set on them stay valid.
 function(vlm_test)
   cmake_parse_arguments(T "GUI;QTTEST" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(T_GUI AND VLM_LOGIC_ONLY)
+    add_executable(${T_NAME} EXCLUDE_FROM_ALL ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test)
     return()
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
