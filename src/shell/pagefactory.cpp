@@ -9,6 +9,7 @@
 #include "pages/antennadef.h"
 #include "exposure/lowpower/lowpowerpage.h"
 #include "shell/pagebase.h"
+#include "shell/welcomepage.h"
 #include "shell/wizardpages.h"
 
 // Real pages: include the page's header here and give its index a line in the
@@ -32,6 +33,8 @@ TfraBase *placeholderPage(int page, IWizardHost &host, QWidget *parent)
 TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
 {
     switch (page) {
+    case PageWelcome:
+        return new TfraWelcome(host, parent);
     case PagePowerFreq:
         return new TfraPowerFreq(host, parent);
     case PageCriticalPnts:
