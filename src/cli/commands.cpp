@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/clidispatcher.h"
+#include "cli/convertcommand.h"
 #include "cli/evaluatecommand.h"
 #include "cli/fieldstrengthcommand.h"
 
@@ -10,4 +11,5 @@ void RegisterCommands(CliDispatcher &dispatcher)
 {
     dispatcher.add(std::make_unique<FieldStrengthCommand>());
     dispatcher.add(std::make_unique<EvaluateCommand>());
+    dispatcher.add(std::make_unique<ConvertCommand>());
 }
