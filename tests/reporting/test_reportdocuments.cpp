@@ -105,10 +105,17 @@ TEST_F(DocumentDataTest, ReportTextFromTheShippedTemplate)
     }
 }
 
-// The checks every produced PDF passes.
+// The checks every produced PDF passes. With VLM_KEEP_DOCUMENTS naming a folder, the files
+// are also copied there, to be looked at.
 void expectSoundPdf(const QString &path)
 {
     ASSERT_TRUE(QFileInfo::exists(path)) << s(path);
+    const QString keep = qEnvironmentVariable("VLM_KEEP_DOCUMENTS");
+    if (!keep.isEmpty()) {
+        const QString copy = QDir(keep).filePath(QFileInfo(path).fileName());
+        QFile::remove(copy);
+        QFile::copy(path, copy);
+    }
     const ToolResult check = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
     EXPECT_EQ(check.exitCode, 0) << s(check.out) << s(check.err);
     const QMap<QString, QString> info = PdfInfo(path);

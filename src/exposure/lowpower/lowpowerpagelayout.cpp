@@ -124,6 +124,9 @@ QWidget *TfraQrpInput::buildResult()
     bold.setBold(true);
     m_erp->setFont(bold);
     m_verdict->setFont(bold);
+    // Wide enough for any value from the start: the page is captured for the report right
+    // after the value changes, before a pending layout pass could widen the label.
+    m_erp->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(QStringLiteral("99999,99 W")));
     m_files = new QPushButton(tr("&Files"), m_resultBox);
     m_files->setObjectName(QStringLiteral("bbnQrpFiles"));
     m_print = new QPushButton(tr(" &Print"), m_resultBox);
