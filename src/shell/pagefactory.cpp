@@ -8,6 +8,7 @@
 #include "pages/sitedef.h"
 #include "pages/antennadef.h"
 #include "exposure/lowpower/lowpowerpage.h"
+#include "reports/reportviewpage.h"
 #include "shell/pagebase.h"
 #include "shell/welcomepage.h"
 #include "shell/wizardpages.h"
@@ -45,6 +46,8 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
         return new TfraAntennaDef(host, parent);
     case PageQrpInput:
         return new TfraQrpInput(host, parent);
+    case PageReportView:
+        return new TfraReportView(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }
