@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "shell/applicationstate.h"
+#include "shell/installlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/messagedialog.h"
 #include "shell/meridoxbinding.h"
@@ -55,6 +56,12 @@ int RunApplication(QApplication &app)
 
     // 4. The application's title.
     QApplication::setApplicationName(QStringLiteral("Velmor"));
+
+    // An installed copy, whose folder the user cannot write, works on the
+    // user's own copy of the database (named by the application name above).
+    const UserDatabasePreparation userDatabase = PrepareUserDatabase();
+    if (!userDatabase.ok)
+        ShowErrorMessage(QApplication::translate("Startup", "VLM Database"), userDatabase.error);
 
     // 5. The data module (number format, first connection pending); no
     //    confirmation skipped before the update check has spoken.

@@ -3,6 +3,7 @@
 #include "shell/messages.h"
 #include "shell/numberformat.h"
 #include "shell/preferences.h"
+#include "shell/installlayout.h"
 #include "shell/programfolder.h"
 #include "store/jetconnectionstring.h"
 
@@ -130,7 +131,8 @@ QString TdtmMain::locateDatabaseFolder(bool automatic)
 {
     if (automatic) {
         const QString programFolder = withTrailingSeparator(ProgramFolder());
-        if (QFileInfo(programFolder + MainDatabaseName).isFile())
+        // An installed, read-only copy keeps its database in the user's folder (DbPath).
+        if (IsProgramFolderWritable() && QFileInfo(programFolder + MainDatabaseName).isFile())
             return programFolder;
         // An empty DbPath would name a file relative to the working folder;
         // it counts as no stored folder at all.
