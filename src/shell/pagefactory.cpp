@@ -9,6 +9,7 @@
 #include "pages/antennadef.h"
 #include "exposure/lowpower/lowpowerpage.h"
 #include "reports/reportviewpage.h"
+#include "reports/submissionpage.h"
 #include "shell/pagebase.h"
 #include "shell/welcomepage.h"
 #include "shell/wizardpages.h"
@@ -48,6 +49,8 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
         return new TfraQrpInput(host, parent);
     case PageReportView:
         return new TfraReportView(host, parent);
+    case PageBiptData:
+        return new TfraBiptData(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }

@@ -1,0 +1,429 @@
+#include "reports/clock.h"
+#include "reports/printoperations.h"
+#include "reports/submissionpage.h"
+#include "shell/messages.h"
+#include "shell/programfolder.h"
+#include "shell/wizardhost.h"
+#include "shell/wizardpages.h"
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+#include "store/jetconnectionstring.h"
+#include "zipinspection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+class FakeHost : public IWizardHost
+{
+public:
+    void SetActivePage(int page) override { activePage = page; }
+    int ActivePage() const override { return activePage; }
+    void CloseWizard() override { ++closes; }
+    void RefreshStatusBar() override {}
+    void ShowHelp(int) override {}
+    TdtmMain *DataModule() const override { return dm; }
+
+    TdtmMain *dm = nullptr;
+    int activePage = -1;
+    int closes = 0;
+};
+
+// Values of one SQLite file, read outside the program's connections.
+QStringList FileRows(const QString &file, const QString &select)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (!q.exec(select))
+                rows << QStringLiteral("error: ") + q.lastError().text();
+            while (q.next())
+                rows << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    return rows;
+}
+
+void WriteFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), qint64(content.size()));
+}
+
+} // namespace
+
+class TestSubmissionPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void stepsAndLetterFollowTheTerrainFlag_data();
+    void stepsAndLetterFollowTheTerrainFlag();
+    void backFollowsTheLowPowerFlag_data();
+    void backFollowsTheLowPowerFlag();
+    void closeEndsTheWizard();
+    void createMdbTwiceGivesAFreshFilledCopy();
+    void createMdbWithoutTemplateSaysSo();
+    void zipHoldsEveryEntryButItself();
+    void fileListShowsThePersonalDirectory();
+    void doubleClickOpensFilesOnly();
+    void terrainNoteSaveAndCancel();
+
+private:
+    template <typename T> T *find(const char *name)
+    {
+        T *widget = page->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qWarning("no widget %s", name);
+        return widget;
+    }
+    QTreeWidgetItem *rowNamed(const QString &name);
+    QString userFile(const QString &name) const { return QDir(userDir).filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TdtmMain> dm;
+    std::unique_ptr<TfraBiptData> page;
+    FakeHost host;
+    QString userDir;
+    qint32 owner = 0;
+};
+
+void TestSubmissionPage::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    const QString programDir = dir->filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(programDir));
+    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB), programDir + QStringLiteral("/Empty_Vlm.mdb")));
+    SetProgramFolder(programDir);
+    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), dir->filePath(QStringLiteral("VlmMain.mdb"))));
+    QFile::setPermissions(dir->filePath(QStringLiteral("VlmMain.mdb")), QFile::ReadOwner | QFile::WriteOwner);
+    userDir = dir->filePath(QStringLiteral("ON4XX"));
+    QVERIFY(QDir().mkpath(userDir));
+
+    dm = std::make_unique<TdtmMain>();
+    dm->conMainDb->setConnectionString(MainConnectionString(dir->path() + QLatin1Char('/')));
+    QVERIFY(dm->conMainDb->open());
+    host.dm = dm.get();
+
+    QSqlQuery q(dm->conMainDb->database());
+    QVERIFY(q.exec(QStringLiteral(
+        "INSERT INTO tblOwner (IdLanguage, OwnerFname, OwnerName, OwnerCall, OwnerAddress1, "
+        "OwnerUserDir, OwnerFileNote) VALUES (2, 'Jan', 'Peeters', 'ON4XX', 'Kerkstraat 12', '%1', "
+        "'Mast seen from the street\nNo neighbours within 20 m\n')")
+                       .arg(userDir)));
+    owner = q.lastInsertId().toInt();
+    QVERIFY(q.exec(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName, TowerMain, "
+                                  "TowerCoordLamX, TowerCoordLamY) VALUES (%1, 'Home', 1, 150000, "
+                                  "200000)")
+                       .arg(owner)));
+    const qint32 site = q.lastInsertId().toInt();
+    QVERIFY(q.exec(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
+                                  "AntennasRef, AntennasHeight, AntennasTilt, AntennasPol, "
+                                  "AntennasAntPwr, AntennasEirp) SELECT %1, MIN(IdListAnt), 12, "
+                                  "'Dipole', 10, 0, 'H', 20.5, 22.65 FROM tblListAnt")
+                       .arg(site)));
+
+    CurrentSelection().clear();
+    CurrentSelection().ownerId = owner;
+    CurrentSelection().languageId = 2;
+    CurrentSelection().setCall(QStringLiteral("ON4XX"));
+    CurrentSelection().setUserDirectory(userDir);
+    ClearShownMessages();
+    SetPreviewSuppressed(true);
+
+    page = std::make_unique<TfraBiptData>(host);
+    page->resize(1000, 600);
+}
+
+void TestSubmissionPage::cleanup()
+{
+    page.reset();
+    dm.reset();
+    dir.reset();
+    SetProgramFolder(QString());
+    SetPreviewSuppressed(false);
+    SetClockOverride(QDateTime());
+    TfraBiptData::SetFileOpener(nullptr);
+    CurrentSelection().clear();
+}
+
+QTreeWidgetItem *TestSubmissionPage::rowNamed(const QString &name)
+{
+    const auto items = find<QTreeWidget>("lsvAllFiles")->findItems(name, Qt::MatchExactly, 0);
+    return items.isEmpty() ? nullptr : items.first();
+}
+
+void TestSubmissionPage::stepsAndLetterFollowTheTerrainFlag_data()
+{
+    QTest::addColumn<bool>("terrainStudy");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("document");
+    QTest::newRow("no terrain study: steps 1-3, technical file")
+        << false << QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}
+        << QStringLiteral("'TechFile'");
+    QTest::newRow("terrain study: steps 1-4, certification file")
+        << true << QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}
+        << QStringLiteral("'CertFile'");
+}
+
+void TestSubmissionPage::stepsAndLetterFollowTheTerrainFlag()
+{
+    QFETCH(bool, terrainStudy);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, document);
+    CurrentSelection().terrainStudy = terrainStudy;
+    page->show();
+    page->ActivatePage();
+
+    QCOMPARE(find<QGroupBox>("gbxTerrStudy")->isVisible(), terrainStudy);
+    QCOMPARE(find<QLabel>("lblStepTerrStudy")->text(), QStringLiteral("1"));
+    QCOMPARE((QStringList{find<QLabel>("lblStepCreateMdb")->text(),
+                          find<QLabel>("lblStepFinalReport")->text(),
+                          find<QLabel>("lblStepCreateZip")->text()}),
+             steps);
+    QCOMPARE(page->nextButton()->text(), QStringLiteral("&Close"));
+    QCOMPARE(find<QGroupBox>("gbxAllFiles")->title(),
+             QStringLiteral("  All Files in Personal Directory (") + userDir + QStringLiteral("/...)  "));
+
+    dm->ClearExecutedStatements();
+    QTest::mouseClick(find<QPushButton>("bbnPrintLetter"), Qt::LeftButton);
+    QCOMPARE(SuppressedPreviewCount(), 1);
+    QVERIFY2(dm->ExecutedStatements().join(QLatin1Char('\n')).contains(document),
+             qPrintable(dm->ExecutedStatements().join(QLatin1Char('\n'))));
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"))));
+
+    dm->ClearExecutedStatements();
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QVERIFY(dm->ExecutedStatements().join(QLatin1Char('\n')).contains(document));
+    QVERIFY(QFileInfo(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"))).size() > 0);
+    QVERIFY(rowNamed(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf")));
+    QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
+}
+
+void TestSubmissionPage::backFollowsTheLowPowerFlag_data()
+{
+    QTest::addColumn<bool>("lowPower");
+    QTest::addColumn<int>("target");
+    QTest::newRow("after the report page") << false << int(PageReportView);
+    QTest::newRow("after the low-power page") << true << int(PageQrpInput);
+}
+
+void TestSubmissionPage::backFollowsTheLowPowerFlag()
+{
+    QFETCH(bool, lowPower);
+    QFETCH(int, target);
+    CurrentSelection().lowPowerReport = lowPower;
+    page->ActivatePage();
+    QTest::mouseClick(page->backButton(), Qt::LeftButton);
+    QCOMPARE(host.activePage, target);
+}
+
+void TestSubmissionPage::closeEndsTheWizard()
+{
+    page->ActivatePage();
+    QTest::mouseClick(page->nextButton(), Qt::LeftButton);
+    QCOMPARE(host.closes, 1);
+}
+
+void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
+{
+    page->show();
+    page->ActivatePage();
+    const QString mdb = userFile(QStringLiteral("ON4XX_Vlm.mdb"));
+    QPushButton *create = find<QPushButton>("bbnCreateMdb");
+    QTest::mouseClick(create, Qt::LeftButton);
+    QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT AA01NameApplicant FROM File1Table")),
+             QStringList{QStringLiteral("Jan Peeters")});
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable")),
+             QStringList{QStringLiteral("50.5")});
+    QVERIFY(!dm->conExport->isConnected());
+    QVERIFY(create->isEnabled());
+    QVERIFY(find<QProgressBar>("pgbExportDbm")->isHidden());
+    QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.mdb")));
+
+    // A row that no export writes disappears: the second run starts from the template.
+    FileRows(mdb, QStringLiteral("INSERT INTO File4BTable (AntennaPK, AntennaName) VALUES (99, 'stale')"));
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")), QStringList{QStringLiteral("2")});
+    QTest::mouseClick(create, Qt::LeftButton);
+    QVERIFY(ShownMessages().isEmpty());
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")), QStringList{QStringLiteral("1")});
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+             QStringList{QStringLiteral("202")});
+}
+
+void TestSubmissionPage::createMdbWithoutTemplateSaysSo()
+{
+    QVERIFY(QFile::remove(ProgramFile(QStringLiteral("Empty_Vlm.mdb"))));
+    page->ActivatePage();
+    QPushButton *create = find<QPushButton>("bbnCreateMdb");
+    QTest::mouseClick(create, Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].caption, QStringLiteral("VLM Last Steps"));
+    QCOMPARE(shown[0].text, QStringLiteral("The export database couldn't be created !\n"
+                                           "Look and see if the file \"Empty_Vlm.mdb\" realy exists..."));
+    QCOMPARE(shown[0].kind, int(MessageError));
+    QVERIFY(create->isEnabled());
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_Vlm.mdb"))));
+}
+
+void TestSubmissionPage::zipHoldsEveryEntryButItself()
+{
+    SetClockOverride(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 59)));
+    WriteFile(userFile(QStringLiteral("ON4XX_Vlm.zip")), "an archive of an earlier run");
+    WriteFile(userFile(QStringLiteral("plan.pdf")), QByteArray(5000, 'p'));
+    WriteFile(userFile(QStringLiteral(".notes")), "hidden");
+    QVERIFY(QDir(userDir).mkdir(QStringLiteral("Photos")));
+    WriteFile(userFile(QStringLiteral("Photos/mast.jpg")), QByteArray(300, 'j'));
+
+    page->ActivatePage();
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QString zip = userFile(QStringLiteral("ON4XX_Vlm.zip"));
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].caption, QStringLiteral("VLM Last Steps"));
+    QCOMPARE(shown[0].text, QStringLiteral("All files have been written in a ZIP File as :\n") + zip);
+
+    QString output;
+    QVERIFY2(UnzipTestPasses(zip, &output), qPrintable(output));
+    const InspectedArchive archive = InspectArchive(zip);
+    QVERIFY2(archive.readable, qPrintable(archive.error));
+    QCOMPARE(archive.comment, QStringLiteral("VLM Files for ON4XX (05/03/2024 09:07)"));
+    QStringList names = archive.entries.keys();
+    names.sort();
+    QCOMPARE(names, (QStringList{QStringLiteral(".notes"), QStringLiteral("Photos/"),
+                                 QStringLiteral("Photos/mast.jpg"), QStringLiteral("plan.pdf")}));
+    for (const QString &name : names) {
+        if (!archive.entries[name].folder)
+            QCOMPARE(archive.entries[name].sha256, FileSha256(userFile(name)));
+    }
+    QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.zip")));
+
+    // Again: the archive of this run is replaced, never packed into the next.
+    ClearShownMessages();
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    QCOMPARE(InspectArchive(zip).entries.size(), 4);
+}
+
+void TestSubmissionPage::fileListShowsThePersonalDirectory()
+{
+    WriteFile(userFile(QStringLiteral("b_big.bin")), QByteArray(1234567, 'x'));
+    WriteFile(userFile(QStringLiteral("a_small.txt")), "abc");
+    QVERIFY(QDir(userDir).mkdir(QStringLiteral("Plans")));
+    page->show();
+    page->ActivatePage();
+
+    QTreeWidget *list = find<QTreeWidget>("lsvAllFiles");
+    QCOMPARE(list->topLevelItemCount(), 4); // parent row, two files, one folder
+    QCOMPARE(list->columnCount(), 7);
+    const QStringList headings = {QStringLiteral("Name"),     QStringLiteral("Size"),
+                                  QStringLiteral("Type"),     QStringLiteral("Created"),
+                                  QStringLiteral("Modified"), QStringLiteral("Accessed"),
+                                  QStringLiteral("Attributes")};
+    for (int c = 0; c < 7; ++c) {
+        QCOMPARE(list->headerItem()->text(c), headings[c]);
+        QCOMPARE(list->isColumnHidden(c), c >= 4);
+    }
+    QCOMPARE(list->columnWidth(0), 250);
+    QCOMPARE(list->header()->sortIndicatorSection(), 0);
+    QCOMPARE(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    QVERIFY(list->header()->isSortIndicatorShown());
+
+    QTreeWidgetItem *big = rowNamed(QStringLiteral("b_big.bin"));
+    QVERIFY(big);
+    QCOMPARE(big->text(1), QStringLiteral("1.234.567"));
+    QVERIFY(big->textAlignment(1) & Qt::AlignRight);
+    QVERIFY(!big->icon(0).isNull());
+    QVERIFY(big->text(3).endsWith(QLatin1Char(':') + big->text(3).right(3)));
+    QTreeWidgetItem *plans = rowNamed(QStringLiteral("Plans"));
+    QVERIFY(plans);
+    QVERIFY(plans->text(1).isEmpty());
+    QTreeWidgetItem *parent = rowNamed(QLatin1Char('[') + QFileInfo(dir->path()).fileName() + QLatin1Char(']'));
+    QVERIFY(parent);
+
+    // Ascending by name without regard to case.
+    QCOMPARE(list->indexOfTopLevelItem(rowNamed(QStringLiteral("a_small.txt"))) + 1,
+             list->indexOfTopLevelItem(big));
+    QCOMPARE(list->indexOfTopLevelItem(big) + 1, list->indexOfTopLevelItem(plans));
+
+    // A new file shows after the next action that fills the list again.
+    WriteFile(userFile(QStringLiteral("c_new.txt")), "new");
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    QVERIFY(rowNamed(QStringLiteral("c_new.txt")));
+}
+
+void TestSubmissionPage::doubleClickOpensFilesOnly()
+{
+    WriteFile(userFile(QStringLiteral("letter.pdf")), "%PDF-1.4");
+    QVERIFY(QDir(userDir).mkdir(QStringLiteral("Plans")));
+    QStringList opened;
+    TfraBiptData::SetFileOpener([&opened](const QString &path) { opened << path; });
+    page->ActivatePage();
+    QTreeWidget *list = find<QTreeWidget>("lsvAllFiles");
+    emit list->itemDoubleClicked(rowNamed(QStringLiteral("Plans")), 0);
+    emit list->itemDoubleClicked(rowNamed(QLatin1Char('[') + QFileInfo(dir->path()).fileName() + QLatin1Char(']')), 0);
+    QVERIFY(opened.isEmpty());
+    emit list->itemDoubleClicked(rowNamed(QStringLiteral("letter.pdf")), 0);
+    QCOMPARE(opened, QStringList{userFile(QStringLiteral("letter.pdf"))});
+}
+
+void TestSubmissionPage::terrainNoteSaveAndCancel()
+{
+    CurrentSelection().terrainStudy = true;
+    page->show();
+    page->ActivatePage();
+    auto *memo = find<QPlainTextEdit>("dbmTerrStudy");
+    auto *save = find<QPushButton>("bbnTerrSave");
+    auto *cancel = find<QPushButton>("bbnTerrCancel");
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Mast seen from the street\nNo neighbours within 20 m"));
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!cancel->isEnabled());
+
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QCoreApplication::sendEvent(memo, &focusIn);
+    QVERIFY(save->isEnabled());
+    QVERIFY(cancel->isEnabled());
+    QCOMPARE(memo->palette().color(QPalette::Base), QColor(189, 238, 166));
+
+    memo->setPlainText(QStringLiteral("Changed"));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Mast seen from the street\nNo neighbours within 20 m"));
+    QVERIFY(!save->isEnabled());
+
+    QCoreApplication::sendEvent(memo, &focusIn);
+    memo->setPlainText(QStringLiteral("Measured on 5 March\nAll below the limit"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QVERIFY(!save->isEnabled());
+    QSqlQuery q(dm->conMainDb->database());
+    QVERIFY(q.exec(QStringLiteral("SELECT OwnerFileNote FROM tblOwner WHERE IdOwner = %1").arg(owner)));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("Measured on 5 March\nAll below the limit\n"));
+}
+
+QTEST_MAIN(TestSubmissionPage)
+#include "test_submissionpage.moc"
