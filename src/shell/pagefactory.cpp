@@ -3,13 +3,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "pages/userdatapage.h"
+#include "pages/antennadef.h"
+#include "pages/sitedef.h"
 #include "exposure/criticalpntspage.h"
 #include "exposure/powerfreqpage.h"
-#include "pages/sitedef.h"
-#include "pages/antennadef.h"
-#include "exposure/lowpower/lowpowerpage.h"
 #include "reports/reportviewpage.h"
 #include "reports/submissionpage.h"
+#include "exposure/lowpower/lowpowerpage.h"
 #include "shell/pagebase.h"
 #include "shell/welcomepage.h"
 #include "shell/wizardpages.h"
@@ -35,22 +36,24 @@ TfraBase *placeholderPage(int page, IWizardHost &host, QWidget *parent)
 TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
 {
     switch (page) {
-    case PageWelcome:
-        return new TfraWelcome(host, parent);
     case PagePowerFreq:
         return new TfraPowerFreq(host, parent);
     case PageCriticalPnts:
         return new TfraCriticalPnts(host, parent);
-    case PageSiteDef:
-        return new TfraSiteDef(host, parent);
+    case PageWelcome:
+        return new TfraWelcome(host, parent);
+    case PageUserData:
+        return new TfraUserData(host, parent);
     case PageAntennaDef:
         return new TfraAntennaDef(host, parent);
-    case PageQrpInput:
-        return new TfraQrpInput(host, parent);
+    case PageSiteDef:
+        return new TfraSiteDef(host, parent);
     case PageReportView:
         return new TfraReportView(host, parent);
     case PageBiptData:
         return new TfraBiptData(host, parent);
+    case PageQrpInput:
+        return new TfraQrpInput(host, parent);
     default:
         return placeholderPage(page, host, parent);
     }

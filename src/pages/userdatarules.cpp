@@ -1,0 +1,64 @@
+#include "pages/userdatarules.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString tr(const char *text) { return QCoreApplication::translate("TfraUserData", text); }
+} // namespace
+
+UserDataField FirstMissingUserField(const TUserDataEntries &e)
+{
+    const QString *inOrder[] = {&e.firstName,   &e.name, &e.call, &e.language,
+                                &e.addressMain, &e.zip,  &e.town};
+    for (int field = UserFieldFirstName; field < UserFieldNone; ++field) {
+        if (inOrder[field]->isEmpty())
+            return static_cast<UserDataField>(field);
+    }
+    return UserFieldNone;
+}
+
+QString MissingUserFieldMessage(UserDataField field)
+{
+    switch (field) {
+    case UserFieldFirstName:
+        return tr("There is no value for the \"First Name\" field !");
+    case UserFieldName:
+        return tr("There is no value for the \"Name\" field !");
+    case UserFieldCall:
+        return tr("There is no value for the \"Call\" field !");
+    case UserFieldLanguage:
+        return tr("There is no value for the \"Language\" field !");
+    case UserFieldAddressMain:
+        return tr("There is no value for the \"Address (Main)\" field !");
+    case UserFieldZip:
+        return tr("There is no value for the \"Zip\" field !");
+    case UserFieldTown:
+        return tr("There is no value for the \"City\" field !");
+    case UserFieldNone:
+        break;
+    }
+    return QString();
+}
+
+QString CallFileNameProblem(const QString &call)
+{
+    if (call == QLatin1String(".") || call == QLatin1String(".."))
+        return tr("The call \"%1\" cannot be used as a file name.").arg(call);
+    const QString refused = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar c : call) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control
+            || refused.contains(c)) {
+            return tr("The call may not contain path separators, control characters or any of "
+                      ": * ? \" < > |, because it becomes part of the names of your files.");
+        }
+    }
+    return QString();
+}
+
+QString DefaultUserDirectory(const QString &programFolder, const QString &call)
+{
+    QString folder = programFolder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + call;
+}
