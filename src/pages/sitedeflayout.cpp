@@ -116,8 +116,10 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     row->addWidget(m_descriptionGroup, 3);
 
     auto *right = new QVBoxLayout;
-    for (QCheckBox *box : {m_clubStation, m_antennasExist, m_shared})
+    for (QCheckBox *box : {m_clubStation, m_antennasExist, m_shared}) {
         right->addWidget(box, 0, Qt::AlignRight);
+        m_filter->watch(box);
+    }
     auto *noteGroup = named(new QGroupBox(tr("  Note to BIPT  "), outer), "gbxSiteNote");
     auto *noteLayout = new QVBoxLayout(noteGroup);
     m_note = named(new QPlainTextEdit(noteGroup), "dbmSiteNote");
@@ -167,6 +169,7 @@ QWidget *TfraSiteDef::buildSiteGroup()
     m_locRemark = named(new QLineEdit(g), "dbeLocRem");
     m_filter->watch(m_locRemark);
     m_main = named(new QCheckBox(tr("Main Location"), g), "dbcLocMain");
+    m_filter->watch(m_main);
     m_indicator = named(new QLabel(g), "lblInvalidValues");
     m_indicator->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     m_indicator->setVisible(false);
