@@ -41,13 +41,17 @@ void TOnlineWatch::Activate()
     auto lastState = std::make_shared<bool>(startState);
     // Deactivate() (also from the destructor) ends the thread before the watch
     // goes, and a report still queued for a deleted watch is dropped by Qt.
-    connect(timer, &QTimer::timeout, timer, [this, source, lastState]() {
+    auto poll = [this, source, lastState]() {
         const bool online = IsOnline(source());
         if (online == *lastState)
             return;
         *lastState = online;
         QMetaObject::invokeMethod(this, [this, online] { report(online); }, Qt::QueuedConnection);
-    });
+    };
+    connect(timer, &QTimer::timeout, timer, poll);
+    // The first poll runs at once, so that a machine with a network is
+    // reported before the main window's first show connects on its own.
+    connect(m_thread.get(), &QThread::started, timer, poll);
     connect(m_thread.get(), &QThread::started, timer, qOverload<>(&QTimer::start));
     connect(m_thread.get(), &QThread::finished, timer, &QObject::deleteLater);
     m_thread->start();

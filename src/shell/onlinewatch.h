@@ -9,7 +9,8 @@
 
 class QThread;
 
-// The online watch: polls the machine's own addresses every 100 ms on a thread
+// The online watch: polls the machine's own addresses at once and then every
+// 100 ms on a thread
 // of its own and reports on the thread that created it (the user-interface
 // thread) whenever the machine changes between online and offline. It starts
 // offline, so a machine with a network is reported online by the first poll,
