@@ -3,6 +3,7 @@
 #include "cli/clidispatcher.h"
 #include "cli/convertcommand.h"
 #include "cli/evaluatecommand.h"
+#include "cli/exportcommand.h"
 #include "cli/fieldstrengthcommand.h"
 
 #include <memory>
@@ -11,5 +12,6 @@ void RegisterCommands(CliDispatcher &dispatcher)
 {
     dispatcher.add(std::make_unique<FieldStrengthCommand>());
     dispatcher.add(std::make_unique<EvaluateCommand>());
+    dispatcher.add(std::make_unique<ExportCommand>());
     dispatcher.add(std::make_unique<ConvertCommand>());
 }

@@ -61,6 +61,8 @@ protected:
     }
 
     QString exportFile() const { return m_dir.filePath(QStringLiteral("ON4XX_Vlm.mdb")); }
+    QString mainFile() const { return m_dir.filePath(QStringLiteral("VlmMain.mdb")); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
     // Fixture SQL on the main database (SQLite text); returns the new rowid.
     qint32 sql(const QString &text)

@@ -1,0 +1,157 @@
+#include "cli/exportcommand.h"
+
+#include "reports/exportdatabase.h"
+#include "reports/exportsource.h"
+#include "shell/programfolder.h"
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+#include "store/jetconnectionstring.h"
+#include "store/jetliterals.h"
+#include "store/recordstatement.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+#include <ostream>
+
+namespace
+{
+
+constexpr std::string_view HelpText =
+    "Usage: vlmcli export DB CALL FILE\n"
+    "\n"
+    "Writes the regulator export database of the owner with the call sign CALL in\n"
+    "the database file DB to FILE, exactly as the submission page's \"Create\" does:\n"
+    "FILE becomes a fresh copy of the template \"Empty_Vlm.mdb\" beside the program\n"
+    "(an existing FILE is replaced), whose application rows and antenna tables are\n"
+    "then filled with the owner's data in the owner's document language.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help   this help\n"
+    "\n"
+    "Exit codes: 0 success, 1 the database, the owner, the template or FILE could not\n"
+    "be used, 2 wrong usage.\n";
+
+struct OwnerKey {
+    qint32 id = 0;
+    int language = 0;
+};
+
+// The owner with that call (the first one when several share it); id 0 when none.
+TOpResult<OwnerKey> FindOwner(TdtmMain &dm, const QString &call)
+{
+    const TOpStatus status = OpenStatement(
+        dm.qryTemp1, {QStringLiteral("SELECT IdOwner, IdLanguage FROM tblOwner"),
+                      QStringLiteral("WHERE OwnerCall =") + JetText(call),
+                      QStringLiteral("ORDER BY IdOwner")});
+    if (!status.ok())
+        return TOpResult<OwnerKey>::failure(status);
+    return TOpResult<OwnerKey>::success(
+        OwnerKey{FieldInt(dm.qryTemp1, QStringLiteral("IdOwner")),
+                 FieldInt(dm.qryTemp1, QStringLiteral("IdLanguage"))});
+}
+
+bool CopyTemplate(const QString &target)
+{
+    const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
+    if (QFileInfo::exists(target) && !QFile::remove(target))
+        return false;
+    if (!QFile::copy(source, target))
+        return false;
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+} // namespace
+
+std::string_view ExportCommand::name() const
+{
+    return "export";
+}
+
+std::string_view ExportCommand::summary() const
+{
+    return "the regulator export database of an owner";
+}
+
+std::string_view ExportCommand::help() const
+{
+    return HelpText;
+}
+
+int ExportCommand::run(const std::vector<std::string> &args, CliStreams &streams) const
+{
+    for (const std::string &arg : args) {
+        if (arg.rfind("--", 0) == 0) {
+            streams.err << "vlmcli export: unknown option '" << arg << "'\n";
+            return ExitUsage;
+        }
+    }
+    if (args.size() != 3) {
+        streams.err << "vlmcli export: expected DB, CALL and FILE\n"
+                    << "Usage: vlmcli export DB CALL FILE\n";
+        return ExitUsage;
+    }
+    const QString db = QString::fromStdString(args[0]);
+    const QString call = QString::fromStdString(args[1]);
+    const QString target = QFileInfo(QString::fromStdString(args[2])).absoluteFilePath();
+    if (!QFileInfo(db).isFile()) {
+        streams.err << "vlmcli export: no database file '" << args[0] << "'\n";
+        return ExitFailure;
+    }
+    if (QFileInfo(db).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
+        streams.err << "vlmcli export: FILE must not be the database DB\n";
+        return ExitUsage;
+    }
+
+    // The SQL driver is a plug-in, which needs an application object.
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "vlmcli";
+        static char *argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    TdtmMain dm;
+    dm.conMainDb->setConnectionString(JetConnectionString(
+        QFileInfo(db).absoluteFilePath(), QString::fromLatin1(MainDatabasePassword)));
+    if (!dm.conMainDb->open()) {
+        streams.err << "vlmcli export: cannot open '" << args[0]
+                    << "': " << dm.conMainDb->lastErrorText().toStdString() << '\n';
+        return ExitFailure;
+    }
+    const TOpResult<OwnerKey> owner = FindOwner(dm, call);
+    if (!owner.ok() || owner.value.id == 0) {
+        streams.err << "vlmcli export: "
+                    << (owner.ok() ? "no owner with the call '" + args[1] + "'"
+                                   : owner.error.toStdString())
+                    << '\n';
+        return ExitFailure;
+    }
+    if (!CopyTemplate(target)) {
+        streams.err << "vlmcli export: cannot copy the template '"
+                    << ProgramFile(QStringLiteral("Empty_Vlm.mdb")).toStdString() << "' to '"
+                    << args[2] << "'\n";
+        return ExitFailure;
+    }
+    if (!dm.ConnectExportDatabase(target)) {
+        streams.err << "vlmcli export: cannot open '" << args[2] << "'\n";
+        return ExitFailure;
+    }
+
+    CurrentSelection().ownerId = owner.value.id;
+    CurrentSelection().languageId = owner.value.language;
+    const TOpStatus built = BuildExportDatabase(dm);
+    dm.conExport->close();
+    if (!built.ok()) {
+        streams.err << "vlmcli export: " << built.error.toStdString() << '\n';
+        return ExitFailure;
+    }
+    const TOpResult<int> antennas = CountExportAntennas(dm, owner.value.id);
+    streams.out << "Exported " << (antennas.ok() ? antennas.value : 0) << " antenna(s) of "
+                << args[1] << " to " << target.toStdString() << '\n';
+    return ExitSuccess;
+}

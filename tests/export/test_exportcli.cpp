@@ -1,0 +1,127 @@
+#include "cli/exportcommand.h"
+#include "exportfixture.h"
+#include "shell/programfolder.h"
+
+#include <QDir>
+
+#include <sstream>
+
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunExport(const std::vector<std::string> &args)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    CliStreams streams{in, out, err};
+    const int code = ExportCommand().run(args, streams);
+    return {code, out.str(), err.str()};
+}
+
+// Rows of a SELECT on a file, outside the data module.
+QStringList FileRows(const QString &file, const QString &select)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(select);
+            while (q.next())
+                rows << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    return rows;
+}
+
+// The fixture owner ON4XX (German documents) with two placements, and a program
+// folder holding the export template.
+class ExportCli : public ExportDbTest
+{
+protected:
+    void SetUp() override
+    {
+        ExportDbTest::SetUp();
+        const qint32 owner = addOwner(4);
+        sql(QStringLiteral("UPDATE tblOwner SET OwnerCall = 'ON4XX'"));
+        const qint32 site = addSite(owner, true, 152345, 212346);
+        const qint32 dipole = addAntenna(FamilyDipoles, QStringLiteral("Dipole"),
+                                         QStringLiteral("Home-made"), 2.15);
+        addPlacement(site, dipole, Band2m, QStringLiteral("A"), 10, 0, 20.5, 22.65);
+        addPlacement(site, dipole, Band23cm, QStringLiteral("B"), 12, 0, 10, 12.15);
+        CurrentSelection().clear(); // the command finds the owner itself
+        programDir = filePath(QStringLiteral("program"));
+        ASSERT_TRUE(QDir().mkpath(programDir));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB), programDir + QStringLiteral("/Empty_Vlm.mdb")));
+        SetProgramFolder(programDir);
+        db = mainFile().toStdString();
+        out = filePath(QStringLiteral("out.mdb")).toStdString();
+    }
+    void TearDown() override
+    {
+        SetProgramFolder(QString());
+        ExportDbTest::TearDown();
+    }
+    QString programDir;
+    std::string db;
+    std::string out;
+};
+
+TEST_F(ExportCli, WritesTheOwnersExportFile)
+{
+    const CliRun first = RunExport({db, "ON4XX", out});
+    ASSERT_EQ(first.code, ExitSuccess) << first.err;
+    EXPECT_EQ(first.out, "Exported 2 antenna(s) of ON4XX to " + out + "\n");
+    const QString file = QString::fromStdString(out);
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT FileLanguage FROM FileTable")), QStringList{QStringLiteral("F")});
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT AA03CityApplicant FROM File1Table")),
+              QStringList{QStringLiteral("Anvers")});
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable ORDER BY 1")),
+              (QStringList{QStringLiteral("40"), QStringLiteral("50.5")}));
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+              QStringList{QStringLiteral("404")});
+
+    // A second run replaces the file with a fresh copy of the template.
+    FileRows(file, QStringLiteral("INSERT INTO DefaultAntennaTable (DefaultAntennaPK) VALUES (77)"));
+    ASSERT_EQ(RunExport({db, "ON4XX", out}).code, ExitSuccess);
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")), QStringList{QStringLiteral("2")});
+}
+
+TEST_F(ExportCli, RefusesWhatItCannotUse)
+{
+    const std::string missingDb = filePath(QStringLiteral("none.mdb")).toStdString();
+    const struct {
+        const char *why;
+        std::vector<std::string> args;
+        int code;
+        const char *message;
+    } cases[] = {
+        {"too few arguments", {db, "ON4XX"}, ExitUsage, "expected DB, CALL and FILE"},
+        {"unknown option", {db, "ON4XX", out, "--fast"}, ExitUsage, "unknown option '--fast'"},
+        {"missing database", {missingDb, "ON4XX", out}, ExitFailure, "no database file"},
+        {"unknown call", {db, "ON9ZZ", out}, ExitFailure, "no owner with the call 'ON9ZZ'"},
+        {"the export would overwrite the database", {db, "ON4XX", db}, ExitUsage, "must not be the database"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        const CliRun r = RunExport(c.args);
+        EXPECT_EQ(r.code, c.code);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(FileRows(mainFile(), QStringLiteral("SELECT OwnerCall FROM tblOwner")),
+              QStringList{QStringLiteral("ON4XX")});
+
+    ASSERT_TRUE(QFile::remove(programDir + QStringLiteral("/Empty_Vlm.mdb")));
+    const CliRun noTemplate = RunExport({db, "ON4XX", out});
+    EXPECT_EQ(noTemplate.code, ExitFailure);
+    EXPECT_NE(noTemplate.err.find("cannot copy the template"), std::string::npos) << noTemplate.err;
+}
+
+} // namespace
