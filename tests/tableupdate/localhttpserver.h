@@ -8,6 +8,8 @@
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <memory>
+
 // A small HTTP/1.0 server on 127.0.0.1 for the tests: answers GET requests
 // from a table of paths (anything else is 404) and remembers every request.
 // It runs on the test's thread; the code under test spins a local event loop
