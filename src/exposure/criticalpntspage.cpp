@@ -2,6 +2,7 @@
 
 #include "exposure/ctplistmodel.h"
 #include "exposure/ctptableprinter.h"
+#include "exposure/graphwindow.h"
 #include "exposure/inputfieldfilter.h"
 #include "exposure/pointrules.h"
 #include "shell/messages.h"
@@ -182,8 +183,12 @@ void TfraCriticalPnts::rowDoubleClicked(const QModelIndex &index)
 {
     if (!index.isValid() || m_adding)
         return;
-    // The plot of the row's placement opens here once it exists; the list is
-    // evaluated again afterwards either way.
+    // The plot of the row's placement opens (when its reference names exactly
+    // one placement); the list is evaluated again afterwards either way.
+    const TEvaluation &ev = m_model->evaluation();
+    if (m_dm && index.row() < ev.count())
+        TFrmGraph::OpenGraph(*m_dm, ev.lines[index.row()][ColumnSite], ev.antennaRef[index.row()],
+                             window());
     setIdleState();
     evaluatePoints();
     setOverviewState();

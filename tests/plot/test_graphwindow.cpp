@@ -1,4 +1,6 @@
+#include "../powerchain/pagetestsupport.h"
 #include "charts/xychart.h"
+#include "exposure/criticalpntspage.h"
 #include "exposure/graphprint.h"
 #include "exposure/graphtexts.h"
 #include "exposure/graphwindow.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +45,7 @@ private slots:
     void savesTheScreen();
     void printsThroughTheTemplate();
     void printWithoutTemplateIsReported();
+    void doubleClickInThePointListOpensThePlot();
 
 private:
     void sql(const QString &text)
@@ -331,6 +335,28 @@ void TestGraphWindow::printWithoutTemplateIsReported()
     QCOMPARE(ShownMessages().size(), 1);
     QVERIFY(ShownMessages()[0].text.contains(QStringLiteral("Graph.rav")));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("TempRpt.bmp"))));
+}
+
+void TestGraphWindow::doubleClickInThePointListOpensThePlot()
+{
+    FakeWizardHost host;
+    host.dm = m_dm.get();
+    QVERIFY(m_dm->OpenLookupTables());
+    TfraCriticalPnts page(host);
+    page.show();
+    page.ActivatePage();
+    QTableView *list = page.findChild<QTableView *>(QStringLiteral("lsvCtpOverView"));
+    QVERIFY(list);
+    QCOMPARE(page.Evaluation().count(), 4); // two points by two placements
+    const int row = page.Evaluation().antennaRef.indexOf(QStringLiteral("Loc01-Ant02"));
+    QVERIFY(row >= 0);
+    emit list->doubleClicked(list->model()->index(row, 0));
+    TFrmGraph *w = TFrmGraph::Instance();
+    QVERIFY(w);
+    QCOMPARE(w->Graph().info.placementRef, QStringLiteral("Loc01-Ant02"));
+    QCOMPARE(w->Graph().info.siteName, QStringLiteral("Location_01"));
+    QCOMPARE(w->Graph().points.size(), 2);
+    QCOMPARE(page.Evaluation().count(), 4); // evaluated again afterwards
 }
 
 QTEST_MAIN(TestGraphWindow)
