@@ -222,6 +222,11 @@ void TestSubmissionPage::stepsAndLetterFollowTheTerrainFlag()
     QVERIFY(QFileInfo(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"))).size() > 0);
     QVERIFY(rowNamed(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf")));
     QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
+
+    // For a look at the page: VLM_KEEP_SCREENSHOTS=folder keeps a picture of it.
+    const QString shots = qEnvironmentVariable("VLM_KEEP_SCREENSHOTS");
+    if (!shots.isEmpty())
+        page->grab().save(QDir(shots).filePath(QStringLiteral("submission-terrain%1.png").arg(terrainStudy)));
 }
 
 void TestSubmissionPage::backFollowsTheLowPowerFlag_data()
