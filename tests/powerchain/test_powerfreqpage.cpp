@@ -250,6 +250,28 @@ private slots:
         QCOMPARE(text("lblStPEirpResultDbw"), QStringLiteral("20,8"));
     }
 
+    void focusPaintsTheFieldGreenAndLeavingCream()
+    {
+        for (const char *name : {"dbmStTxPower", "dblStFdrLossS1", "memStnAttAdd"}) {
+            QWidget *w = child<QWidget>(name);
+            QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(w, &in);
+            QCOMPARE(w->palette().color(QPalette::Base), QColor(189, 238, 166));
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(w, &out);
+            QCOMPARE(w->palette().color(QPalette::Base), QColor(247, 235, 198));
+        }
+        QVERIFY(ShownMessages().isEmpty()); // 100 W passes the power check
+    }
+
+    void enterMovesOnWithoutInserting()
+    {
+        QLineEdit *power = child<QLineEdit>("dbmStTxPower");
+        QTest::keyClick(power, Qt::Key_Return);
+        QCOMPARE(power->text(), QStringLiteral("100"));
+        QVERIFY(child<QPushButton>("bbnStSave")->isEnabled());
+    }
+
     void entryClearsTheTerrainStudyFlag()
     {
         CurrentSelection().terrainStudy = true;
