@@ -10,6 +10,8 @@
 #include "shell/messagedialog.h"
 #include "shell/meridoxbinding.h"
 #include "shell/messages.h"
+#include "shell/onlinewatchhandler.h"
+#include "shell/onlinewatchstartup.h"
 #include "shell/singleinstance.h"
 #include "shell/splashwindow.h"
 #include "store/datamodule.h"
@@ -63,12 +65,13 @@ int RunApplication(QApplication &app)
     if (!userDatabase.ok)
         ShowErrorMessage(QApplication::translate("Startup", "VLM Database"), userDatabase.error);
 
-    // 5. The data module (number format, first connection pending); no
-    //    confirmation skipped before the update check has spoken.
+    // 5. The data module (number format, first connection pending) and its
+    //    online watch; no confirmation skipped before the update check has spoken.
     SetSkipExitConfirmation(false);
     TdtmMain dataModule;
     QObject::connect(&dataModule, &TdtmMain::terminationRequested, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
+    const std::unique_ptr<TOnlineWatchHandler> onlineWatch = StartOnlineWatch(dataModule);
 
     // 6. The splash with the version.
     splash->ShowSplash();
@@ -77,6 +80,8 @@ int RunApplication(QApplication &app)
     TfrmMain mainWindow(&dataModule);
     QObject::connect(&guard, &TSingleInstance::activationRequested, &mainWindow,
                      &TfrmMain::RestoreAndRaise);
+    // Leaving: the watch's thread is stopped and joined before the window closes.
+    mainWindow.SetBeforeExit([&onlineWatch] { onlineWatch->Stop(); });
     mainWindow.show();
 
     // 8. The event loop until the window closes or a connection failure ends the run.
