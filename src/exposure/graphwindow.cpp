@@ -36,6 +36,14 @@ std::function<void(const ReportJob &)> g_previewHook;
 const QColor ContourColours[GraphLevelCount] = {QColor(85, 213, 85), QColor(85, 85, 255),
                                                 QColor(255, 85, 85)};
 
+// A panel text for a label: the line breaks of the texts carry a carriage
+// return after the line feed, which a label would draw as a blank at the
+// start of the next line.
+QString LabelText(QString text)
+{
+    return text.remove(QLatin1Char('\r'));
+}
+
 QPointF At(const TCurvePoint &p)
 {
     return {p.x, p.y};
@@ -82,9 +90,14 @@ TFrmGraph *TFrmGraph::OpenGraph(TdtmMain &dm, const QString &siteName,
     }
     if (!load.value.found)
         return nullptr;
+    return ShowGraph(load.value.data, parent);
+}
+
+TFrmGraph *TFrmGraph::ShowGraph(const TGraphData &data, QWidget *parent)
+{
     if (!g_window)
         g_window = new TFrmGraph(parent);
-    g_window->SetGraph(load.value.data);
+    g_window->SetGraph(data);
     g_window->show();
     g_window->raise();
     g_window->activateWindow();
@@ -216,10 +229,10 @@ void TFrmGraph::ShowReadOut(const QPointF &world)
     if (world.x() < 0)
         return;
     const double e = ReadOutFieldStrength(m_data.info, world.x(), world.y());
-    m_readOut->setText(ReadOutText(world.x(), world.y(), e));
+    m_readOut->setText(LabelText(ReadOutText(world.x(), world.y(), e)));
     const int tag = m_chart->nearestMarkerTag(PointMarkerClass, world);
     if (tag > 0 && tag <= m_data.points.size())
-        m_pointInfo->setText(PointPanelText(m_data.points[tag - 1]));
+        m_pointInfo->setText(LabelText(PointPanelText(m_data.points[tag - 1])));
 }
 
 void TFrmGraph::PrintGraph()

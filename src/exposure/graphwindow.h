@@ -40,6 +40,8 @@ public:
     // placement or several; a store failure is shown as a message.
     static TFrmGraph *OpenGraph(TdtmMain &dm, const QString &siteName,
                                 const QString &placementRef, QWidget *parent = nullptr);
+    // Shows a prepared plot in the one window, creating it when none exists.
+    static TFrmGraph *ShowGraph(const TGraphData &data, QWidget *parent = nullptr);
     // The window while it exists.
     static TFrmGraph *Instance();
 
