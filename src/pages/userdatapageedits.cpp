@@ -1,6 +1,7 @@
 // The user data page's buttons: add, save, cancel, owner choice and the rest.
 #include "pages/userdatapage.h"
 
+#include "shell/installlayout.h"
 #include "shell/messages.h"
 #include "shell/onlinewatchhandler.h"
 #include "shell/programfolder.h"
@@ -45,7 +46,7 @@ void TfraUserData::save()
     if (m_inserting) {
         selection.clear();
         if (m_userDir->text().isEmpty()) {
-            const QString folder = DefaultUserDirectory(ProgramFolder(), m_call->text());
+            const QString folder = DefaultUserDirectoryFor(m_call->text());
             if (QDir().mkpath(folder))
                 m_userDir->setText(folder);
         }
