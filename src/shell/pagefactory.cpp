@@ -8,9 +8,11 @@
 #include "pages/sitedef.h"
 #include "exposure/criticalpntspage.h"
 #include "exposure/powerfreqpage.h"
+#include "reports/printoperations.h"
 #include "reports/reportviewpage.h"
 #include "reports/submissionpage.h"
 #include "exposure/lowpower/lowpowerpage.h"
+#include "shell/messages.h"
 #include "shell/pagebase.h"
 #include "shell/welcomepage.h"
 #include "shell/wizardpages.h"
@@ -20,6 +22,16 @@
 // Every page constructor takes (IWizardHost &host, QWidget *parent).
 
 namespace {
+// The user data page prints the special-case declaration through the reports.
+void InstallDeclarationPrinter()
+{
+    TfraUserData::SetDeclarationPrinter([](TdtmMain &dm, int specialCase) {
+        const TOpStatus status = PrintSpecialCaseDeclaration(dm, specialCase);
+        if (!status.ok())
+            ShowErrorMessage(QObject::tr("User Data"), status.error);
+    });
+}
+
 // A page whose own content is not built yet: its title and the navigation.
 TfraBase *placeholderPage(int page, IWizardHost &host, QWidget *parent)
 {
@@ -43,6 +55,7 @@ TfraBase *CreateWizardPage(int page, IWizardHost &host, QWidget *parent)
     case PageWelcome:
         return new TfraWelcome(host, parent);
     case PageUserData:
+        InstallDeclarationPrinter();
         return new TfraUserData(host, parent);
     case PageAntennaDef:
         return new TfraAntennaDef(host, parent);
