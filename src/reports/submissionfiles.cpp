@@ -44,8 +44,16 @@ QString FileTypeName(const QFileInfo &info)
 {
     static const QMimeDatabase mimeTypes;
     const QMimeType type = mimeTypes.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
-    if (type.isValid() && !type.isDefault() && !type.comment().isEmpty())
-        return type.comment();
+    if (type.isValid() && !type.isDefault()) {
+        // Type names speak the system's language, as the desktop shows them; the
+        // program's default locale only carries its number format.
+        const QLocale programLocale;
+        QLocale::setDefault(QLocale::system());
+        const QString comment = type.comment();
+        QLocale::setDefault(programLocale);
+        if (!comment.isEmpty())
+            return comment;
+    }
     if (info.isDir())
         return QStringLiteral("File Folder");
     const QString extension = info.suffix();

@@ -86,7 +86,8 @@ private slots:
     void backFollowsTheLowPowerFlag();
     void closeEndsTheWizard();
     void createMdbTwiceGivesAFreshFilledCopy();
-    void createMdbWithoutTemplateSaysSo();
+    void createMdbFailuresAreReported_data();
+    void createMdbFailuresAreReported();
     void zipHoldsEveryEntryButItself();
     void fileListShowsThePersonalDirectory();
     void doubleClickOpensFilesOnly();
@@ -223,10 +224,11 @@ void TestSubmissionPage::stepsAndLetterFollowTheTerrainFlag()
     QVERIFY(rowNamed(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf")));
     QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
 
-    // For a look at the page: VLM_KEEP_SCREENSHOTS=folder keeps a picture of it.
-    const QString shots = qEnvironmentVariable("VLM_KEEP_SCREENSHOTS");
-    if (!shots.isEmpty())
-        page->grab().save(QDir(shots).filePath(QStringLiteral("submission-terrain%1.png").arg(terrainStudy)));
+    // For a look at the page: VLM_KEEP_OUTPUT=folder keeps a picture of it.
+    const QString keep = qEnvironmentVariable("VLM_KEEP_OUTPUT");
+    QCoreApplication::processEvents(); // lets the layout follow the hidden group
+    if (!keep.isEmpty())
+        page->grab().save(QDir(keep).filePath(QStringLiteral("submission-terrain%1.png").arg(terrainStudy)));
 }
 
 void TestSubmissionPage::backFollowsTheLowPowerFlag_data()
@@ -281,20 +283,44 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
              QStringList{QStringLiteral("202")});
 }
 
-void TestSubmissionPage::createMdbWithoutTemplateSaysSo()
+void TestSubmissionPage::createMdbFailuresAreReported_data()
 {
-    QVERIFY(QFile::remove(ProgramFile(QStringLiteral("Empty_Vlm.mdb"))));
+    QTest::addColumn<QByteArray>("templateContent"); // empty: no template at all
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("copyLeft");
+    QTest::newRow("template missing")
+        << QByteArray() << QStringLiteral("The export database couldn't be created !\n"
+                                          "Look and see if the file \"Empty_Vlm.mdb\" realy exists...")
+        << false;
+    QTest::newRow("template is no database")
+        << QByteArray("this is not a database file")
+        << QStringLiteral("Unable to connect the Export Database !\n%1") << true;
+}
+
+void TestSubmissionPage::createMdbFailuresAreReported()
+{
+    QFETCH(QByteArray, templateContent);
+    QFETCH(QString, message);
+    QFETCH(bool, copyLeft);
+    const QString templateFile = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
+    QVERIFY(QFile::remove(templateFile));
+    if (!templateContent.isEmpty())
+        WriteFile(templateFile, templateContent);
+    const QString mdb = userFile(QStringLiteral("ON4XX_Vlm.mdb"));
+    if (message.contains(QLatin1String("%1")))
+        message = message.arg(mdb);
+
     page->ActivatePage();
     QPushButton *create = find<QPushButton>("bbnCreateMdb");
     QTest::mouseClick(create, Qt::LeftButton);
     const QList<ShownMessage> shown = ShownMessages();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].caption, QStringLiteral("VLM Last Steps"));
-    QCOMPARE(shown[0].text, QStringLiteral("The export database couldn't be created !\n"
-                                           "Look and see if the file \"Empty_Vlm.mdb\" realy exists..."));
+    QCOMPARE(shown[0].text, message);
     QCOMPARE(shown[0].kind, int(MessageError));
     QVERIFY(create->isEnabled());
-    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_Vlm.mdb"))));
+    QVERIFY(!dm->conExport->isConnected());
+    QCOMPARE(QFileInfo::exists(mdb), copyLeft);
 }
 
 void TestSubmissionPage::zipHoldsEveryEntryButItself()
@@ -328,6 +354,11 @@ void TestSubmissionPage::zipHoldsEveryEntryButItself()
             QCOMPARE(archive.entries[name].sha256, FileSha256(userFile(name)));
     }
     QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.zip")));
+    const QString keep = qEnvironmentVariable("VLM_KEEP_OUTPUT"); // for a look with other tools
+    if (!keep.isEmpty()) {
+        QFile::remove(QDir(keep).filePath(QStringLiteral("ON4XX_Vlm.zip")));
+        QFile::copy(zip, QDir(keep).filePath(QStringLiteral("ON4XX_Vlm.zip")));
+    }
 
     // Again: the archive of this run is replaced, never packed into the next.
     ClearShownMessages();
