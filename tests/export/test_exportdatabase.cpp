@@ -251,4 +251,29 @@ TEST_F(ExportDatabase, FailingStatementStopsAndKeepsWhatWasWritten)
     EXPECT_EQ(finishes, 1) << "the progress bar is hidden after a failure too";
 }
 
+TEST_F(ExportDatabase, MissingNumbersAreWrittenAsZero)
+{
+    // A custom antenna whose pattern fields were left empty, on a placement without
+    // power figures: every number still makes a valid statement.
+    const qint32 owner = addOwner(2);
+    const qint32 site = addSite(owner, true, 1, 2);
+    const qint32 antenna = sql(QStringLiteral("INSERT INTO tblListAnt (IdAntFamily, IdListAntPol, "
+                                              "AntType, AntMakeDescr) VALUES (49, 2, 'Own', 'Wire')"));
+    sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
+                       "AntennasHeight, AntennasTilt, AntennasAntPwr, AntennasEirp) VALUES "
+                       "(%1, %2, %3, 'Bare', NULL, NULL, NULL, NULL)")
+            .arg(site)
+            .arg(antenna)
+            .arg(Band2m));
+    const TOpStatus status = run();
+    ASSERT_TRUE(status.ok()) << status.error.toStdString();
+    EXPECT_EQ(exportedValue(QStringLiteral("SELECT DefaultAntennaGaindB, DefaultAntennaHeight, "
+                                           "DefaultAntennaTilt, DefaultAntennaPowerdBm FROM "
+                                           "DefaultAntennaTable")),
+              QStringLiteral("0|0|0|30"));
+    EXPECT_EQ(exportedValue(QStringLiteral("SELECT COUNT(*), MIN(GaindB), MAX(GaindB) FROM "
+                                           "DefaultAntennaVerticalDiagramEntryTable")),
+              QStringLiteral("202|0|0"));
+}
+
 } // namespace
