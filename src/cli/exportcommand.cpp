@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-
 #include <memory>
 #include <ostream>
 
@@ -42,10 +41,10 @@ struct OwnerKey {
 // The owner with that call (the first one when several share it); id 0 when none.
 TOpResult<OwnerKey> FindOwner(TdtmMain &dm, const QString &call)
 {
-    const TOpStatus status = OpenStatement(
-        dm.qryTemp1, {QStringLiteral("SELECT IdOwner, IdLanguage FROM tblOwner"),
-                      QStringLiteral("WHERE OwnerCall =") + JetText(call),
-                      QStringLiteral("ORDER BY IdOwner")});
+    const TOpStatus status =
+        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdOwner, IdLanguage FROM tblOwner"),
+                                    QStringLiteral("WHERE OwnerCall =") + JetText(call),
+                                    QStringLiteral("ORDER BY IdOwner")});
     if (!status.ok())
         return TOpResult<OwnerKey>::failure(status);
     return TOpResult<OwnerKey>::success(
@@ -60,7 +59,8 @@ bool CopyTemplate(const QString &target)
         return false;
     if (!QFile::copy(source, target))
         return false;
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(target,
+                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
     return true;
 }
 

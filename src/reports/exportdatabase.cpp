@@ -10,7 +10,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-namespace {
+namespace
+{
 
 // Runs one statement on the export connection through qryExport.
 TOpStatus Write(TdtmMain &dm, const QString &statement)

@@ -7,8 +7,7 @@
 class TdtmMain;
 
 // How the export tells its progress; every member may be left empty.
-struct TExportProgress
-{
+struct TExportProgress {
     std::function<void(int maximum)> start; // show the bar: range 0 ... maximum, at 0
     std::function<void()> advance;          // one step done
     std::function<void()> finish;           // back to 0 and hidden

@@ -5,7 +5,8 @@
 
 #include <QVariant>
 
-namespace {
+namespace
+{
 
 QString Text(const TJetDataset *dataset, const char *field)
 {
@@ -108,9 +109,8 @@ TOpResult<QVector<TExportAntennaRow>> ReadExportAntennas(TdtmMain &dm, qint32 ow
             QStringLiteral("ORDER BY tblStation.IdStation")});
     if (!status.ok())
         return Result::failure(status);
-    static const char *const patternFields[] = {"AntV00", "AntV10", "AntV20", "AntV30",
-                                                "AntV40", "AntV50", "AntV60", "AntV70",
-                                                "AntV80", "AntV90"};
+    static const char *const patternFields[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
+                                                "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
     QVector<TExportAntennaRow> rows;
     rows.reserve(q->recordCount());
     for (q->first(); !q->eof(); q->next()) {

@@ -11,8 +11,7 @@ class TdtmMain;
 // What the regulator export reads from the main database: the owner with the
 // main site's coordinates, and every antenna placement of every site of the owner.
 
-struct TExportOwnerRow
-{
+struct TExportOwnerRow {
     QString firstName;
     QString name;
     QString call;
@@ -41,8 +40,7 @@ struct TExportOwnerRow
     double lambertY = 0.0;
 };
 
-struct TExportAntennaRow
-{
+struct TExportAntennaRow {
     QString family; // in the language of the export letter
     QString type;
     QString makeDescription;
@@ -50,10 +48,10 @@ struct TExportAntennaRow
     QString reference; // AntennasRef
     double tilt = 0.0;
     double height = 0.0;
-    double eirp = 0.0;      // dBW
-    double frequency = 0.0; // band centre, MHz
+    double eirp = 0.0;         // dBW
+    double frequency = 0.0;    // band centre, MHz
     double antennaPower = 0.0; // AntennasAntPwr, dBW
-    AntennaPattern pattern{}; // AntV00 ... AntV90, dBi
+    AntennaPattern pattern{};  // AntV00 ... AntV90, dBi
 };
 
 // Number of antenna placements of the owner (every site).

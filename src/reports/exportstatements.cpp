@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString TwoSpaces = QStringLiteral("  ");
 
@@ -55,17 +56,16 @@ TExportApplicant DeriveApplicant(const TExportOwnerRow &owner)
         a.reference = reference.trimmed();
     }
     a.ownerNote = ExportMemoText(owner.note);
-    a.siteNote = ExportMemoText(owner.siteNote, owner.clubStation
-                                                    ? QStringLiteral("This is a clubstation.")
-                                                    : QString());
+    a.siteNote = ExportMemoText(
+        owner.siteNote, owner.clubStation ? QStringLiteral("This is a clubstation.") : QString());
     a.siteAddress = JoinTrimmed({owner.siteAddress2, owner.siteAddress1}, QStringLiteral(" "));
     return a;
 }
 
 QString AntennaDescription(const TExportAntennaRow &antenna)
 {
-    return QStringLiteral("Group: ") + antenna.family + QStringLiteral(" / Type: ") + antenna.type
-        + QStringLiteral(" / Make-Description: ") + antenna.makeDescription;
+    return QStringLiteral("Group: ") + antenna.family + QStringLiteral(" / Type: ") + antenna.type +
+           QStringLiteral(" / Make-Description: ") + antenna.makeDescription;
 }
 
 QString FileLanguageUpdate(const QString &letter)
@@ -135,32 +135,67 @@ QStringList AntennaInserts(int n, const TExportAntennaRow &antenna)
     const QString eirp = ExportFixed(antenna.eirp, 2, 4);
     const QString key = Number(n);
 
-    const QString defaultAntenna = Insert(
-        "DefaultAntennaTable",
-        {"DefaultAntennaPK", "DefaultAntennaType", "DefaultAntennaTilt",
-         "DefaultAntennaHorizontalBeamWidth", "DefaultAntennaGaindB", "DefaultAntennaHeight",
-         "DefaultAntennaFrequencyMHz", "DefaultAntennaPowerdBm"},
-        {key, JetText(AntennaDescription(antenna)), tilt, QStringLiteral("360"), gain, height,
-         frequency, powerDbm});
-    const QString entry = Insert(
-        "File4BTable",
-        {"AntennaPK", "FileFK", "AntennaNr", "DefaultAntennaFK", "AntennaName", "AntennaType",
-         "AntennaPositionHeight", "AntennaAzimut", "AntennaTilt", "AntennaElectricalTilt",
-         "AntennaMechanicalTilt", "AntennaEntryPowerdBm", "AntennaFrequency",
-         "AntennaHorizontalOpening", "AntennaVerticalOpening", "AntennaFromFrequency",
-         "AntennaToFrequency", "AntennaGaindB", "AntennaGainRef", "AntennaEIRPdBW",
-         "AntennaERPdBW", "AntennaPolarization", "AntennaNumberOfTransmitters",
-         "AntennaDefaultTxPowerdBm"},
-        {key, Number(ExportApplicationKey), key, key, JetText(antenna.reference),
-         JetText(antenna.type), height, QStringLiteral("0"), tilt, QStringLiteral("0"),
-         QStringLiteral("0"), powerDbm, frequency, QStringLiteral("360"), QStringLiteral("0"),
-         frequency, frequency, gain, JetText(QStringLiteral("I")), eirp, QStringLiteral("0"),
-         JetText(antenna.polarization), QStringLiteral("1"), QStringLiteral("0")});
-    const QString horizontal = Insert(
-        "DefaultAntennaHorizontalDiagramEntryTable",
-        {"DefaultAntennaHorizontalDiagramEntryPK", "DefaultAntennaFK", "FromAngle", "ToAngle",
-         "GaindB"},
-        {key, key, QStringLiteral("-180.5"), QStringLiteral("180.5"), QStringLiteral("0")});
+    const QString defaultAntenna =
+        Insert("DefaultAntennaTable",
+               {"DefaultAntennaPK", "DefaultAntennaType", "DefaultAntennaTilt",
+                "DefaultAntennaHorizontalBeamWidth", "DefaultAntennaGaindB", "DefaultAntennaHeight",
+                "DefaultAntennaFrequencyMHz", "DefaultAntennaPowerdBm"},
+               {key, JetText(AntennaDescription(antenna)), tilt, QStringLiteral("360"), gain,
+                height, frequency, powerDbm});
+    const QString entry = Insert("File4BTable",
+                                 {"AntennaPK",
+                                  "FileFK",
+                                  "AntennaNr",
+                                  "DefaultAntennaFK",
+                                  "AntennaName",
+                                  "AntennaType",
+                                  "AntennaPositionHeight",
+                                  "AntennaAzimut",
+                                  "AntennaTilt",
+                                  "AntennaElectricalTilt",
+                                  "AntennaMechanicalTilt",
+                                  "AntennaEntryPowerdBm",
+                                  "AntennaFrequency",
+                                  "AntennaHorizontalOpening",
+                                  "AntennaVerticalOpening",
+                                  "AntennaFromFrequency",
+                                  "AntennaToFrequency",
+                                  "AntennaGaindB",
+                                  "AntennaGainRef",
+                                  "AntennaEIRPdBW",
+                                  "AntennaERPdBW",
+                                  "AntennaPolarization",
+                                  "AntennaNumberOfTransmitters",
+                                  "AntennaDefaultTxPowerdBm"},
+                                 {key,
+                                  Number(ExportApplicationKey),
+                                  key,
+                                  key,
+                                  JetText(antenna.reference),
+                                  JetText(antenna.type),
+                                  height,
+                                  QStringLiteral("0"),
+                                  tilt,
+                                  QStringLiteral("0"),
+                                  QStringLiteral("0"),
+                                  powerDbm,
+                                  frequency,
+                                  QStringLiteral("360"),
+                                  QStringLiteral("0"),
+                                  frequency,
+                                  frequency,
+                                  gain,
+                                  JetText(QStringLiteral("I")),
+                                  eirp,
+                                  QStringLiteral("0"),
+                                  JetText(antenna.polarization),
+                                  QStringLiteral("1"),
+                                  QStringLiteral("0")});
+    const QString horizontal =
+        Insert("DefaultAntennaHorizontalDiagramEntryTable",
+               {"DefaultAntennaHorizontalDiagramEntryPK", "DefaultAntennaFK", "FromAngle",
+                "ToAngle", "GaindB"},
+               {key, key, QStringLiteral("-180.5"), QStringLiteral("180.5"), QStringLiteral("0")});
     return {defaultAntenna, entry, horizontal};
 }
 

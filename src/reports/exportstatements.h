@@ -14,14 +14,13 @@ constexpr int ExportApplicationKey = 61;
 constexpr int VerticalDiagramSteps = 101;
 constexpr int VerticalDiagramRowsPerAntenna = 2 * VerticalDiagramSteps;
 
-struct TExportApplicant
-{
-    QString name;          // first name and name
-    QString address;       // complement first, then street
-    QString telephone;     // home, office and mobile joined by two spaces
-    QString reference;     // call (other operators), or the club call
-    QString ownerNote;     // lines ending in CR LF
-    QString siteNote;      // lines ending in CR LF; a club station adds a closing line
+struct TExportApplicant {
+    QString name;      // first name and name
+    QString address;   // complement first, then street
+    QString telephone; // home, office and mobile joined by two spaces
+    QString reference; // call (other operators), or the club call
+    QString ownerNote; // lines ending in CR LF
+    QString siteNote;  // lines ending in CR LF; a club station adds a closing line
     QString siteAddress;
 };
 

@@ -3,11 +3,11 @@
 #include "shell/numberformat.h"
 
 #include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // value rounded to `decimals` places (negative: to tens, hundreds...), a half away
 // from zero. The product is first cut to 9 decimals so that a decimal half that
@@ -40,7 +40,8 @@ QString ExportFixed(double value, int decimals, int precision)
 {
     if (!std::isfinite(value))
         value = 0.0;
-    double rounded = RoundHalfAwayFromZero(value, std::min(decimals, precision - IntegerDigits(value)));
+    double rounded =
+        RoundHalfAwayFromZero(value, std::min(decimals, precision - IntegerDigits(value)));
     // Rounding can add a digit (99,996 -> 100,00): round again with the new width.
     const int digits = IntegerDigits(rounded);
     if (digits > IntegerDigits(value))

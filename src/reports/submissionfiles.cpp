@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeDatabase>
-
 #include <algorithm>
 
 QStringList DirectoryEntryList(const QString &folder)
@@ -19,10 +18,10 @@ QStringList DirectoryEntryList(const QString &folder)
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const QString &path) {
                                      const QString name = QFileInfo(path).fileName();
-                                     return name == QLatin1String(".")
-                                         || name == QLatin1String("..")
-                                         || path.endsWith(QLatin1String("/."))
-                                         || path.endsWith(QLatin1String("/.."));
+                                     return name == QLatin1String(".") ||
+                                            name == QLatin1String("..") ||
+                                            path.endsWith(QLatin1String("/.")) ||
+                                            path.endsWith(QLatin1String("/.."));
                                  }),
                   entries.end());
     return entries;
@@ -67,8 +66,8 @@ QString FileTimeText(const QDateTime &moment)
     if (!moment.isValid())
         return QString();
     const QLocale locale = QLocale::system();
-    return locale.toString(moment.toLocalTime(),
-                           locale.dateFormat(QLocale::ShortFormat) + QStringLiteral(" hh:mm:ss:zzz"));
+    return locale.toString(moment.toLocalTime(), locale.dateFormat(QLocale::ShortFormat) +
+                                                     QStringLiteral(" hh:mm:ss:zzz"));
 }
 
 TFileListRow FileListRow(const QFileInfo &info)
@@ -83,8 +82,8 @@ TFileListRow FileListRow(const QFileInfo &info)
         row.size = GroupedByteCount(row.bytes);
     }
     row.type = FileTypeName(info);
-    row.created = FileTimeText(info.birthTime().isValid() ? info.birthTime()
-                                                          : info.metadataChangeTime());
+    row.created =
+        FileTimeText(info.birthTime().isValid() ? info.birthTime() : info.metadataChangeTime());
     row.modified = FileTimeText(info.lastModified());
     row.accessed = FileTimeText(info.lastRead());
     QString attributes;
@@ -110,8 +109,8 @@ QVector<TFileListRow> FileListRows(const QString &folder, bool *readable)
         QDir parent(dir.absolutePath());
         parent.cdUp();
         TFileListRow up = FileListRow(QFileInfo(parent.absolutePath()));
-        up.name = QLatin1Char('[') + (parent.isRoot() ? QStringLiteral("/") : parent.dirName())
-            + QLatin1Char(']');
+        up.name = QLatin1Char('[') + (parent.isRoot() ? QStringLiteral("/") : parent.dirName()) +
+                  QLatin1Char(']');
         up.parentRow = true;
         rows << up;
     }

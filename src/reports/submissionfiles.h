@@ -12,12 +12,11 @@ class QFileInfo;
 
 // One row of the file list. Folders (and the parent row) have the marker "D",
 // files "F".
-struct TFileListRow
-{
+struct TFileListRow {
     QString name;
-    QString size;       // bytes with "." between thousands; empty for folders
+    QString size; // bytes with "." between thousands; empty for folders
     QString type;
-    QString created;    // local time, short date + " hh:mm:ss:zzz"
+    QString created; // local time, short date + " hh:mm:ss:zzz"
     QString modified;
     QString accessed;
     QString attributes; // R, H, S, A, N in that order, or "."

@@ -21,8 +21,7 @@ TOpResult<QString> ReadOwnerFileNote(TdtmMain &dm, qint32 ownerId)
 
 TOpStatus SaveOwnerFileNote(TdtmMain &dm, qint32 ownerId, QStringList lines)
 {
-    return ExecStatement(dm.qryTemp1,
-                         {QStringLiteral("UPDATE tblOwner SET OwnerFileNote =")
-                              + JetText(MemoText(std::move(lines))),
-                          QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
+    return ExecStatement(dm.qryTemp1, {QStringLiteral("UPDATE tblOwner SET OwnerFileNote =") +
+                                           JetText(MemoText(std::move(lines))),
+                                       QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
 }

@@ -1,22 +1,5 @@
 #include "reports/submissionpage.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileIconProvider>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QUrl>
-
 #include "reports/archivepackage.h"
 #include "reports/exportdatabase.h"
 #include "reports/printoperations.h"
@@ -30,7 +13,25 @@
 #include "store/currentselection.h"
 #include "store/datamodule.h"
 
-namespace {
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace
+{
 
 constexpr int PathRole = Qt::UserRole;
 constexpr int MarkerRole = Qt::UserRole + 1;
@@ -99,7 +100,8 @@ bool CopyTemplate(const QString &target)
         return false;
     if (!QFile::copy(source, target))
         return false;
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(target,
+                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
     return true;
 }
 
@@ -134,8 +136,8 @@ void TfraBiptData::ActivatePage()
 {
     TfraBase::ActivatePage();
     ApplyNumberFormat();
-    m_fileBox->setTitle(tr("  All Files in Personal Directory (") + userFolder()
-                        + QDir::separator() + QStringLiteral("...)  "));
+    m_fileBox->setTitle(tr("  All Files in Personal Directory (") + userFolder() +
+                        QDir::separator() + QStringLiteral("...)  "));
 
     const bool terrain = CurrentSelection().terrainStudy;
     m_terrainBox->setVisible(terrain);
@@ -198,8 +200,8 @@ void TfraBiptData::fileDoubleClicked(QTreeWidgetItem *item)
 
 bool TfraBiptData::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_terrainMemo
-        && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (watched == m_terrainMemo &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         const bool entering = event->type() == QEvent::FocusIn;
         QPalette palette = m_terrainMemo->palette();
         palette.setColor(QPalette::Base, ColourFromValue(entering ? FocusColour : InputColour));
@@ -254,15 +256,16 @@ void TfraBiptData::createMdbClicked()
     WaitCursor wait;
     m_createMdb->setEnabled(false);
     const TCurrentSelection &selection = CurrentSelection();
-    const QString target =
-        QDir(selection.userDirectory).filePath(OwnerFileName(selection.call, QStringLiteral("_Vlm.mdb")));
+    const QString target = QDir(selection.userDirectory)
+                               .filePath(OwnerFileName(selection.call, QStringLiteral("_Vlm.mdb")));
 
     // Without a personal directory the copy would land wherever the program runs.
     if (selection.userDirectory.isEmpty() || !CopyTemplate(target)) {
         wait.restore();
-        ShowErrorMessage(caption(), tr("The export database couldn't be created !") + QLatin1Char('\n')
-                                        + tr("Look and see if the file \"Empty_Vlm.mdb\" realy "
-                                             "exists..."));
+        ShowErrorMessage(caption(), tr("The export database couldn't be created !") +
+                                        QLatin1Char('\n') +
+                                        tr("Look and see if the file \"Empty_Vlm.mdb\" realy "
+                                           "exists..."));
     } else if (m_dm->ConnectExportDatabase(target)) {
         TExportProgress progress;
         progress.start = [this](int maximum) {
@@ -283,8 +286,8 @@ void TfraBiptData::createMdbClicked()
         }
     } else {
         wait.restore();
-        ShowErrorMessage(caption(), tr("Unable to connect the Export Database !") + QLatin1Char('\n')
-                                        + QDir::toNativeSeparators(target));
+        ShowErrorMessage(caption(), tr("Unable to connect the Export Database !") +
+                                        QLatin1Char('\n') + QDir::toNativeSeparators(target));
     }
     m_createMdb->setEnabled(true);
     wait.restore();
@@ -300,10 +303,10 @@ void TfraBiptData::letterClicked(bool preview)
     if (!selection.userDirectory.isEmpty())
         fileName = QDir(selection.userDirectory).filePath(fileName);
     const QStringList files = DirectoryEntryList(selection.userDirectory);
-    const TOpStatus printed =
-        selection.terrainStudy
-            ? PrintCertificationLetter(*m_dm, MemoLines(m_terrainMemo), files, fileName, preview, this)
-            : PrintTechnicalLetter(*m_dm, files, fileName, preview, this);
+    const TOpStatus printed = selection.terrainStudy
+                                  ? PrintCertificationLetter(*m_dm, MemoLines(m_terrainMemo), files,
+                                                             fileName, preview, this)
+                                  : PrintTechnicalLetter(*m_dm, files, fileName, preview, this);
     if (!printed.ok())
         ShowErrorMessage(caption(), printed.error);
     if (!preview)
@@ -319,15 +322,15 @@ void TfraBiptData::createZipClicked()
         CreateOwnerArchive(selection.userDirectory, selection.call, entries);
     wait.restore();
     if (archive.ok) {
-        ShowInfoMessage(caption(), tr("All files have been written in a ZIP File as :")
-                                       + QLatin1Char('\n') + archive.archivePath);
+        ShowInfoMessage(caption(), tr("All files have been written in a ZIP File as :") +
+                                       QLatin1Char('\n') + archive.archivePath);
     } else {
         QString base = archive.baseFolder;
         if (base.isEmpty())
             base = selection.userDirectory;
-        ShowInfoMessage(caption(), tr("Couldn't create the ZIP File in ") + QLatin1Char('\n') + base
-                                       + QStringLiteral(" !") + QLatin1Char('\n')
-                                       + tr("Check if the folder exists..."));
+        ShowInfoMessage(caption(), tr("Couldn't create the ZIP File in ") + QLatin1Char('\n') +
+                                       base + QStringLiteral(" !") + QLatin1Char('\n') +
+                                       tr("Check if the folder exists..."));
     }
     FillFileList();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QStringList>
-
-#include <functional>
-
 #include "shell/pagebase.h"
+
+#include <QStringList>
+#include <functional>
 
 class QGroupBox;
 class QLabel;

@@ -1,6 +1,7 @@
 // The controls of the submission page, group by group.
 
 #include "reports/submissionpage.h"
+#include "shell/tcolor.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,9 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "shell/tcolor.h"
-
-namespace {
+namespace
+{
 
 constexpr int InputColour = 13036535; // light cream
 

@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
-
 #include <memory>
 
 // A data module on fresh copies of the shipped main database and of the export
@@ -68,7 +67,8 @@ protected:
     qint32 sql(const QString &text)
     {
         QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString() << ' ' << q.lastError().text().toStdString();
+        EXPECT_TRUE(q.exec(text)) << text.toStdString() << ' '
+                                  << q.lastError().text().toStdString();
         return q.lastInsertId().toInt();
     }
 
@@ -76,7 +76,8 @@ protected:
     QStringList exported(const QString &text)
     {
         QSqlQuery q(dm->conExport->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString() << ' ' << q.lastError().text().toStdString();
+        EXPECT_TRUE(q.exec(text)) << text.toStdString() << ' '
+                                  << q.lastError().text().toStdString();
         QStringList rows;
         while (q.next()) {
             QStringList values;
@@ -94,19 +95,21 @@ protected:
 
     qint32 addOwner(int language)
     {
-        const qint32 id = sql(QStringLiteral(
-            "INSERT INTO tblOwner (IdZipCity1, IdZipCity2, IdLanguage, OwnerFname, OwnerName, "
-            "OwnerCall, OwnerOtherOps, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerPhOff, "
-            "OwnerPhMob, OwnerEmail, OwnerNote, OwnerSiteAddr1, OwnerSiteAddr2, OwnerSiteBiptRef, "
-            "OwnerSiteNote, OwnerSiteShared, OwnerSiteSharedBy, OwnerSiteAlreadyAnt, "
-            "OwnerSiteClubStn, OwnerSiteClubCall) VALUES (%1, %2, %3, ' Jan ', 'Peeters ', "
-            "' ON4XX', 'ON2AB, ON3CD', 'Kerkstraat 12', 'Bus 3', '03 123 45 67', '', "
-            "'0475 12 34 56', ' on4xx@example.be ', ' Contact me in the evening.\nNot on "
-            "Sundays. ', 'Veldweg 9', '', 'B-2024-17', 'Mast in the garden', 1, 'ON4ZZ', 0, 0, "
-            "'ON4CLB')")
-                                  .arg(ZipAntwerpen)
-                                  .arg(ZipBrussel)
-                                  .arg(language));
+        const qint32 id = sql(
+            QStringLiteral(
+                "INSERT INTO tblOwner (IdZipCity1, IdZipCity2, IdLanguage, OwnerFname, OwnerName, "
+                "OwnerCall, OwnerOtherOps, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerPhOff, "
+                "OwnerPhMob, OwnerEmail, OwnerNote, OwnerSiteAddr1, OwnerSiteAddr2, "
+                "OwnerSiteBiptRef, "
+                "OwnerSiteNote, OwnerSiteShared, OwnerSiteSharedBy, OwnerSiteAlreadyAnt, "
+                "OwnerSiteClubStn, OwnerSiteClubCall) VALUES (%1, %2, %3, ' Jan ', 'Peeters ', "
+                "' ON4XX', 'ON2AB, ON3CD', 'Kerkstraat 12', 'Bus 3', '03 123 45 67', '', "
+                "'0475 12 34 56', ' on4xx@example.be ', ' Contact me in the evening.\nNot on "
+                "Sundays. ', 'Veldweg 9', '', 'B-2024-17', 'Mast in the garden', 1, 'ON4ZZ', 0, 0, "
+                "'ON4CLB')")
+                .arg(ZipAntwerpen)
+                .arg(ZipBrussel)
+                .arg(language));
         CurrentSelection().ownerId = id;
         CurrentSelection().languageId = language;
         return id;
@@ -131,8 +134,8 @@ protected:
                        .arg(type, make)
                        .arg(gain));
     }
-    qint32 addPlacement(qint32 site, qint32 antenna, qint32 band, const QString &ref,
-                        double height, double tilt, double antPower, double eirp)
+    qint32 addPlacement(qint32 site, qint32 antenna, qint32 band, const QString &ref, double height,
+                        double tilt, double antPower, double eirp)
     {
         return sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
                                   "AntennasRef, AntennasHeight, AntennasTilt, AntennasPol, "

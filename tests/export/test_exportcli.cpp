@@ -3,10 +3,10 @@
 #include "shell/programfolder.h"
 
 #include <QDir>
-
 #include <sstream>
 
-namespace {
+namespace
+{
 
 struct CliRun {
     int code;
@@ -28,7 +28,8 @@ QStringList FileRows(const QString &file, const QString &select)
 {
     QStringList rows;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
         db.setDatabaseName(file);
         if (db.open()) {
             QSqlQuery q(db);
@@ -52,14 +53,15 @@ protected:
         const qint32 owner = addOwner(4);
         sql(QStringLiteral("UPDATE tblOwner SET OwnerCall = 'ON4XX'"));
         const qint32 site = addSite(owner, true, 152345, 212346);
-        const qint32 dipole = addAntenna(FamilyDipoles, QStringLiteral("Dipole"),
-                                         QStringLiteral("Home-made"), 2.15);
+        const qint32 dipole =
+            addAntenna(FamilyDipoles, QStringLiteral("Dipole"), QStringLiteral("Home-made"), 2.15);
         addPlacement(site, dipole, Band2m, QStringLiteral("A"), 10, 0, 20.5, 22.65);
         addPlacement(site, dipole, Band23cm, QStringLiteral("B"), 12, 0, 10, 12.15);
         CurrentSelection().clear(); // the command finds the owner itself
         programDir = filePath(QStringLiteral("program"));
         ASSERT_TRUE(QDir().mkpath(programDir));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB), programDir + QStringLiteral("/Empty_Vlm.mdb")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB),
+                                programDir + QStringLiteral("/Empty_Vlm.mdb")));
         SetProgramFolder(programDir);
         db = mainFile().toStdString();
         out = filePath(QStringLiteral("out.mdb")).toStdString();
@@ -80,18 +82,23 @@ TEST_F(ExportCli, WritesTheOwnersExportFile)
     ASSERT_EQ(first.code, ExitSuccess) << first.err;
     EXPECT_EQ(first.out, "Exported 2 antenna(s) of ON4XX to " + out + "\n");
     const QString file = QString::fromStdString(out);
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT FileLanguage FROM FileTable")), QStringList{QStringLiteral("F")});
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT FileLanguage FROM FileTable")),
+              QStringList{QStringLiteral("F")});
     EXPECT_EQ(FileRows(file, QStringLiteral("SELECT AA03CityApplicant FROM File1Table")),
               QStringList{QStringLiteral("Anvers")});
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable ORDER BY 1")),
-              (QStringList{QStringLiteral("40"), QStringLiteral("50.5")}));
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+    EXPECT_EQ(
+        FileRows(file, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable ORDER BY 1")),
+        (QStringList{QStringLiteral("40"), QStringLiteral("50.5")}));
+    EXPECT_EQ(FileRows(file, QStringLiteral(
+                                 "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
               QStringList{QStringLiteral("404")});
 
     // A second run replaces the file with a fresh copy of the template.
-    FileRows(file, QStringLiteral("INSERT INTO DefaultAntennaTable (DefaultAntennaPK) VALUES (77)"));
+    FileRows(file,
+             QStringLiteral("INSERT INTO DefaultAntennaTable (DefaultAntennaPK) VALUES (77)"));
     ASSERT_EQ(RunExport({db, "ON4XX", out}).code, ExitSuccess);
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
+              QStringList{QStringLiteral("2")});
 }
 
 TEST_F(ExportCli, RefusesWhatItCannotUse)
@@ -107,7 +114,10 @@ TEST_F(ExportCli, RefusesWhatItCannotUse)
         {"unknown option", {db, "ON4XX", out, "--fast"}, ExitUsage, "unknown option '--fast'"},
         {"missing database", {missingDb, "ON4XX", out}, ExitFailure, "no database file"},
         {"unknown call", {db, "ON9ZZ", out}, ExitFailure, "no owner with the call 'ON9ZZ'"},
-        {"the export would overwrite the database", {db, "ON4XX", db}, ExitUsage, "must not be the database"},
+        {"the export would overwrite the database",
+         {db, "ON4XX", db},
+         ExitUsage,
+         "must not be the database"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);

@@ -1,15 +1,19 @@
 #include "exportfixture.h"
-
 #include "reports/exportdatabase.h"
 
-namespace {
+namespace
+{
 
 // Every row of every table the export writes, for comparing two runs.
-const char *const ExportTables[] = {
-    "FileTable",   "File1Table",          "File2Table",
-    "File3Table",  "File4Table",          "DefaultAntennaTable",
-    "File4BTable", "DefaultAntennaHorizontalDiagramEntryTable",
-    "DefaultAntennaVerticalDiagramEntryTable"};
+const char *const ExportTables[] = {"FileTable",
+                                    "File1Table",
+                                    "File2Table",
+                                    "File3Table",
+                                    "File4Table",
+                                    "DefaultAntennaTable",
+                                    "File4BTable",
+                                    "DefaultAntennaHorizontalDiagramEntryTable",
+                                    "DefaultAntennaVerticalDiagramEntryTable"};
 
 class ExportDatabase : public ExportDbTest
 {
@@ -20,8 +24,8 @@ protected:
         const qint32 owner = addOwner(language);
         const qint32 main = addSite(owner, true, 152345, 212346);
         const qint32 second = addSite(owner, false, 150000, 210000);
-        const qint32 dipole = addAntenna(FamilyDipoles, QStringLiteral("Dipole"),
-                                         QStringLiteral("Home-made"), 2.15);
+        const qint32 dipole =
+            addAntenna(FamilyDipoles, QStringLiteral("Dipole"), QStringLiteral("Home-made"), 2.15);
         const qint32 yagi = addAntenna(FamilyYagis, QStringLiteral("9 el."),
                                        QStringLiteral("Tonna ''F9FT''"), 13.1);
         addPlacement(main, dipole, Band2m, QStringLiteral("Dipole 2m"), 12.5, 13.5, 20.5, 22.65);
@@ -45,7 +49,8 @@ protected:
     {
         QStringList all;
         for (const char *table : ExportTables)
-            all << exported(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)));
+            all << exported(
+                QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)));
         return all;
     }
 
@@ -75,10 +80,11 @@ TEST_F(ExportDatabase, ApplicationRowsOfTheOwner)
     EXPECT_EQ(exported(QStringLiteral("SELECT AO01OtherExploitant, BS01SiteShareable, "
                                       "BI01SiteDescription FROM File2Table WHERE File2PK = 61")),
               QStringList{QStringLiteral("ON4ZZ|1|Mast in the garden\r\n")});
-    EXPECT_EQ(exported(QStringLiteral("SELECT LS02AddressSite, LS03ZipCodeSite, LS03CitySite, "
-                                      "AS04SiteExists, LS07XLambertCoordinates, "
-                                      "LS07YLambertCoordinates FROM File3Table WHERE File3PK = 61")),
-              QStringList{QStringLiteral("Veldweg 9|1000|Brussel|0|152345|212346")});
+    EXPECT_EQ(
+        exported(QStringLiteral("SELECT LS02AddressSite, LS03ZipCodeSite, LS03CitySite, "
+                                "AS04SiteExists, LS07XLambertCoordinates, "
+                                "LS07YLambertCoordinates FROM File3Table WHERE File3PK = 61")),
+        QStringList{QStringLiteral("Veldweg 9|1000|Brussel|0|152345|212346")});
     EXPECT_EQ(exportedValue(QStringLiteral("SELECT ST01Other10MHHz10GHz FROM File4Table")),
               QStringLiteral("RADIOAMATEUR"));
 }
@@ -103,9 +109,9 @@ TEST_F(ExportDatabase, LanguageChoosesTheLetterAndTheNames)
         const char *siteCity;
         const char *family;
     } cases[] = {
-        {2, "N", "Antwerpen", "Brussel", "Dipolen"},     // Dutch
-        {1, "N", "Antwerpen", "Brussel", "Dipolen"},     // English uses the Dutch names
-        {4, "F", "Anvers", "Bruxelles", "Dipôles"},      // German uses the French names
+        {2, "N", "Antwerpen", "Brussel", "Dipolen"}, // Dutch
+        {1, "N", "Antwerpen", "Brussel", "Dipolen"}, // English uses the Dutch names
+        {4, "F", "Anvers", "Bruxelles", "Dipôles"},  // German uses the French names
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.language);
@@ -120,10 +126,11 @@ TEST_F(ExportDatabase, LanguageChoosesTheLetterAndTheNames)
                   QLatin1String(c.city));
         EXPECT_EQ(exportedValue(QStringLiteral("SELECT LS03CitySite FROM File3Table")),
                   QLatin1String(c.siteCity));
-        EXPECT_EQ(exportedValue(QStringLiteral(
-                      "SELECT DefaultAntennaType FROM DefaultAntennaTable WHERE DefaultAntennaPK = 1")),
-                  QStringLiteral("Group: %1 / Type: Dipole / Make-Description: Home-made")
-                      .arg(QString::fromUtf8(c.family)));
+        EXPECT_EQ(
+            exportedValue(QStringLiteral(
+                "SELECT DefaultAntennaType FROM DefaultAntennaTable WHERE DefaultAntennaPK = 1")),
+            QStringLiteral("Group: %1 / Type: Dipole / Make-Description: Home-made")
+                .arg(QString::fromUtf8(c.family)));
     }
 }
 
@@ -145,18 +152,21 @@ TEST_F(ExportDatabase, AntennaTablesOfThreePlacementsAtTwoSites)
     EXPECT_EQ(exported(QStringLiteral("SELECT AntennaName, AntennaType FROM File4BTable "
                                       "WHERE AntennaPK = 2")),
               QStringList{QStringLiteral("Yagi 23cm|9 el.")});
-    EXPECT_EQ(exportedValue(QStringLiteral("SELECT DefaultAntennaType FROM DefaultAntennaTable "
-                                           "WHERE DefaultAntennaPK = 2")),
-              QStringLiteral("Group: Yagi-antennes / Type: 9 el. / Make-Description: Tonna 'F9FT'"));
-    EXPECT_EQ(exported(QStringLiteral("SELECT * FROM DefaultAntennaHorizontalDiagramEntryTable "
-                                      "ORDER BY 1")),
-              (QStringList{QStringLiteral("1|1|-180.5|180.5|0"), QStringLiteral("2|2|-180.5|180.5|0"),
-                           QStringLiteral("3|3|-180.5|180.5|0")}));
+    EXPECT_EQ(
+        exportedValue(QStringLiteral("SELECT DefaultAntennaType FROM DefaultAntennaTable "
+                                     "WHERE DefaultAntennaPK = 2")),
+        QStringLiteral("Group: Yagi-antennes / Type: 9 el. / Make-Description: Tonna 'F9FT'"));
+    EXPECT_EQ(
+        exported(QStringLiteral("SELECT * FROM DefaultAntennaHorizontalDiagramEntryTable "
+                                "ORDER BY 1")),
+        (QStringList{QStringLiteral("1|1|-180.5|180.5|0"), QStringLiteral("2|2|-180.5|180.5|0"),
+                     QStringLiteral("3|3|-180.5|180.5|0")}));
 
     // The numbers as written into the statements: "." decimals, fixed notation.
     const QString statements = dm->ExecutedStatements().join(QLatin1Char('\n'));
-    EXPECT_TRUE(statements.contains(QStringLiteral("'Dipole 2m', 'Dipole', 12, 0, 14, 0, 0, 50.50, "
-                                                   "145.0, 360, 0, 145.0, 145.0, 2.15, 'I', 22.65")))
+    EXPECT_TRUE(
+        statements.contains(QStringLiteral("'Dipole 2m', 'Dipole', 12, 0, 14, 0, 0, 50.50, "
+                                           "145.0, 360, 0, 145.0, 145.0, 2.15, 'I', 22.65")))
         << statements.left(3000).toStdString();
     EXPECT_TRUE(statements.contains(QStringLiteral("BS01SiteShareable =True")));
     EXPECT_TRUE(statements.contains(QStringLiteral("AS04SiteExists =False")));
@@ -167,11 +177,11 @@ TEST_F(ExportDatabase, VerticalDiagramNumberedAcrossAntennas)
     addStation(2);
     ASSERT_TRUE(run().ok());
 
-    EXPECT_EQ(exportedValue(QStringLiteral(
-                  "SELECT COUNT(*), MIN(DefaultAntennaVerticalDiagramEntryPK), "
-                  "MAX(DefaultAntennaVerticalDiagramEntryPK) FROM "
-                  "DefaultAntennaVerticalDiagramEntryTable")),
-              QStringLiteral("606|1|606"));
+    EXPECT_EQ(
+        exportedValue(QStringLiteral("SELECT COUNT(*), MIN(DefaultAntennaVerticalDiagramEntryPK), "
+                                     "MAX(DefaultAntennaVerticalDiagramEntryPK) FROM "
+                                     "DefaultAntennaVerticalDiagramEntryTable")),
+        QStringLiteral("606|1|606"));
     EXPECT_EQ(exported(QStringLiteral("SELECT DefaultAntennaFK, COUNT(*), "
                                       "MIN(DefaultAntennaVerticalDiagramEntryPK) FROM "
                                       "DefaultAntennaVerticalDiagramEntryTable GROUP BY 1")),
@@ -231,7 +241,8 @@ TEST_F(ExportDatabase, OwnerWithoutMainSiteGivesEmptyTextsAndZeroCoordinates)
                                            "LS07YLambertCoordinates FROM File3Table")),
               QStringLiteral("|0|0"));
     // The placements are still the owner's antennas.
-    EXPECT_EQ(exportedValue(QStringLiteral("SELECT COUNT(*) FROM File4BTable")), QStringLiteral("3"));
+    EXPECT_EQ(exportedValue(QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
+              QStringLiteral("3"));
     EXPECT_EQ(maximumSeen, 231 * 3 + 10);
 }
 
@@ -246,7 +257,8 @@ TEST_F(ExportDatabase, FailingStatementStopsAndKeepsWhatWasWritten)
     EXPECT_TRUE(status.error.contains(QStringLiteral("File4BTable"))) << status.error.toStdString();
     EXPECT_EQ(exportedValue(QStringLiteral("SELECT AA01NameApplicant FROM File1Table")),
               QStringLiteral("Jan Peeters"));
-    EXPECT_EQ(exportedValue(QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+    EXPECT_EQ(exportedValue(
+                  QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
               QStringLiteral("0"));
     EXPECT_EQ(finishes, 1) << "the progress bar is hidden after a failure too";
 }
@@ -257,8 +269,9 @@ TEST_F(ExportDatabase, MissingNumbersAreWrittenAsZero)
     // power figures: every number still makes a valid statement.
     const qint32 owner = addOwner(2);
     const qint32 site = addSite(owner, true, 1, 2);
-    const qint32 antenna = sql(QStringLiteral("INSERT INTO tblListAnt (IdAntFamily, IdListAntPol, "
-                                              "AntType, AntMakeDescr) VALUES (49, 2, 'Own', 'Wire')"));
+    const qint32 antenna =
+        sql(QStringLiteral("INSERT INTO tblListAnt (IdAntFamily, IdListAntPol, "
+                           "AntType, AntMakeDescr) VALUES (49, 2, 'Own', 'Wire')"));
     sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
                        "AntennasHeight, AntennasTilt, AntennasAntPwr, AntennasEirp) VALUES "
                        "(%1, %2, %3, 'Bare', NULL, NULL, NULL, NULL)")

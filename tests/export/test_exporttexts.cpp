@@ -1,14 +1,13 @@
+#include "qstringprint.h"
 #include "reports/exportstatements.h"
 #include "reports/exporttexts.h"
 
-#include "qstringprint.h"
-
 #include <gtest/gtest.h>
 
-namespace {
-
-struct FixedCase
+namespace
 {
+
+struct FixedCase {
     const char *why;
     double value;
     int decimals;
@@ -32,7 +31,8 @@ TEST(ExportTexts, FixedNotationWithPointAndSignificantDigits)
         {"zero", 0.0, 2, 4, "0.00"},
     };
     for (const FixedCase &c : cases)
-        EXPECT_EQ(ExportFixed(c.value, c.decimals, c.precision), QLatin1String(c.expected)) << c.why;
+        EXPECT_EQ(ExportFixed(c.value, c.decimals, c.precision), QLatin1String(c.expected))
+            << c.why;
 }
 
 TEST(ExportTexts, WholeNumbersRoundHalfToEven)
@@ -124,8 +124,10 @@ TEST(ExportTexts, VerticalDiagramGains)
 
     const QStringList rows = VerticalDiagramStepInserts(2, 0, 203, QStringLiteral("0.00"));
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_TRUE(rows[0].endsWith(QStringLiteral("VALUES (203, 2, 0, 1, 0.00)"))) << rows[0].toStdString();
-    EXPECT_TRUE(rows[1].endsWith(QStringLiteral("VALUES (204, 2, -1, 0, 0.00)"))) << rows[1].toStdString();
+    EXPECT_TRUE(rows[0].endsWith(QStringLiteral("VALUES (203, 2, 0, 1, 0.00)")))
+        << rows[0].toStdString();
+    EXPECT_TRUE(rows[1].endsWith(QStringLiteral("VALUES (204, 2, -1, 0, 0.00)")))
+        << rows[1].toStdString();
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void WriteFile(const QString &path, qint64 bytes)
 {
@@ -20,7 +21,10 @@ TEST(SubmissionFiles, GroupedByteCounts)
     const struct {
         qint64 bytes;
         const char *expected;
-    } cases[] = {{0, "0"}, {999, "999"}, {1000, "1.000"}, {1234567, "1.234.567"},
+    } cases[] = {{0, "0"},
+                 {999, "999"},
+                 {1000, "1.000"},
+                 {1234567, "1.234.567"},
                  {12345678901LL, "12.345.678.901"}};
     for (const auto &c : cases)
         EXPECT_EQ(GroupedByteCount(c.bytes).toStdString(), c.expected);
@@ -71,8 +75,9 @@ TEST(SubmissionFiles, RowsOfTheFileList)
 
     const TFileListRow &parent = rows[0];
     EXPECT_TRUE(parent.parentRow);
-    EXPECT_EQ(parent.name, QLatin1Char('[') + QFileInfo(QFileInfo(dir.path()).absolutePath()).fileName()
-                               + QLatin1Char(']'));
+    EXPECT_EQ(parent.name, QLatin1Char('[') +
+                               QFileInfo(QFileInfo(dir.path()).absolutePath()).fileName() +
+                               QLatin1Char(']'));
     EXPECT_EQ(parent.marker, QStringLiteral("D"));
 
     for (const TFileListRow &row : rows.mid(1)) {

@@ -24,10 +24,10 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
-
 #include <memory>
 
-namespace {
+namespace
+{
 
 class FakeHost : public IWizardHost
 {
@@ -49,7 +49,8 @@ QStringList FileRows(const QString &file, const QString &select)
 {
     QStringList rows;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
         db.setDatabaseName(file);
         if (db.open()) {
             QSqlQuery q(db);
@@ -118,10 +119,12 @@ void TestSubmissionPage::init()
     QVERIFY(dir->isValid());
     const QString programDir = dir->filePath(QStringLiteral("program"));
     QVERIFY(QDir().mkpath(programDir));
-    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB), programDir + QStringLiteral("/Empty_Vlm.mdb")));
+    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB),
+                        programDir + QStringLiteral("/Empty_Vlm.mdb")));
     SetProgramFolder(programDir);
     QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), dir->filePath(QStringLiteral("VlmMain.mdb"))));
-    QFile::setPermissions(dir->filePath(QStringLiteral("VlmMain.mdb")), QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(dir->filePath(QStringLiteral("VlmMain.mdb")),
+                          QFile::ReadOwner | QFile::WriteOwner);
     userDir = dir->filePath(QStringLiteral("ON4XX"));
     QVERIFY(QDir().mkpath(userDir));
 
@@ -131,11 +134,13 @@ void TestSubmissionPage::init()
     host.dm = dm.get();
 
     QSqlQuery q(dm->conMainDb->database());
-    QVERIFY(q.exec(QStringLiteral(
-        "INSERT INTO tblOwner (IdLanguage, OwnerFname, OwnerName, OwnerCall, OwnerAddress1, "
-        "OwnerUserDir, OwnerFileNote) VALUES (2, 'Jan', 'Peeters', 'ON4XX', 'Kerkstraat 12', '%1', "
-        "'Mast seen from the street\nNo neighbours within 20 m\n')")
-                       .arg(userDir)));
+    QVERIFY(q.exec(
+        QStringLiteral(
+            "INSERT INTO tblOwner (IdLanguage, OwnerFname, OwnerName, OwnerCall, OwnerAddress1, "
+            "OwnerUserDir, OwnerFileNote) VALUES (2, 'Jan', 'Peeters', 'ON4XX', 'Kerkstraat 12', "
+            "'%1', "
+            "'Mast seen from the street\nNo neighbours within 20 m\n')")
+            .arg(userDir)));
     owner = q.lastInsertId().toInt();
     QVERIFY(q.exec(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName, TowerMain, "
                                   "TowerCoordLamX, TowerCoordLamY) VALUES (%1, 'Home', 1, 150000, "
@@ -208,7 +213,8 @@ void TestSubmissionPage::stepsAndLetterFollowTheTerrainFlag()
              steps);
     QCOMPARE(page->nextButton()->text(), QStringLiteral("&Close"));
     QCOMPARE(find<QGroupBox>("gbxAllFiles")->title(),
-             QStringLiteral("  All Files in Personal Directory (") + userDir + QStringLiteral("/...)  "));
+             QStringLiteral("  All Files in Personal Directory (") + userDir +
+                 QStringLiteral("/...)  "));
 
     dm->ClearExecutedStatements();
     QTest::mouseClick(find<QPushButton>("bbnPrintLetter"), Qt::LeftButton);
@@ -228,7 +234,8 @@ void TestSubmissionPage::stepsAndLetterFollowTheTerrainFlag()
     const QString keep = qEnvironmentVariable("VLM_KEEP_OUTPUT");
     QCoreApplication::processEvents(); // lets the layout follow the hidden group
     if (!keep.isEmpty())
-        page->grab().save(QDir(keep).filePath(QStringLiteral("submission-terrain%1.png").arg(terrainStudy)));
+        page->grab().save(
+            QDir(keep).filePath(QStringLiteral("submission-terrain%1.png").arg(terrainStudy)));
 }
 
 void TestSubmissionPage::backFollowsTheLowPowerFlag_data()
@@ -274,12 +281,16 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.mdb")));
 
     // A row that no export writes disappears: the second run starts from the template.
-    FileRows(mdb, QStringLiteral("INSERT INTO File4BTable (AntennaPK, AntennaName) VALUES (99, 'stale')"));
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")), QStringList{QStringLiteral("2")});
+    FileRows(mdb, QStringLiteral(
+                      "INSERT INTO File4BTable (AntennaPK, AntennaName) VALUES (99, 'stale')"));
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
+             QStringList{QStringLiteral("2")});
     QTest::mouseClick(create, Qt::LeftButton);
     QVERIFY(ShownMessages().isEmpty());
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")), QStringList{QStringLiteral("1")});
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
+             QStringList{QStringLiteral("1")});
+    QCOMPARE(FileRows(mdb, QStringLiteral(
+                               "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
              QStringList{QStringLiteral("202")});
 }
 
@@ -289,8 +300,9 @@ void TestSubmissionPage::createMdbFailuresAreReported_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("copyLeft");
     QTest::newRow("template missing")
-        << QByteArray() << QStringLiteral("The export database couldn't be created !\n"
-                                          "Look and see if the file \"Empty_Vlm.mdb\" realy exists...")
+        << QByteArray()
+        << QStringLiteral("The export database couldn't be created !\n"
+                          "Look and see if the file \"Empty_Vlm.mdb\" realy exists...")
         << false;
     QTest::newRow("template is no database")
         << QByteArray("this is not a database file")
@@ -338,7 +350,8 @@ void TestSubmissionPage::zipHoldsEveryEntryButItself()
     const QList<ShownMessage> shown = ShownMessages();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].caption, QStringLiteral("VLM Last Steps"));
-    QCOMPARE(shown[0].text, QStringLiteral("All files have been written in a ZIP File as :\n") + zip);
+    QCOMPARE(shown[0].text,
+             QStringLiteral("All files have been written in a ZIP File as :\n") + zip);
 
     QString output;
     QVERIFY2(UnzipTestPasses(zip, &output), qPrintable(output));
@@ -377,9 +390,9 @@ void TestSubmissionPage::fileListShowsThePersonalDirectory()
     QTreeWidget *list = find<QTreeWidget>("lsvAllFiles");
     QCOMPARE(list->topLevelItemCount(), 4); // parent row, two files, one folder
     QCOMPARE(list->columnCount(), 7);
-    const QStringList headings = {QStringLiteral("Name"),     QStringLiteral("Size"),
-                                  QStringLiteral("Type"),     QStringLiteral("Created"),
-                                  QStringLiteral("Modified"), QStringLiteral("Accessed"),
+    const QStringList headings = {QStringLiteral("Name"),      QStringLiteral("Size"),
+                                  QStringLiteral("Type"),      QStringLiteral("Created"),
+                                  QStringLiteral("Modified"),  QStringLiteral("Accessed"),
                                   QStringLiteral("Attributes")};
     for (int c = 0; c < 7; ++c) {
         QCOMPARE(list->headerItem()->text(c), headings[c]);
@@ -399,7 +412,8 @@ void TestSubmissionPage::fileListShowsThePersonalDirectory()
     QTreeWidgetItem *plans = rowNamed(QStringLiteral("Plans"));
     QVERIFY(plans);
     QVERIFY(plans->text(1).isEmpty());
-    QTreeWidgetItem *parent = rowNamed(QLatin1Char('[') + QFileInfo(dir->path()).fileName() + QLatin1Char(']'));
+    QTreeWidgetItem *parent =
+        rowNamed(QLatin1Char('[') + QFileInfo(dir->path()).fileName() + QLatin1Char(']'));
     QVERIFY(parent);
 
     // Ascending by name without regard to case.
@@ -422,7 +436,8 @@ void TestSubmissionPage::doubleClickOpensFilesOnly()
     page->ActivatePage();
     QTreeWidget *list = find<QTreeWidget>("lsvAllFiles");
     emit list->itemDoubleClicked(rowNamed(QStringLiteral("Plans")), 0);
-    emit list->itemDoubleClicked(rowNamed(QLatin1Char('[') + QFileInfo(dir->path()).fileName() + QLatin1Char(']')), 0);
+    emit list->itemDoubleClicked(
+        rowNamed(QLatin1Char('[') + QFileInfo(dir->path()).fileName() + QLatin1Char(']')), 0);
     QVERIFY(opened.isEmpty());
     emit list->itemDoubleClicked(rowNamed(QStringLiteral("letter.pdf")), 0);
     QCOMPARE(opened, QStringList{userFile(QStringLiteral("letter.pdf"))});
@@ -436,7 +451,8 @@ void TestSubmissionPage::terrainNoteSaveAndCancel()
     auto *memo = find<QPlainTextEdit>("dbmTerrStudy");
     auto *save = find<QPushButton>("bbnTerrSave");
     auto *cancel = find<QPushButton>("bbnTerrCancel");
-    QCOMPARE(memo->toPlainText(), QStringLiteral("Mast seen from the street\nNo neighbours within 20 m"));
+    QCOMPARE(memo->toPlainText(),
+             QStringLiteral("Mast seen from the street\nNo neighbours within 20 m"));
     QVERIFY(!save->isEnabled());
     QVERIFY(!cancel->isEnabled());
 
@@ -448,7 +464,8 @@ void TestSubmissionPage::terrainNoteSaveAndCancel()
 
     memo->setPlainText(QStringLiteral("Changed"));
     QTest::mouseClick(cancel, Qt::LeftButton);
-    QCOMPARE(memo->toPlainText(), QStringLiteral("Mast seen from the street\nNo neighbours within 20 m"));
+    QCOMPARE(memo->toPlainText(),
+             QStringLiteral("Mast seen from the street\nNo neighbours within 20 m"));
     QVERIFY(!save->isEnabled());
 
     QCoreApplication::sendEvent(memo, &focusIn);
@@ -456,7 +473,8 @@ void TestSubmissionPage::terrainNoteSaveAndCancel()
     QTest::mouseClick(save, Qt::LeftButton);
     QVERIFY(!save->isEnabled());
     QSqlQuery q(dm->conMainDb->database());
-    QVERIFY(q.exec(QStringLiteral("SELECT OwnerFileNote FROM tblOwner WHERE IdOwner = %1").arg(owner)));
+    QVERIFY(
+        q.exec(QStringLiteral("SELECT OwnerFileNote FROM tblOwner WHERE IdOwner = %1").arg(owner)));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("Measured on 5 March\nAll below the limit\n"));
 }
