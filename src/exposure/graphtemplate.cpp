@@ -93,6 +93,16 @@ double Num(const TGraphTemplateCommand &c, int i, double fallback = 0)
     return v;
 }
 
+// A line number or count from the file, kept to what a page can use, so that
+// a mistyped value neither overflows an int nor loops for ever.
+constexpr int MaxLines = 10000;
+int LineValue(double value)
+{
+    if (!(value > 0))
+        return 0;
+    return value >= MaxLines ? MaxLines : static_cast<int>(value);
+}
+
 QString ShapeError(int line, const QString &text)
 {
     return QStringLiteral("Graph template, line %1: %2").arg(line).arg(text);
@@ -212,12 +222,12 @@ TOpStatus RunGraphReport(const TGraphTemplate &tmpl, const QString &report,
         } else if (n == QLatin1String("margins")) {
             canvas.setMargins(Num(c, 0), Num(c, 1), Num(c, 2), Num(c, 3));
         } else if (n == QLatin1String("font")) {
-            canvas.setFont(c.args[0], Num(c, 1, 10));
+            canvas.setFont(c.args[0], std::clamp(Num(c, 1, 10), 1.0, 200.0));
             canvas.setBold(c.args.size() > 2 && c.args[2].toLower() == QLatin1String("bold"));
         } else if (n == QLatin1String("goto")) {
-            canvas.moveToLine(static_cast<int>(Num(c, 0)));
+            canvas.moveToLine(LineValue(Num(c, 0)));
         } else if (n == QLatin1String("newline")) {
-            const int count = c.args.isEmpty() ? 1 : static_cast<int>(Num(c, 0));
+            const int count = c.args.isEmpty() ? 1 : LineValue(Num(c, 0));
             for (int i = 0; i < count; ++i)
                 canvas.newLine();
         } else if (n == QLatin1String("left")) {
@@ -241,7 +251,7 @@ TOpStatus RunGraphReport(const TGraphTemplate &tmpl, const QString &report,
         } else if (n == QLatin1String("belowimage")) {
             const double gap = Num(c, 0);
             const double lines = (imageBottom + gap - canvas.marginTop()) / canvas.linePitchMm();
-            canvas.moveToLine(std::max(0, static_cast<int>(std::ceil(lines))));
+            canvas.moveToLine(LineValue(std::ceil(lines)));
         } else if (n == QLatin1String("rule")) {
             canvas.drawLine(Num(c, 0), Num(c, 1), Num(c, 2), Num(c, 3), Num(c, 4, 0.2));
         } else if (n == QLatin1String("box")) {

@@ -30,7 +30,8 @@ class ReportCanvas;
 //   rule X1 Y1 X2 Y2 [WIDTH]    a line
 //   box X Y WIDTH HEIGHT [WIDTH]    a rectangle
 //
-// Numbers use "." as decimal separator. Text in double quotes may hold {Name}
+// Numbers use "." as decimal separator; line numbers and counts are kept
+// within 0..10000 and font sizes within 1..200 points. Text in double quotes may hold {Name}
 // for the value of the parameter Name; "" stands for one double quote.
 struct TGraphTemplateCommand {
     QString name;

@@ -156,6 +156,20 @@ TEST(GraphPrint, DataBlockStandsBelowThePicture)
     EXPECT_TRUE(sawDescription);
 }
 
+// Mistyped huge line numbers, counts and font sizes are kept to what a page
+// can use instead of overflowing or looping for ever.
+TEST(GraphTemplate, OutsizedValuesAreKeptInBounds)
+{
+    const TGraphTemplate t = ParseGraphTemplate(QStringLiteral(
+        "report R\nnewline 1e12\ngoto 1e15\nfont \"Arial\" 1e9\nfont \"Arial\" -3\n"
+        "image 0 0 10 10 \"none.bmp\"\nbelowimage 1e300\nleft 0 \"x\"")).value;
+    RecordingCanvas canvas;
+    EXPECT_TRUE(RunGraphReport(t, QStringLiteral("R"), {}, canvas).ok());
+    EXPECT_LE(canvas.currentLine(), 10000);
+    EXPECT_GE(canvas.font().sizePt, 1.0);
+    EXPECT_EQ(canvas.texts.size(), 1);
+}
+
 TEST(GraphPrint, TemplateWithoutReport1IsRefused)
 {
     QTemporaryDir dir;
