@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "pages/sitedefcoordinates.h"
 #include "shell/pagebase.h"
 #include "store/recordops_site.h"
@@ -76,6 +78,7 @@ private:
     void makeSiteCurrent(int position);
     bool validateSite(bool withMessage);
     TSiteCoordinateTexts coordinateTexts() const;
+    QStringList allCoordinateTexts() const;
     TSiteValues siteValues(const QString &name) const;
 
     // Coordinate conversion when the focus leaves a coordinate field.
@@ -126,5 +129,9 @@ private:
 
     TSiteList m_sites;
     bool m_siteInsert = false;
+    // The eight coordinate texts as the last conversion left them: leaving a
+    // field without having changed anything since then converts nothing back,
+    // so a typed Lambert pair is never replaced by its own rounded round trip.
+    QStringList m_convertedTexts;
     bool m_loading = false;
 };

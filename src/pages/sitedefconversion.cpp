@@ -24,11 +24,23 @@ void TfraSiteDef::fieldLeft(QWidget *control)
     }
     if (field < 0)
         return;
+    if (allCoordinateTexts() == m_convertedTexts)
+        return;
     const bool converted = field <= CoordLambertY ? convertLambert() : convertWgs84();
+    if (converted)
+        m_convertedTexts = allCoordinateTexts();
     // Both forms are complete and agree only after a conversion: an existing
     // site is written at once then, never with a half-typed coordinate.
     if (converted && !m_siteInsert)
         postExistingSite();
+}
+
+QStringList TfraSiteDef::allCoordinateTexts() const
+{
+    QStringList texts;
+    for (int i = 0; i < SiteCoordinateFieldCount; ++i)
+        texts << m_coordinate[i]->text();
+    return texts;
 }
 
 void TfraSiteDef::showIndicator(const QString &text)

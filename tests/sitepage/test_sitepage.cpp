@@ -131,6 +131,10 @@ void TestSitePage::lambertPairFillsWgs84AndMovesToRemark()
     QCOMPARE(edit("dbmLocLongESec")->text(), QStringLiteral("08"));
     QVERIFY(!m_page->findChild<QLabel *>("lblInvalidValues")->isVisible());
     QVERIFY(button("bbnLocSave")->isEnabled());
+    // The focus passed through the WGS84 group on its way to "Remark": what the
+    // user typed stays, it is not replaced by its own rounded round trip.
+    QCOMPARE(edit("dbmLocLamX")->text(), QStringLiteral("150000"));
+    QCOMPARE(edit("dbmLocLamY")->text(), QStringLiteral("170000"));
 }
 
 void TestSitePage::leavingAGroupConverts_data()
