@@ -5,6 +5,8 @@
 #include "cli/evaluatecommand.h"
 #include "cli/exportcommand.h"
 #include "cli/fieldstrengthcommand.h"
+#include "cli/packagecommand.h"
+#include "cli/reportcommand.h"
 
 #include <memory>
 
@@ -14,4 +16,6 @@ void RegisterCommands(CliDispatcher &dispatcher)
     dispatcher.add(std::make_unique<EvaluateCommand>());
     dispatcher.add(std::make_unique<ExportCommand>());
     dispatcher.add(std::make_unique<ConvertCommand>());
+    dispatcher.add(std::make_unique<ReportCommand>());
+    dispatcher.add(std::make_unique<PackageCommand>());
 }

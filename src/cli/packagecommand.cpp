@@ -1,0 +1,163 @@
+#include "cli/packagecommand.h"
+
+#include "cli/clistation.h"
+#include "exposure/evaluation.h"
+#include "reports/archivepackage.h"
+#include "reports/exportdatabase.h"
+#include "reports/reportjobs.h"
+#include "reports/submissionfiles.h"
+#include "reports/submissionnote.h"
+#include "shell/programfolder.h"
+#include "store/currentselection.h"
+#include "store/datamodule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <ostream>
+
+namespace
+{
+
+constexpr std::string_view HelpText =
+    "Usage: vlmcli package DB CALL\n"
+    "\n"
+    "Makes the submission package of the owner with the call sign CALL in the\n"
+    "database file DB, exactly as the submission page does, in the owner's personal\n"
+    "directory:\n"
+    "  CALL_Vlm.mdb              the regulator export database (a fresh copy of the\n"
+    "                            template \"Empty_Vlm.mdb\" beside the program)\n"
+    "  CALL_VLM_Letter_Bipt.pdf  the cover letter: the certification letter with the\n"
+    "                            owner's terrain-study note when the evaluation of the\n"
+    "                            critical test points requires one, otherwise the\n"
+    "                            technical letter\n"
+    "  CALL_Vlm.zip              every file of the personal directory\n"
+    "Existing files of these names are replaced. A \"/\" in CALL becomes \"_\".\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help   this help\n"
+    "\n"
+    "Exit codes: 0 success, 1 the database, the owner, the template, the personal\n"
+    "directory or one of the files could not be used, 2 wrong usage.\n";
+
+// A fresh, writable copy of the export template at target.
+bool CopyTemplate(const QString &target)
+{
+    const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
+    if (!QFileInfo(source).isFile())
+        return false;
+    if (QFileInfo::exists(target) && !QFile::remove(target))
+        return false;
+    if (!QFile::copy(source, target))
+        return false;
+    QFile::setPermissions(target,
+                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+QString WriteExport(TdtmMain &dm, const QString &target)
+{
+    if (!CopyTemplate(target))
+        return QStringLiteral("cannot copy the template '") +
+               ProgramFile(QStringLiteral("Empty_Vlm.mdb")) + QStringLiteral("' to '") + target +
+               QLatin1Char('\'');
+    if (!dm.ConnectExportDatabase(target))
+        return QStringLiteral("cannot open '") + target + QLatin1Char('\'');
+    const TOpStatus built = BuildExportDatabase(dm);
+    dm.conExport->close();
+    return built.error;
+}
+
+QString WriteLetter(TdtmMain &dm, const QString &target)
+{
+    const TCurrentSelection &cs = CurrentSelection();
+    // The evaluation decides which letter the owner needs, as it does before the page.
+    const TOpResult<TEvaluationOutcome> evaluated = EvaluatePoints(dm, cs.ownerId);
+    if (!evaluated.ok())
+        return evaluated.error;
+    QStringList terrainLines;
+    if (cs.terrainStudy) {
+        const TOpResult<QString> note = ReadOwnerFileNote(dm, cs.ownerId);
+        if (!note.ok())
+            return note.error;
+        if (!note.value.isEmpty())
+            terrainLines = note.value.split(QLatin1Char('\n'));
+    }
+    const QStringList files = DirectoryEntryList(cs.userDirectory);
+    const TOpResult<ReportJob> job = BuildCoverLetterJob(
+        dm, cs.terrainStudy ? QStringLiteral("CertFile") : QStringLiteral("TechFile"), terrainLines,
+        files, target);
+    if (!job.ok())
+        return job.error;
+    return WriteJobPdf(job.value, target).error;
+}
+
+} // namespace
+
+std::string_view PackageCommand::name() const
+{
+    return "package";
+}
+
+std::string_view PackageCommand::summary() const
+{
+    return "export database, cover letter and ZIP of an owner";
+}
+
+std::string_view PackageCommand::help() const
+{
+    return HelpText;
+}
+
+int PackageCommand::run(const std::vector<std::string> &args, CliStreams &streams) const
+{
+    for (const std::string &arg : args) {
+        if (arg.rfind("--", 0) == 0) {
+            streams.err << "vlmcli package: unknown option '" << arg << "'\n";
+            return ExitUsage;
+        }
+    }
+    if (args.size() != 2) {
+        streams.err << "vlmcli package: expected DB and CALL\n"
+                    << "Usage: vlmcli package DB CALL\n";
+        return ExitUsage;
+    }
+    const auto app = EnsureCoreApplication();
+    TdtmMain dm;
+    const QString opened =
+        OpenOwnerOfCall(dm, QString::fromStdString(args[0]), QString::fromStdString(args[1]));
+    if (!opened.isEmpty()) {
+        streams.err << "vlmcli package: " << opened.toStdString() << '\n';
+        return ExitFailure;
+    }
+    const TCurrentSelection &cs = CurrentSelection();
+    // Without a personal directory the files would land wherever the command runs and
+    // the archive would pack that folder.
+    if (cs.userDirectory.isEmpty() || !QFileInfo(cs.userDirectory).isDir()) {
+        streams.err << "vlmcli package: the personal directory '" << cs.userDirectory.toStdString()
+                    << "' of " << args[1] << " does not exist\n";
+        return ExitFailure;
+    }
+    const QDir folder(cs.userDirectory);
+    const QString exportFile = folder.filePath(OwnerFileName(cs.call, QStringLiteral("_Vlm.mdb")));
+    QString error = WriteExport(dm, exportFile);
+    const QString letterFile =
+        folder.filePath(OwnerFileName(cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf")));
+    if (error.isEmpty())
+        error = WriteLetter(dm, letterFile);
+    OwnerArchiveResult archive;
+    if (error.isEmpty()) {
+        archive =
+            CreateOwnerArchive(cs.userDirectory, cs.call, DirectoryEntryList(cs.userDirectory));
+        if (!archive.ok)
+            error = archive.error;
+    }
+    if (!error.isEmpty()) {
+        streams.err << "vlmcli package: " << error.toStdString() << '\n';
+        return ExitFailure;
+    }
+    for (const QString &file : {exportFile, letterFile, archive.archivePath})
+        streams.out << "Wrote " << QDir::toNativeSeparators(file).toStdString() << '\n';
+    return ExitSuccess;
+}

@@ -1,0 +1,180 @@
+#include "cli/packagecommand.h"
+#include "cli/reportcommand.h"
+#include "exportfixture.h"
+#include "pdftools.h"
+#include "shell/programfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sstream>
+
+namespace
+{
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCommand(const CliCommand &command, const std::vector<std::string> &args)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    CliStreams streams{in, out, err};
+    const int code = command.run(args, streams);
+    return {code, out.str(), err.str()};
+}
+
+// Rows of a SELECT on a file, outside the data module.
+QStringList FileRows(const QString &file, const QString &select)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(select);
+            while (q.next())
+                rows << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    return rows;
+}
+
+// The owner ON4XX (English documents) with a personal directory, one site with two
+// placements and a critical test point right beside the strong one, so that the
+// evaluation asks for a terrain study; and a program folder with the export template.
+class PackageCli : public ExportDbTest
+{
+protected:
+    void SetUp() override
+    {
+        ExportDbTest::SetUp();
+        dm->conExport->close();
+        QFile::remove(exportFile()); // the fixture's export copy is not part of the package
+        const qint32 owner = addOwner(1);
+        ownerDir = filePath(QStringLiteral("ON4XX files"));
+        ASSERT_TRUE(QDir().mkpath(ownerDir));
+        sql(QStringLiteral("UPDATE tblOwner SET OwnerCall = 'ON4XX', OwnerUserDir = '%1', "
+                           "OwnerFileNote = 'Terrain measured by ON4ZZ'")
+                .arg(ownerDir));
+        const qint32 site = addSite(owner, true, 152345, 212346);
+        const qint32 dipole =
+            addAntenna(FamilyDipoles, QStringLiteral("Dipole"), QStringLiteral("Home-made"), 2.15);
+        addPlacement(site, dipole, Band2m, QStringLiteral("A"), 10, 0, 1000, 1640);
+        addPlacement(site, dipole, Band23cm, QStringLiteral("B"), 12, 0, 10, 16.4);
+        sql(QStringLiteral("INSERT INTO tblCriticalPnt (IdTower, IdSpaceAtt, CriticalPntRef, "
+                           "CriticalPntDist, CriticalPntHeight, CriticalPntRem) VALUES "
+                           "(%1, 1, 'CTP_01', 2, 10, 'Garden')")
+                .arg(site));
+        CurrentSelection().clear(); // the commands find the owner themselves
+        programDir = filePath(QStringLiteral("program"));
+        ASSERT_TRUE(QDir().mkpath(programDir));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB),
+                                programDir + QStringLiteral("/Empty_Vlm.mdb")));
+        SetProgramFolder(programDir);
+        db = mainFile().toStdString();
+    }
+    void TearDown() override
+    {
+        SetProgramFolder(QString());
+        ExportDbTest::TearDown();
+    }
+    QString owned(const QString &name) const { return QDir(ownerDir).filePath(name); }
+
+    QString programDir;
+    QString ownerDir;
+    std::string db;
+};
+
+TEST_F(PackageCli, ReportWritesThePlacementsPdfIntoThePersonalDirectory)
+{
+    const CliRun r = RunCommand(ReportCommand(), {db, "ON4XX", "B"});
+    ASSERT_EQ(r.code, ExitSuccess) << r.err;
+    const QString pdf = owned(QStringLiteral("ON4XX_VLM_B.pdf"));
+    EXPECT_EQ(r.out, "Wrote " + pdf.toStdString() + "\n");
+    ASSERT_TRUE(QFileInfo(pdf).isFile());
+    const QString text = PdfLayoutText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("CTP_01"))) << text.toStdString();
+    EXPECT_EQ(QDir(ownerDir).entryList(QDir::Files),
+              QStringList{QStringLiteral("ON4XX_VLM_B.pdf")});
+}
+
+TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
+{
+    const CliRun r = RunCommand(PackageCommand(), {db, "ON4XX"});
+    ASSERT_EQ(r.code, ExitSuccess) << r.err;
+    const QString mdb = owned(QStringLiteral("ON4XX_Vlm.mdb"));
+    const QString letter = owned(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
+    const QString zip = owned(QStringLiteral("ON4XX_Vlm.zip"));
+    EXPECT_EQ(r.out, "Wrote " + mdb.toStdString() + "\nWrote " + letter.toStdString() + "\nWrote " +
+                         zip.toStdString() + "\n");
+    EXPECT_EQ(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
+              QStringList{QStringLiteral("2")});
+
+    // The point beside the strong placement asks for a terrain study: the certification
+    // letter with the owner's note, listing the export database.
+    EXPECT_TRUE(CurrentSelection().terrainStudy);
+    const QString text = PdfLayoutText(letter);
+    EXPECT_TRUE(text.contains(QStringLiteral("Terrain measured by ON4ZZ"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("ON4XX_Vlm.mdb"))) << text.toStdString();
+
+    const ToolResult listing = RunTool(QStringLiteral("zipinfo"), {QStringLiteral("-1"), zip});
+    ASSERT_EQ(listing.exitCode, 0) << listing.err.toStdString();
+    QStringList entries = listing.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    entries.sort();
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
+                                    QStringLiteral("ON4XX_Vlm.mdb")}));
+}
+
+TEST_F(PackageCli, RefusesWhatItCannotUse)
+{
+    const std::string missingDb = filePath(QStringLiteral("none.mdb")).toStdString();
+    const struct {
+        const char *why;
+        bool package;
+        std::vector<std::string> args;
+        int code;
+        const char *message;
+    } cases[] = {
+        {"report: too few arguments", false, {db, "ON4XX"}, ExitUsage, "expected DB, CALL and REF"},
+        {"package: too many arguments",
+         true,
+         {db, "ON4XX", "A"},
+         ExitUsage,
+         "expected DB and CALL"},
+        {"unknown option", true, {db, "ON4XX", "--all"}, ExitUsage, "unknown option '--all'"},
+        {"missing database", true, {missingDb, "ON4XX"}, ExitFailure, "no database file"},
+        {"unknown call", false, {db, "ON9ZZ", "A"}, ExitFailure, "no owner with the call 'ON9ZZ'"},
+        {"unknown placement", false, {db, "ON4XX", "Z"}, ExitFailure, "no placement 'Z' of ON4XX"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        const CliRun r =
+            c.package ? RunCommand(PackageCommand(), c.args) : RunCommand(ReportCommand(), c.args);
+        EXPECT_EQ(r.code, c.code);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(QDir(ownerDir).isEmpty());
+}
+
+// An owner without a personal directory: nothing is written into the current folder.
+TEST_F(PackageCli, RefusesAnOwnerWithoutPersonalDirectory)
+{
+    sql(QStringLiteral("UPDATE tblOwner SET OwnerUserDir = ''"));
+    const QString before = QDir::currentPath();
+    const QStringList entries = QDir(before).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    const CliRun report = RunCommand(ReportCommand(), {db, "ON4XX", "A"});
+    EXPECT_EQ(report.code, ExitFailure);
+    EXPECT_NE(report.err.find("no personal directory"), std::string::npos) << report.err;
+    const CliRun package = RunCommand(PackageCommand(), {db, "ON4XX"});
+    EXPECT_EQ(package.code, ExitFailure);
+    EXPECT_NE(package.err.find("personal directory"), std::string::npos) << package.err;
+    EXPECT_EQ(QDir(before).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), entries);
+}
+
+} // namespace
