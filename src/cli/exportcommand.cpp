@@ -52,18 +52,6 @@ TOpResult<OwnerKey> FindOwner(TdtmMain &dm, const QString &call)
                  FieldInt(dm.qryTemp1, QStringLiteral("IdLanguage"))});
 }
 
-bool CopyTemplate(const QString &target)
-{
-    const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
-    if (QFileInfo::exists(target) && !QFile::remove(target))
-        return false;
-    if (!QFile::copy(source, target))
-        return false;
-    QFile::setPermissions(target,
-                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
-    return true;
-}
-
 } // namespace
 
 std::string_view ExportCommand::name() const
@@ -131,7 +119,7 @@ int ExportCommand::run(const std::vector<std::string> &args, CliStreams &streams
                     << '\n';
         return ExitFailure;
     }
-    if (!CopyTemplate(target)) {
+    if (!CopyExportTemplate(target)) {
         streams.err << "vlmcli export: cannot copy the template '"
                     << ProgramFile(QStringLiteral("Empty_Vlm.mdb")).toStdString() << "' to '"
                     << args[2] << "'\n";

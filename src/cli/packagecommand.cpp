@@ -41,24 +41,9 @@ constexpr std::string_view HelpText =
     "Exit codes: 0 success, 1 the database, the owner, the template, the personal\n"
     "directory or one of the files could not be used, 2 wrong usage.\n";
 
-// A fresh, writable copy of the export template at target.
-bool CopyTemplate(const QString &target)
-{
-    const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
-    if (!QFileInfo(source).isFile())
-        return false;
-    if (QFileInfo::exists(target) && !QFile::remove(target))
-        return false;
-    if (!QFile::copy(source, target))
-        return false;
-    QFile::setPermissions(target,
-                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
-    return true;
-}
-
 QString WriteExport(TdtmMain &dm, const QString &target)
 {
-    if (!CopyTemplate(target))
+    if (!CopyExportTemplate(target))
         return QStringLiteral("cannot copy the template '") +
                ProgramFile(QStringLiteral("Empty_Vlm.mdb")) + QStringLiteral("' to '") + target +
                QLatin1Char('\'');

@@ -7,6 +7,10 @@
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 
+#include "shell/programfolder.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 
@@ -143,4 +147,18 @@ TOpStatus BuildExportDatabase(TdtmMain &dm, const TExportProgress &progressCallb
     if (inTransaction && !db.commit() && status.ok())
         status = TOpStatus{db.lastError().text()};
     return status;
+}
+
+bool CopyExportTemplate(const QString &target)
+{
+    const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
+    if (!QFileInfo(source).isFile())
+        return false;
+    if (QFileInfo::exists(target) && !QFile::remove(target))
+        return false;
+    if (!QFile::copy(source, target))
+        return false;
+    QFile::setPermissions(target,
+                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+    return true;
 }

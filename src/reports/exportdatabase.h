@@ -2,6 +2,8 @@
 
 #include "store/recordresult.h"
 
+#include <QString>
+
 #include <functional>
 
 class TdtmMain;
@@ -23,6 +25,12 @@ struct TExportProgress {
 // Stops at the first failing statement and returns its error; what was written up
 // to then stays in the file. Running it twice on the same file gives the same content.
 TOpStatus BuildExportDatabase(TdtmMain &dm, const TExportProgress &progress = {});
+
+// A fresh copy of the export template "Empty_Vlm.mdb" beside the program at target,
+// replacing an earlier file, and writable even when the template itself is read-only.
+// False when the template is missing or the copy fails (an earlier file then stays
+// only when the template is missing).
+bool CopyExportTemplate(const QString &target);
 
 // The progress range for `antennas` placements: 231 steps each and 10 more.
 int ExportProgressMaximum(int antennas);

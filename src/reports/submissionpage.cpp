@@ -89,22 +89,6 @@ public:
     }
 };
 
-// A fresh copy of the export template at target, replacing an earlier file, and
-// writable even when the template itself is read-only.
-bool CopyTemplate(const QString &target)
-{
-    const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
-    if (!QFileInfo(source).isFile())
-        return false;
-    if (QFileInfo::exists(target) && !QFile::remove(target))
-        return false;
-    if (!QFile::copy(source, target))
-        return false;
-    QFile::setPermissions(target,
-                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
-    return true;
-}
-
 QStringList MemoLines(const QPlainTextEdit *memo)
 {
     const QString text = memo->toPlainText();
@@ -260,7 +244,7 @@ void TfraBiptData::createMdbClicked()
                                .filePath(OwnerFileName(selection.call, QStringLiteral("_Vlm.mdb")));
 
     // Without a personal directory the copy would land wherever the program runs.
-    if (selection.userDirectory.isEmpty() || !CopyTemplate(target)) {
+    if (selection.userDirectory.isEmpty() || !CopyExportTemplate(target)) {
         wait.restore();
         ShowErrorMessage(caption(), tr("The export database couldn't be created !") +
                                         QLatin1Char('\n') +
