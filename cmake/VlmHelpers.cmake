@@ -51,7 +51,8 @@ endfunction()
 
 # vlm_fuzz(NAME n SOURCES ... LIBS ... [SECONDS s])
 #   A libFuzzer target, built only with VLM_FUZZ=ON under clang; registered as
-#   a short CTest run (label fuzz).
+#   a short CTest run (label fuzz). One input that runs longer than 10 s counts
+#   as a hang and fails the run at once, with the input saved for replay.
 function(vlm_fuzz)
   cmake_parse_arguments(F "" "NAME;SECONDS" "SOURCES;LIBS;CORPUS" ${ARGN})
   if(NOT VLM_FUZZ)
@@ -65,8 +66,10 @@ function(vlm_fuzz)
   target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
   set_target_properties(${F_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
-  add_test(NAME ${F_NAME} COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -rss_limit_mb=4096 ${F_CORPUS})
-  set_tests_properties(${F_NAME} PROPERTIES LABELS fuzz TIMEOUT 600)
+  add_test(NAME ${F_NAME} COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -timeout=10
+    -rss_limit_mb=4096 ${F_CORPUS})
+  math(EXPR F_LIMIT "${F_SECONDS} + 120")
+  set_tests_properties(${F_NAME} PROPERTIES LABELS fuzz TIMEOUT ${F_LIMIT})
 endfunction()
 
 # vlm_bench(NAME n SOURCES ... LIBS ...): a Google Benchmark program in build/bench.

@@ -120,11 +120,25 @@ bool OutsideRobinson(const double in[2], const PackageSystem &system)
         || std::fabs(northing) > RobinsonPoleNorthing * radius;
 }
 
+// Several of the package's iterations stop only on convergence: a NaN or an
+// infinity among the point or the parameters would keep them turning forever.
+bool AllFinite(const double in[2], const PackageSystem &system)
+{
+    if (!std::isfinite(in[0]) || !std::isfinite(in[1]))
+        return false;
+    for (double p : system.param)
+        if (!std::isfinite(p))
+            return false;
+    return true;
+}
+
 // One step with the geographic system on the other side, so that a failure
 // is known to belong to the projected side.
 int Step(Side side, const double in[2], PackageSystem &projected, double out[2])
 {
     PackageSystem geographic;
+    if (!AllFinite(in, projected))
+        return ErrorOutsideProjection;
     if (side == InverseSide && projected.sys == Robinson && OutsideRobinson(in, projected))
         return ErrorOutsideProjection;
     long &zone = zoneInUse[side][projected.sys];

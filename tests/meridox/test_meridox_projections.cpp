@@ -342,4 +342,19 @@ TEST(PackageProjections, MercatorRoundTrip)
     EXPECT_NEAR(lat, 0.8, 1e-10);
 }
 
+TEST(PackageProjections, NonFinitePointsAreRefusedNotIterated)
+{
+    // Wagner IV's forward iteration stops only on convergence: a NaN point
+    // used to keep it turning for ever.
+    const CCoord wagner = Parsed("W4,28,W,12,0,0,0,0,0,0,0,0");
+    const double nan = std::nan("");
+    const double inf = HUGE_VAL;
+    double x = 1.0, y = 2.0;
+    EXPECT_EQ(Forward(wagner, nan, nan, &x, &y), meridox::ErrorOutsideProjection);
+    EXPECT_EQ(Forward(wagner, 0.1, inf, &x, &y), meridox::ErrorOutsideProjection);
+    double lon, lat;
+    EXPECT_EQ(Inverse(wagner, nan, 0.0, &lon, &lat), meridox::ErrorOutsideProjection);
+    ASSERT_EQ(Forward(wagner, 0.1, 0.8, &x, &y), 0);
+}
+
 } // namespace
