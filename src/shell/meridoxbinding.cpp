@@ -169,10 +169,27 @@ void SplitPackedDms(double packed, QString *degrees, QString *minutes, QString *
     const double r = RoundHalfEven(packed, 4); // to the whole second
     const double whole = std::trunc(r);
     const long long mmss = std::llround(std::nearbyint(std::fabs(r - whole) * 10000.0));
-    *degrees = FormatNumber(whole);
+    // Between -1 and 0 degrees the sign lives only in the minutes and seconds;
+    // the degree text carries it so that the angle survives a round trip.
+    *degrees = (r < 0.0 && whole == 0.0) ? QStringLiteral("-0") : FormatNumber(whole);
     *minutes = QStringLiteral("%1").arg(mmss / 100, 2, 10, QLatin1Char('0'));
     *seconds = QStringLiteral("%1").arg(mmss % 100, 2, 10, QLatin1Char('0'));
 }
+
+namespace {
+
+// Degree, minute and second texts packed as D.MMSSsss; a minus sign on the
+// degrees (even "-0") applies to the whole angle.
+double PackDmsTexts(const QString &degrees, const QString &minutes, const QString &seconds)
+{
+    const double d = NumberOrZero(degrees);
+    const double magnitude =
+        std::fabs(d) + (NumberOrZero(minutes) * 100.0 + NumberOrZero(seconds)) / 10000.0;
+    const bool negative = d < 0.0 || degrees.trimmed().startsWith(QLatin1Char('-'));
+    return negative ? -magnitude : magnitude;
+}
+
+} // namespace
 
 bool IsConversionLibraryLoaded()
 {
@@ -209,11 +226,8 @@ bool Wgs84ToLambert72(const QString &latDeg, const QString &latMin, const QStrin
 {
     double out[3] = {0.0, 0.0, 0.0};
     if (const Bindings *b = ActiveBindings()) {
-        const double lat = NumberOrZero(latDeg)
-            + (NumberOrZero(latMin) * 100.0 + NumberOrZero(latSec)) / 10000.0;
-        const double lon = NumberOrZero(lonDeg)
-            + (NumberOrZero(lonMin) * 100.0 + NumberOrZero(lonSec)) / 10000.0;
-        const double in[2] = {lat, lon};
+        const double in[2] = {PackDmsTexts(latDeg, latMin, latSec),
+                              PackDmsTexts(lonDeg, lonMin, lonSec)};
         b->conversion(in, "WGS84", UnitDms, Greenwich, out, "LT72", UnitKilometres, Projected,
                       UnitDms);
     }

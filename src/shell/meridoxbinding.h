@@ -47,9 +47,11 @@ bool Lambert72ToWgs84(const QString &xText, const QString &yText, Wgs84DmsTexts 
 // Splits an angle packed as D.MMSSsss into degree, minute and second texts.
 // The value is first rounded to the whole second in its packed form (halves to
 // even), so 59,6 seconds give the text "60" without a carry into the minutes.
+// An angle between -1 and 0 degrees gets the degree text "-0".
 void SplitPackedDms(double packed, QString *degrees, QString *minutes, QString *seconds);
 
 // WGS84 degrees, minutes and seconds to Lambert 72, rounded to whole metres.
+// A minus sign on the degrees, "-0" included, makes the whole angle negative.
 // False when the conversion failed or the library is missing; both texts are
 // then "0".
 bool Wgs84ToLambert72(const QString &latDeg, const QString &latMin, const QString &latSec,

@@ -75,6 +75,8 @@ TEST(SplitPackedDms, RoundsToTheWholeSecondInThePackedForm)
         {"half a second goes to even (down)", 50.50245, "50", "50", "24"},
         {"half a second goes to even (up)", 50.50255, "50", "50", "26"},
         {"failed conversion", 0.0, "0", "00", "00"},
+        {"negative angle", -4.3015, "-4", "30", "15"},
+        {"between -1 and 0 degrees keeps its sign", -0.3015, "-0", "30", "15"},
     };
     for (const auto &c : cases) {
         QString d, m, s;
@@ -94,6 +96,26 @@ TEST_F(MeridoxBinding, LambertTextsAreWholeMetres)
     EXPECT_FALSE(x.contains(QLatin1Char(','))) << x.toStdString();
     EXPECT_FALSE(y.contains(QLatin1Char(','))) << y.toStdString();
     EXPECT_FALSE(x.contains(QLatin1Char('.'))) << "no thousands separators";
+}
+
+TEST_F(MeridoxBinding, NegativeAnglesSurviveARoundTrip)
+{
+    SetProgramFolder(QStringLiteral(VLM_PROGRAM_DIR));
+    ASSERT_TRUE(LoadConversionLibrary().loaded);
+    const char *const longitudes[][3] = {{"-0", "30", "15"}, {"-1", "05", "20"}, {"0", "30", "15"}};
+    QString previousX;
+    for (const auto &lon : longitudes) {
+        QString x, y;
+        ASSERT_TRUE(Wgs84ToLambert72("50", "50", "25", lon[0], lon[1], lon[2], &x, &y)) << lon[0];
+        EXPECT_NE(x, previousX) << "each longitude is its own point";
+        previousX = x;
+        Wgs84DmsTexts back;
+        ASSERT_TRUE(Lambert72ToWgs84(x, y, &back)) << lon[0];
+        EXPECT_EQ(back.lonDeg, QString::fromLatin1(lon[0]));
+        EXPECT_EQ(back.lonMin, QString::fromLatin1(lon[1]));
+        EXPECT_EQ(back.lonSec, QString::fromLatin1(lon[2]));
+        EXPECT_EQ(back.latDeg, QStringLiteral("50"));
+    }
 }
 
 TEST_F(MeridoxBinding, FailedConversionGivesZeros)
