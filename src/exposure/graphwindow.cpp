@@ -8,6 +8,7 @@
 #include "reports/clock.h"
 #include "reports/reportpreview.h"
 #include "shell/controlimage.h"
+#include "shell/installlayout.h"
 #include "shell/messages.h"
 #include "shell/numberformat.h"
 #include "shell/programfolder.h"
@@ -237,15 +238,10 @@ void TFrmGraph::ShowReadOut(const QPointF &world)
 
 void TFrmGraph::PrintGraph()
 {
-    // The picture goes beside the program; a folder that cannot be written
-    // falls back to the temporary folder.
-    QString picture = ProgramFile(GraphPictureFile);
+    const QString picture = ScratchFile(GraphPictureFile);
     if (!m_chart->saveImage(picture, "BMP")) {
-        picture = QDir::temp().filePath(GraphPictureFile);
-        if (!m_chart->saveImage(picture, "BMP")) {
-            ShowErrorMessage(tr("Print Graph"), tr("The picture of the plot cannot be written."));
-            return;
-        }
+        ShowErrorMessage(tr("Print Graph"), tr("The picture of the plot cannot be written."));
+        return;
     }
     TGraphPrintInputs inputs;
     inputs.imagePath = picture;

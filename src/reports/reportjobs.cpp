@@ -5,6 +5,7 @@
 
 #include "reports/bmpreader.h"
 #include "reports/clock.h"
+#include "shell/installlayout.h"
 #include "shell/programfolder.h"
 #include "store/currentselection.h"
 
@@ -49,7 +50,7 @@ ReportJob MakeReportJob(const TReportInputs &inputs, const QString &fileName)
 
 QString LowPowerPictureFile()
 {
-    return ProgramFile(QStringLiteral("Tmp.bmp"));
+    return ScratchFile(QStringLiteral("Tmp.bmp"));
 }
 
 TOpResult<ReportJob> BuildLowPowerLetterJob(TdtmMain &dm, const QString &fileName)

@@ -19,7 +19,7 @@ class TdtmMain;
 ReportJob MakeReportJob(const TReportInputs &inputs, const QString &fileName);
 
 // The name of the low-power page's picture that the low-power letter prints:
-// "Tmp.bmp" in the program's folder.
+// "Tmp.bmp", a scratch file (beside the program or in the user's cache folder).
 QString LowPowerPictureFile();
 
 // Kind 1. Reads the picture of the low-power page from "Tmp.bmp" and deletes the file

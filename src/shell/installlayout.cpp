@@ -131,3 +131,12 @@ QString DefaultUserDirectoryFor(const QString &call)
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return WithSeparator(documents) + QStringLiteral("Velmor/") + call;
 }
+
+QString ScratchFile(const QString &name)
+{
+    if (IsProgramFolderWritable())
+        return ProgramFile(name);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    return WithSeparator(cache) + name;
+}

@@ -38,3 +38,8 @@ UserDatabasePreparation PrepareUserDatabase();
 // by the call, or the documents folder + "/Velmor/" + call when the program's
 // folder cannot be written.
 QString DefaultUserDirectoryFor(const QString &call);
+
+// Where a working file the program writes and reads back (a picture for a
+// report, a downloaded table update) goes: beside the program when its folder
+// can be written, otherwise in the user's cache folder, created on demand.
+QString ScratchFile(const QString &name);

@@ -1,5 +1,6 @@
 #include "store/tableupdate.h"
 
+#include "shell/installlayout.h"
 #include "shell/programfolder.h"
 #include "store/datamodule.h"
 #include "store/tableupdateparser.h"
@@ -57,7 +58,7 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
 }
 } // namespace
 
-QString LocalTableUpdateFile() { return ProgramFile(QStringLiteral("VlmTblUpdate.txt")); }
+QString LocalTableUpdateFile() { return ScratchFile(QStringLiteral("VlmTblUpdate.txt")); }
 
 QString TableUpdateFileName(const QString &databaseVersion)
 {

@@ -8,7 +8,8 @@ class TdtmMain;
 
 // Applying the maker's table-update file to the main database.
 
-// Local copy of the downloaded file: the program's folder + "VlmTblUpdate.txt".
+// Local copy of the downloaded file: "VlmTblUpdate.txt" beside the program, or
+// in the user's cache folder when the program's folder cannot be written.
 QString LocalTableUpdateFile();
 
 // Name of the file that follows a database version: "VlmTblUpdate" + n + ".txt",

@@ -56,6 +56,7 @@ protected:
         qputenv("HOME", m_root.filePath(QStringLiteral("home")).toUtf8());
         qputenv("XDG_DATA_HOME", m_root.filePath(QStringLiteral("data")).toUtf8());
         qputenv("XDG_CONFIG_HOME", m_root.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_CACHE_HOME", m_root.filePath(QStringLiteral("cache")).toUtf8());
         SetProgramFolder(m_program);
         SetPreferenceFile(m_root.filePath(QStringLiteral("preferences.ini")));
     }
@@ -191,6 +192,17 @@ TEST_F(InstallLayoutTest, DefaultOwnerFolders)
         SetProgramFolderWritableOverride(row.writable);
         EXPECT_EQ(DefaultUserDirectoryFor(QStringLiteral("ON4ABC")), row.expected) << row.writable;
     }
+}
+
+TEST_F(InstallLayoutTest, ScratchFilesOfAnInstalledCopyGoToTheUserCache)
+{
+    SetProgramFolderWritableOverride(true);
+    EXPECT_EQ(ScratchFile(QStringLiteral("Tmp.bmp")), m_program + "/Tmp.bmp");
+    SetProgramFolderWritableOverride(false);
+    const QString scratch = ScratchFile(QStringLiteral("Tmp.bmp"));
+    EXPECT_EQ(scratch, m_root.filePath(QStringLiteral("cache/Velmor/Tmp.bmp")));
+    QFile file(scratch);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << "the cache folder is created on demand";
 }
 
 } // namespace
