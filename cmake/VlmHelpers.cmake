@@ -15,19 +15,23 @@ function(vlm_ui_sources)
   endforeach()
 endfunction()
 
-# vlm_test(NAME n SOURCES ... LIBS ... [GUI] [QTTEST])
+# vlm_test(NAME n SOURCES ... LIBS ... [GUI] [QTTEST] [DB])
 #   Logic tests use GoogleTest (gtest_main) unless QTTEST is given.
+#   DB: the test works on copies of the built databases (VLM_TEST_DB,
+#   VLM_TEST_EXPORT_DB) with the fixtures of tests/support.
 #   GUI tests (QtTest, offscreen platform) are defined but neither built nor
 #   registered in a logic-only build, so that properties set on them stay valid.
 function(vlm_test)
-  cmake_parse_arguments(T "GUI;QTTEST" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI;QTTEST;DB" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(T_GUI AND VLM_LOGIC_ONLY)
     add_executable(${T_NAME} EXCLUDE_FROM_ALL ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test)
+    vlm_test_databases(${T_NAME} ${T_DB})
     return()
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  vlm_test_databases(${T_NAME} ${T_DB})
   if(T_GUI OR T_QTTEST)
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
   else()
@@ -46,6 +50,15 @@ function(vlm_test)
     set_tests_properties(${T_NAME} PROPERTIES LABELS gui ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
   else()
     set_tests_properties(${T_NAME} PROPERTIES LABELS logic ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+  endif()
+endfunction()
+
+function(vlm_test_databases name wanted)
+  if(wanted)
+    target_compile_definitions(${name} PRIVATE VLM_TEST_DB="${VLM_TEST_DB}"
+      VLM_TEST_EXPORT_DB="${VLM_TEST_EXPORT_DB}")
+    target_link_libraries(${name} PRIVATE vlm_test_support)
+    add_dependencies(${name} vlm_databases)
   endif()
 endfunction()
 

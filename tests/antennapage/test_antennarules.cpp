@@ -1,12 +1,9 @@
 // The antenna page's rules without widgets, and deleting custom antennas.
+#include "freshdatabase.h"
 #include "pages/antennadefcustomstore.h"
 #include "pages/antennadefrules.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -106,38 +103,29 @@ TEST(AntennaRules, PatternRange)
 class CustomAntennaDeletion : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_antennarules";
-        static char *argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureTestApplication(); }
 
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        const QString file = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
-        ASSERT_TRUE(dm->conMainDb->open());
+        QString error;
+        dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), m_dir.path(), &error);
+        ASSERT_TRUE(dm) << error.toStdString();
     }
 
     qint32 sql(const QString &text)
     {
-        QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString();
-        return q.lastInsertId().toInt();
+        const FixtureSqlResult r = RunFixtureSql(dm->conMainDb->database(), text);
+        EXPECT_TRUE(r.ok) << r.error.toStdString();
+        return r.rowId;
     }
 
     int antennaRows(qint32 id)
     {
-        QSqlQuery q(dm->conMainDb->database());
-        q.exec(QStringLiteral("SELECT COUNT(*) FROM tblListAnt WHERE IdListAnt = %1").arg(id));
-        return q.next() ? q.value(0).toInt() : -1;
+        const FixtureSqlResult r = RunFixtureSql(
+            dm->conMainDb->database(),
+            QStringLiteral("SELECT COUNT(*) FROM tblListAnt WHERE IdListAnt = %1").arg(id));
+        return r.ok ? r.firstValue.toInt() : -1;
     }
 
     std::unique_ptr<TdtmMain> dm;

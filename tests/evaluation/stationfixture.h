@@ -1,15 +1,10 @@
 #pragma once
 
+#include "freshdatabasetest.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
 #include <memory>
@@ -17,53 +12,9 @@
 
 // A data module on a fresh copy of the shipped database, with helpers that
 // write fixture rows straight through SQLite.
-class StationDbTest : public ::testing::Test
+class StationDbTest : public FreshDatabaseTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_points";
-        static char *argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            static QCoreApplication app(argc, argv);
-    }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        const QString file = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
-        ASSERT_TRUE(dm->conMainDb->open()) << dm->conMainDb->lastErrorText().toStdString();
-        CurrentSelection().clear();
-    }
-
-    void TearDown() override
-    {
-        dm.reset();
-        CurrentSelection().clear();
-    }
-
-    qint32 sql(const QString &text)
-    {
-        QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString() << q.lastError().text().toStdString();
-        return q.lastInsertId().toInt();
-    }
-
-    QStringList column(const QString &text)
-    {
-        QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString();
-        QStringList values;
-        while (q.next())
-            values << q.value(0).toString();
-        return values;
-    }
-
     qint32 addOwner(const QString &call)
     {
         return sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall) VALUES ('%1')").arg(call));
@@ -110,16 +61,6 @@ protected:
                        .arg(rem));
     }
 
-    // The statements issued since the last call, each on one line.
-    QStringList issued()
-    {
-        QStringList lines;
-        for (QString s : dm->ExecutedStatements())
-            lines << s.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        dm->ClearExecutedStatements();
-        return lines;
-    }
-
     QString databaseFile() const { return m_dir.filePath(QStringLiteral("VlmMain.mdb")); }
 
     // Shipped rows the fixtures use.
@@ -129,11 +70,6 @@ protected:
     static constexpr qint32 FreeField = 1;    // 0 / 0 dB
     static constexpr qint32 BrickWall = 4;    // 4 / 8 dB
     static constexpr qint32 WindowGlass = 2;  // 1 / 2 dB
-
-    std::unique_ptr<TdtmMain> dm;
-
-private:
-    QTemporaryDir m_dir;
 };
 
 // Readable QString values in test failure messages.

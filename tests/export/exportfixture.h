@@ -1,11 +1,10 @@
 #pragma once
 
+#include "freshdatabasetest.h"
 #include "qstringprint.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,7 +18,7 @@
 // A data module on fresh copies of the shipped main database and of the export
 // template, with an owner written straight through SQLite: Antwerpen (Dutch
 // "Antwerpen", French "Anvers") as home town, Brussel as site town.
-class ExportDbTest : public ::testing::Test
+class ExportDbTest : public FreshDatabaseTest
 {
 protected:
     static constexpr qint32 ZipAntwerpen = 248;
@@ -29,48 +28,16 @@ protected:
     static constexpr qint32 FamilyDipoles = 1;
     static constexpr qint32 FamilyYagis = 4;
 
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_export";
-        static char *argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            static QCoreApplication app(argc, argv);
-    }
-
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        const QString mainFile = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), mainFile));
-        QFile::setPermissions(mainFile, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
-        ASSERT_TRUE(dm->conMainDb->open()) << dm->conMainDb->lastErrorText().toStdString();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB), exportFile()));
-        QFile::setPermissions(exportFile(), QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_NO_FATAL_FAILURE(FreshDatabaseTest::SetUp());
+        ASSERT_TRUE(CopyWritable(QStringLiteral(VLM_TEST_EXPORT_DB), exportFile()));
         ASSERT_TRUE(dm->ConnectExportDatabase(exportFile()));
-        CurrentSelection().clear();
-    }
-
-    void TearDown() override
-    {
-        dm.reset();
-        CurrentSelection().clear();
     }
 
     QString exportFile() const { return m_dir.filePath(QStringLiteral("ON4XX_Vlm.mdb")); }
     QString mainFile() const { return m_dir.filePath(QStringLiteral("VlmMain.mdb")); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
-
-    // Fixture SQL on the main database (SQLite text); returns the new rowid.
-    qint32 sql(const QString &text)
-    {
-        QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString() << ' '
-                                  << q.lastError().text().toStdString();
-        return q.lastInsertId().toInt();
-    }
 
     // Rows of a SELECT on the export file, each row's columns joined by "|".
     QStringList exported(const QString &text)
@@ -150,9 +117,4 @@ protected:
                        .arg(antPower)
                        .arg(eirp));
     }
-
-    std::unique_ptr<TdtmMain> dm;
-
-private:
-    QTemporaryDir m_dir;
 };

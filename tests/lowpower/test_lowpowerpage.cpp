@@ -24,7 +24,7 @@
 #include "shell/wizardpages.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
+#include "freshdatabase.h"
 
 namespace {
 class FakeHost : public IWizardHost
@@ -81,14 +81,11 @@ void TestLowPowerPage::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    const QString file = m_dir->filePath(QStringLiteral("VlmMain.mdb"));
-    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     QVERIFY(QFile::copy(QStringLiteral(VLM_SOURCE_DIR "/data/LowPower.res"),
                         m_dir->filePath(QStringLiteral("LowPower.res"))));
-    m_dm = std::make_unique<TdtmMain>();
-    m_dm->conMainDb->setConnectionString(MainConnectionString(m_dir->path() + QLatin1Char('/')));
-    QVERIFY(m_dm->conMainDb->open());
+    QString error;
+    m_dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), m_dir->path(), &error);
+    QVERIFY2(m_dm, qPrintable(error));
     SetProgramFolder(m_dir->path());
     SetClockOverride(QDateTime(QDate(2026, 3, 14), QTime(10, 30)));
     m_owner = FillReportFixture(m_dm->conMainDb->database(), m_dir->path()).ownerId;

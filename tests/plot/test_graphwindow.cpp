@@ -9,7 +9,7 @@
 #include "shell/programfolder.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
+#include "freshdatabase.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -76,12 +76,9 @@ private:
 void TestGraphWindow::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    const QString file = m_dir->filePath(QStringLiteral("VlmMain.mdb"));
-    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-    m_dm = std::make_unique<TdtmMain>();
-    m_dm->conMainDb->setConnectionString(MainConnectionString(m_dir->path() + QLatin1Char('/')));
-    QVERIFY(m_dm->conMainDb->open());
+    QString error;
+    m_dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), m_dir->path(), &error);
+    QVERIFY2(m_dm, qPrintable(error));
     sql(QStringLiteral("INSERT INTO tblOwner (IdOwner, OwnerCall) VALUES (7, 'ON4AAA')"));
     sql(QStringLiteral("INSERT INTO tblTower (IdTower, IdOwner, TowerName) VALUES (3, 7, "
                        "'Location_01')"));

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
 #include "shell/messages.h"
-#include "shell/wizardhost.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -15,22 +15,6 @@
 
 #include <memory>
 
-// A wizard host without a window: records what the page asked of it.
-class FakeWizardHost : public IWizardHost
-{
-public:
-    void SetActivePage(int page) override { activePage = page; }
-    int ActivePage() const override { return activePage; }
-    void CloseWizard() override {}
-    void RefreshStatusBar() override { ++statusRefreshes; }
-    void ShowHelp(int) override {}
-    TdtmMain *DataModule() const override { return dm; }
-
-    TdtmMain *dm = nullptr;
-    int activePage = -1;
-    int statusRefreshes = 0;
-};
-
 // A data module on a fresh copy of the shipped database with its lookup tables
 // open, and SQL helpers for fixture rows.
 class PageDatabase
@@ -40,33 +24,28 @@ public:
     {
         if (!m_dir.isValid())
             return false;
-        const QString file = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
-        if (!QFile::copy(QStringLiteral(VLM_TEST_DB), file))
-            return false;
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
-        host.dm = dm.get();
         CurrentSelection().clear();
-        return dm->conMainDb->open();
+        QString error;
+        dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), m_dir.path(), &error);
+        if (!dm)
+            qWarning("%s", qPrintable(error));
+        host.dm = dm.get();
+        return dm != nullptr;
     }
 
     bool openLookups() { return dm->OpenLookupTables(); }
 
     qint32 sql(const QString &text)
     {
-        QSqlQuery q(dm->conMainDb->database());
-        if (!q.exec(text))
-            qWarning("%s: %s", qPrintable(text), qPrintable(q.lastError().text()));
-        return q.lastInsertId().toInt();
+        const FixtureSqlResult r = RunFixtureSql(dm->conMainDb->database(), text);
+        if (!r.ok)
+            qWarning("%s", qPrintable(r.error));
+        return r.rowId;
     }
 
     QVariant value(const QString &text)
     {
-        QSqlQuery q(dm->conMainDb->database());
-        if (!q.exec(text) || !q.next())
-            return QVariant();
-        return q.value(0);
+        return RunFixtureSql(dm->conMainDb->database(), text).firstValue;
     }
 
     std::unique_ptr<TdtmMain> dm;

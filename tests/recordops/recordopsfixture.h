@@ -1,14 +1,10 @@
 #pragma once
 
+#include "freshdatabasetest.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QSqlQuery>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
 #include <memory>
@@ -17,55 +13,9 @@
 // temporary folder. Fixture rows are written and read back straight through
 // SQLite, so the data module's statement log holds only what the record
 // operations issued.
-class RecordOpsTest : public ::testing::Test
+class RecordOpsTest : public FreshDatabaseTest
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_recordops";
-        static char *argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            static QCoreApplication app(argc, argv);
-    }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        const QString file = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
-        ASSERT_TRUE(dm->conMainDb->open()) << dm->conMainDb->lastErrorText().toStdString();
-        CurrentSelection().clear();
-    }
-
-    void TearDown() override
-    {
-        dm.reset();
-        CurrentSelection().clear();
-    }
-
-    // Runs fixture SQL (SQLite text) and returns the new rowid.
-    qint32 sql(const QString &text)
-    {
-        QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString();
-        return q.lastInsertId().toInt();
-    }
-
-    // First column of every row of a fixture SELECT (SQLite text).
-    QStringList column(const QString &text)
-    {
-        QSqlQuery q(dm->conMainDb->database());
-        EXPECT_TRUE(q.exec(text)) << text.toStdString();
-        QStringList values;
-        while (q.next())
-            values << q.value(0).toString();
-        return values;
-    }
-
     qint32 addOwner(const QString &call)
     {
         return sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall, IdLanguage) VALUES ('%1', 2)")
@@ -102,19 +52,4 @@ protected:
                                      "TowerMain <> 0 ORDER BY TowerName")
                           .arg(owner));
     }
-
-    // The statements issued since the last call, each on one line.
-    QStringList issued()
-    {
-        QStringList lines;
-        for (QString s : dm->ExecutedStatements())
-            lines << s.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        dm->ClearExecutedStatements();
-        return lines;
-    }
-
-    std::unique_ptr<TdtmMain> dm;
-
-private:
-    QTemporaryDir m_dir;
 };

@@ -15,7 +15,7 @@
 #include "shell/programfolder.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
+#include "freshdatabase.h"
 
 #include "reportfixturedata.h"
 
@@ -26,24 +26,14 @@
 class ReportDbTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_reporting";
-        static char *argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureTestApplication(); }
 
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        const QString file = dir.filePath(QStringLiteral("VlmMain.mdb"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(dir.path() + QLatin1Char('/')));
-        ASSERT_TRUE(dm->conMainDb->open()) << dm->conMainDb->lastErrorText().toStdString();
+        QString error;
+        dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), dir.path(), &error);
+        ASSERT_TRUE(dm) << error.toStdString();
         SetProgramFolder(dir.path());
         SetClockOverride(QDateTime(QDate(2026, 3, 14), QTime(10, 30)));
         CurrentSelection().clear();

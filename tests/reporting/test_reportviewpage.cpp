@@ -21,7 +21,7 @@
 #include "shell/wizardhost.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
+#include "freshdatabase.h"
 
 namespace {
 class FakeHost : public IWizardHost
@@ -70,12 +70,9 @@ void TestReportViewPage::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    const QString file = m_dir->filePath(QStringLiteral("VlmMain.mdb"));
-    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-    m_dm = std::make_unique<TdtmMain>();
-    m_dm->conMainDb->setConnectionString(MainConnectionString(m_dir->path() + QLatin1Char('/')));
-    QVERIFY(m_dm->conMainDb->open());
+    QString error;
+    m_dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), m_dir->path(), &error);
+    QVERIFY2(m_dm, qPrintable(error));
     SetProgramFolder(m_dir->path());
     SetClockOverride(QDateTime(QDate(2026, 3, 14), QTime(10, 30)));
     const TReportFixtureIds ids = FillReportFixture(m_dm->conMainDb->database(), m_dir->path());

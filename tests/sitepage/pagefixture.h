@@ -5,13 +5,13 @@
 // lookup tables open, the conversion library loaded from the program folder,
 // and SQL helpers for fixture rows.
 
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
 #include "shell/meridoxbinding.h"
 #include "shell/messages.h"
 #include "shell/programfolder.h"
-#include "shell/wizardhost.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -21,21 +21,6 @@
 #include <QtTest>
 #include <memory>
 
-class FakeWizardHost : public IWizardHost
-{
-public:
-    void SetActivePage(int page) override { activePage = page; }
-    int ActivePage() const override { return activePage; }
-    void CloseWizard() override {}
-    void RefreshStatusBar() override { ++statusRefreshes; }
-    void ShowHelp(int) override {}
-    TdtmMain *DataModule() const override { return dm; }
-
-    TdtmMain *dm = nullptr;
-    int activePage = -1;
-    int statusRefreshes = 0;
-};
-
 class PageFixture
 {
 public:
@@ -43,36 +28,31 @@ public:
     {
         if (!m_dir.isValid())
             return false;
-        const QString file = m_dir.filePath(QStringLiteral("VlmMain.mdb"));
-        if (!QFile::copy(QStringLiteral(VLM_TEST_DB), file))
-            return false;
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<TdtmMain>();
-        dm->conMainDb->setConnectionString(MainConnectionString(m_dir.path() + QLatin1Char('/')));
-        host.dm = dm.get();
         CurrentSelection().clear();
         ClearShownMessages();
         SetProgramFolder(QStringLiteral(VLM_PROGRAM_DIR));
         if (!LoadConversionLibrary().loaded)
             return false;
-        return dm->conMainDb->open() && dm->OpenLookupTables();
+        QString error;
+        dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), m_dir.path(), &error);
+        if (!dm)
+            qWarning("%s", qPrintable(error));
+        host.dm = dm.get();
+        return dm && dm->OpenLookupTables();
     }
 
     // Runs fixture SQL (SQLite text) and returns the new rowid.
     qint32 sql(const QString &text)
     {
-        QSqlQuery q(dm->conMainDb->database());
-        if (!q.exec(text))
-            qWarning("%s: %s", qPrintable(text), qPrintable(q.lastError().text()));
-        return q.lastInsertId().toInt();
+        const FixtureSqlResult r = RunFixtureSql(dm->conMainDb->database(), text);
+        if (!r.ok)
+            qWarning("%s", qPrintable(r.error));
+        return r.rowId;
     }
 
     QVariant value(const QString &text)
     {
-        QSqlQuery q(dm->conMainDb->database());
-        if (!q.exec(text) || !q.next())
-            return QVariant();
-        return q.value(0);
+        return RunFixtureSql(dm->conMainDb->database(), text).firstValue;
     }
 
     // An owner whose site description has a street and a real town (key 3),

@@ -7,7 +7,7 @@
 #include "shell/wizardpages.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
+#include "freshdatabase.h"
 #include "zipinspection.h"
 
 #include <QDir>
@@ -122,15 +122,12 @@ void TestSubmissionPage::init()
     QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_EXPORT_DB),
                         programDir + QStringLiteral("/Empty_Vlm.mdb")));
     SetProgramFolder(programDir);
-    QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), dir->filePath(QStringLiteral("VlmMain.mdb"))));
-    QFile::setPermissions(dir->filePath(QStringLiteral("VlmMain.mdb")),
-                          QFile::ReadOwner | QFile::WriteOwner);
     userDir = dir->filePath(QStringLiteral("ON4XX"));
     QVERIFY(QDir().mkpath(userDir));
 
-    dm = std::make_unique<TdtmMain>();
-    dm->conMainDb->setConnectionString(MainConnectionString(dir->path() + QLatin1Char('/')));
-    QVERIFY(dm->conMainDb->open());
+    QString error;
+    dm = OpenFreshMainDatabase(QStringLiteral(VLM_TEST_DB), dir->path(), &error);
+    QVERIFY2(dm, qPrintable(error));
     host.dm = dm.get();
 
     QSqlQuery q(dm->conMainDb->database());
