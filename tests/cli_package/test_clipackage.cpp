@@ -1,5 +1,6 @@
 #include "cli/packagecommand.h"
 #include "cli/reportcommand.h"
+#include "clirun.h"
 #include "exportfixture.h"
 #include "pdftools.h"
 #include "shell/programfolder.h"
@@ -10,40 +11,6 @@
 
 namespace
 {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCommand(const CliCommand &command, const std::vector<std::string> &args)
-{
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliStreams streams{in, out, err};
-    const int code = command.run(args, streams);
-    return {code, out.str(), err.str()};
-}
-
-// Rows of a SELECT on a file, outside the data module.
-QStringList FileRows(const QString &file, const QString &select)
-{
-    QStringList rows;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(select);
-            while (q.next())
-                rows << q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
-    return rows;
-}
 
 // The owner ON4XX (English documents) with a personal directory, one site with two
 // placements and a critical test point right beside the strong one, so that the
@@ -93,7 +60,7 @@ protected:
 
 TEST_F(PackageCli, ReportWritesThePlacementsPdfIntoThePersonalDirectory)
 {
-    const CliRun r = RunCommand(ReportCommand(), {db, "ON4XX", "B"});
+    const CliRun r = RunCliCommand(ReportCommand(), {db, "ON4XX", "B"});
     ASSERT_EQ(r.code, ExitSuccess) << r.err;
     const QString pdf = owned(QStringLiteral("ON4XX_VLM_B.pdf"));
     EXPECT_EQ(r.out, "Wrote " + pdf.toStdString() + "\n");
@@ -106,14 +73,14 @@ TEST_F(PackageCli, ReportWritesThePlacementsPdfIntoThePersonalDirectory)
 
 TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
 {
-    const CliRun r = RunCommand(PackageCommand(), {db, "ON4XX"});
+    const CliRun r = RunCliCommand(PackageCommand(), {db, "ON4XX"});
     ASSERT_EQ(r.code, ExitSuccess) << r.err;
     const QString mdb = owned(QStringLiteral("ON4XX_Vlm.mdb"));
     const QString letter = owned(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
     const QString zip = owned(QStringLiteral("ON4XX_Vlm.zip"));
     EXPECT_EQ(r.out, "Wrote " + mdb.toStdString() + "\nWrote " + letter.toStdString() + "\nWrote " +
                          zip.toStdString() + "\n");
-    EXPECT_EQ(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
+    EXPECT_EQ(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
               QStringList{QStringLiteral("2")});
 
     // The point beside the strong placement asks for a terrain study: the certification
@@ -155,7 +122,7 @@ TEST_F(PackageCli, RefusesWhatItCannotUse)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
         const CliRun r =
-            c.package ? RunCommand(PackageCommand(), c.args) : RunCommand(ReportCommand(), c.args);
+            c.package ? RunCliCommand(PackageCommand(), c.args) : RunCliCommand(ReportCommand(), c.args);
         EXPECT_EQ(r.code, c.code);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
@@ -168,10 +135,10 @@ TEST_F(PackageCli, RefusesAnOwnerWithoutPersonalDirectory)
     sql(QStringLiteral("UPDATE tblOwner SET OwnerUserDir = ''"));
     const QString before = QDir::currentPath();
     const QStringList entries = QDir(before).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    const CliRun report = RunCommand(ReportCommand(), {db, "ON4XX", "A"});
+    const CliRun report = RunCliCommand(ReportCommand(), {db, "ON4XX", "A"});
     EXPECT_EQ(report.code, ExitFailure);
     EXPECT_NE(report.err.find("no personal directory"), std::string::npos) << report.err;
-    const CliRun package = RunCommand(PackageCommand(), {db, "ON4XX"});
+    const CliRun package = RunCliCommand(PackageCommand(), {db, "ON4XX"});
     EXPECT_EQ(package.code, ExitFailure);
     EXPECT_NE(package.err.find("personal directory"), std::string::npos) << package.err;
     EXPECT_EQ(QDir(before).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), entries);

@@ -1,4 +1,5 @@
 #include "cli/evaluatecommand.h"
+#include "clirun.h"
 #include "stationfixture.h"
 
 #include <gtest/gtest.h>
@@ -7,19 +8,9 @@
 namespace
 {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
 CliRun RunEvaluate(const std::vector<std::string> &args)
 {
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliStreams streams{in, out, err};
-    const int code = EvaluateCommand().run(args, streams);
-    return {code, out.str(), err.str()};
+    return RunCliCommand(EvaluateCommand(), args);
 }
 
 // One site, two placements, one point with a comma in its description.

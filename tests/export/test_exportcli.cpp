@@ -1,4 +1,5 @@
 #include "cli/exportcommand.h"
+#include "clirun.h"
 #include "exportfixture.h"
 #include "shell/programfolder.h"
 
@@ -8,38 +9,9 @@
 namespace
 {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
 CliRun RunExport(const std::vector<std::string> &args)
 {
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliStreams streams{in, out, err};
-    const int code = ExportCommand().run(args, streams);
-    return {code, out.str(), err.str()};
-}
-
-// Rows of a SELECT on a file, outside the data module.
-QStringList FileRows(const QString &file, const QString &select)
-{
-    QStringList rows;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(select);
-            while (q.next())
-                rows << q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
-    return rows;
+    return RunCliCommand(ExportCommand(), args);
 }
 
 // The fixture owner ON4XX (German documents) with two placements, and a program
@@ -82,22 +54,22 @@ TEST_F(ExportCli, WritesTheOwnersExportFile)
     ASSERT_EQ(first.code, ExitSuccess) << first.err;
     EXPECT_EQ(first.out, "Exported 2 antenna(s) of ON4XX to " + out + "\n");
     const QString file = QString::fromStdString(out);
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT FileLanguage FROM FileTable")),
+    EXPECT_EQ(FileColumn(file, QStringLiteral("SELECT FileLanguage FROM FileTable")),
               QStringList{QStringLiteral("F")});
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT AA03CityApplicant FROM File1Table")),
+    EXPECT_EQ(FileColumn(file, QStringLiteral("SELECT AA03CityApplicant FROM File1Table")),
               QStringList{QStringLiteral("Anvers")});
     EXPECT_EQ(
-        FileRows(file, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable ORDER BY 1")),
+        FileColumn(file, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable ORDER BY 1")),
         (QStringList{QStringLiteral("40"), QStringLiteral("50.5")}));
-    EXPECT_EQ(FileRows(file, QStringLiteral(
+    EXPECT_EQ(FileColumn(file, QStringLiteral(
                                  "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
               QStringList{QStringLiteral("404")});
 
     // A second run replaces the file with a fresh copy of the template.
-    FileRows(file,
+    FileColumn(file,
              QStringLiteral("INSERT INTO DefaultAntennaTable (DefaultAntennaPK) VALUES (77)"));
     ASSERT_EQ(RunExport({db, "ON4XX", out}).code, ExitSuccess);
-    EXPECT_EQ(FileRows(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
+    EXPECT_EQ(FileColumn(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
               QStringList{QStringLiteral("2")});
 }
 
@@ -125,7 +97,7 @@ TEST_F(ExportCli, RefusesWhatItCannotUse)
         EXPECT_EQ(r.code, c.code);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
-    EXPECT_EQ(FileRows(mainFile(), QStringLiteral("SELECT OwnerCall FROM tblOwner")),
+    EXPECT_EQ(FileColumn(mainFile(), QStringLiteral("SELECT OwnerCall FROM tblOwner")),
               QStringList{QStringLiteral("ON4XX")});
 
     ASSERT_TRUE(QFile::remove(programDir + QStringLiteral("/Empty_Vlm.mdb")));

@@ -44,26 +44,6 @@ public:
     int closes = 0;
 };
 
-// Values of one SQLite file, read outside the program's connections.
-QStringList FileRows(const QString &file, const QString &select)
-{
-    QStringList rows;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
-        db.setDatabaseName(file);
-        if (db.open()) {
-            QSqlQuery q(db);
-            if (!q.exec(select))
-                rows << QStringLiteral("error: ") + q.lastError().text();
-            while (q.next())
-                rows << q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
-    return rows;
-}
-
 void WriteFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
@@ -268,9 +248,9 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QPushButton *create = find<QPushButton>("bbnCreateMdb");
     QTest::mouseClick(create, Qt::LeftButton);
     QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT AA01NameApplicant FROM File1Table")),
+    QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT AA01NameApplicant FROM File1Table")),
              QStringList{QStringLiteral("Jan Peeters")});
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable")),
+    QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable")),
              QStringList{QStringLiteral("50.5")});
     QVERIFY(!dm->conExport->isConnected());
     QVERIFY(create->isEnabled());
@@ -278,15 +258,15 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.mdb")));
 
     // A row that no export writes disappears: the second run starts from the template.
-    FileRows(mdb, QStringLiteral(
+    FileColumn(mdb, QStringLiteral(
                       "INSERT INTO File4BTable (AntennaPK, AntennaName) VALUES (99, 'stale')"));
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
+    QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
              QStringList{QStringLiteral("2")});
     QTest::mouseClick(create, Qt::LeftButton);
     QVERIFY(ShownMessages().isEmpty());
-    QCOMPARE(FileRows(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
+    QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
              QStringList{QStringLiteral("1")});
-    QCOMPARE(FileRows(mdb, QStringLiteral(
+    QCOMPARE(FileColumn(mdb, QStringLiteral(
                                "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
              QStringList{QStringLiteral("202")});
 }

@@ -84,3 +84,24 @@ QStringList TakeIssuedStatements(TdtmMain &dm)
     dm.ClearExecutedStatements();
     return lines;
 }
+
+QStringList FileColumn(const QString &file, const QString &select)
+{
+    const QString name = QStringLiteral("fixture-peek");
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (!q.exec(select))
+                rows << QStringLiteral("error: ") + q.lastError().text();
+            while (q.next())
+                rows << q.value(0).toString();
+        } else {
+            rows << QStringLiteral("error: ") + db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}

@@ -44,3 +44,8 @@ void EnsureTestApplication();
 // The statements the data module issued since the last call, each on one
 // line, and forgets them.
 QStringList TakeIssuedStatements(TdtmMain &dm);
+
+// The first column of every row of a SELECT on a database file, read through
+// a connection of its own (outside the program's connections); a failing
+// statement gives one row "error: " + the driver's message.
+QStringList FileColumn(const QString &file, const QString &select);
