@@ -5,6 +5,7 @@
 #include "exposure/graphwindow.h"
 #include "exposure/inputfieldfilter.h"
 #include "exposure/pointrules.h"
+#include "reports/clock.h"
 #include "shell/messages.h"
 #include "shell/numberformat.h"
 #include "shell/tcolor.h"
@@ -314,5 +315,5 @@ void TfraCriticalPnts::print()
     if (dialog.exec() != QDialog::Accepted)
         return;
     PrintCtpTable(printer, m_model->evaluation(), TCtpListModel::columnWidths(),
-                  QDate::currentDate());
+                  CurrentDateTime().date());
 }
