@@ -2,6 +2,7 @@
 #include "charts/polarchart.h"
 #include "pages/antennadef.h"
 #include "pages/sitedefentryfilter.h"
+#include "shell/lookupcombo.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -171,8 +172,10 @@ QWidget *TfraAntennaDef::buildCustomTab()
     m_customType = named(new QLineEdit(g), QStringLiteral("dbeAntCustomType"));
     m_customMake = named(new QLineEdit(g), QStringLiteral("dbeAntCustomMake"));
     m_customPol = named(new QComboBox(g), QStringLiteral("dblAntCustomPol"));
+    UseShownColumnForTyping(m_customPol);
     m_customPol->setMaxVisibleItems(4);
     m_customBand = named(new QComboBox(g), QStringLiteral("dblAntCustomBand"));
+    UseShownColumnForTyping(m_customBand);
     m_customBand->setMaxVisibleItems(18);
     form->addWidget(new QLabel(tr("Antenna Type"), g), 0, 0);
     form->addWidget(m_customType, 0, 1, 1, 4);
@@ -247,6 +250,7 @@ QWidget *TfraAntennaDef::buildLowerPart()
     m_height = named(new QLineEdit(g), QStringLiteral("dbmAntProjHeight"));
     m_tilt = named(new QLineEdit(g), QStringLiteral("dbmAntProjTilt"));
     m_band = named(new QComboBox(g), QStringLiteral("dblAntProjFreq"));
+    UseShownColumnForTyping(m_band);
     m_band->setMaxVisibleItems(12);
     m_remark = named(new QLineEdit(g), QStringLiteral("dbeAntProjRem"));
     m_bandCaption = mandatoryCaption(tr("Frequency (MHz)"), g);

@@ -1,6 +1,7 @@
 // The site page's controls and their connections.
 #include "pages/sitedef.h"
 #include "pages/sitedefentryfilter.h"
+#include "shell/lookupcombo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,6 +81,8 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     m_addr2 = named(new QLineEdit(g), "dbeSiteAddr2");
     m_zip = named(new QComboBox(g), "dblSiteZip");
     m_town = named(new QComboBox(g), "dblSiteCity");
+    UseShownColumnForTyping(m_zip);
+    UseShownColumnForTyping(m_town);
     m_biptRef = named(new QLineEdit(g), "dbeSiteRef");
     m_clubCall = named(new QLineEdit(g), "dbeSiteClubCall");
     m_sharedBy = named(new QLineEdit(g), "dbeSiteShare");
