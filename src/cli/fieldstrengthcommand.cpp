@@ -4,6 +4,7 @@
 #include "cli/fieldstrengthbatch.h"
 #include "cli/fieldstrengthinput.h"
 #include "exposure/engine.h"
+#include "exposure/evaluation.h"
 
 #include <map>
 #include <optional>
@@ -58,20 +59,6 @@ const char *VerdictText(int verdict)
         return "below the warning level, not below the low level";
     default:
         return "below the low level";
-    }
-}
-
-const char *SummaryText(int summaryClass)
-{
-    switch (summaryClass) {
-    case 1:
-        return "Technical Antenna File";
-    case 2:
-        return "Certification File";
-    case 3:
-        return "contact BIPT first !";
-    default:
-        return "value above specification limit !";
     }
 }
 
@@ -221,7 +208,7 @@ int FieldStrengthCommand::run(const std::vector<std::string> &args, CliStreams &
         line += " (out of pattern: 91 degrees or more off the beam)";
     line += ", verdict " + std::to_string(answer.verdict) + " (" + VerdictText(answer.verdict) +
             "), summary class " + std::to_string(answer.summaryClass) + " (" +
-            SummaryText(answer.summaryClass) + ")\n";
+            SummaryResultText(answer.summaryClass).toStdString() + ")\n";
     streams.out << line;
     return ExitSuccess;
 }

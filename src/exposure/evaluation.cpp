@@ -64,7 +64,7 @@ QString SummaryResultText(int summaryClass)
     case 3:
         return QCoreApplication::translate("Evaluation", "contact BIPT first !");
     default:
-        return QCoreApplication::translate("Evaluation", "value above specification limit !");
+        return QCoreApplication::translate("Evaluation", "value above the exposure limit !");
     }
 }
 

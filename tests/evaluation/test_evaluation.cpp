@@ -97,7 +97,7 @@ TEST_F(FixtureStation, SummaryNamesTheOutOfPatternPointAndAsksForTheTerrainStudy
     EXPECT_EQ(s.summaryClass, 4);
     EXPECT_EQ(s.valueText, "1,000E+05 V/m");
     EXPECT_EQ(s.locationText, "at CTP_02 by Loc02-Ant01:");
-    EXPECT_EQ(s.resultText, "value above specification limit !");
+    EXPECT_EQ(s.resultText, "value above the exposure limit !");
     EXPECT_EQ(s.colour, 255);
     EXPECT_TRUE(CurrentSelection().terrainStudy);
 }

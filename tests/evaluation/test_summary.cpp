@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryCase{"class 3, purple", Entries({{13.0, 145}}), 0, 3, "13,00 V/m",
                     "at CTP_01 by Ant01:", "contact BIPT first !", 128 + 128 * 65536},
         SummaryCase{"class 4, red", Entries({{14.0, 145}}), 0, 4, "14,00 V/m",
-                    "at CTP_01 by Ant01:", "value above specification limit !", 255},
+                    "at CTP_01 by Ant01:", "value above the exposure limit !", 255},
         SummaryCase{"equal highest values: the first listed wins",
                     Entries({{3.5, 145}, {9.0, 145}, {9.0, 435}}), 1, 2, "9,00 V/m",
                     "at CTP_02 by Ant02: requires a", "Certification File", 255 * 65536},
