@@ -2,6 +2,7 @@
 #include "charts/polarchart.h"
 #include "pages/antennadef.h"
 #include "pages/sitedefentryfilter.h"
+#include "pages/pagewidgets.h"
 #include "shell/lookupcombo.h"
 
 #include <QComboBox>
@@ -20,29 +21,9 @@
 namespace
 {
 
-template <typename T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QWidget *mandatoryCaption(const QString &text, QWidget *parent)
-{
-    auto *box = new QWidget(parent);
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    row->addWidget(new QLabel(text, box));
-    auto *star = new QLabel(QStringLiteral("*"), box);
-    star->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    row->addWidget(star);
-    row->addStretch(1);
-    return box;
-}
-
 QTableWidget *grid(const QString &name, const QStringList &titles, QWidget *parent)
 {
-    auto *table = named(new QTableWidget(0, titles.size(), parent), name);
+    auto *table = Named(new QTableWidget(0, titles.size(), parent), name);
     table->setHorizontalHeaderLabels(titles);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -64,7 +45,7 @@ void patternRow(QGridLayout *layout, int row, const QString &prefix, QLineEdit *
         const QString angle = QStringLiteral("%1").arg(i * 10, 2, 10, QLatin1Char('0'));
         layout->addWidget(new QLabel(QStringLiteral("%1°").arg(i * 10), parent), row, i + 1,
                           Qt::AlignCenter);
-        fields[i] = named(new QLineEdit(parent), prefix + angle);
+        fields[i] = Named(new QLineEdit(parent), prefix + angle);
         fields[i]->setMinimumWidth(38);
         fields[i]->setMaximumWidth(48);
         fields[i]->setAlignment(Qt::AlignRight);
@@ -74,7 +55,7 @@ void patternRow(QGridLayout *layout, int row, const QString &prefix, QLineEdit *
 
 QPushButton *button(const QString &text, const QString &name, QWidget *parent)
 {
-    auto *b = named(new QPushButton(text, parent), name);
+    auto *b = Named(new QPushButton(text, parent), name);
     b->setMinimumWidth(90);
     return b;
 }
@@ -87,9 +68,9 @@ void TfraAntennaDef::buildControls()
     auto *layout = new QVBoxLayout(content());
     layout->setContentsMargins(8, 8, 8, 4);
     auto *upper =
-        named(new QGroupBox(tr("  Antennas  "), content()), QStringLiteral("gbxAntennas"));
+        Named(new QGroupBox(tr("  Antennas  "), content()), QStringLiteral("gbxAntennas"));
     auto *upperLayout = new QVBoxLayout(upper);
-    m_tabs = named(new QTabWidget(upper), QStringLiteral("pgcAntennas"));
+    m_tabs = Named(new QTabWidget(upper), QStringLiteral("pgcAntennas"));
     m_tabs->addTab(buildSelectionTab(), tr("Antenna Selection"));
     m_tabs->addTab(buildCustomTab(), tr("Add / Modify / Remove Custom Antenna"));
     upperLayout->addWidget(m_tabs);
@@ -100,12 +81,12 @@ void TfraAntennaDef::buildControls()
 
 QWidget *TfraAntennaDef::buildSelectionTab()
 {
-    auto *tab = named(new QWidget, QStringLiteral("tbsAntSelect"));
+    auto *tab = Named(new QWidget, QStringLiteral("tbsAntSelect"));
     auto *layout = new QGridLayout(tab);
     auto *familyGroup =
-        named(new QGroupBox(tr("  Select Antenna Family  "), tab), QStringLiteral("gbxAntSelKind"));
+        Named(new QGroupBox(tr("  Select Antenna Family  "), tab), QStringLiteral("gbxAntSelKind"));
     auto *familyLayout = new QVBoxLayout(familyGroup);
-    m_families = named(new QListWidget(familyGroup), QStringLiteral("lsbAntSelKind"));
+    m_families = Named(new QListWidget(familyGroup), QStringLiteral("lsbAntSelKind"));
     familyLayout->addWidget(m_families);
     familyGroup->setMaximumWidth(140);
     layout->addWidget(familyGroup, 0, 0, 2, 1);
@@ -133,20 +114,20 @@ QWidget *TfraAntennaDef::buildSelectionTab()
     auto *frequencyRow = new QHBoxLayout(m_centreFrequency);
     frequencyRow->setContentsMargins(0, 0, 0, 0);
     frequencyRow->addWidget(new QLabel(tr("Freq. (MHz)"), m_centreFrequency));
-    m_frequency = named(new QLineEdit(m_centreFrequency), QStringLiteral("dbeAntFreq"));
+    m_frequency = Named(new QLineEdit(m_centreFrequency), QStringLiteral("dbeAntFreq"));
     m_frequency->setReadOnly(true);
     m_frequency->setMaximumWidth(90);
     m_frequency->setAlignment(Qt::AlignRight);
     frequencyRow->addWidget(m_frequency);
     frequencyRow->addStretch(1);
     patternLayout->addWidget(m_centreFrequency, 2, 0, 1, 6);
-    m_toDefine = named(new QLabel(tr("Frequency to be defined !"), patternBox),
+    m_toDefine = Named(new QLabel(tr("Frequency to be defined !"), patternBox),
                        QStringLiteral("lblFreqToDefine"));
     m_toDefine->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     patternLayout->addWidget(m_toDefine, 2, 6, 1, 6);
     layout->addWidget(patternBox, 1, 1);
 
-    m_chart = named(new TPolarChart(tab), QStringLiteral("pchVertRad"));
+    m_chart = Named(new TPolarChart(tab), QStringLiteral("pchVertRad"));
     m_chart->setTitle(tr("Vert. Radiation Pattern"));
     m_chart->setMinimumSize(200, 200);
     layout->addWidget(m_chart, 0, 2, 2, 1);
@@ -157,7 +138,7 @@ QWidget *TfraAntennaDef::buildSelectionTab()
 
 QWidget *TfraAntennaDef::buildCustomTab()
 {
-    auto *tab = named(new QWidget, QStringLiteral("tbsAntCustom"));
+    auto *tab = Named(new QWidget, QStringLiteral("tbsAntCustom"));
     auto *layout = new QHBoxLayout(tab);
     m_customGrid = grid(QStringLiteral("dbgAntCustom"),
                         {tr("Antenna Type"), tr("Antenna Make or Description")}, tab);
@@ -166,15 +147,15 @@ QWidget *TfraAntennaDef::buildCustomTab()
 
     auto *right = new QVBoxLayout;
     m_customGroup =
-        named(new QGroupBox(tr("  Custom Antenna Input  "), tab), QStringLiteral("gbxAntCustom"));
+        Named(new QGroupBox(tr("  Custom Antenna Input  "), tab), QStringLiteral("gbxAntCustom"));
     auto *g = m_customGroup;
     auto *form = new QGridLayout(g);
-    m_customType = named(new QLineEdit(g), QStringLiteral("dbeAntCustomType"));
-    m_customMake = named(new QLineEdit(g), QStringLiteral("dbeAntCustomMake"));
-    m_customPol = named(new QComboBox(g), QStringLiteral("dblAntCustomPol"));
+    m_customType = Named(new QLineEdit(g), QStringLiteral("dbeAntCustomType"));
+    m_customMake = Named(new QLineEdit(g), QStringLiteral("dbeAntCustomMake"));
+    m_customPol = Named(new QComboBox(g), QStringLiteral("dblAntCustomPol"));
     UseShownColumnForTyping(m_customPol);
     m_customPol->setMaxVisibleItems(4);
-    m_customBand = named(new QComboBox(g), QStringLiteral("dblAntCustomBand"));
+    m_customBand = Named(new QComboBox(g), QStringLiteral("dblAntCustomBand"));
     UseShownColumnForTyping(m_customBand);
     m_customBand->setMaxVisibleItems(18);
     form->addWidget(new QLabel(tr("Antenna Type"), g), 0, 0);
@@ -192,9 +173,9 @@ QWidget *TfraAntennaDef::buildCustomTab()
     form->addLayout(patternGrid, 2, 0, 2, 11);
     auto *lambdaRow = new QHBoxLayout;
     lambdaRow->addWidget(new QLabel(tr("Ø in"), g));
-    auto *lambdaSign = named(new QLabel(QStringLiteral("λ"), g), QStringLiteral("lblLambda"));
+    auto *lambdaSign = Named(new QLabel(QStringLiteral("λ"), g), QStringLiteral("lblLambda"));
     lambdaRow->addWidget(lambdaSign);
-    m_lambda = named(new QLineEdit(g), QStringLiteral("dbeLambda"));
+    m_lambda = Named(new QLineEdit(g), QStringLiteral("dbeLambda"));
     m_lambda->setMaximumWidth(60);
     lambdaRow->addWidget(m_lambda);
     lambdaRow->addStretch(1);
@@ -225,40 +206,40 @@ QWidget *TfraAntennaDef::buildCustomTab()
 
 QWidget *TfraAntennaDef::buildLowerPart()
 {
-    m_lowerPart = named(new QWidget(content()), QStringLiteral("pnlAntProj"));
+    m_lowerPart = Named(new QWidget(content()), QStringLiteral("pnlAntProj"));
     auto *layout = new QHBoxLayout(m_lowerPart);
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto *left = new QVBoxLayout;
-    m_siteGroup = named(new QGroupBox(tr("  Select the Antenna Location  "), m_lowerPart),
+    m_siteGroup = Named(new QGroupBox(tr("  Select the Antenna Location  "), m_lowerPart),
                         QStringLiteral("gbxAntSelectSite"));
     auto *siteLayout = new QVBoxLayout(m_siteGroup);
-    m_siteSelector = named(new QComboBox(m_siteGroup), QStringLiteral("cbxAntSelectSite"));
+    m_siteSelector = Named(new QComboBox(m_siteGroup), QStringLiteral("cbxAntSelectSite"));
     siteLayout->addWidget(m_siteSelector);
     left->addWidget(m_siteGroup);
 
     m_placementGroup =
-        named(new QGroupBox(tr("  Add / Modify / Remove Antennas at the Antenna Location  "),
+        Named(new QGroupBox(tr("  Add / Modify / Remove Antennas at the Antenna Location  "),
                             m_lowerPart),
               QStringLiteral("gbxAntProj"));
     auto *g = m_placementGroup;
     auto *form = new QGridLayout(g);
-    m_reference = named(new QLabel(g), QStringLiteral("dbtAntProjRef"));
+    m_reference = Named(new QLabel(g), QStringLiteral("dbtAntProjRef"));
     QFont bold = m_reference->font();
     bold.setBold(true);
     m_reference->setFont(bold);
-    m_height = named(new QLineEdit(g), QStringLiteral("dbmAntProjHeight"));
-    m_tilt = named(new QLineEdit(g), QStringLiteral("dbmAntProjTilt"));
-    m_band = named(new QComboBox(g), QStringLiteral("dblAntProjFreq"));
+    m_height = Named(new QLineEdit(g), QStringLiteral("dbmAntProjHeight"));
+    m_tilt = Named(new QLineEdit(g), QStringLiteral("dbmAntProjTilt"));
+    m_band = Named(new QComboBox(g), QStringLiteral("dblAntProjFreq"));
     UseShownColumnForTyping(m_band);
     m_band->setMaxVisibleItems(12);
-    m_remark = named(new QLineEdit(g), QStringLiteral("dbeAntProjRem"));
-    m_bandCaption = mandatoryCaption(tr("Frequency (MHz)"), g);
+    m_remark = Named(new QLineEdit(g), QStringLiteral("dbeAntProjRem"));
+    m_bandCaption = MandatoryCaption(tr("Frequency (MHz)"), g);
     form->addWidget(new QLabel(tr("Loc./Ant. Reference"), g), 0, 0);
     form->addWidget(m_reference, 0, 1);
-    form->addWidget(mandatoryCaption(tr("Height (m)"), g), 1, 0);
+    form->addWidget(MandatoryCaption(tr("Height (m)"), g), 1, 0);
     form->addWidget(m_height, 1, 1);
-    form->addWidget(mandatoryCaption(tr("Tilt (Deg.)"), g), 1, 2);
+    form->addWidget(MandatoryCaption(tr("Tilt (Deg.)"), g), 1, 2);
     form->addWidget(m_tilt, 1, 3);
     form->addWidget(m_bandCaption, 2, 0);
     form->addWidget(m_band, 2, 1, 1, 3);
@@ -268,7 +249,7 @@ QWidget *TfraAntennaDef::buildLowerPart()
     left->addStretch(1);
     layout->addLayout(left, 3);
 
-    m_buttonPanel = named(new QWidget(m_lowerPart), QStringLiteral("pnlAntProjButtons"));
+    m_buttonPanel = Named(new QWidget(m_lowerPart), QStringLiteral("pnlAntProjButtons"));
     auto *buttons = new QGridLayout(m_buttonPanel);
     m_save = button(tr("&Save"), QStringLiteral("bbnAntProjSave"), m_buttonPanel);
     m_cancel = button(tr("&Cancel"), QStringLiteral("bbnAntProjCancel"), m_buttonPanel);
@@ -281,7 +262,7 @@ QWidget *TfraAntennaDef::buildLowerPart()
     buttons->setRowStretch(4, 1);
     layout->addWidget(m_buttonPanel);
 
-    m_configGroup = named(new QGroupBox(tr("  Antenna Location Configuration  "), m_lowerPart),
+    m_configGroup = Named(new QGroupBox(tr("  Antenna Location Configuration  "), m_lowerPart),
                           QStringLiteral("gbxAntProjSiteConf"));
     auto *configLayout = new QVBoxLayout(m_configGroup);
     m_config = grid(QStringLiteral("dbgAntProjSiteConf"),

@@ -1,6 +1,7 @@
 // The site page's controls and their connections.
 #include "pages/sitedef.h"
 #include "pages/sitedefentryfilter.h"
+#include "pages/pagewidgets.h"
 #include "shell/lookupcombo.h"
 
 #include <QCheckBox>
@@ -20,30 +21,9 @@
 namespace
 {
 
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-// A caption with the red bold "*" of a mandatory field.
-QWidget *mandatoryCaption(const QString &text, QWidget *parent)
-{
-    auto *box = new QWidget(parent);
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    row->addWidget(new QLabel(text, box));
-    auto *star = new QLabel(QStringLiteral("*"), box);
-    star->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    row->addWidget(star);
-    row->addStretch(1);
-    return box;
-}
-
 QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
-    auto *b = named(new QPushButton(text, parent), name);
+    auto *b = Named(new QPushButton(text, parent), name);
     b->setMinimumWidth(90);
     return b;
 }
@@ -74,23 +54,23 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     auto *row = new QHBoxLayout(outer);
     row->setContentsMargins(0, 0, 0, 0);
 
-    m_descriptionGroup = named(new QGroupBox(tr("  Site Data  "), outer), "gbxSiteData");
+    m_descriptionGroup = Named(new QGroupBox(tr("  Site Data  "), outer), "gbxSiteData");
     auto *grid = new QGridLayout(m_descriptionGroup);
     auto *g = m_descriptionGroup;
-    m_addr1 = named(new QLineEdit(g), "dbeSiteAddr1");
-    m_addr2 = named(new QLineEdit(g), "dbeSiteAddr2");
-    m_zip = named(new QComboBox(g), "dblSiteZip");
-    m_town = named(new QComboBox(g), "dblSiteCity");
+    m_addr1 = Named(new QLineEdit(g), "dbeSiteAddr1");
+    m_addr2 = Named(new QLineEdit(g), "dbeSiteAddr2");
+    m_zip = Named(new QComboBox(g), "dblSiteZip");
+    m_town = Named(new QComboBox(g), "dblSiteCity");
     UseShownColumnForTyping(m_zip);
     UseShownColumnForTyping(m_town);
-    m_biptRef = named(new QLineEdit(g), "dbeSiteRef");
-    m_clubCall = named(new QLineEdit(g), "dbeSiteClubCall");
-    m_sharedBy = named(new QLineEdit(g), "dbeSiteShare");
-    m_siteRemark = named(new QLineEdit(g), "dbeSiteRem");
-    m_clubStation = named(new QCheckBox(tr("Clubstation :"), g), "dbcSiteClub");
-    m_antennasExist = named(new QCheckBox(tr("This antenna(s) already exists on this site :"), g),
+    m_biptRef = Named(new QLineEdit(g), "dbeSiteRef");
+    m_clubCall = Named(new QLineEdit(g), "dbeSiteClubCall");
+    m_sharedBy = Named(new QLineEdit(g), "dbeSiteShare");
+    m_siteRemark = Named(new QLineEdit(g), "dbeSiteRem");
+    m_clubStation = Named(new QCheckBox(tr("Clubstation :"), g), "dbcSiteClub");
+    m_antennasExist = Named(new QCheckBox(tr("This antenna(s) already exists on this site :"), g),
                             "dbcSiteExits");
-    m_shared = named(new QCheckBox(tr("Site also used by another operator (ex. GSM) :"), g),
+    m_shared = Named(new QCheckBox(tr("Site also used by another operator (ex. GSM) :"), g),
                      "dbcSiteShared");
     for (QCheckBox *box : {m_clubStation, m_antennasExist, m_shared})
         box->setLayoutDirection(Qt::RightToLeft); // caption left of the box
@@ -98,13 +78,13 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     m_zip->setMaximumWidth(80);
     m_town->setMaxVisibleItems(12);
 
-    grid->addWidget(mandatoryCaption(tr("Address (Main)"), g), 0, 0);
+    grid->addWidget(MandatoryCaption(tr("Address (Main)"), g), 0, 0);
     grid->addWidget(m_addr1, 0, 1, 1, 3);
     grid->addWidget(new QLabel(tr("Address (Complement)"), g), 1, 0);
     grid->addWidget(m_addr2, 1, 1, 1, 3);
-    grid->addWidget(mandatoryCaption(tr("Zip"), g), 2, 0);
+    grid->addWidget(MandatoryCaption(tr("Zip"), g), 2, 0);
     grid->addWidget(m_zip, 2, 1);
-    grid->addWidget(mandatoryCaption(tr("Town"), g), 2, 2);
+    grid->addWidget(MandatoryCaption(tr("Town"), g), 2, 2);
     grid->addWidget(m_town, 2, 3);
     grid->addWidget(new QLabel(tr("BIPT Reference"), g), 3, 0);
     grid->addWidget(m_biptRef, 3, 1);
@@ -123,9 +103,9 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
         right->addWidget(box, 0, Qt::AlignRight);
         m_filter->watch(box);
     }
-    auto *noteGroup = named(new QGroupBox(tr("  Note to BIPT  "), outer), "gbxSiteNote");
+    auto *noteGroup = Named(new QGroupBox(tr("  Note to BIPT  "), outer), "gbxSiteNote");
     auto *noteLayout = new QVBoxLayout(noteGroup);
-    m_note = named(new QPlainTextEdit(noteGroup), "dbmSiteNote");
+    m_note = Named(new QPlainTextEdit(noteGroup), "dbmSiteNote");
     noteLayout->addWidget(m_note);
     right->addWidget(noteGroup, 1);
     auto *buttons = new QHBoxLayout;
@@ -151,15 +131,15 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
 QWidget *TfraSiteDef::buildSiteGroup()
 {
     m_siteGroup =
-        named(new QGroupBox(tr("  Tower Location / Antenna Location  "), content()), "gbxLocation");
+        Named(new QGroupBox(tr("  Tower Location / Antenna Location  "), content()), "gbxLocation");
     auto *g = m_siteGroup;
     auto *grid = new QGridLayout(g);
-    m_siteName = named(new QLabel(g), "dbtLocName");
+    m_siteName = Named(new QLabel(g), "dbtLocName");
     QFont bold = m_siteName->font();
     bold.setBold(true);
     m_siteName->setFont(bold);
     for (int i = 0; i < SiteCoordinateFieldCount; ++i) {
-        auto *edit = named(new QLineEdit(g), CoordinateNames[i]);
+        auto *edit = Named(new QLineEdit(g), CoordinateNames[i]);
         const int length = SiteCoordinateMaxLength(TSiteCoordinateField(i));
         edit->setMaxLength(length);
         edit->setValidator(new QRegularExpressionValidator(
@@ -169,18 +149,18 @@ QWidget *TfraSiteDef::buildSiteGroup()
         m_filter->watch(edit, TEntryFieldFilter::Digits);
         m_coordinate[i] = edit;
     }
-    m_locRemark = named(new QLineEdit(g), "dbeLocRem");
+    m_locRemark = Named(new QLineEdit(g), "dbeLocRem");
     m_filter->watch(m_locRemark);
-    m_main = named(new QCheckBox(tr("Main Location"), g), "dbcLocMain");
+    m_main = Named(new QCheckBox(tr("Main Location"), g), "dbcLocMain");
     m_filter->watch(m_main);
-    m_indicator = named(new QLabel(g), "lblInvalidValues");
+    m_indicator = Named(new QLabel(g), "lblInvalidValues");
     m_indicator->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     m_indicator->setVisible(false);
 
     grid->addWidget(m_siteName, 0, 0, 1, 2);
-    grid->addWidget(mandatoryCaption(tr("Lambert (X)"), g), 1, 0);
+    grid->addWidget(MandatoryCaption(tr("Lambert (X)"), g), 1, 0);
     grid->addWidget(m_coordinate[CoordLambertX], 1, 1);
-    grid->addWidget(mandatoryCaption(tr("Lambert (Y)"), g), 2, 0);
+    grid->addWidget(MandatoryCaption(tr("Lambert (Y)"), g), 2, 0);
     grid->addWidget(m_coordinate[CoordLambertY], 2, 1);
     grid->addWidget(m_indicator, 1, 2, 2, 1, Qt::AlignCenter);
 
@@ -190,8 +170,8 @@ QWidget *TfraSiteDef::buildSiteGroup()
     wgs->addWidget(new QLabel(tr("Deg."), g), 1, 1);
     wgs->addWidget(new QLabel(tr("Min."), g), 1, 2);
     wgs->addWidget(new QLabel(tr("Sec."), g), 1, 3);
-    wgs->addWidget(mandatoryCaption(tr("Longitude (East)"), g), 2, 0);
-    wgs->addWidget(mandatoryCaption(tr("Latitude (North)"), g), 3, 0);
+    wgs->addWidget(MandatoryCaption(tr("Longitude (East)"), g), 2, 0);
+    wgs->addWidget(MandatoryCaption(tr("Latitude (North)"), g), 3, 0);
     for (int i = 0; i < 3; ++i) {
         wgs->addWidget(m_coordinate[CoordLonDeg + i], 2, 1 + i);
         wgs->addWidget(m_coordinate[CoordLatDeg + i], 3, 1 + i);
@@ -206,11 +186,11 @@ QWidget *TfraSiteDef::buildSiteGroup()
 
 QWidget *TfraSiteDef::buildSitePanel()
 {
-    m_sitePanel = named(new QWidget(content()), "pnlLocSelect");
+    m_sitePanel = Named(new QWidget(content()), "pnlLocSelect");
     auto *column = new QVBoxLayout(m_sitePanel);
     m_selectorLabel =
-        named(new QLabel(tr("Select Tower / Antenna Location"), m_sitePanel), "lblLocSelect");
-    m_selector = named(new QComboBox(m_sitePanel), "cbxLocSelect");
+        Named(new QLabel(tr("Select Tower / Antenna Location"), m_sitePanel), "lblLocSelect");
+    m_selector = Named(new QComboBox(m_sitePanel), "cbxLocSelect");
     m_siteSave = button(tr("&Save"), "bbnLocSave", m_sitePanel);
     m_siteCancel = button(tr("&Cancel"), "bbnLocCancel", m_sitePanel);
     m_siteAdd = button(tr("Add Location"), "bbnLocAdd", m_sitePanel);
@@ -229,10 +209,10 @@ QWidget *TfraSiteDef::buildSitePanel()
 
 QWidget *TfraSiteDef::buildOverviewGroup()
 {
-    m_overviewGroup = named(new QGroupBox(tr("  Overview of the Antanna Locations   "), content()),
+    m_overviewGroup = Named(new QGroupBox(tr("  Overview of the Antanna Locations   "), content()),
                             "gbxTowerView");
     auto *column = new QVBoxLayout(m_overviewGroup);
-    m_overview = named(new QTableWidget(0, 6, m_overviewGroup), "dbgTowerView");
+    m_overview = Named(new QTableWidget(0, 6, m_overviewGroup), "dbgTowerView");
     m_overview->setHorizontalHeaderLabels({tr("Name"), tr("Lambert (X)"), tr("Lambert (Y)"),
                                            tr("Longitude (E)"), tr("Latitude (N)"), tr("Ref.")});
     m_overview->setEditTriggers(QAbstractItemView::NoEditTriggers);
