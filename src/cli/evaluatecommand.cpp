@@ -1,13 +1,11 @@
 #include "cli/evaluatecommand.h"
 
+#include "cli/clistation.h"
 #include "exposure/evaluation.h"
+#include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
-#include "store/jetliterals.h"
-#include "store/recordstatement.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -113,18 +111,6 @@ void PrintTable(const TEvaluation &ev, std::ostream &out)
     }
 }
 
-// The owner with that call (the first one when several share it), or 0.
-TOpResult<qint32> FindOwner(TdtmMain &dm, const QString &call)
-{
-    const TOpStatus status = OpenStatement(
-        dm.qryTemp1, {QStringLiteral("SELECT IdOwner FROM tblOwner"),
-                      QStringLiteral("WHERE OwnerCall =") + JetText(call),
-                      QStringLiteral("ORDER BY IdOwner")});
-    if (!status.ok())
-        return TOpResult<qint32>::failure(status);
-    return TOpResult<qint32>::success(FieldInt(dm.qryTemp1, QStringLiteral("IdOwner")));
-}
-
 } // namespace
 
 std::string_view EvaluateCommand::name() const
@@ -161,39 +147,15 @@ int EvaluateCommand::run(const std::vector<std::string> &args, CliStreams &strea
                     << "Usage: vlmcli evaluate DB CALL [--csv]\n";
         return ExitUsage;
     }
-    const QString file = QString::fromStdString(positional[0]);
-    const QString call = QString::fromStdString(positional[1]);
-    if (!QFileInfo(file).isFile()) {
-        streams.err << "vlmcli evaluate: no database file '" << positional[0] << "'\n";
-        return ExitFailure;
-    }
-
-    // The SQL driver is a plug-in, which needs an application object.
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vlmcli";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-
+    const auto app = EnsureCoreApplication();
     TdtmMain dm;
-    dm.conMainDb->setConnectionString(
-        JetConnectionString(QFileInfo(file).absoluteFilePath(), QString::fromLatin1(MainDatabasePassword)));
-    if (!dm.conMainDb->open()) {
-        streams.err << "vlmcli evaluate: cannot open '" << positional[0]
-                    << "': " << Utf8(dm.conMainDb->lastErrorText()) << '\n';
+    const QString error = OpenOwnerOfCall(dm, QString::fromStdString(positional[0]),
+                                          QString::fromStdString(positional[1]));
+    if (!error.isEmpty()) {
+        streams.err << "vlmcli evaluate: " << Utf8(error) << '\n';
         return ExitFailure;
     }
-    const TOpResult<qint32> owner = FindOwner(dm, call);
-    if (!owner.ok() || owner.value == 0) {
-        streams.err << "vlmcli evaluate: "
-                    << (owner.ok() ? "no owner with the call '" + positional[1] + "'"
-                                   : Utf8(owner.error))
-                    << '\n';
-        return ExitFailure;
-    }
-    const TOpResult<TEvaluationOutcome> result = EvaluatePoints(dm, owner.value);
+    const TOpResult<TEvaluationOutcome> result = EvaluatePoints(dm, CurrentSelection().ownerId);
     if (!result.ok()) {
         streams.err << "vlmcli evaluate: " << Utf8(result.error) << '\n';
         return ExitFailure;

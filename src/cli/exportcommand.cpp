@@ -1,13 +1,11 @@
 #include "cli/exportcommand.h"
 
+#include "cli/clistation.h"
 #include "reports/exportdatabase.h"
 #include "reports/exportsource.h"
 #include "shell/programfolder.h"
 #include "store/currentselection.h"
 #include "store/datamodule.h"
-#include "store/jetconnectionstring.h"
-#include "store/jetliterals.h"
-#include "store/recordstatement.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,25 +30,6 @@ constexpr std::string_view HelpText =
     "\n"
     "Exit codes: 0 success, 1 the database, the owner, the template or FILE could not\n"
     "be used, 2 wrong usage.\n";
-
-struct OwnerKey {
-    qint32 id = 0;
-    int language = 0;
-};
-
-// The owner with that call (the first one when several share it); id 0 when none.
-TOpResult<OwnerKey> FindOwner(TdtmMain &dm, const QString &call)
-{
-    const TOpStatus status =
-        OpenStatement(dm.qryTemp1, {QStringLiteral("SELECT IdOwner, IdLanguage FROM tblOwner"),
-                                    QStringLiteral("WHERE OwnerCall =") + JetText(call),
-                                    QStringLiteral("ORDER BY IdOwner")});
-    if (!status.ok())
-        return TOpResult<OwnerKey>::failure(status);
-    return TOpResult<OwnerKey>::success(
-        OwnerKey{FieldInt(dm.qryTemp1, QStringLiteral("IdOwner")),
-                 FieldInt(dm.qryTemp1, QStringLiteral("IdLanguage"))});
-}
 
 } // namespace
 
@@ -94,29 +73,11 @@ int ExportCommand::run(const std::vector<std::string> &args, CliStreams &streams
         return ExitUsage;
     }
 
-    // The SQL driver is a plug-in, which needs an application object.
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vlmcli";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-
+    const auto app = EnsureCoreApplication();
     TdtmMain dm;
-    dm.conMainDb->setConnectionString(JetConnectionString(
-        QFileInfo(db).absoluteFilePath(), QString::fromLatin1(MainDatabasePassword)));
-    if (!dm.conMainDb->open()) {
-        streams.err << "vlmcli export: cannot open '" << args[0]
-                    << "': " << dm.conMainDb->lastErrorText().toStdString() << '\n';
-        return ExitFailure;
-    }
-    const TOpResult<OwnerKey> owner = FindOwner(dm, call);
-    if (!owner.ok() || owner.value.id == 0) {
-        streams.err << "vlmcli export: "
-                    << (owner.ok() ? "no owner with the call '" + args[1] + "'"
-                                   : owner.error.toStdString())
-                    << '\n';
+    const QString error = OpenOwnerOfCall(dm, db, call);
+    if (!error.isEmpty()) {
+        streams.err << "vlmcli export: " << error.toStdString() << '\n';
         return ExitFailure;
     }
     if (!CopyExportTemplate(target)) {
@@ -130,15 +91,13 @@ int ExportCommand::run(const std::vector<std::string> &args, CliStreams &streams
         return ExitFailure;
     }
 
-    CurrentSelection().ownerId = owner.value.id;
-    CurrentSelection().languageId = owner.value.language;
     const TOpStatus built = BuildExportDatabase(dm);
     dm.conExport->close();
     if (!built.ok()) {
         streams.err << "vlmcli export: " << built.error.toStdString() << '\n';
         return ExitFailure;
     }
-    const TOpResult<int> antennas = CountExportAntennas(dm, owner.value.id);
+    const TOpResult<int> antennas = CountExportAntennas(dm, CurrentSelection().ownerId);
     streams.out << "Exported " << (antennas.ok() ? antennas.value : 0) << " antenna(s) of "
                 << args[1] << " to " << target.toStdString() << '\n';
     return ExitSuccess;
