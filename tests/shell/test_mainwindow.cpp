@@ -8,18 +8,18 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
-#include "shell/applicationstate.h"
-#include "shell/mainwindow.h"
-#include "shell/messages.h"
-#include "shell/pagebase.h"
-#include "shell/pagefactory.h"
-#include "shell/preferences.h"
-#include "shell/programfolder.h"
-#include "shell/statusbar.h"
-#include "shell/tcolor.h"
-#include "shell/version.h"
+#include "base/applicationstate.h"
+#include "app/mainwindow.h"
+#include "base/messages.h"
+#include "shell/ui/pagebase.h"
+#include "app/pagefactory.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "shell/ui/statusbar.h"
+#include "shell/ui/tcolor.h"
+#include "base/version.h"
 #include "shell/wizardpages.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 // Walks the wizard in the real main window under the offscreen platform.

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 
 namespace {
 struct ParseCase

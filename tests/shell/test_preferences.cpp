@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "shell/preferences.h"
+#include "base/preferences.h"
 
 namespace {
 class PreferencesTest : public ::testing::Test

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "shell/shellutilities.h"
+#include "base/shellutilities.h"
 
 namespace {
 TEST(LookupTextByKey, LastMatchingPositionWins)

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "shell/version.h"
+#include "base/version.h"
 
 TEST(Version, CompiledInVersionHasFourParts)
 {

@@ -1,4 +1,4 @@
-#include "charts/xychart.h"
+#include "charts/ui/xychart.h"
 
 #include <QImage>
 #include <QSignalSpy>
