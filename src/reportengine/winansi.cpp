@@ -44,7 +44,7 @@ QString FromWinAnsi(const QByteArray &bytes)
         if (u >= 0x80 && u <= 0x9F)
             out.append(kHighBlock[u - 0x80] ? QChar(kHighBlock[u - 0x80]) : QChar(u'?'));
         else
-            out.append(QChar(u));
+            out.append(QChar(char16_t(u)));
     }
     return out;
 }

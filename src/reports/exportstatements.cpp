@@ -4,6 +4,7 @@
 #include "store/jetliterals.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace
 {
@@ -32,6 +33,16 @@ QString Insert(const char *table, const QStringList &columns, const QStringList 
     return QStringLiteral("INSERT INTO %1(%2) VALUES (%3)")
         .arg(QString::fromLatin1(table), columns.join(QStringLiteral(", ")),
              values.join(QStringLiteral(", ")));
+}
+
+// The same with the column names written as literals.
+QString Insert(const char *table, std::initializer_list<const char *> columns,
+               const QStringList &values)
+{
+    QStringList names;
+    for (const char *column : columns)
+        names << QString::fromLatin1(column);
+    return Insert(table, names, values);
 }
 
 QString Number(int value)

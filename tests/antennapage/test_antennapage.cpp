@@ -390,11 +390,14 @@ void TestAntennaPage::customAntennaStoresThe90DegreeValueTwice()
     QTest::keyClicks(child<QLineEdit>("dbeAntCustomMake"), QStringLiteral("Home made"));
     child<QComboBox>("dblAntCustomPol")->setCurrentIndex(0);
     child<QComboBox>("dblAntCustomBand")->setCurrentIndex(5);
-    const QStringList typed = {"6.5", "6", "5", "3", "0", "-3", "-6", "-10", "-15", "-20"};
+    const QStringList typed = {QStringLiteral("6.5"), QStringLiteral("6"),   QStringLiteral("5"),
+                               QStringLiteral("3"),   QStringLiteral("0"),   QStringLiteral("-3"),
+                               QStringLiteral("-6"),  QStringLiteral("-10"), QStringLiteral("-15"),
+                               QStringLiteral("-20")};
     for (int i = 0; i < 10; ++i)
-        QTest::keyClicks(
-            child<QLineEdit>(qPrintable(QStringLiteral("dbeVi%1").arg(i * 10, 2, 10, QChar('0')))),
-            typed.at(i));
+        QTest::keyClicks(child<QLineEdit>(qPrintable(
+                             QStringLiteral("dbeVi%1").arg(i * 10, 2, 10, QLatin1Char('0')))),
+                         typed.at(i));
     QVERIFY(child<QPushButton>("bbnAntCustomSave")->isEnabled());
     QVERIFY(!child<QPushButton>("bbnAntCustomAdd")->isEnabled());
     child<QPushButton>("bbnAntCustomSave")->click();

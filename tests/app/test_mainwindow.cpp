@@ -65,7 +65,7 @@ void TestMainWindow::init()
 {
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
-    SetPreferenceFile(m_dir->filePath("prefs.ini"));
+    SetPreferenceFile(m_dir->filePath(QStringLiteral("prefs.ini")));
     SetProgramFolder(m_dir->path());
     CurrentSelection().clear();
     SetSkipExitConfirmation(false);
@@ -104,19 +104,19 @@ void TestMainWindow::startsOnTheWelcomePage()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QCOMPARE(window.windowTitle(), QString(" Velmor"));
+    QCOMPARE(window.windowTitle(), QStringLiteral(" Velmor"));
     QCOMPARE(window.size(), QSize(937, 657));
     QCOMPARE(window.ActivePage(), int(PageWelcome));
-    QCOMPARE(window.PageTitleText(), QString("Welcome to VLM"));
-    auto *pages = window.findChild<QTabWidget *>("pctFmMain");
+    QCOMPARE(window.PageTitleText(), QStringLiteral("Welcome to VLM"));
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("pctFmMain"));
     QVERIFY(pages);
     QVERIFY(!pages->tabBar()->isVisible());
     QCOMPARE(pages->count(), 9);
 
     TfraBase *welcome = window.PageFrame(PageWelcome);
     QVERIFY(welcome);
-    QCOMPARE(welcome->objectName(), QString("TfraWelcome"));
-    QVERIFY(welcome->parentWidget() == window.findChild<QWidget *>("tbsWelcome"));
+    QCOMPARE(welcome->objectName(), QStringLiteral("TfraWelcome"));
+    QVERIFY(welcome->parentWidget() == window.findChild<QWidget *>(QStringLiteral("tbsWelcome")));
     QVERIFY(!welcome->backButton()->isVisible());
     QVERIFY(welcome->helpButton()->isVisible());
     // Only the welcome frame exists before the user moves on.
@@ -149,7 +149,7 @@ void TestMainWindow::nextAndBackWalkAllPages()
     // The low-power page is reached from its own button on the user data page;
     // here the page control is set directly.
     window.SetActivePage(PageQrpInput);
-    QCOMPARE(window.PageTitleText(), QString("Special Low Power Case"));
+    QCOMPARE(window.PageTitleText(), QStringLiteral("Special Low Power Case"));
     clickBack(window);
     QCOMPARE(window.ActivePage(), int(PageUserData));
 
@@ -166,15 +166,18 @@ void TestMainWindow::framesAreCreatedOnceAndKeepTheirState()
     clickNext(window);
     TfraBase *userData = window.PageFrame(PageUserData);
     QVERIFY(userData);
-    userData->setProperty("state", "typed");
+    userData->setProperty("state", QStringLiteral("typed"));
     clickNext(window);
     TfraBase *sites = window.PageFrame(PageSiteDef);
     clickBack(window);
     clickNext(window);
     QCOMPARE(window.PageFrame(PageUserData), userData);
     QCOMPARE(window.PageFrame(PageSiteDef), sites);
-    QCOMPARE(userData->property("state").toString(), QString("typed"));
-    QCOMPARE(window.findChild<QWidget *>("tbsUserData")->findChildren<TfraBase *>().size(), 1);
+    QCOMPARE(userData->property("state").toString(), QStringLiteral("typed"));
+    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("tbsUserData"))
+                 ->findChildren<TfraBase *>()
+                 .size(),
+             1);
 
     SetSkipExitConfirmation(true);
 }
@@ -226,8 +229,9 @@ void TestMainWindow::factoryMakesEachPageForItsIndex()
         QVERIFY(frame);
         QCOMPARE(frame->PageIndex(), page);
         QCOMPARE(frame->objectName(), FrameClassName(page));
-        QVERIFY(frame->findChild<QPushButton *>("bbnNext"));
-        QCOMPARE(frame->findChild<QPushButton *>("bbnBack")->isVisibleTo(frame), page != PageWelcome);
+        QVERIFY(frame->findChild<QPushButton *>(QStringLiteral("bbnNext")));
+        QCOMPARE(frame->findChild<QPushButton *>(QStringLiteral("bbnBack"))->isVisibleTo(frame),
+                 page != PageWelcome);
     }
 }
 
@@ -263,8 +267,9 @@ void TestMainWindow::exitAsksAndNoKeepsTheProgramRunning()
         SetNextAnswer(a.answer);
         clickNext(window); // the submission page's Next closes the window
         QCOMPARE(ShownMessages().size(), 1);
-        QCOMPARE(ShownMessages().first().caption, QString("Leaving VLM"));
-        QCOMPARE(ShownMessages().first().text, QString("Are you sure you want to leave VLM ?"));
+        QCOMPARE(ShownMessages().first().caption, QStringLiteral("Leaving VLM"));
+        QCOMPARE(ShownMessages().first().text,
+                 QStringLiteral("Are you sure you want to leave VLM ?"));
         QCOMPARE(ShownMessages().first().kind, int(MessageQuestion));
         QCOMPARE(window.isVisible(), a.staysOpen);
         if (a.staysOpen)
@@ -303,27 +308,32 @@ void TestMainWindow::statusBarShowsSelectionAndInternetColour()
     window.SetUpdateCheckEnabled(false);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    TStatusBar *bar = window.findChild<TStatusBar *>("stbFmMain");
+    TStatusBar *bar = window.findChild<TStatusBar *>(QStringLiteral("stbFmMain"));
     QVERIFY(bar);
     QCOMPARE(bar->height(), 19);
 
-    const QStringList fixed{"VLM Database:", "Disconnected", "Current User: ", "", "Location: ", "",
-                            "Antenna: ", "", "Internet : ", "", "Ver.: "};
+    const QStringList fixed{QStringLiteral("VLM Database:"),  QStringLiteral("Disconnected"),
+                            QStringLiteral("Current User: "), QStringLiteral(""),
+                            QStringLiteral("Location: "),     QStringLiteral(""),
+                            QStringLiteral("Antenna: "),      QStringLiteral(""),
+                            QStringLiteral("Internet : "),    QStringLiteral(""),
+                            QStringLiteral("Ver.: ")};
     for (int i = 0; i < fixed.size(); ++i)
         QCOMPARE(bar->panelText(i), fixed.at(i));
-    QCOMPARE(bar->panelText(TStatusBar::PanelSlash), QString("/"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelSlash), QStringLiteral("/"));
     const int widths[] = {80, 80, 100, 70, 60, 70, 60, 70, 80, 20, 40, 70, 8, 30, 50};
     for (int i = 0; i < TStatusBar::PanelCount; ++i)
         QCOMPARE(bar->panelRect(i).width(), widths[i]);
-    QTRY_COMPARE(bar->panelText(TStatusBar::PanelVersion), GetFileVersionText() + " ");
+    QTRY_COMPARE(bar->panelText(TStatusBar::PanelVersion),
+                 GetFileVersionText() + QStringLiteral(" "));
 
-    CurrentSelection().setCall("ON4ABCDEFGHIJ");
-    CurrentSelection().setSiteName("Home");
-    CurrentSelection().setPlacementRef("Dipole 40m");
+    CurrentSelection().setCall(QStringLiteral("ON4ABCDEFGHIJ"));
+    CurrentSelection().setSiteName(QStringLiteral("Home"));
+    CurrentSelection().setPlacementRef(QStringLiteral("Dipole 40m"));
     window.RefreshStatusBar();
-    QCOMPARE(bar->panelText(TStatusBar::PanelCall), QString("ON4ABCDEFG"));
-    QCOMPARE(bar->panelText(TStatusBar::PanelSite), QString("Home"));
-    QCOMPARE(bar->panelText(TStatusBar::PanelPlacement), QString("Dipole 40m"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelCall), QStringLiteral("ON4ABCDEFG"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelSite), QStringLiteral("Home"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelPlacement), QStringLiteral("Dipole 40m"));
 
     const QPoint centre = bar->panelRect(TStatusBar::PanelInternet).center();
     for (int colour : {int(InternetRed), int(InternetAmber), int(InternetGreen)}) {
@@ -341,8 +351,8 @@ void TestMainWindow::statusBarShowsSelectionAndInternetColour()
 
 void TestMainWindow::helpOpensThePagesContext()
 {
-    QVERIFY(QDir(m_dir->path()).mkdir("Help"));
-    QFile manual(m_dir->filePath("Help/MANUAL_FR.HLP"));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Help")));
+    QFile manual(m_dir->filePath(QStringLiteral("Help/MANUAL_FR.HLP")));
     QVERIFY(manual.open(QIODevice::WriteOnly));
     manual.write("<html><body><a name=\"10\"></a><p>Welcome</p><a name=\"19\"></a><p>Last step</p>"
                  "</body></html>");
@@ -356,9 +366,9 @@ void TestMainWindow::helpOpensThePagesContext()
     window.SetActivePage(PageBiptData);
     QTest::mouseClick(window.PageFrame(PageBiptData)->helpButton(), Qt::LeftButton);
 
-    auto *browser = window.findChild<QTextBrowser *>("txbHelp");
+    auto *browser = window.findChild<QTextBrowser *>(QStringLiteral("txbHelp"));
     QVERIFY(browser);
-    QVERIFY(browser->toPlainText().contains("Last step"));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("Last step")));
     QCOMPARE(browser->parentWidget()->property("helpContext").toInt(), 19);
     SetSkipExitConfirmation(true);
 }
@@ -377,8 +387,10 @@ void TestMainWindow::anotherStartRestoresTheWindow()
 
 void TestMainWindow::firstShowConnectsAndShowsTheDatabaseVersion()
 {
-    QVERIFY(QFile::copy(VLM_TEST_DB, m_dir->filePath("VlmMain.mdb")));
-    QFile::setPermissions(m_dir->filePath("VlmMain.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(
+        QFile::copy(QStringLiteral(VLM_TEST_DB), m_dir->filePath(QStringLiteral("VlmMain.mdb"))));
+    QFile::setPermissions(m_dir->filePath(QStringLiteral("VlmMain.mdb")),
+                          QFile::ReadOwner | QFile::WriteOwner);
     TdtmMain dataModule;
     TfrmMain window(&dataModule);
     window.SetUpdateCheckEnabled(false);
@@ -387,16 +399,20 @@ void TestMainWindow::firstShowConnectsAndShowsTheDatabaseVersion()
     QVERIFY(shown.wait(10000));
 
     TStatusBar *bar = window.statusBar();
-    QCOMPARE(bar->panelText(TStatusBar::PanelConnection), QString("Connected"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelConnection), QStringLiteral("Connected"));
     const QString version = bar->panelText(TStatusBar::PanelDatabaseVersion);
-    QVERIFY2(version.endsWith(' ') && version.trimmed().size() > 0, qPrintable(version));
+    QVERIFY2(version.endsWith(QLatin1Char(' ')) && version.trimmed().size() > 0,
+             qPrintable(version));
     QVERIFY(dataModule.conMainDb->isConnected());
     QVERIFY(!dataModule.TerminationRequested());
-    QCOMPARE(ReadPreference("\\Preferences", "DbPath").toString().isEmpty(), false);
+    QCOMPARE(ReadPreference(QStringLiteral("\\Preferences"), QStringLiteral("DbPath"))
+                 .toString()
+                 .isEmpty(),
+             false);
 
     // The panel follows the connection while the window is visible.
     dataModule.conMainDb->close();
-    QCOMPARE(bar->panelText(TStatusBar::PanelConnection), QString("Disconnected"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelConnection), QStringLiteral("Disconnected"));
     SetSkipExitConfirmation(true);
 }
 
@@ -415,9 +431,10 @@ void TestMainWindow::missingDatabaseEndsWithTheTerminationMessage()
     QVERIFY(!dataModule.conMainDb->isConnected());
     bool terminationShown = false;
     for (const ShownMessage &m : ShownMessages())
-        terminationShown |= m.caption == "VLM Database" && m.text.startsWith("Unable to connect");
+        terminationShown |= m.caption == QStringLiteral("VLM Database") &&
+                            m.text.startsWith(QStringLiteral("Unable to connect"));
     QVERIFY(terminationShown);
-    QVERIFY(!QFile::exists(m_dir->filePath("VlmMain.mdb")));
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("VlmMain.mdb"))));
     QCOMPARE(CurrentSelection().ownerId, 0);
     SetSkipExitConfirmation(true);
 }

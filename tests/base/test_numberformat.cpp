@@ -134,20 +134,20 @@ TEST(FormatGrouped, PutsThousandSeparators)
 
 TEST(FilterNumberKey, DigitsCommaAndTypedPoint)
 {
-    EXPECT_EQ(FilterNumberKey('7', false), QChar('7'));
-    EXPECT_EQ(FilterNumberKey('.', true), QChar(','));
-    EXPECT_EQ(FilterNumberKey(',', true), QChar(','));
-    EXPECT_TRUE(FilterNumberKey('.', false).isNull());
-    EXPECT_TRUE(FilterNumberKey(',', false).isNull());
-    EXPECT_TRUE(FilterNumberKey('a', true).isNull());
+    EXPECT_EQ(FilterNumberKey(QLatin1Char('7'), false), QLatin1Char('7'));
+    EXPECT_EQ(FilterNumberKey(QLatin1Char('.'), true), QLatin1Char(','));
+    EXPECT_EQ(FilterNumberKey(QLatin1Char(','), true), QLatin1Char(','));
+    EXPECT_TRUE(FilterNumberKey(QLatin1Char('.'), false).isNull());
+    EXPECT_TRUE(FilterNumberKey(QLatin1Char(','), false).isNull());
+    EXPECT_TRUE(FilterNumberKey(QLatin1Char('a'), true).isNull());
     EXPECT_TRUE(FilterNumberKey(QChar(0x0663), true).isNull()); // Arabic-Indic three
 }
 
 TEST(ApplyNumberFormat, DefaultLocaleUsesCommaAndPoint)
 {
     ApplyNumberFormat();
-    EXPECT_EQ(QLocale().decimalPoint(), QString(","));
-    EXPECT_EQ(QLocale().groupSeparator(), QString("."));
+    EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+    EXPECT_EQ(QLocale().groupSeparator(), QStringLiteral("."));
     QLocale::setDefault(QLocale::c());
 }
 } // namespace

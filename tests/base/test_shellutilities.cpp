@@ -10,7 +10,8 @@ namespace {
 TEST(LookupTextByKey, LastMatchingPositionWins)
 {
     const QList<int> keys{4, 7, 4, 9};
-    const QStringList texts{"first four", "seven", "second four", "nine"};
+    const QStringList texts{QStringLiteral("first four"), QStringLiteral("seven"),
+                            QStringLiteral("second four"), QStringLiteral("nine")};
     const struct
     {
         int key;
@@ -21,7 +22,7 @@ TEST(LookupTextByKey, LastMatchingPositionWins)
 
     EXPECT_TRUE(LookupTextByKey(1, {}, {}).isEmpty());
     // A text list shorter than the key list gives nothing rather than reading past it.
-    EXPECT_TRUE(LookupTextByKey(9, keys, {"a", "b"}).isEmpty());
+    EXPECT_TRUE(LookupTextByKey(9, keys, {QStringLiteral("a"), QStringLiteral("b")}).isEmpty());
 }
 
 class ListFolderFilesTest : public ::testing::Test
@@ -31,16 +32,16 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         for (const char *name : {"K1ABC_VLM_Ant1.pdf", "K1ABC_Vlm.MDB", "notes", ".hidden"}) {
-            QFile f(dir.filePath(name));
+            QFile f(dir.filePath(QString::fromLatin1(name)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
-        ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
     }
     QStringList names(const QStringList &paths) const
     {
         QStringList out;
         for (const QString &p : paths) {
-            EXPECT_TRUE(p.startsWith(dir.path() + "/")) << p.toStdString();
+            EXPECT_TRUE(p.startsWith(dir.path() + QStringLiteral("/"))) << p.toStdString();
             out << p.mid(dir.path().size() + 1);
         }
         return out;
@@ -55,15 +56,18 @@ TEST_F(ListFolderFilesTest, MasksSelectEntries)
         const char *mask;
         QStringList expected;
     } cases[] = {
-        {"*.*", {".", "..", ".hidden", "K1ABC_Vlm.MDB", "K1ABC_VLM_Ant1.pdf", "notes", "sub"}},
-        {"*.pdf", {"K1ABC_VLM_Ant1.pdf"}},
-        {"*.mdb", {"K1ABC_Vlm.MDB"}}, // masks ignore case
-        {"s*", {"sub"}},
+        {"*.*",
+         {QStringLiteral("."), QStringLiteral(".."), QStringLiteral(".hidden"),
+          QStringLiteral("K1ABC_Vlm.MDB"), QStringLiteral("K1ABC_VLM_Ant1.pdf"),
+          QStringLiteral("notes"), QStringLiteral("sub")}},
+        {"*.pdf", {QStringLiteral("K1ABC_VLM_Ant1.pdf")}},
+        {"*.mdb", {QStringLiteral("K1ABC_Vlm.MDB")}}, // masks ignore case
+        {"s*", {QStringLiteral("sub")}},
         {"*.zip", {}},
     };
-    QStringList list{"left over"};
+    QStringList list{QStringLiteral("left over")};
     for (const auto &c : cases) {
-        ListFolderFiles(list, dir.path(), c.mask);
+        ListFolderFiles(list, dir.path(), QString::fromLatin1(c.mask));
         EXPECT_EQ(names(list), c.expected) << c.mask;
     }
 }
@@ -71,24 +75,24 @@ TEST_F(ListFolderFilesTest, MasksSelectEntries)
 TEST_F(ListFolderFilesTest, SeparatorIsAddedOnlyWhenMissing)
 {
     QStringList withSlash, withoutSlash;
-    ListFolderFiles(withSlash, dir.path() + "/", "*.pdf");
-    ListFolderFiles(withoutSlash, dir.path(), "*.pdf");
+    ListFolderFiles(withSlash, dir.path() + QStringLiteral("/"), QStringLiteral("*.pdf"));
+    ListFolderFiles(withoutSlash, dir.path(), QStringLiteral("*.pdf"));
     EXPECT_EQ(withSlash, withoutSlash);
     ASSERT_EQ(withSlash.size(), 1);
-    EXPECT_EQ(withSlash.first(), dir.path() + "/K1ABC_VLM_Ant1.pdf");
+    EXPECT_EQ(withSlash.first(), dir.path() + QStringLiteral("/K1ABC_VLM_Ant1.pdf"));
 }
 
 TEST_F(ListFolderFilesTest, MissingFolderAndRoot)
 {
-    QStringList list{"left over"};
-    ListFolderFiles(list, dir.filePath("absent"), "*.*");
+    QStringList list{QStringLiteral("left over")};
+    ListFolderFiles(list, dir.filePath(QStringLiteral("absent")), QStringLiteral("*.*"));
     EXPECT_TRUE(list.isEmpty());
-    ListFolderFiles(list, "", "*.*");
+    ListFolderFiles(list, QStringLiteral(""), QStringLiteral("*.*"));
     EXPECT_TRUE(list.isEmpty());
 
-    ListFolderFiles(list, "/", "*.*");
-    EXPECT_FALSE(list.contains("/."));
-    EXPECT_FALSE(list.contains("/.."));
-    EXPECT_TRUE(list.contains("/tmp"));
+    ListFolderFiles(list, QStringLiteral("/"), QStringLiteral("*.*"));
+    EXPECT_FALSE(list.contains(QStringLiteral("/.")));
+    EXPECT_FALSE(list.contains(QStringLiteral("/..")));
+    EXPECT_TRUE(list.contains(QStringLiteral("/tmp")));
 }
 } // namespace

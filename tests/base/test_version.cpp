@@ -7,5 +7,5 @@
 TEST(Version, CompiledInVersionHasFourParts)
 {
     const QString v = GetFileVersionText();
-    EXPECT_EQ(v.split('.').size(), 4) << v.toStdString();
+    EXPECT_EQ(v.split(QLatin1Char('.')).size(), 4) << v.toStdString();
 }

@@ -54,9 +54,10 @@ private:
     QStringList rows()
     {
         QSqlQuery q(db.dm->conMainDb->database());
-        q.exec("SELECT TowerName || ' ' || CriticalPntRef || ' ' || IdSpaceAtt || ' ' || "
-               "CriticalPntDist || ' ' || CriticalPntHeight || ' ' || CriticalPntRem FROM "
-               "tblCriticalPnt JOIN tblTower USING (IdTower) ORDER BY TowerName, CriticalPntRef");
+        q.exec(QStringLiteral(
+            "SELECT TowerName || ' ' || CriticalPntRef || ' ' || IdSpaceAtt || ' ' || "
+            "CriticalPntDist || ' ' || CriticalPntHeight || ' ' || CriticalPntRem FROM "
+            "tblCriticalPnt JOIN tblTower USING (IdTower) ORDER BY TowerName, CriticalPntRef"));
         QStringList out;
         while (q.next())
             out << q.value(0).toString();
@@ -64,11 +65,11 @@ private:
     }
     void station(int siteCount)
     {
-        owner = db.sql("INSERT INTO tblOwner (OwnerCall) VALUES ('ON4CTP')");
-        const qint32 antenna = db.sql(
+        owner = db.sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall) VALUES ('ON4CTP')"));
+        const qint32 antenna = db.sql(QStringLiteral(
             "INSERT INTO tblListAnt (AntType, AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, "
             "AntV60, AntV70, AntV80, AntV90) VALUES ('Fixture', 6, 5, 3, 0, -3, -6, -10, -15, "
-            "-20, -25)");
+            "-20, -25)"));
         sites.clear();
         for (int i = 1; i <= siteCount; ++i) {
             const qint32 site = db.sql(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName) "
@@ -92,10 +93,10 @@ private:
                               "CriticalPntDist, CriticalPntHeight, CriticalPntRem) VALUES (%1, "
                               "1, '%2', %3, %4, '%5')")
                    .arg(sites[siteIndex])
-                   .arg(ref)
+                   .arg(QString::fromUtf8(ref))
                    .arg(dist)
                    .arg(height)
-                   .arg(rem));
+                   .arg(QString::fromUtf8(rem)));
     }
     void openPage()
     {
@@ -163,7 +164,8 @@ private slots:
         leave("edtCtpAddRem");
         QVERIFY(button("bbnCtpSave")->isEnabled());
         click("bbnCtpSave");
-        QCOMPARE(rows(), QStringList({"Location_01 CTP_01 4 12.5 -3.0 " + QString(70, 'd')}));
+        QCOMPARE(rows(), QStringList({QStringLiteral("Location_01 CTP_01 4 12.5 -3.0 ") +
+                                      QString(70, QLatin1Char('d'))}));
         QVERIFY(!child<QGroupBox>("gbxCtpAdd")->isVisible());
         QVERIFY(child<QGroupBox>("gbxCtpOverview")->isVisible());
         QVERIFY(page->nextButton()->isEnabled());
@@ -202,10 +204,10 @@ private slots:
         retype("memCtpAddDist", QStringLiteral("30"));
         retype("memCtpAddHeight", QStringLiteral("6"));
         click("bbnCtpSave");
-        QCOMPARE(rows(), QStringList({"Location_01 CTP_07 1 5.0 1.0 Old",
-                                      "Location_01 CTP_08 3 10.0 2.0 Terrace",
-                                      "Location_02 CTP_08 3 20.0 4.0 Terrace",
-                                      "Location_03 CTP_08 3 30.0 6.0 Terrace"}));
+        QCOMPARE(rows(), QStringList({QStringLiteral("Location_01 CTP_07 1 5.0 1.0 Old"),
+                                      QStringLiteral("Location_01 CTP_08 3 10.0 2.0 Terrace"),
+                                      QStringLiteral("Location_02 CTP_08 3 20.0 4.0 Terrace"),
+                                      QStringLiteral("Location_03 CTP_08 3 30.0 6.0 Terrace")}));
         QVERIFY(!page->IsAdding());
         verifyIdle();
     }
@@ -285,11 +287,11 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("Yes") << AnswerYes
-                             << QStringList{"Location_01 CTP_01 4 7.0 1.0 Shed",
-                                            "Location_02 CTP_01 4 9.0 2.0 Shed"};
+                             << QStringList{QStringLiteral("Location_01 CTP_01 4 7.0 1.0 Shed"),
+                                            QStringLiteral("Location_02 CTP_01 4 9.0 2.0 Shed")};
         QTest::newRow("No") << AnswerNo
-                            << QStringList{"Location_01 CTP_01 1 5.0 1.0 Garden",
-                                           "Location_02 CTP_01 1 9.0 2.0 Garden"};
+                            << QStringList{QStringLiteral("Location_01 CTP_01 1 5.0 1.0 Garden"),
+                                           QStringLiteral("Location_02 CTP_01 1 9.0 2.0 Garden")};
     }
 
     void modifyAsksAndWritesOnYesOnly()
@@ -368,7 +370,7 @@ private slots:
         click("bbnCtpDelete");
         QCOMPARE(ShownMessages().size(), 1);
         QCOMPARE(ShownMessages()[0].caption, QStringLiteral("Deleting CTP_01"));
-        QCOMPARE(rows(), QStringList({"Location_02 CTP_02 1 7.0 1.0 Roof"}));
+        QCOMPARE(rows(), QStringList({QStringLiteral("Location_02 CTP_02 1 7.0 1.0 Roof")}));
         QCOMPARE(page->Evaluation().count(), 1);
         verifyIdle();
     }
@@ -399,7 +401,8 @@ private slots:
         const auto background = [m](int row, int column) {
             return m->index(row, column).data(Qt::BackgroundRole).value<QColor>();
         };
-        const QColor ctp01 = ColourFromValue(CtpRowColours[CtpRowColourIndex("CTP_01", 0)]);
+        const QColor ctp01 =
+            ColourFromValue(CtpRowColours[CtpRowColourIndex(QStringLiteral("CTP_01"), 0)]);
         QCOMPARE(background(0, ColumnReference), ctp01);
         QCOMPARE(background(1, ColumnDescription), ctp01);
         QVERIFY(background(2, ColumnReference) != ctp01);
@@ -417,7 +420,7 @@ private slots:
         station(1);
         point(0, "CTP_01", 5, 1, "Garden");
         openPage();
-        db.sql("UPDATE tblStation SET AntennasAntPwr = 30");
+        db.sql(QStringLiteral("UPDATE tblStation SET AntennasAntPwr = 30"));
         const double before = page->Evaluation().fieldStrength[0];
         QTableView *list = child<QTableView>("lsvCtpOverView");
         emit list->doubleClicked(list->model()->index(0, 0));

@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Pagination,
 
 TEST(PrintLayout, PageTextCarriesTheCount)
 {
-    EXPECT_EQ(CtpPageText("10-12-26", 3, 3), "Date: 10-12-26 Page: 3 / 3");
+    EXPECT_EQ(CtpPageText(QStringLiteral("10-12-26"), 3, 3),
+              QStringLiteral("Date: 10-12-26 Page: 3 / 3"));
 }
 
 TEST(PrintLayout, RowsPerPageRoundsToTheNearestRow)

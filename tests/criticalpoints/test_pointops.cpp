@@ -49,7 +49,8 @@ TEST_F(PointOps, SitesWithAntennasByName)
 {
     const TOpResult<TPointSiteList> r = ListSitesWithAntennas(*dm, owner);
     ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.value.names, QStringList({"Location_01", "Location_02"}));
+    EXPECT_EQ(r.value.names,
+              QStringList({QStringLiteral("Location_01"), QStringLiteral("Location_02")}));
     EXPECT_EQ(r.value.ids, QVector<qint32>({s1, s2}));
 }
 
@@ -58,37 +59,40 @@ TEST_F(PointOps, AddPointsWritesOneRowPerSiteAndSelectsTheFirst)
     const TOpResult<qint32> r = AddPoints(*dm, twoSites(QStringLiteral("CTP_01")));
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     EXPECT_EQ(CurrentSelection().pointId, r.value);
-    EXPECT_EQ(CurrentSelection().pointRef, "CTP_01");
-    EXPECT_EQ(ownerRows(), QStringList({"Location_01 CTP_01 1 1.0 1.0 Other",
-                                        "Location_01 CTP_01 2 12.5 1.5 Neighbour's terrace",
-                                        "Location_02 CTP_01 2 30.0 -2.0 Neighbour's terrace"}));
+    EXPECT_EQ(CurrentSelection().pointRef, QStringLiteral("CTP_01"));
+    EXPECT_EQ(ownerRows(),
+              QStringList({QStringLiteral("Location_01 CTP_01 1 1.0 1.0 Other"),
+                           QStringLiteral("Location_01 CTP_01 2 12.5 1.5 Neighbour's terrace"),
+                           QStringLiteral("Location_02 CTP_01 2 30.0 -2.0 Neighbour's terrace")}));
     const QStringList lines = issued();
     ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines[0], "INSERT INTO tblCriticalPnt(IdTower, IdSpaceAtt, CriticalPntDist, "
-                        "CriticalPntHeight, CriticalPntRef, CriticalPntRem) VALUES ( " +
-                            QString::number(s1) +
-                            ", 2, 12.5, 1.5, 'CTP_01', 'Neighbour''s terrace')");
-    EXPECT_EQ(lines[1], "SELECT TOP 1 IdCriticalPnt FROM tblCriticalPnt ORDER BY IdCriticalPnt "
-                        "DESC");
+    EXPECT_EQ(lines[0],
+              QStringLiteral("INSERT INTO tblCriticalPnt(IdTower, IdSpaceAtt, CriticalPntDist, "
+                             "CriticalPntHeight, CriticalPntRef, CriticalPntRem) VALUES ( ") +
+                  QString::number(s1) +
+                  QStringLiteral(", 2, 12.5, 1.5, 'CTP_01', 'Neighbour''s terrace')"));
+    EXPECT_EQ(lines[1], QStringLiteral(
+                            "SELECT TOP 1 IdCriticalPnt FROM tblCriticalPnt ORDER BY IdCriticalPnt "
+                            "DESC"));
 }
 
 TEST_F(PointOps, LongTextsAreCutToTheirColumns)
 {
     const QString longText(90, QLatin1Char('x'));
     ASSERT_TRUE(AddPoints(*dm, {{s1, FreeField, 1, 1, longText, QStringLiteral("CTP_1234")}}).ok());
-    EXPECT_EQ(column("SELECT CriticalPntRem FROM tblCriticalPnt WHERE IdTower = " +
+    EXPECT_EQ(column(QStringLiteral("SELECT CriticalPntRem FROM tblCriticalPnt WHERE IdTower = ") +
                      QString::number(s1)),
               QStringList({QString(70, QLatin1Char('x'))}));
-    EXPECT_EQ(CurrentSelection().pointRef, "CTP_123");
+    EXPECT_EQ(CurrentSelection().pointRef, QStringLiteral("CTP_123"));
 }
 
 TEST_F(PointOps, NextReferenceCountsOnlyTheOwnersPoints)
 {
-    EXPECT_EQ(NextPointRef(*dm, owner).value, "CTP_01");
+    EXPECT_EQ(NextPointRef(*dm, owner).value, QStringLiteral("CTP_01"));
     addPoint(s1, QStringLiteral("CTP_09"), 1, 1, FreeField);
-    EXPECT_EQ(NextPointRef(*dm, owner).value, "CTP_10");
+    EXPECT_EQ(NextPointRef(*dm, owner).value, QStringLiteral("CTP_10"));
     addPoint(s2, QStringLiteral("CTP_99"), 1, 1, FreeField);
-    EXPECT_EQ(NextPointRef(*dm, owner).value, "CTP_100");
+    EXPECT_EQ(NextPointRef(*dm, owner).value, QStringLiteral("CTP_100"));
     addPoint(s2, QStringLiteral("CTP_bad"), 1, 1, FreeField);
     EXPECT_FALSE(NextPointRef(*dm, owner).ok());
 }
@@ -99,9 +103,9 @@ TEST_F(PointOps, UpdatePointSharesAttenuationAndTextButNotGeometry)
     ASSERT_TRUE(UpdatePoint(*dm, owner, first, QStringLiteral("CTP_01"), BrickWall,
                             QStringLiteral("Attic"), 7, 4.25)
                     .ok());
-    EXPECT_EQ(ownerRows(), QStringList({"Location_01 CTP_01 1 1.0 1.0 Other",
-                                        "Location_01 CTP_01 4 7.0 4.25 Attic",
-                                        "Location_02 CTP_01 4 30.0 -2.0 Attic"}));
+    EXPECT_EQ(ownerRows(), QStringList({QStringLiteral("Location_01 CTP_01 1 1.0 1.0 Other"),
+                                        QStringLiteral("Location_01 CTP_01 4 7.0 4.25 Attic"),
+                                        QStringLiteral("Location_02 CTP_01 4 30.0 -2.0 Attic")}));
 }
 
 TEST_F(PointOps, DeleteReferenceRemovesItAtEverySiteOfTheOwnerOnly)
@@ -109,9 +113,10 @@ TEST_F(PointOps, DeleteReferenceRemovesItAtEverySiteOfTheOwnerOnly)
     AddPoints(*dm, twoSites(QStringLiteral("CTP_01")));
     AddPoints(*dm, twoSites(QStringLiteral("CTP_02")));
     ASSERT_TRUE(DeleteReference(*dm, owner, QStringLiteral("CTP_01")).ok());
-    EXPECT_EQ(ownerRows(), QStringList({"Location_01 CTP_01 1 1.0 1.0 Other",
-                                        "Location_01 CTP_02 2 12.5 1.5 Neighbour's terrace",
-                                        "Location_02 CTP_02 2 30.0 -2.0 Neighbour's terrace"}));
+    EXPECT_EQ(ownerRows(),
+              QStringList({QStringLiteral("Location_01 CTP_01 1 1.0 1.0 Other"),
+                           QStringLiteral("Location_01 CTP_02 2 12.5 1.5 Neighbour's terrace"),
+                           QStringLiteral("Location_02 CTP_02 2 30.0 -2.0 Neighbour's terrace")}));
 }
 
 TEST_F(PointOps, DeleteAllRemovesOnlyTheOwnersPoints)
@@ -119,20 +124,22 @@ TEST_F(PointOps, DeleteAllRemovesOnlyTheOwnersPoints)
     AddPoints(*dm, twoSites(QStringLiteral("CTP_01")));
     issued();
     ASSERT_TRUE(DeleteAllPoints(*dm, owner).ok());
-    EXPECT_EQ(ownerRows(), QStringList({"Location_01 CTP_01 1 1.0 1.0 Other"}));
-    EXPECT_EQ(issued(), QStringList({"DELETE tblCriticalPnt.* FROM tblTower  INNER JOIN "
-                                     "tblCriticalPnt   ON tblTower.IdTower    = "
-                                     "tblCriticalPnt.IdTower  WHERE tblTower.IdOwner =" +
-                                     QString::number(owner)}));
+    EXPECT_EQ(ownerRows(), QStringList({QStringLiteral("Location_01 CTP_01 1 1.0 1.0 Other")}));
+    EXPECT_EQ(issued(),
+              QStringList({QStringLiteral("DELETE tblCriticalPnt.* FROM tblTower  INNER JOIN "
+                                          "tblCriticalPnt   ON tblTower.IdTower    = "
+                                          "tblCriticalPnt.IdTower  WHERE tblTower.IdOwner =") +
+                           QString::number(owner)}));
 }
 
 TEST_F(PointOps, OpenPointForEditingReadsOneRow)
 {
     const qint32 first = AddPoints(*dm, twoSites(QStringLiteral("CTP_01"))).value;
     ASSERT_EQ(OpenPointForEdit(*dm, first).value, 1);
-    EXPECT_EQ(dm->qryCriticalPnt->fieldValue("CriticalPntRem").toString(), "Neighbour's terrace");
+    EXPECT_EQ(dm->qryCriticalPnt->fieldValue(QStringLiteral("CriticalPntRem")).toString(),
+              QStringLiteral("Neighbour's terrace"));
     EXPECT_EQ(OpenPointForEdit(*dm, 0).value, 0);
-    EXPECT_GE(dm->qryCriticalPnt->fieldIndex("CriticalPntRef"), 0);
+    EXPECT_GE(dm->qryCriticalPnt->fieldIndex(QStringLiteral("CriticalPntRef")), 0);
 }
 
 } // namespace

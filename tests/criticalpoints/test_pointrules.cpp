@@ -49,14 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Validation, MessagesOfTheRules)
 {
-    EXPECT_EQ(PointRuleCaption(), "Critical Test Points");
+    EXPECT_EQ(PointRuleCaption(), QStringLiteral("Critical Test Points"));
     EXPECT_EQ(PointRuleMessage(PointRuleNoDistance),
-              "0 or nothing is not a valid distance ! Please enter a new value...");
-    EXPECT_EQ(PointRuleMessage(PointRuleDistance), "Please enter a realistic \"Distance\" value...");
-    EXPECT_EQ(PointRuleMessage(PointRuleHeight), "Please enter a realistic \"Height\" value...");
+              QStringLiteral("0 or nothing is not a valid distance ! Please enter a new value..."));
+    EXPECT_EQ(PointRuleMessage(PointRuleDistance),
+              QStringLiteral("Please enter a realistic \"Distance\" value..."));
+    EXPECT_EQ(PointRuleMessage(PointRuleHeight),
+              QStringLiteral("Please enter a realistic \"Height\" value..."));
     EXPECT_EQ(PointRuleMessage(PointRuleDescription),
-              "You should enter a description of the Critical Test Piont...");
-    EXPECT_EQ(PointRuleMessage(PointValid), "");
+              QStringLiteral("You should enter a description of the Critical Test Piont..."));
+    EXPECT_EQ(PointRuleMessage(PointValid), QStringLiteral(""));
 }
 
 struct RefCase {
@@ -75,7 +77,7 @@ TEST_P(NextReference, FollowsTheHighestNumber)
     const TOpResult<QString> r = NextPointReference(c.refs);
     if (c.next) {
         ASSERT_TRUE(r.ok()) << c.reason << r.error.toStdString();
-        EXPECT_EQ(r.value, c.next) << c.reason;
+        EXPECT_EQ(r.value, QString::fromLatin1(c.next)) << c.reason;
     } else {
         EXPECT_FALSE(r.ok()) << c.reason;
     }
@@ -83,16 +85,21 @@ TEST_P(NextReference, FollowsTheHighestNumber)
 
 INSTANTIATE_TEST_SUITE_P(
     Numbering, NextReference,
-    testing::Values(RefCase{"no point yet", {}, "CTP_01"},
-                    RefCase{"leading zero below ten", {"CTP_01", "CTP_02"}, "CTP_03"},
-                    RefCase{"after CTP_09", {"CTP_09"}, "CTP_10"},
-                    RefCase{"after CTP_99", {"CTP_99", "CTP_98"}, "CTP_100"},
-                    RefCase{"the number counts, not the text order", {"CTP_100", "CTP_11"},
-                            "CTP_101"},
-                    RefCase{"gaps are not filled", {"CTP_01", "CTP_07"}, "CTP_08"},
-                    RefCase{"text after the last underscore", {"MY_CTP_4"}, "CTP_05"},
-                    RefCase{"not a number", {"CTP_01", "CTP_x"}, nullptr},
-                    RefCase{"no number at all", {"CTP_"}, nullptr},
-                    RefCase{"no room after the highest integer", {"CTP_2147483647"}, nullptr}));
+    testing::Values(
+        RefCase{"no point yet", {}, "CTP_01"},
+        RefCase{"leading zero below ten",
+                {QStringLiteral("CTP_01"), QStringLiteral("CTP_02")},
+                "CTP_03"},
+        RefCase{"after CTP_09", {QStringLiteral("CTP_09")}, "CTP_10"},
+        RefCase{"after CTP_99", {QStringLiteral("CTP_99"), QStringLiteral("CTP_98")}, "CTP_100"},
+        RefCase{"the number counts, not the text order",
+                {QStringLiteral("CTP_100"), QStringLiteral("CTP_11")},
+                "CTP_101"},
+        RefCase{
+            "gaps are not filled", {QStringLiteral("CTP_01"), QStringLiteral("CTP_07")}, "CTP_08"},
+        RefCase{"text after the last underscore", {QStringLiteral("MY_CTP_4")}, "CTP_05"},
+        RefCase{"not a number", {QStringLiteral("CTP_01"), QStringLiteral("CTP_x")}, nullptr},
+        RefCase{"no number at all", {QStringLiteral("CTP_")}, nullptr},
+        RefCase{"no room after the highest integer", {QStringLiteral("CTP_2147483647")}, nullptr}));
 
 } // namespace

@@ -51,7 +51,9 @@ class LookupTables : public ReferenceData, public ::testing::WithParamInterface<
 TEST_P(LookupTables, ExistsWithItsColumnsAndHasRows)
 {
     ASSERT_TRUE(db.isOpen());
-    const QString sql = QStringLiteral("SELECT %1 FROM %2").arg(GetParam().columns, GetParam().name);
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2")
+            .arg(QString::fromLatin1(GetParam().columns), QString::fromLatin1(GetParam().name));
     EXPECT_GT(db.rows(sql).size(), 0) << sql.toStdString();
 }
 
@@ -226,7 +228,8 @@ TEST_F(ReferenceData, PatternsPeakOnTheMainBeam)
 {
     for (const auto &row : db.rows(QStringLiteral("SELECT AntType, AntMakeDescr, AntV00, AntV10, AntV20, AntV30, "
                                                   "AntV40, AntV50, AntV60, AntV70, AntV80, AntV90 FROM tblListAnt"))) {
-        const std::string name = (row[0].toString() + QLatin1Char(' ') + row[1].toString()).toStdString();
+        const std::string name =
+            QString(row[0].toString() + QLatin1Char(' ') + row[1].toString()).toStdString();
         for (int i = 2; i < 12; ++i) {
             ASSERT_EQ(row[i].typeName(), std::string("double")) << name;
             EXPECT_LE(row[i].toDouble(), row[2].toDouble()) << name << " at " << (i - 2) * 10;

@@ -371,7 +371,8 @@ void TestEndToEnd::run1_powerChainsAreSaved()
             QVERIFY(u.clickTreeItem("trvAntSelect", ref));
         QVERIFY(u.find<QLineEdit>("dbmStTxPower")->hasFocus());
         QCOMPARE(u.find<QLabel>("lblStPowerResTitle")->text(), QStringLiteral("For : ") + ref);
-        QCOMPARE(u.find<QLabel>("lblStAntFreq")->text(), FormatNumber(chain.frequency) + " MHz");
+        QCOMPARE(u.find<QLabel>("lblStAntFreq")->text(),
+                 FormatNumber(chain.frequency) + QStringLiteral(" MHz"));
         QCOMPARE(u.find<QLabel>("lblStAntGain")->text(), FormatNumber(chain.gain));
         QVERIFY(u.type("dbmStTxPower", FormatNumber(chain.txPower)));
         // A new placement takes the feed-line loss as one typed total; the user

@@ -47,11 +47,18 @@ TEST_F(FixtureStation, ListsEveryPointAgainstEveryPlacementOfItsSite)
     const TEvaluation &ev = r.value.evaluation;
     ASSERT_EQ(ev.count(), 4);
     const QStringList expected[] = {
-        {"CTP_01", "Location_01", "Loc01-Ant01", "10", "2", "Behind window glass", "Garden"},
-        {"CTP_01", "Location_01", "Loc01-Ant02", "10", "2", "Behind window glass", "Garden"},
-        {"CTP_01", "Location_02", "Loc02-Ant01", "5", "1,5", "Behind a brick wall", "Garden"},
-        {"CTP_02", "Location_02", "Loc02-Ant01", "1", "-90", "Free field (outdoors, no obstacle)",
-         "Cellar"},
+        {QStringLiteral("CTP_01"), QStringLiteral("Location_01"), QStringLiteral("Loc01-Ant01"),
+         QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("Behind window glass"),
+         QStringLiteral("Garden")},
+        {QStringLiteral("CTP_01"), QStringLiteral("Location_01"), QStringLiteral("Loc01-Ant02"),
+         QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("Behind window glass"),
+         QStringLiteral("Garden")},
+        {QStringLiteral("CTP_01"), QStringLiteral("Location_02"), QStringLiteral("Loc02-Ant01"),
+         QStringLiteral("5"), QStringLiteral("1,5"), QStringLiteral("Behind a brick wall"),
+         QStringLiteral("Garden")},
+        {QStringLiteral("CTP_02"), QStringLiteral("Location_02"), QStringLiteral("Loc02-Ant01"),
+         QStringLiteral("1"), QStringLiteral("-90"),
+         QStringLiteral("Free field (outdoors, no obstacle)"), QStringLiteral("Cellar")},
     };
     for (int i = 0; i < 4; ++i) {
         for (int c = 0; c < ColumnField; ++c)
@@ -82,10 +89,11 @@ TEST_F(FixtureStation, FieldStrengthsAndVerdictsComeFromTheEngine)
         EXPECT_DOUBLE_EQ(ev.fieldStrength[i], expected[i].e) << expected[i].reason;
         EXPECT_EQ(ev.frequency[i], expected[i].f) << expected[i].reason;
         EXPECT_EQ(ev.verdict[i], LimitVerdict(expected[i].e, expected[i].f)) << expected[i].reason;
-        EXPECT_EQ(ev.lines[i][ColumnField], FieldStrengthText(expected[i].e) + " V/m");
+        EXPECT_EQ(ev.lines[i][ColumnField],
+                  FieldStrengthText(expected[i].e) + QStringLiteral(" V/m"));
     }
     EXPECT_EQ(ev.verdict[3], VerdictAboveLimit);
-    EXPECT_EQ(ev.lines[3][ColumnField], "1,000E+05 V/m");
+    EXPECT_EQ(ev.lines[3][ColumnField], QStringLiteral("1,000E+05 V/m"));
 }
 
 TEST_F(FixtureStation, SummaryNamesTheOutOfPatternPointAndAsksForTheTerrainStudy)
@@ -95,9 +103,9 @@ TEST_F(FixtureStation, SummaryNamesTheOutOfPatternPointAndAsksForTheTerrainStudy
     const TEvaluationSummary &s = *r.value.summary;
     EXPECT_EQ(s.entry, 3);
     EXPECT_EQ(s.summaryClass, 4);
-    EXPECT_EQ(s.valueText, "1,000E+05 V/m");
-    EXPECT_EQ(s.locationText, "at CTP_02 by Loc02-Ant01:");
-    EXPECT_EQ(s.resultText, "value above the exposure limit !");
+    EXPECT_EQ(s.valueText, QStringLiteral("1,000E+05 V/m"));
+    EXPECT_EQ(s.locationText, QStringLiteral("at CTP_02 by Loc02-Ant01:"));
+    EXPECT_EQ(s.resultText, QStringLiteral("value above the exposure limit !"));
     EXPECT_EQ(s.colour, 255);
     EXPECT_TRUE(CurrentSelection().terrainStudy);
 }
@@ -110,7 +118,7 @@ TEST_F(FixtureStation, LowFieldClearsTheTerrainStudyFlag)
     const TOpResult<TEvaluationOutcome> r = EvaluatePoints(*dm, owner);
     ASSERT_TRUE(r.value.summary.has_value());
     EXPECT_EQ(r.value.summary->summaryClass, 1);
-    EXPECT_EQ(r.value.summary->resultText, "Technical Antenna File");
+    EXPECT_EQ(r.value.summary->resultText, QStringLiteral("Technical Antenna File"));
     EXPECT_FALSE(CurrentSelection().terrainStudy);
 }
 
@@ -126,7 +134,8 @@ TEST_F(FixtureStation, ReferencesAreListedInTextOrder)
     const TEvaluation ev = EvaluatePoints(*dm, owner).value.evaluation;
     QStringList refs = ev.reference;
     refs.removeDuplicates();
-    EXPECT_EQ(refs, QStringList({"CTP_01", "CTP_02", "CTP_100", "CTP_11"}));
+    EXPECT_EQ(refs, QStringList({QStringLiteral("CTP_01"), QStringLiteral("CTP_02"),
+                                 QStringLiteral("CTP_100"), QStringLiteral("CTP_11")}));
 }
 
 TEST_F(StationDbTest, SitesWithoutAntennasGiveAnEmptyListAndKeepTheFlag)
@@ -150,10 +159,11 @@ TEST_F(StationDbTest, ListQueryIsWrittenAsTheJetStatement)
     EvaluatePoints(*dm, 42);
     const QStringList lines = issued();
     ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines[0].startsWith("SELECT tblCriticalPnt.IdCriticalPnt AS CtpId, "
-                                    "CriticalPntRef, TowerName, AntV00,"));
-    EXPECT_TRUE(lines[0].endsWith("WHERE (tblTower.IdOwner =42)  ORDER BY CriticalPntRef, "
-                                  "TowerName, AntennasRef "));
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("SELECT tblCriticalPnt.IdCriticalPnt AS CtpId, "
+                                                   "CriticalPntRef, TowerName, AntV00,")));
+    EXPECT_TRUE(
+        lines[0].endsWith(QStringLiteral("WHERE (tblTower.IdOwner =42)  ORDER BY CriticalPntRef, "
+                                         "TowerName, AntennasRef ")));
 }
 
 } // namespace

@@ -17,7 +17,8 @@ class FieldText : public testing::TestWithParam<TextCase>
 
 TEST_P(FieldText, FourSignificantDigitsTwoDecimals)
 {
-    EXPECT_EQ(FieldStrengthText(GetParam().e), GetParam().text) << GetParam().reason;
+    EXPECT_EQ(FieldStrengthText(GetParam().e), QString::fromUtf8(GetParam().text))
+        << GetParam().reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,9 +69,9 @@ TEST_P(Summary, NamesTheHighestEntry)
     ASSERT_TRUE(s.has_value()) << c.reason;
     EXPECT_EQ(s->entry, c.entry) << c.reason;
     EXPECT_EQ(s->summaryClass, c.summaryClass) << c.reason;
-    EXPECT_EQ(s->valueText, c.value) << c.reason;
-    EXPECT_EQ(s->locationText, c.location) << c.reason;
-    EXPECT_EQ(s->resultText, c.result) << c.reason;
+    EXPECT_EQ(s->valueText, QString::fromUtf8(c.value)) << c.reason;
+    EXPECT_EQ(s->locationText, QString::fromUtf8(c.location)) << c.reason;
+    EXPECT_EQ(s->resultText, QString::fromUtf8(c.result)) << c.reason;
     EXPECT_EQ(s->colour, c.colour) << c.reason;
 }
 

@@ -48,11 +48,13 @@ protected:
         ASSERT_TRUE(m_root.isValid());
         m_program = m_root.filePath(QStringLiteral("program"));
         ASSERT_TRUE(QDir().mkpath(m_program));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VLM_TEST_DB), m_program + "/VlmMain.mdb"));
-        m_shipped = ReadAll(m_program + "/VlmMain.mdb");
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(VLM_TEST_DB), m_program + QStringLiteral("/VlmMain.mdb")));
+        m_shipped = ReadAll(m_program + QStringLiteral("/VlmMain.mdb"));
         ASSERT_FALSE(m_shipped.isEmpty());
-        QFile::setPermissions(m_program + "/VlmMain.mdb", QFile::ReadOwner | QFile::ReadUser
-                                                              | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(m_program + QStringLiteral("/VlmMain.mdb"),
+                              QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup |
+                                  QFile::ReadOther);
         qputenv("HOME", m_root.filePath(QStringLiteral("home")).toUtf8());
         qputenv("XDG_DATA_HOME", m_root.filePath(QStringLiteral("data")).toUtf8());
         qputenv("XDG_CONFIG_HOME", m_root.filePath(QStringLiteral("config")).toUtf8());
@@ -108,7 +110,7 @@ TEST_F(InstallLayoutTest, FirstStartCopiesTheShippedDatabaseOnce)
     EXPECT_EQ(TPreferences::dbPath(), folder);
     EXPECT_EQ(ReadAll(UserCopy()), m_shipped);
     EXPECT_TRUE(QFileInfo(UserCopy()).permissions() & QFile::WriteOwner);
-    EXPECT_FALSE(QFileInfo::exists(UserCopy() + ".part"));
+    EXPECT_FALSE(QFileInfo::exists(UserCopy() + QStringLiteral(".part")));
 
     // The user's changes survive the next start.
     ASSERT_TRUE(WriteAll(UserCopy(), "changed"));
@@ -118,7 +120,7 @@ TEST_F(InstallLayoutTest, FirstStartCopiesTheShippedDatabaseOnce)
     EXPECT_FALSE(second.copied);
     EXPECT_EQ(TPreferences::dbPath(), folder);
     EXPECT_EQ(ReadAll(UserCopy()), "changed");
-    EXPECT_EQ(QDir(m_program).entryList(QDir::Files), QStringList{"VlmMain.mdb"});
+    EXPECT_EQ(QDir(m_program).entryList(QDir::Files), QStringList{QStringLiteral("VlmMain.mdb")});
 }
 
 TEST_F(InstallLayoutTest, StoredFolderDecidesWhetherToCopy)
@@ -134,13 +136,13 @@ TEST_F(InstallLayoutTest, StoredFolderDecidesWhetherToCopy)
     } rows[] = {
         {"another folder with a database stays in use", elsewhere, true, false},
         {"a stored folder without a database is replaced", elsewhere, false, true},
-        {"the read-only program folder is replaced", m_program + "/", false, true},
+        {"the read-only program folder is replaced", m_program + QStringLiteral("/"), false, true},
     };
     for (const auto &row : rows) {
         QFile::remove(UserCopy());
-        QFile::remove(elsewhere + "VlmMain.mdb");
+        QFile::remove(elsewhere + QStringLiteral("VlmMain.mdb"));
         if (row.withDatabase) {
-            ASSERT_TRUE(WriteAll(elsewhere + "VlmMain.mdb", "mine"));
+            ASSERT_TRUE(WriteAll(elsewhere + QStringLiteral("VlmMain.mdb"), "mine"));
         }
         TPreferences::setDbPath(row.stored);
         const UserDatabasePreparation prepared = PrepareUserDatabase();
@@ -156,8 +158,9 @@ TEST_F(InstallLayoutTest, StoredFolderDecidesWhetherToCopy)
 TEST_F(InstallLayoutTest, NoShippedDatabaseIsReported)
 {
     SetProgramFolderWritableOverride(false);
-    QFile(m_program + "/VlmMain.mdb").setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    ASSERT_TRUE(QFile::remove(m_program + "/VlmMain.mdb"));
+    QFile(m_program + QStringLiteral("/VlmMain.mdb"))
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(QFile::remove(m_program + QStringLiteral("/VlmMain.mdb")));
     const UserDatabasePreparation prepared = PrepareUserDatabase();
     EXPECT_FALSE(prepared.ok);
     EXPECT_TRUE(prepared.error.contains(QStringLiteral("VlmMain.mdb")));
@@ -176,7 +179,7 @@ TEST_F(InstallLayoutTest, ConnectionOpensTheUserCopyOfAnInstalledProgram)
     SetProgramFolderWritableOverride(true);
     TdtmMain beside;
     ASSERT_TRUE(beside.ConnectDatabase(true));
-    EXPECT_EQ(beside.DatabaseFolder(), m_program + "/");
+    EXPECT_EQ(beside.DatabaseFolder(), m_program + QStringLiteral("/"));
 }
 
 TEST_F(InstallLayoutTest, DefaultOwnerFolders)
@@ -185,7 +188,7 @@ TEST_F(InstallLayoutTest, DefaultOwnerFolders)
         bool writable;
         QString expected;
     } rows[] = {
-        {true, m_program + "/ON4ABC"},
+        {true, m_program + QStringLiteral("/ON4ABC")},
         {false, m_root.filePath(QStringLiteral("home/Documents/Velmor/ON4ABC"))},
     };
     for (const auto &row : rows) {
@@ -197,7 +200,7 @@ TEST_F(InstallLayoutTest, DefaultOwnerFolders)
 TEST_F(InstallLayoutTest, ScratchFilesOfAnInstalledCopyGoToTheUserCache)
 {
     SetProgramFolderWritableOverride(true);
-    EXPECT_EQ(ScratchFile(QStringLiteral("Tmp.bmp")), m_program + "/Tmp.bmp");
+    EXPECT_EQ(ScratchFile(QStringLiteral("Tmp.bmp")), m_program + QStringLiteral("/Tmp.bmp"));
     SetProgramFolderWritableOverride(false);
     const QString scratch = ScratchFile(QStringLiteral("Tmp.bmp"));
     EXPECT_EQ(scratch, m_root.filePath(QStringLiteral("cache/Velmor/Tmp.bmp")));

@@ -92,7 +92,9 @@ TEST_F(MeridoxBinding, LambertTextsAreWholeMetres)
     SetProgramFolder(QStringLiteral(VLM_PROGRAM_DIR));
     ASSERT_TRUE(LoadConversionLibrary().loaded);
     QString x, y;
-    ASSERT_TRUE(Wgs84ToLambert72("50", "59", "59,6", "4", "30", "01,7", &x, &y));
+    ASSERT_TRUE(Wgs84ToLambert72(QStringLiteral("50"), QStringLiteral("59"), QStringLiteral("59,6"),
+                                 QStringLiteral("4"), QStringLiteral("30"), QStringLiteral("01,7"),
+                                 &x, &y));
     EXPECT_FALSE(x.contains(QLatin1Char(','))) << x.toStdString();
     EXPECT_FALSE(y.contains(QLatin1Char(','))) << y.toStdString();
     EXPECT_FALSE(x.contains(QLatin1Char('.'))) << "no thousands separators";
@@ -106,7 +108,11 @@ TEST_F(MeridoxBinding, NegativeAnglesSurviveARoundTrip)
     QString previousX;
     for (const auto &lon : longitudes) {
         QString x, y;
-        ASSERT_TRUE(Wgs84ToLambert72("50", "50", "25", lon[0], lon[1], lon[2], &x, &y)) << lon[0];
+        ASSERT_TRUE(Wgs84ToLambert72(QStringLiteral("50"), QStringLiteral("50"),
+                                     QStringLiteral("25"), QString::fromLatin1(lon[0]),
+                                     QString::fromLatin1(lon[1]), QString::fromLatin1(lon[2]), &x,
+                                     &y))
+            << lon[0];
         EXPECT_NE(x, previousX) << "each longitude is its own point";
         previousX = x;
         Wgs84DmsTexts back;
@@ -123,7 +129,10 @@ TEST_F(MeridoxBinding, FailedConversionGivesZeros)
     SetProgramFolder(QStringLiteral(VLM_PROGRAM_DIR));
     ASSERT_TRUE(LoadConversionLibrary().loaded);
     QString x, y;
-    EXPECT_FALSE(Wgs84ToLambert72("95", "0", "0", "4", "0", "0", &x, &y)) << "latitude beyond 90";
+    EXPECT_FALSE(Wgs84ToLambert72(QStringLiteral("95"), QStringLiteral("0"), QStringLiteral("0"),
+                                  QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0"), &x,
+                                  &y))
+        << "latitude beyond 90";
     EXPECT_EQ(x, QStringLiteral("0"));
     EXPECT_EQ(y, QStringLiteral("0"));
 }
@@ -149,7 +158,9 @@ TEST_F(MeridoxBinding, MissingLibraryIsToldOnceAndConversionsFail)
     EXPECT_EQ(dms.latDeg, QStringLiteral("0"));
     EXPECT_EQ(dms.latSec, QStringLiteral("00"));
     QString x, y;
-    EXPECT_FALSE(Wgs84ToLambert72("50", "50", "25", "4", "22", "08", &x, &y));
+    EXPECT_FALSE(Wgs84ToLambert72(QStringLiteral("50"), QStringLiteral("50"), QStringLiteral("25"),
+                                  QStringLiteral("4"), QStringLiteral("22"), QStringLiteral("08"),
+                                  &x, &y));
     EXPECT_EQ(x, QStringLiteral("0"));
 }
 

@@ -125,7 +125,8 @@ TEST_F(GraphLoad, PointsShowTheFieldStrengthsOfTheCriticalPointsList)
         const TGraphLoad l = load(ref);
         ASSERT_TRUE(l.found);
         ASSERT_EQ(l.data.points.size(), 3);
-        const QStringList order = {"CTP_01", "CTP_02", "CTP_03"};
+        const QStringList order = {QStringLiteral("CTP_01"), QStringLiteral("CTP_02"),
+                                   QStringLiteral("CTP_03")};
         for (int i = 0; i < 3; ++i) {
             const TGraphPoint &p = l.data.points[i];
             EXPECT_EQ(p.number, i + 1);

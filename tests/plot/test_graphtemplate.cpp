@@ -20,8 +20,10 @@ TEST(GraphTemplate, ParsesReportsAndQuotedText)
     ASSERT_EQ(t.value.reports.size(), 2);
     const QVector<TGraphTemplateCommand> &r1 = t.value.reports[QStringLiteral("Report1")];
     ASSERT_EQ(r1.size(), 2);
-    EXPECT_EQ(r1[0].args, (QStringList{"Courier New", "9", "bold"}));
-    EXPECT_EQ(r1[1].args, (QStringList{"15", "Say \"{Callsign}\""}));
+    EXPECT_EQ(r1[0].args, (QStringList{QStringLiteral("Courier New"), QStringLiteral("9"),
+                                       QStringLiteral("bold")}));
+    EXPECT_EQ(r1[1].args,
+              (QStringList{QStringLiteral("15"), QStringLiteral("Say \"{Callsign}\"")}));
     EXPECT_EQ(r1[1].line, 5);
 }
 
@@ -53,8 +55,10 @@ TEST(GraphTemplate, CheckNamesTheMissingReportOrParameter)
         ParseGraphTemplate(QStringLiteral("report Report1\nleft 0 \"{Callsign} {Nope}\"")).value;
     TGraphTemplateParameters p;
     p.values.insert(QStringLiteral("Callsign"), QStringLiteral("ON4AAA"));
-    EXPECT_TRUE(CheckGraphReport(t, QStringLiteral("Report2"), p).error.contains("Report2"));
-    EXPECT_TRUE(CheckGraphReport(t, QStringLiteral("Report1"), p).error.contains("{Nope}"));
+    EXPECT_TRUE(CheckGraphReport(t, QStringLiteral("Report2"), p)
+                    .error.contains(QStringLiteral("Report2")));
+    EXPECT_TRUE(
+        CheckGraphReport(t, QStringLiteral("Report1"), p).error.contains(QStringLiteral("{Nope}")));
     p.values.insert(QStringLiteral("Nope"), QString());
     EXPECT_TRUE(CheckGraphReport(t, QStringLiteral("Report1"), p).ok());
 }
@@ -84,13 +88,16 @@ TGraphPrintInputs Inputs()
 TEST(GraphPrint, ParametersOfThePlotPrint)
 {
     const TGraphTemplateParameters p = GraphPrintParameters(Inputs());
-    EXPECT_EQ(p.values.value("ImageName"), QStringLiteral("/prog/TempRpt.bmp"));
-    EXPECT_EQ(p.values.value("Callsign"), QStringLiteral("ON4AAA"));
-    EXPECT_EQ(p.values.value("Location"), QStringLiteral("Loc01-Ant01"));
-    EXPECT_EQ(p.values.value("Titre"), QStringLiteral("Antenna Critical Points Plot"));
-    EXPECT_EQ(p.values.value("AntDesc"), QStringLiteral("Ant.descr:        2 m band"));
-    EXPECT_EQ(p.values.value("MemoData").count(QLatin1Char('\n')), 19); // 10 rows, 20 lines
-    EXPECT_EQ(p.values.value("DateTime"), QStringLiteral("04-03-2026 09:05"));
+    EXPECT_EQ(p.values.value(QStringLiteral("ImageName")), QStringLiteral("/prog/TempRpt.bmp"));
+    EXPECT_EQ(p.values.value(QStringLiteral("Callsign")), QStringLiteral("ON4AAA"));
+    EXPECT_EQ(p.values.value(QStringLiteral("Location")), QStringLiteral("Loc01-Ant01"));
+    EXPECT_EQ(p.values.value(QStringLiteral("Titre")),
+              QStringLiteral("Antenna Critical Points Plot"));
+    EXPECT_EQ(p.values.value(QStringLiteral("AntDesc")),
+              QStringLiteral("Ant.descr:        2 m band"));
+    EXPECT_EQ(p.values.value(QStringLiteral("MemoData")).count(QLatin1Char('\n')),
+              19); // 10 rows, 20 lines
+    EXPECT_EQ(p.values.value(QStringLiteral("DateTime")), QStringLiteral("04-03-2026 09:05"));
     EXPECT_TRUE(p.images.contains(QStringLiteral("/prog/TempRpt.bmp")));
 }
 

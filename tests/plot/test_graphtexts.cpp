@@ -50,15 +50,23 @@ TEST(GraphTexts, PointPanel)
 TEST(GraphTexts, GridRowsOfAnApertureAntenna)
 {
     const QVector<TGraphGridRow> rows = GraphGridRows(Dish());
-    const QStringList labels = {"Call:", "", "Antenna:", "Ant.type:", "Ant.descr:",
-                                "Ant.Height(m)", "TX-Power(W):", "Mode-corr(dB):",
-                                "Time-corr(dB):", "Line-Loss(dB):", "Add.loss(dB):",
-                                "Ant.PWR(dBW):", "EIRP(dbW):", "Tilt(deg)", "Freq(MHz):",
-                                "Diam(wvl):"};
-    const QStringList values = {"ON4AAA", "", "Loc01-Ant02", "Parabolic dish 1,2 m",
-                                "23 cm band", "     8", "   100", "  3,98", "  3,01",
-                                "  1,23", "   0,5", " 12,34", "  34,1", "    10",
-                                "      1270", "5"};
+    const QStringList labels = {QStringLiteral("Call:"),          QStringLiteral(""),
+                                QStringLiteral("Antenna:"),       QStringLiteral("Ant.type:"),
+                                QStringLiteral("Ant.descr:"),     QStringLiteral("Ant.Height(m)"),
+                                QStringLiteral("TX-Power(W):"),   QStringLiteral("Mode-corr(dB):"),
+                                QStringLiteral("Time-corr(dB):"), QStringLiteral("Line-Loss(dB):"),
+                                QStringLiteral("Add.loss(dB):"),  QStringLiteral("Ant.PWR(dBW):"),
+                                QStringLiteral("EIRP(dbW):"),     QStringLiteral("Tilt(deg)"),
+                                QStringLiteral("Freq(MHz):"),     QStringLiteral("Diam(wvl):")};
+    const QStringList values = {
+        QStringLiteral("ON4AAA"),      QStringLiteral(""),
+        QStringLiteral("Loc01-Ant02"), QStringLiteral("Parabolic dish 1,2 m"),
+        QStringLiteral("23 cm band"),  QStringLiteral("     8"),
+        QStringLiteral("   100"),      QStringLiteral("  3,98"),
+        QStringLiteral("  3,01"),      QStringLiteral("  1,23"),
+        QStringLiteral("   0,5"),      QStringLiteral(" 12,34"),
+        QStringLiteral("  34,1"),      QStringLiteral("    10"),
+        QStringLiteral("      1270"),  QStringLiteral("5")};
     ASSERT_EQ(rows.size(), labels.size());
     for (int i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].label, labels[i]) << i;

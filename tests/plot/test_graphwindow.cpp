@@ -150,10 +150,15 @@ void TestGraphWindow::legendGridAndCaptions_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("guideLines");
     QTest::newRow("wire antenna on 2 m")
-        << QStringLiteral("Loc01-Ant01") << QStringList{"3,07 V/m", "12,26 V/m", "13,7 V/m"} << 15
-        << 0;
-    QTest::newRow("dish on 23 cm") << QStringLiteral("Loc01-Ant02")
-                                   << QStringList{"5,49 V/m", "21,88 V/m", "24,45 V/m"} << 16 << 2;
+        << QStringLiteral("Loc01-Ant01")
+        << QStringList{QStringLiteral("3,07 V/m"), QStringLiteral("12,26 V/m"),
+                       QStringLiteral("13,7 V/m")}
+        << 15 << 0;
+    QTest::newRow("dish on 23 cm")
+        << QStringLiteral("Loc01-Ant02")
+        << QStringList{QStringLiteral("5,49 V/m"), QStringLiteral("21,88 V/m"),
+                       QStringLiteral("24,45 V/m")}
+        << 16 << 2;
 }
 
 void TestGraphWindow::legendGridAndCaptions()

@@ -33,16 +33,16 @@ TEST(PowerChain, WorkedExampleGivesTheDocumentedLabels)
     EXPECT_NEAR(r.eirpDbw, 20.8016, 1e-4);
     EXPECT_TRUE(r.powered);
     const TPowerChainLabels &l = r.labels;
-    EXPECT_EQ(l.sectionLoss[0], "1,59");
-    EXPECT_EQ(l.sectionLoss[1], "0,26");
-    EXPECT_EQ(l.sectionLoss[2], "0");
-    EXPECT_EQ(l.feederTotal, "1,85");
-    EXPECT_EQ(l.addTotal, "0,35");
-    EXPECT_EQ(l.antPowerDbw, "14,8");
-    EXPECT_EQ(l.antPowerW, "30,21");
-    EXPECT_EQ(l.eirpDbw, "20,8");
-    EXPECT_EQ(l.eirpW, "120,27");
-    EXPECT_EQ(l.txPowerDbw, "20");
+    EXPECT_EQ(l.sectionLoss[0], QStringLiteral("1,59"));
+    EXPECT_EQ(l.sectionLoss[1], QStringLiteral("0,26"));
+    EXPECT_EQ(l.sectionLoss[2], QStringLiteral("0"));
+    EXPECT_EQ(l.feederTotal, QStringLiteral("1,85"));
+    EXPECT_EQ(l.addTotal, QStringLiteral("0,35"));
+    EXPECT_EQ(l.antPowerDbw, QStringLiteral("14,8"));
+    EXPECT_EQ(l.antPowerW, QStringLiteral("30,21"));
+    EXPECT_EQ(l.eirpDbw, QStringLiteral("20,8"));
+    EXPECT_EQ(l.eirpW, QStringLiteral("120,27"));
+    EXPECT_EQ(l.txPowerDbw, QStringLiteral("20"));
 }
 
 // Transmitter powers with no dB value: fixed labels, 0 dBW and 1 W.
@@ -53,13 +53,13 @@ TEST(PowerChain, NoTransmitterPowerShowsTheFixedLabels)
         in.txPower = p;
         const TPowerChainResult r = lossesRecalc(in);
         EXPECT_FALSE(r.powered) << p;
-        EXPECT_EQ(r.labels.antPowerDbw, "0,0") << p;
-        EXPECT_EQ(r.labels.antPowerW, "1,0") << p;
-        EXPECT_EQ(r.labels.eirpDbw, "0,0") << p;
-        EXPECT_EQ(r.labels.eirpW, "1,0") << p;
+        EXPECT_EQ(r.labels.antPowerDbw, QStringLiteral("0,0")) << p;
+        EXPECT_EQ(r.labels.antPowerW, QStringLiteral("1,0")) << p;
+        EXPECT_EQ(r.labels.eirpDbw, QStringLiteral("0,0")) << p;
+        EXPECT_EQ(r.labels.eirpW, QStringLiteral("1,0")) << p;
         EXPECT_EQ(r.labels.txPowerDbw, NoPowerDbwText()) << p;
         // The loss totals are still shown.
-        EXPECT_EQ(r.labels.feederTotal, "1,85") << p;
+        EXPECT_EQ(r.labels.feederTotal, QStringLiteral("1,85")) << p;
     }
 }
 
@@ -86,9 +86,9 @@ TEST_P(LossTotals, TotalsAndPowerAtAntenna)
 {
     const LossCase &c = GetParam();
     const TPowerChainResult r = lossesRecalc(c.in);
-    EXPECT_EQ(r.labels.feederTotal, c.feederTotal) << c.reason;
-    EXPECT_EQ(r.labels.addTotal, c.addTotal) << c.reason;
-    EXPECT_EQ(r.labels.antPowerDbw, c.antPowerDbw) << c.reason;
+    EXPECT_EQ(r.labels.feederTotal, QString::fromUtf8(c.feederTotal)) << c.reason;
+    EXPECT_EQ(r.labels.addTotal, QString::fromUtf8(c.addTotal)) << c.reason;
+    EXPECT_EQ(r.labels.antPowerDbw, QString::fromUtf8(c.antPowerDbw)) << c.reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +141,7 @@ TEST(PowerChain, EirpUsesTheGainAtZeroDegrees)
     in.gain = 12.5;
     const TPowerChainResult r = lossesRecalc(in);
     EXPECT_NEAR(r.eirpDbw - r.antPowerDbw, 12.5, 1e-12);
-    EXPECT_EQ(r.labels.eirpDbw, "27,3");
+    EXPECT_EQ(r.labels.eirpDbw, QStringLiteral("27,3"));
 }
 
 } // namespace

@@ -59,30 +59,31 @@ private slots:
     void init()
     {
         QVERIFY(db.open());
-        db.sql("INSERT INTO tblCableLoss VALUES (90, 'Fixture 6,6', '6,6')");
-        db.sql("INSERT INTO tblCableLoss VALUES (91, 'Fixture 4,3', '4,3')");
-        db.sql("INSERT INTO tblTxTime VALUES (99, 'Fixture 3 dB', 3, '50 %')");
+        db.sql(QStringLiteral("INSERT INTO tblCableLoss VALUES (90, 'Fixture 6,6', '6,6')"));
+        db.sql(QStringLiteral("INSERT INTO tblCableLoss VALUES (91, 'Fixture 4,3', '4,3')"));
+        db.sql(QStringLiteral("INSERT INTO tblTxTime VALUES (99, 'Fixture 3 dB', 3, '50 %')"));
         QVERIFY(db.openLookups());
-        const qint32 owner = db.sql("INSERT INTO tblOwner (OwnerCall) VALUES ('ON4PWR')");
+        const qint32 owner =
+            db.sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall) VALUES ('ON4PWR')"));
         const qint32 s1 = db.sql(
             QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName) VALUES (%1, 'Location_01')")
                 .arg(owner));
         const qint32 s2 = db.sql(
             QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName) VALUES (%1, 'Location_02')")
                 .arg(owner));
-        const qint32 antenna = db.sql(
+        const qint32 antenna = db.sql(QStringLiteral(
             "INSERT INTO tblListAnt (AntType, AntMakeDescr, AntV00, AntV10, AntV20, AntV30, "
             "AntV40, AntV50, AntV60, AntV70, AntV80, AntV90) VALUES ('Yagi', 'Fixture', 6, 5, "
-            "3, 0, -3, -6, -10, -15, -20, -25)");
+            "3, 0, -3, -6, -10, -15, -20, -25)"));
         const QString insert = QStringLiteral(
             "INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
             "AntennasTilt, IdMode, IdTxTime, IdCableLoss1, IdCableLoss2, StationCableLength1, "
             "StationCableLength2, StationTxPower, StationAttSwr, StationAttLpf, StationAttAtu, "
             "StationNoConn, StationAttConn, StationCalcFeeder, StationCalcAdd) VALUES (%1, %2, "
             "12, '%3', %4, 1, 99, 90, 91, 20, 5, 100, 0.05, 0, 0.2, 2, 0.05, 1, 1)");
-        ant02 = db.sql(insert.arg(s1).arg(antenna).arg("Loc01-Ant02").arg(0));
-        ant01 = db.sql(insert.arg(s1).arg(antenna).arg("Loc01-Ant01").arg(45));
-        ant21 = db.sql(insert.arg(s2).arg(antenna).arg("Loc02-Ant01").arg(0));
+        ant02 = db.sql(insert.arg(s1).arg(antenna).arg(QStringLiteral("Loc01-Ant02")).arg(0));
+        ant01 = db.sql(insert.arg(s1).arg(antenna).arg(QStringLiteral("Loc01-Ant01")).arg(45));
+        ant21 = db.sql(insert.arg(s2).arg(antenna).arg(QStringLiteral("Loc02-Ant01")).arg(0));
         TCurrentSelection &cs = CurrentSelection();
         cs.ownerId = owner;
         cs.setCall(QStringLiteral("ON4PWR"));
@@ -158,8 +159,8 @@ private slots:
         QCOMPARE(shown[0].kind, int(MessageInfo));
         // Save is not blocked, and stores 0 dBW / 1 W.
         QTest::mouseClick(child<QPushButton>("bbnStSave"), Qt::LeftButton);
-        QCOMPARE(stored("AntennasAntPwr", ant01).toDouble(), 0.0);
-        QCOMPARE(stored("AntennasAvgPwr", ant01).toDouble(), 1.0);
+        QCOMPARE(stored(QStringLiteral("AntennasAntPwr"), ant01).toDouble(), 0.0);
+        QCOMPARE(stored(QStringLiteral("AntennasAvgPwr"), ant01).toDouble(), 1.0);
     }
 
     void saveStoresTheShownResultsAndTheCrossedRows()
@@ -170,16 +171,17 @@ private slots:
         QCOMPARE(text("lblStAddLossRes"), QStringLiteral("0,55"));
         QTest::mouseClick(child<QPushButton>("bbnStSave"), Qt::LeftButton);
         QVERIFY(!child<QPushButton>("bbnStSave")->isEnabled());
-        QCOMPARE(stored("StationTxPower", ant01).toDouble(), 50.0);
-        QCOMPARE(stored("StationAttLpf", ant01).toDouble(), 0.1);
-        QCOMPARE(stored("StationAttAtu", ant01).toDouble(), 0.3);
-        QCOMPARE(stored("StationAttAdd", ant01).toDouble(), 0.55);
-        QCOMPARE(stored("StationAttFeeder", ant01).toDouble(), 1.85);
-        QCOMPARE(stored("AntennasAntPwr", ant01).toDouble(), 11.59);
-        QCOMPARE(stored("AntennasAvgPwr", ant01).toDouble(), 14.43);
-        QCOMPARE(stored("AntennasEirp", ant01).toDouble(), 17.59);
-        QCOMPARE(stored("StationCalcFeeder", ant01).toInt(), 1);
-        QCOMPARE(stored("AntennasAntPwr", ant02).toDouble(), 0.0); // the others untouched
+        QCOMPARE(stored(QStringLiteral("StationTxPower"), ant01).toDouble(), 50.0);
+        QCOMPARE(stored(QStringLiteral("StationAttLpf"), ant01).toDouble(), 0.1);
+        QCOMPARE(stored(QStringLiteral("StationAttAtu"), ant01).toDouble(), 0.3);
+        QCOMPARE(stored(QStringLiteral("StationAttAdd"), ant01).toDouble(), 0.55);
+        QCOMPARE(stored(QStringLiteral("StationAttFeeder"), ant01).toDouble(), 1.85);
+        QCOMPARE(stored(QStringLiteral("AntennasAntPwr"), ant01).toDouble(), 11.59);
+        QCOMPARE(stored(QStringLiteral("AntennasAvgPwr"), ant01).toDouble(), 14.43);
+        QCOMPARE(stored(QStringLiteral("AntennasEirp"), ant01).toDouble(), 17.59);
+        QCOMPARE(stored(QStringLiteral("StationCalcFeeder"), ant01).toInt(), 1);
+        QCOMPARE(stored(QStringLiteral("AntennasAntPwr"), ant02).toDouble(),
+                 0.0); // the others untouched
     }
 
     void feederTotalByHandReplacesTheSections()
@@ -194,8 +196,8 @@ private slots:
         QCOMPARE(text("lblStFdrLossResTot"), QStringLiteral("2,5"));
         QCOMPARE(text("lblStPowerResultDbw"), QStringLiteral("14,15"));
         QTest::mouseClick(child<QPushButton>("bbnStSave"), Qt::LeftButton);
-        QCOMPARE(stored("StationCalcFeeder", ant01).toInt(), 0);
-        QCOMPARE(stored("StationAttFeeder", ant01).toDouble(), 2.5);
+        QCOMPARE(stored(QStringLiteral("StationCalcFeeder"), ant01).toInt(), 0);
+        QCOMPARE(stored(QStringLiteral("StationAttFeeder"), ant01).toDouble(), 2.5);
     }
 
     void cancelRestoresTheStoredValues()
@@ -224,7 +226,7 @@ private slots:
         child<QTreeWidget>("trvAntSelect")->setCurrentItem(node(QStringLiteral("Loc02-Ant01")));
         QCOMPARE(ShownMessages().size(), 1);
         QCOMPARE(ShownMessages()[0].kind, int(MessageQuestion));
-        QCOMPARE(stored("StationTxPower", ant01).toDouble(), storedPower);
+        QCOMPARE(stored(QStringLiteral("StationTxPower"), ant01).toDouble(), storedPower);
         QCOMPARE(text("lblStPowerResTitle"), QStringLiteral("For : Loc02-Ant01"));
         QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_02"));
         QCOMPARE(child<QLineEdit>("dbmStTxPower")->text(), QStringLiteral("100"));

@@ -13,42 +13,46 @@ const QString CatalogueJoin =
 
 TEST_F(AntennaOps, CatalogueFamily48IsEveryFamily)
 {
-    const QString all = column("SELECT COUNT(*) " + CatalogueJoin).value(0);
-    const QString yagis =
-        column("SELECT COUNT(*) " + CatalogueJoin + " WHERE IdAntFamily = 4").value(0);
+    const QString all = column(QStringLiteral("SELECT COUNT(*) ") + CatalogueJoin).value(0);
+    const QString yagis = column(QStringLiteral("SELECT COUNT(*) ") + CatalogueJoin +
+                                 QStringLiteral(" WHERE IdAntFamily = 4"))
+                              .value(0);
     ASSERT_GT(yagis.toInt(), 0);
     ASSERT_LT(yagis.toInt(), all.toInt());
 
     const TOpResult<int> everything = OpenCatalogue(*dm, AllAntennaFamilies);
     ASSERT_TRUE(everything.ok()) << everything.error.toStdString();
     EXPECT_EQ(everything.value, all.toInt());
-    EXPECT_FALSE(issued().last().contains("WHERE"));
+    EXPECT_FALSE(issued().last().contains(QStringLiteral("WHERE")));
 
     const TOpResult<int> family = OpenCatalogue(*dm, 4);
     ASSERT_TRUE(family.ok());
     EXPECT_EQ(family.value, yagis.toInt());
-    EXPECT_TRUE(issued().last().endsWith(
+    EXPECT_TRUE(issued().last().endsWith(QStringLiteral(
         "FROM (tblListAnt INNER JOIN tblListAntPol ON tblListAntPol.IdListAntPol = "
         "tblListAnt.IdListAntPol) INNER JOIN tblBandFreq ON tblBandFreq.IdBandFreq = "
-        "tblListAnt.IdBandFreq WHERE IdAntFamily =4"));
+        "tblListAnt.IdBandFreq WHERE IdAntFamily =4")));
     for (int row = 0; row < family.value; ++row)
-        EXPECT_EQ(dm->qryAntList->value(row, "IdAntFamily").toInt(), 4);
-    EXPECT_GE(dm->qryAntList->fieldIndex("AntPol"), 0);
-    EXPECT_GE(dm->qryAntList->fieldIndex("BandFreqCenter"), 0);
+        EXPECT_EQ(dm->qryAntList->value(row, QStringLiteral("IdAntFamily")).toInt(), 4);
+    EXPECT_GE(dm->qryAntList->fieldIndex(QStringLiteral("AntPol")), 0);
+    EXPECT_GE(dm->qryAntList->fieldIndex(QStringLiteral("BandFreqCenter")), 0);
 }
 
 TEST_F(AntennaOps, CatalogueIsSortedByMakeWithoutRegardToCase)
 {
-    sql("INSERT INTO tblListAnt (IdAntFamily, IdListAntPol, IdBandFreq, AntType, AntMakeDescr) "
+    sql(QStringLiteral(
+        "INSERT INTO tblListAnt (IdAntFamily, IdListAntPol, IdBandFreq, AntType, AntMakeDescr) "
         "VALUES (4, 1, 12, 'x', 'zz last'), (4, 1, 12, 'x', '0AAB second'), "
-        "(4, 1, 12, 'x', '0aaa first')");
+        "(4, 1, 12, 'x', '0aaa first')"));
     const TOpResult<int> rows = OpenCatalogue(*dm, 4);
     ASSERT_TRUE(rows.ok());
-    EXPECT_EQ(dm->qryAntList->value(0, "AntMakeDescr").toString(), "0aaa first");
-    EXPECT_EQ(dm->qryAntList->value(1, "AntMakeDescr").toString(), "0AAB second");
+    EXPECT_EQ(dm->qryAntList->value(0, QStringLiteral("AntMakeDescr")).toString(),
+              QStringLiteral("0aaa first"));
+    EXPECT_EQ(dm->qryAntList->value(1, QStringLiteral("AntMakeDescr")).toString(),
+              QStringLiteral("0AAB second"));
     QString previous;
     for (int row = 0; row < rows.value; ++row) {
-        const QString make = dm->qryAntList->value(row, "AntMakeDescr").toString();
+        const QString make = dm->qryAntList->value(row, QStringLiteral("AntMakeDescr")).toString();
         EXPECT_LE(previous.compare(make, Qt::CaseInsensitive), 0) << make.toStdString();
         previous = make;
     }
@@ -72,41 +76,48 @@ TEST_F(AntennaOps, CustomAntennaInsertUpdateAndList)
 
     const TOpResult<qint32> id = InsertAntenna(*dm, v);
     ASSERT_TRUE(id.ok()) << id.error.toStdString();
-    EXPECT_EQ(issued().first(),
-              "INSERT INTO tblListAnt( IdAntFamily, IdListAntPol, IdBandFreq, AntV00, AntV10, "
-              "AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, AntV90, AntV100, AntType, "
-              "AntMakeDescr, AntExtra, AntDir) VALUES ( 49, 2, 12, '12,5', '11', '9,5', '6', '2', "
-              "'-3', '-8', '-12', '-20', '-25', '-25', 'Yagi 9 el.', 'O''Brien''s beam', '0', "
-              "'CUSTOM')");
-    const QString where = " FROM tblListAnt WHERE IdListAnt = " + QString::number(id.value);
-    EXPECT_EQ(column("SELECT AntV00 + AntV20" + where), QStringList{"22"});
-    EXPECT_EQ(column("SELECT AntMakeDescr || '|' || AntDir" + where),
-              QStringList{"O'Brien's beam|CUSTOM"});
+    EXPECT_EQ(
+        issued().first(),
+        QStringLiteral(
+            "INSERT INTO tblListAnt( IdAntFamily, IdListAntPol, IdBandFreq, AntV00, AntV10, "
+            "AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, AntV90, AntV100, AntType, "
+            "AntMakeDescr, AntExtra, AntDir) VALUES ( 49, 2, 12, '12,5', '11', '9,5', '6', '2', "
+            "'-3', '-8', '-12', '-20', '-25', '-25', 'Yagi 9 el.', 'O''Brien''s beam', '0', "
+            "'CUSTOM')"));
+    const QString where =
+        QStringLiteral(" FROM tblListAnt WHERE IdListAnt = ") + QString::number(id.value);
+    EXPECT_EQ(column(QStringLiteral("SELECT AntV00 + AntV20") + where),
+              QStringList{QStringLiteral("22")});
+    EXPECT_EQ(column(QStringLiteral("SELECT AntMakeDescr || '|' || AntDir") + where),
+              QStringList{QStringLiteral("O'Brien's beam|CUSTOM")});
     EXPECT_EQ(OpenCustomAntennas(*dm, TCustomAntennaMode::Browse).value, before + 1);
 
     v.pattern[0] = QStringLiteral("7,25");
     v.makeDescr = QStringLiteral("Renamed");
     ASSERT_TRUE(UpdateAntenna(*dm, id.value, v).ok());
     EXPECT_EQ(issued().last(),
-              "UPDATE tblListAnt SET IdAntFamily =49, IdListAntPol =2, IdBandFreq =12, AntV00 "
-              "='7,25', AntV10 ='11', AntV20 ='9,5', AntV30 ='6', AntV40 ='2', AntV50 ='-3', "
-              "AntV60 ='-8', AntV70 ='-12', AntV80 ='-20', AntV90 ='-25', AntV100 ='-25', "
-              "AntType ='Yagi 9 el.', AntMakeDescr ='Renamed', AntExtra ='0', AntDir ='CUSTOM' "
-              "WHERE IdListAnt =" +
+              QStringLiteral(
+                  "UPDATE tblListAnt SET IdAntFamily =49, IdListAntPol =2, IdBandFreq =12, AntV00 "
+                  "='7,25', AntV10 ='11', AntV20 ='9,5', AntV30 ='6', AntV40 ='2', AntV50 ='-3', "
+                  "AntV60 ='-8', AntV70 ='-12', AntV80 ='-20', AntV90 ='-25', AntV100 ='-25', "
+                  "AntType ='Yagi 9 el.', AntMakeDescr ='Renamed', AntExtra ='0', AntDir ='CUSTOM' "
+                  "WHERE IdListAnt =") +
                   QString::number(id.value));
-    EXPECT_EQ(column("SELECT AntV00" + where), QStringList{"7.25"});
+    EXPECT_EQ(column(QStringLiteral("SELECT AntV00") + where), QStringList{QStringLiteral("7.25")});
 
     ASSERT_TRUE(OpenAntennaSummary(*dm, id.value).ok());
-    EXPECT_EQ(dm->qryTemp3->fieldValue("AntMakeDescr").toString(), "Renamed");
-    EXPECT_DOUBLE_EQ(dm->qryTemp3->fieldValue("AntV00").toDouble(), 7.25);
+    EXPECT_EQ(dm->qryTemp3->fieldValue(QStringLiteral("AntMakeDescr")).toString(),
+              QStringLiteral("Renamed"));
+    EXPECT_DOUBLE_EQ(dm->qryTemp3->fieldValue(QStringLiteral("AntV00")).toDouble(), 7.25);
 }
 
 TEST_F(AntennaOps, FamiliesListed)
 {
     const TOpResult<int> rows = OpenAntennaFamilies(*dm);
     ASSERT_TRUE(rows.ok()) << rows.error.toStdString();
-    EXPECT_EQ(rows.value, column("SELECT COUNT(*) FROM qryListAntFamily").value(0).toInt());
-    EXPECT_GE(dm->qryAntListKind->fieldIndex("AntFamily"), 0);
+    EXPECT_EQ(rows.value,
+              column(QStringLiteral("SELECT COUNT(*) FROM qryListAntFamily")).value(0).toInt());
+    EXPECT_GE(dm->qryAntListKind->fieldIndex(QStringLiteral("AntFamily")), 0);
 }
 
 TEST_F(AntennaOps, PlacementsUsingAntennaJoinsTheirReferences)
@@ -118,12 +129,15 @@ TEST_F(AntennaOps, PlacementsUsingAntennaJoinsTheirReferences)
         QStringList refs;
         QString expected;
     } cases[] = {
-        {101, {}, ""},
-        {102, {"Loc01-Ant01"}, "Loc01-Ant01"},
-        {103, {"Loc01-Ant02", "Loc01-Ant03"}, "Loc01-Ant02 & Loc01-Ant03."},
+        {101, {}, QStringLiteral("")},
+        {102, {QStringLiteral("Loc01-Ant01")}, QStringLiteral("Loc01-Ant01")},
+        {103,
+         {QStringLiteral("Loc01-Ant02"), QStringLiteral("Loc01-Ant03")},
+         QStringLiteral("Loc01-Ant02 & Loc01-Ant03.")},
         {104,
-         {"Loc01-Ant04", "Loc01-Ant05", "Loc01-Ant06"},
-         "Loc01-Ant04, Loc01-Ant05 & Loc01-Ant06."},
+         {QStringLiteral("Loc01-Ant04"), QStringLiteral("Loc01-Ant05"),
+          QStringLiteral("Loc01-Ant06")},
+         QStringLiteral("Loc01-Ant04, Loc01-Ant05 & Loc01-Ant06.")},
     };
     for (const auto &c : cases)
         for (const QString &ref : c.refs)
@@ -132,9 +146,10 @@ TEST_F(AntennaOps, PlacementsUsingAntennaJoinsTheirReferences)
         const TOpResult<QString> text = PlacementsUsingAntenna(*dm, c.antenna);
         ASSERT_TRUE(text.ok());
         EXPECT_EQ(text.value, c.expected);
-        EXPECT_EQ(issued().last(), "SELECT IdStation, IdListAnt, AntennasRef FROM tblStation WHERE "
-                                   "IdListAnt =" +
-                                       QString::number(c.antenna) + " ORDER BY IdListAnt");
+        EXPECT_EQ(issued().last(),
+                  QStringLiteral("SELECT IdStation, IdListAnt, AntennasRef FROM tblStation WHERE "
+                                 "IdListAnt =") +
+                      QString::number(c.antenna) + QStringLiteral(" ORDER BY IdListAnt"));
     }
 }
 

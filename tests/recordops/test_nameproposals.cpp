@@ -15,17 +15,21 @@ struct ProposalCase {
 TEST(NextSiteNameRule, ProposesTheFollowingTwoDigitNumber)
 {
     const ProposalCase cases[] = {
-        {"first site of an owner", std::nullopt, "Location_01"},
-        {"leading zero kept below ten", QString("Location_01"), "Location_02"},
-        {"no leading zero from ten on", QString("Location_09"), "Location_10"},
-        {"two digits carry on", QString("Location_42"), "Location_43"},
-        {"name without underscore is its own number", QString("7"), "Location_08"},
-        {"only the text after the last underscore counts", QString("My_Site_05"), "Location_06"},
-        {"not ending in a number", QString("Location_A"), ""},
-        {"empty after the underscore", QString("Location_"), ""},
-        {"sign is not a number", QString("Location_-3"), ""},
-        {"blank in the number", QString("Location_ 3"), ""},
-        {"a hundredth site cannot be numbered", QString("Location_99"), ""},
+        {"first site of an owner", std::nullopt, QStringLiteral("Location_01")},
+        {"leading zero kept below ten", QStringLiteral("Location_01"),
+         QStringLiteral("Location_02")},
+        {"no leading zero from ten on", QStringLiteral("Location_09"),
+         QStringLiteral("Location_10")},
+        {"two digits carry on", QStringLiteral("Location_42"), QStringLiteral("Location_43")},
+        {"name without underscore is its own number", QStringLiteral("7"),
+         QStringLiteral("Location_08")},
+        {"only the text after the last underscore counts", QStringLiteral("My_Site_05"),
+         QStringLiteral("Location_06")},
+        {"not ending in a number", QStringLiteral("Location_A"), QStringLiteral("")},
+        {"empty after the underscore", QStringLiteral("Location_"), QStringLiteral("")},
+        {"sign is not a number", QStringLiteral("Location_-3"), QStringLiteral("")},
+        {"blank in the number", QStringLiteral("Location_ 3"), QStringLiteral("")},
+        {"a hundredth site cannot be numbered", QStringLiteral("Location_99"), QStringLiteral("")},
     };
     for (const ProposalCase &c : cases) {
         const TNameProposal p = ProposeSiteName(c.greatest);
@@ -49,18 +53,28 @@ TEST(NextPlacementRefRule, ProposesTheFollowingReference)
         QString expected; // empty: must fail
     };
     const Case cases[] = {
-        {"site without placements", "Location_03", std::nullopt, "Loc03-Ant01"},
-        {"site name without underscore", "Roof", std::nullopt, "LocRoof-Ant01"},
-        {"next number", "Location_07", QString("Loc07-Ant02"), "Loc07-Ant03"},
-        {"ten without leading zero", "Location_03", QString("Loc03-Ant09"), "Loc03-Ant10"},
-        {"prefix is the greatest reference's", "Location_03", QString("Loc01-Ant04"),
-         "Loc01-Ant05"},
-        {"split at the last of A, n, t", "Location_01", QString("Ant5"), "Ant06"},
-        {"no split letter: whole text is the number", "Location_01", QString("12"), "13"},
-        {"letters are case-sensitive", "Location_01", QString("LOC01-ANT02"), ""},
-        {"not ending in a number", "Location_01", QString("Loc01-Ant0x"), ""},
-        {"nothing after the split point", "Location_01", QString("Loc01-Ant"), ""},
-        {"a hundredth placement cannot be numbered", "Location_01", QString("Loc01-Ant99"), ""},
+        {"site without placements", QStringLiteral("Location_03"), std::nullopt,
+         QStringLiteral("Loc03-Ant01")},
+        {"site name without underscore", QStringLiteral("Roof"), std::nullopt,
+         QStringLiteral("LocRoof-Ant01")},
+        {"next number", QStringLiteral("Location_07"), QStringLiteral("Loc07-Ant02"),
+         QStringLiteral("Loc07-Ant03")},
+        {"ten without leading zero", QStringLiteral("Location_03"), QStringLiteral("Loc03-Ant09"),
+         QStringLiteral("Loc03-Ant10")},
+        {"prefix is the greatest reference's", QStringLiteral("Location_03"),
+         QStringLiteral("Loc01-Ant04"), QStringLiteral("Loc01-Ant05")},
+        {"split at the last of A, n, t", QStringLiteral("Location_01"), QStringLiteral("Ant5"),
+         QStringLiteral("Ant06")},
+        {"no split letter: whole text is the number", QStringLiteral("Location_01"),
+         QStringLiteral("12"), QStringLiteral("13")},
+        {"letters are case-sensitive", QStringLiteral("Location_01"), QStringLiteral("LOC01-ANT02"),
+         QStringLiteral("")},
+        {"not ending in a number", QStringLiteral("Location_01"), QStringLiteral("Loc01-Ant0x"),
+         QStringLiteral("")},
+        {"nothing after the split point", QStringLiteral("Location_01"),
+         QStringLiteral("Loc01-Ant"), QStringLiteral("")},
+        {"a hundredth placement cannot be numbered", QStringLiteral("Location_01"),
+         QStringLiteral("Loc01-Ant99"), QStringLiteral("")},
     };
     for (const Case &c : cases) {
         const TNameProposal p = ProposePlacementRef(c.siteName, c.greatest);
@@ -77,9 +91,11 @@ TEST(NextPlacementRefRule, ProposesTheFollowingReference)
 TEST(PlacementListText, JoinsWithCommaAndAmpersand)
 {
     EXPECT_EQ(JoinPlacementRefs({}), QString());
-    EXPECT_EQ(JoinPlacementRefs({"Loc01-Ant01"}), QString("Loc01-Ant01"));
-    EXPECT_EQ(JoinPlacementRefs({"A", "B"}), QString("A & B."));
-    EXPECT_EQ(JoinPlacementRefs({"A", "B", "C"}), QString("A, B & C."));
+    EXPECT_EQ(JoinPlacementRefs({QStringLiteral("Loc01-Ant01")}), QStringLiteral("Loc01-Ant01"));
+    EXPECT_EQ(JoinPlacementRefs({QStringLiteral("A"), QStringLiteral("B")}),
+              QStringLiteral("A & B."));
+    EXPECT_EQ(JoinPlacementRefs({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}),
+              QStringLiteral("A, B & C."));
 }
 
 TEST(BandCenterRounding, OneDecimalHalvesToEven)
@@ -97,12 +113,13 @@ TEST(BandCenterRounding, OneDecimalHalvesToEven)
 
 TEST(JetLiterals, QuotesAreDoubledAndMemoLinesEnded)
 {
-    EXPECT_EQ(JetText("O'Brien"), QString("'O''Brien'"));
-    EXPECT_EQ(JetText("''"), QString("''''''"));
-    EXPECT_EQ(JetText(""), QString("''"));
-    EXPECT_EQ(JetYesNo(true), QString("1"));
-    EXPECT_EQ(JetYesNo(false), QString("0"));
-    EXPECT_EQ(MemoText({"first", "second"}), QString("first\nsecond\n"));
+    EXPECT_EQ(JetText(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
+    EXPECT_EQ(JetText(QStringLiteral("''")), QStringLiteral("''''''"));
+    EXPECT_EQ(JetText(QStringLiteral("")), QStringLiteral("''"));
+    EXPECT_EQ(JetYesNo(true), QStringLiteral("1"));
+    EXPECT_EQ(JetYesNo(false), QStringLiteral("0"));
+    EXPECT_EQ(MemoText({QStringLiteral("first"), QStringLiteral("second")}),
+              QStringLiteral("first\nsecond\n"));
     EXPECT_EQ(MemoText({}), QString());
 }
 

@@ -21,17 +21,18 @@ TEST_F(PlacementOps, NextPlacementRefCountsOnWithinTheSite)
 
     TOpResult<QString> ref = NextPlacementRef(*dm, loc07, QStringLiteral("Location_07"));
     ASSERT_TRUE(ref.ok());
-    EXPECT_EQ(ref.value, "Loc07-Ant03");
-    EXPECT_EQ(issued().last(), "SELECT TOP 1 AntennasRef FROM tblStation WHERE IdTower =" +
-                                   QString::number(loc07) + " ORDER BY AntennasRef DESC");
+    EXPECT_EQ(ref.value, QStringLiteral("Loc07-Ant03"));
+    EXPECT_EQ(issued().last(),
+              QStringLiteral("SELECT TOP 1 AntennasRef FROM tblStation WHERE IdTower =") +
+                  QString::number(loc07) + QStringLiteral(" ORDER BY AntennasRef DESC"));
 
     ref = NextPlacementRef(*dm, empty, QStringLiteral("Location_08"));
     ASSERT_TRUE(ref.ok());
-    EXPECT_EQ(ref.value, "Loc08-Ant01");
+    EXPECT_EQ(ref.value, QStringLiteral("Loc08-Ant01"));
 
     ref = NextPlacementRef(*dm, broken, QStringLiteral("Location_09"));
     EXPECT_FALSE(ref.ok());
-    EXPECT_TRUE(ref.error.contains("Loc09-AntX"));
+    EXPECT_TRUE(ref.error.contains(QStringLiteral("Loc09-AntX")));
 }
 
 TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
@@ -48,11 +49,12 @@ TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
     // No catalogue open: refused before anything is written.
     TOpResult<qint32> id = InsertPlacement(*dm, s, QStringLiteral("Loc01-Ant01"), v);
     EXPECT_FALSE(id.ok());
-    EXPECT_EQ(column("SELECT COUNT(*) FROM tblStation"), QStringList{"0"});
+    EXPECT_EQ(column(QStringLiteral("SELECT COUNT(*) FROM tblStation")),
+              QStringList{QStringLiteral("0")});
 
     ASSERT_TRUE(OpenCatalogue(*dm, 4).ok());
     ASSERT_TRUE(dm->qryAntList->moveTo(1));
-    const qint32 antenna = dm->qryAntList->fieldValue("IdListAnt").toInt();
+    const qint32 antenna = dm->qryAntList->fieldValue(QStringLiteral("IdListAnt")).toInt();
     issued();
     id = InsertPlacement(*dm, s, QStringLiteral("Loc01-Ant01"), v);
     ASSERT_TRUE(id.ok()) << id.error.toStdString();
@@ -64,22 +66,30 @@ TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
                              "'Loc01-Ant01')")
                   .arg(s)
                   .arg(antenna));
-    EXPECT_EQ(statements.last(), "SELECT TOP 1 IdStation FROM tblStation ORDER BY IdStation DESC");
-    const QString where = " FROM tblStation WHERE IdStation = " + QString::number(id.value);
-    EXPECT_EQ(column("SELECT IdListAnt" + where), QStringList{QString::number(antenna)});
-    EXPECT_EQ(column("SELECT AntennasHeight * 2" + where), QStringList{"25"});
-    EXPECT_EQ(column("SELECT AntennasRem" + where), QStringList{"O'Brien's roof"});
+    EXPECT_EQ(statements.last(),
+              QStringLiteral("SELECT TOP 1 IdStation FROM tblStation ORDER BY IdStation DESC"));
+    const QString where =
+        QStringLiteral(" FROM tblStation WHERE IdStation = ") + QString::number(id.value);
+    EXPECT_EQ(column(QStringLiteral("SELECT IdListAnt") + where),
+              QStringList{QString::number(antenna)});
+    EXPECT_EQ(column(QStringLiteral("SELECT AntennasHeight * 2") + where),
+              QStringList{QStringLiteral("25")});
+    EXPECT_EQ(column(QStringLiteral("SELECT AntennasRem") + where),
+              QStringList{QStringLiteral("O'Brien's roof")});
 
     v.height = QStringLiteral("7");
     v.tilt = QStringLiteral("-2,5");
     ASSERT_TRUE(UpdatePlacement(*dm, id.value, 3, v).ok());
     EXPECT_EQ(issued().last(),
-              "UPDATE tblStation SET IdListAnt =3, IdBandFreqSt =12, AntennasHeight ='7', "
-              "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof' WHERE "
-              "IdStation =" +
+              QStringLiteral(
+                  "UPDATE tblStation SET IdListAnt =3, IdBandFreqSt =12, AntennasHeight ='7', "
+                  "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof' WHERE "
+                  "IdStation =") +
                   QString::number(id.value));
-    EXPECT_EQ(column("SELECT IdListAnt || '|' || AntennasHeight || '|' || AntennasTilt" + where),
-              QStringList{"3|7.0|-2.5"});
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT IdListAnt || '|' || AntennasHeight || '|' || AntennasTilt") +
+               where),
+        QStringList{QStringLiteral("3|7.0|-2.5")});
 }
 
 TEST_F(PlacementOps, DeleteKeepsTheSitesCriticalPoints)
@@ -90,9 +100,12 @@ TEST_F(PlacementOps, DeleteKeepsTheSitesCriticalPoints)
     const qint32 kept = addPlacement(s, QStringLiteral("Loc01-Ant02"));
     addPoint(s, QStringLiteral("CTP_01"));
     ASSERT_TRUE(DeletePlacement(*dm, gone).ok());
-    EXPECT_EQ(issued().last(), "DELETE FROM tblStation WHERE IDStation =" + QString::number(gone));
-    EXPECT_EQ(column("SELECT IdStation FROM tblStation"), QStringList{QString::number(kept)});
-    EXPECT_EQ(column("SELECT COUNT(*) FROM tblCriticalPnt"), QStringList{"1"});
+    EXPECT_EQ(issued().last(),
+              QStringLiteral("DELETE FROM tblStation WHERE IDStation =") + QString::number(gone));
+    EXPECT_EQ(column(QStringLiteral("SELECT IdStation FROM tblStation")),
+              QStringList{QString::number(kept)});
+    EXPECT_EQ(column(QStringLiteral("SELECT COUNT(*) FROM tblCriticalPnt")),
+              QStringList{QStringLiteral("1")});
     EXPECT_EQ(CountPlacements(*dm, s).value, 1);
 }
 
@@ -106,7 +119,8 @@ TEST_F(PlacementOps, PlacementWithoutCatalogueAntennaIsNotListed)
     const TOpResult<int> rows = OpenPlacements(*dm, s);
     ASSERT_TRUE(rows.ok()) << rows.error.toStdString();
     EXPECT_EQ(rows.value, 1);
-    EXPECT_EQ(dm->qryAntSel->fieldValue("AntennasRef").toString(), "Loc01-Ant01");
+    EXPECT_EQ(dm->qryAntSel->fieldValue(QStringLiteral("AntennasRef")).toString(),
+              QStringLiteral("Loc01-Ant01"));
 }
 
 TEST_F(PlacementOps, PowerDataStandsOnTheGivenPlacement)
@@ -124,12 +138,13 @@ TEST_F(PlacementOps, PowerDataStandsOnTheGivenPlacement)
     TOpResult<int> rows = OpenPowerData(*dm, wanted, owner);
     ASSERT_TRUE(rows.ok()) << rows.error.toStdString();
     EXPECT_EQ(rows.value, 3);
-    EXPECT_EQ(dm->qryStation->fieldValue("IdStation").toInt(), wanted);
+    EXPECT_EQ(dm->qryStation->fieldValue(QStringLiteral("IdStation")).toInt(), wanted);
     EXPECT_EQ(dm->qryStation->recNo(), 1); // ordered by AntennasRef
 
     rows = OpenPowerData(*dm, foreign, owner);
     EXPECT_EQ(dm->qryStation->recNo(), 0);
-    EXPECT_EQ(dm->qryStation->fieldValue("AntennasRef").toString(), "Loc01-Ant01");
+    EXPECT_EQ(dm->qryStation->fieldValue(QStringLiteral("AntennasRef")).toString(),
+              QStringLiteral("Loc01-Ant01"));
 }
 
 TEST_F(PlacementOps, BandCentreRoundedToOneDecimal)
@@ -147,7 +162,8 @@ TEST_F(PlacementOps, BandCentreRoundedToOneDecimal)
         ASSERT_TRUE(centre.ok()) << c.band;
         EXPECT_NEAR(centre.value, c.expected, 1e-9) << c.band;
     }
-    EXPECT_EQ(issued().first(), "SELECT BandFreqCenter FROM tblBandFreqSt WHERE IDBandFreqSt =2");
+    EXPECT_EQ(issued().first(),
+              QStringLiteral("SELECT BandFreqCenter FROM tblBandFreqSt WHERE IDBandFreqSt =2"));
 }
 
 TEST_F(PlacementOps, SiteTreeListsSitesAndPlacementsInNameOrder)
@@ -161,22 +177,24 @@ TEST_F(PlacementOps, SiteTreeListsSitesAndPlacementsInNameOrder)
 
     const TOpResult<TSiteTree> tree = FillSiteTree(*dm, owner, QStringLiteral("ON4AA"));
     ASSERT_TRUE(tree.ok()) << tree.error.toStdString();
-    EXPECT_EQ(tree.value.rootText, "ON4AA");
+    EXPECT_EQ(tree.value.rootText, QStringLiteral("ON4AA"));
     ASSERT_EQ(tree.value.sites.size(), 2);
     EXPECT_EQ(tree.value.sites[0].id, s1);
-    EXPECT_EQ(tree.value.sites[0].name, "Location_01");
+    EXPECT_EQ(tree.value.sites[0].name, QStringLiteral("Location_01"));
     ASSERT_EQ(tree.value.sites[0].placements.size(), 2);
-    EXPECT_EQ(tree.value.sites[0].placements[0].ref, "Loc01-Ant01");
+    EXPECT_EQ(tree.value.sites[0].placements[0].ref, QStringLiteral("Loc01-Ant01"));
     EXPECT_EQ(tree.value.sites[0].placements[0].id, first);
     EXPECT_EQ(tree.value.sites[1].placements.size(), 1);
     EXPECT_EQ(tree.value.selectedSite, 0);
     EXPECT_EQ(tree.value.selectedPlacement, 0);
     const QStringList statements = issued();
     ASSERT_EQ(statements.size(), 3);
-    EXPECT_EQ(statements[0], "SELECT IdTower, TowerName FROM tblTower WHERE IdOwner =" +
-                                 QString::number(owner) + " ORDER BY TowerName");
-    EXPECT_EQ(statements[1], "SELECT IdStation, AntennasRef FROM tblStation WHERE IDTower =" +
-                                 QString::number(s1) + " ORDER BY AntennasRef");
+    EXPECT_EQ(statements[0],
+              QStringLiteral("SELECT IdTower, TowerName FROM tblTower WHERE IdOwner =") +
+                  QString::number(owner) + QStringLiteral(" ORDER BY TowerName"));
+    EXPECT_EQ(statements[1],
+              QStringLiteral("SELECT IdStation, AntennasRef FROM tblStation WHERE IDTower =") +
+                  QString::number(s1) + QStringLiteral(" ORDER BY AntennasRef"));
 }
 
 TEST_F(PlacementOps, SiteTreeWithNothingToSelect)

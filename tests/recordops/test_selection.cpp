@@ -43,17 +43,23 @@ TEST_F(SelectionCascade, MakesTheFirstOfEveryLevelCurrent)
     const QString t = QString::number(site1);
     const QStringList statements = issued();
     ASSERT_EQ(statements.size(), 7);
-    EXPECT_EQ(statements[0], "SELECT IdOwner, OwnerCall FROM tblOwner ORDER BY IdOwner");
-    EXPECT_EQ(statements[1], "SELECT IdTower, TowerName FROM tblTower WHERE IdOwner =" + o +
-                                 " ORDER BY TowerName");
-    EXPECT_TRUE(statements[2].startsWith("SELECT IdTower, IdOwner, TowerName,"));
-    EXPECT_EQ(statements[3], "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t +
-                                 " ORDER BY AntennasRef");
-    EXPECT_TRUE(statements[4].startsWith("SELECT IdStation, IdTower, IdBandFreqSt,"));
-    EXPECT_EQ(statements[5], "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t);
-    EXPECT_EQ(statements[6], "SELECT IdCriticalPnt, CriticalPntRef FROM tblCriticalPnt WHERE "
-                             "IdTower =" +
-                                 t + " ORDER BY CriticalPntRef");
+    EXPECT_EQ(statements[0],
+              QStringLiteral("SELECT IdOwner, OwnerCall FROM tblOwner ORDER BY IdOwner"));
+    EXPECT_EQ(statements[1],
+              QStringLiteral("SELECT IdTower, TowerName FROM tblTower WHERE IdOwner =") + o +
+                  QStringLiteral(" ORDER BY TowerName"));
+    EXPECT_TRUE(statements[2].startsWith(QStringLiteral("SELECT IdTower, IdOwner, TowerName,")));
+    EXPECT_EQ(statements[3],
+              QStringLiteral("SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =") + t +
+                  QStringLiteral(" ORDER BY AntennasRef"));
+    EXPECT_TRUE(
+        statements[4].startsWith(QStringLiteral("SELECT IdStation, IdTower, IdBandFreqSt,")));
+    EXPECT_EQ(statements[5],
+              QStringLiteral("SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =") + t);
+    EXPECT_EQ(statements[6],
+              QStringLiteral("SELECT IdCriticalPnt, CriticalPntRef FROM tblCriticalPnt WHERE "
+                             "IdTower =") +
+                  t + QStringLiteral(" ORDER BY CriticalPntRef"));
 }
 
 TEST_F(SelectionCascade, WithoutListsOpensNoDataset)
@@ -139,7 +145,8 @@ TEST_F(SelectionCascade, PlacementListPositionFollowsTheCurrentPlacement)
     cs.placementPosition = 0;
     TOpResult<TPlacementList> list = ListPlacements(*dm, site);
     ASSERT_TRUE(list.ok());
-    EXPECT_EQ(list.value.refs, QStringList({"Loc01-Ant01", "Loc01-Ant02"}));
+    EXPECT_EQ(list.value.refs,
+              QStringList({QStringLiteral("Loc01-Ant01"), QStringLiteral("Loc01-Ant02")}));
     EXPECT_EQ(list.value.ids.size(), 2);
     EXPECT_EQ(cs.placementPosition, 1);
 

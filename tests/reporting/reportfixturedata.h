@@ -23,7 +23,8 @@ inline TReportFixtureIds FillReportFixture(const QSqlDatabase &db, const QString
     auto run = [&db](const QString &text) {
         QSqlQuery q(db);
         if (!q.exec(text))
-            throw std::runtime_error((text + QStringLiteral(": ") + q.lastError().text()).toStdString());
+            throw std::runtime_error(
+                QString(text + QStringLiteral(": ") + q.lastError().text()).toStdString());
         return q;
     };
     auto insert = [&run](const QString &text) { return run(text).lastInsertId().toInt(); };

@@ -61,7 +61,7 @@ TEST_F(DocumentDataTest, ReportRowsOnePerPointOfThePlacementsSite)
     for (const TReportRow &r : rows.value)
         refs << r.pointRef;
     refs.sort();
-    EXPECT_EQ(refs, QStringList({"CTP_01", "CTP_02"}));
+    EXPECT_EQ(refs, QStringList({QStringLiteral("CTP_01"), QStringLiteral("CTP_02")}));
     const TReportRow &r = rows.value.front();
     EXPECT_EQ(s(r.city), "Louvain");
     EXPECT_EQ(r.pattern[0], 12.375);
@@ -98,7 +98,8 @@ TEST_F(DocumentDataTest, ReportTextFromTheShippedTemplate)
         if (r.gainLine) {
             EXPECT_TRUE(text.contains(QString::fromUtf8(r.gainLine))) << s(all);
         }
-        EXPECT_TRUE(all.contains(QStringLiteral(": ") + QString::fromUtf8(r.mainWord) + "\n"))
+        EXPECT_TRUE(all.contains(QStringLiteral(": ") + QString::fromUtf8(r.mainWord) +
+                                 QStringLiteral("\n")))
             << s(all);
         EXPECT_TRUE(text.last().startsWith(QStringLiteral("   CTP_0")));
         EXPECT_TRUE(all.contains(QStringLiteral("14/03/2026")));
@@ -119,18 +120,20 @@ void expectSoundPdf(const QString &path)
     const ToolResult check = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
     EXPECT_EQ(check.exitCode, 0) << s(check.out) << s(check.err);
     const QMap<QString, QString> info = PdfInfo(path);
-    EXPECT_EQ(s(info.value("Title")), "VLM");
-    EXPECT_EQ(s(info.value("Author")), "Current User");
-    EXPECT_EQ(s(info.value("Subject")), "Radiation Study");
-    EXPECT_EQ(s(info.value("Keywords")), "Velmor");
-    EXPECT_EQ(s(info.value("Creator")), "VLM Application");
-    EXPECT_EQ(s(info.value("Producer")), "QIV");
+    EXPECT_EQ(s(info.value(QStringLiteral("Title"))), "VLM");
+    EXPECT_EQ(s(info.value(QStringLiteral("Author"))), "Current User");
+    EXPECT_EQ(s(info.value(QStringLiteral("Subject"))), "Radiation Study");
+    EXPECT_EQ(s(info.value(QStringLiteral("Keywords"))), "Velmor");
+    EXPECT_EQ(s(info.value(QStringLiteral("Creator"))), "VLM Application");
+    EXPECT_EQ(s(info.value(QStringLiteral("Producer"))), "QIV");
     const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {path});
     const QStringList lines = fonts.out.split(u'\n', Qt::SkipEmptyParts).mid(2);
     EXPECT_FALSE(lines.isEmpty());
     for (const QString &line : lines) {
         const QStringList cols = line.simplified().split(u' ');
-        EXPECT_TRUE(cols.value(0) == "Helvetica" || cols.value(0) == "Courier") << s(line);
+        EXPECT_TRUE(cols.value(0) == QStringLiteral("Helvetica") ||
+                    cols.value(0) == QStringLiteral("Courier"))
+            << s(line);
         EXPECT_TRUE(line.contains(QStringLiteral(" WinAnsi "))) << s(line);
         EXPECT_EQ(s(cols.value(cols.size() - 5)), "no") << "embedded: " << s(line);
     }
@@ -242,7 +245,7 @@ TEST_F(DocumentPdfTest, CoverLetterContinuesAfter22BodyLines)
         ASSERT_TRUE(job.ok());
         const QString path = dir.filePath(QStringLiteral("tech%1.pdf").arg(r.templateLines));
         ASSERT_TRUE(WriteJobPdf(job.value, path).ok());
-        EXPECT_EQ(PdfInfo(path).value("Pages").toInt(), r.pages) << r.templateLines;
+        EXPECT_EQ(PdfInfo(path).value(QStringLiteral("Pages")).toInt(), r.pages) << r.templateLines;
         if (r.pages == 2) {
             const QVector<PdfWord> words = PdfWords(path);
             const auto page2 = PdfLines(words, 2);
@@ -269,7 +272,7 @@ TEST_F(DocumentPdfTest, ShortLettersPrintAtMost25BodyLines)
     const QString text = PdfLayoutText(path);
     EXPECT_TRUE(text.contains(QStringLiteral("Line 25 (ON4XYZ)")));
     EXPECT_FALSE(text.contains(QStringLiteral("Line 26")));
-    EXPECT_EQ(PdfInfo(path).value("Pages").toInt(), 1);
+    EXPECT_EQ(PdfInfo(path).value(QStringLiteral("Pages")).toInt(), 1);
 }
 
 TEST_F(DocumentPdfTest, EmptyBodyStillPrintsHeadAndSignature)
@@ -294,13 +297,14 @@ TEST_F(DocumentPdfTest, LowPowerLetterEmbedsAndDeletesThePicture)
     EXPECT_FALSE(QFileInfo::exists(picture));
     ASSERT_TRUE(WriteJobPdf(job.value, path).ok());
     expectSoundPdf(path);
-    EXPECT_EQ(PdfInfo(path).value("Pages").toInt(), 2);
+    EXPECT_EQ(PdfInfo(path).value(QStringLiteral("Pages")).toInt(), 2);
     EXPECT_TRUE(PdfLayoutText(path, 2, 2).contains(QStringLiteral("ON4XYZ_Vlm_QrpResult.bmp")));
     const ToolResult images = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
     EXPECT_TRUE(images.out.contains(QStringLiteral("370   200"))) << s(images.out);
     // The second page is landscape.
-    const ToolResult sizes = RunTool(QStringLiteral("pdfinfo"),
-                                     {QStringLiteral("-f"), "2", QStringLiteral("-l"), "2", path});
+    const ToolResult sizes =
+        RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("2"),
+                                            QStringLiteral("-l"), QStringLiteral("2"), path});
     EXPECT_TRUE(sizes.out.contains(QStringLiteral("841.89 x 595.276"))) << s(sizes.out);
 }
 
@@ -331,8 +335,10 @@ TEST_F(DocumentPdfTest, NormalCaseHasNoDeclaration)
 
 TEST(UserDocumentPathTest, Joins)
 {
-    EXPECT_EQ(s(UserDocumentPath(QString(), "a.pdf")), "a.pdf");
-    EXPECT_EQ(s(UserDocumentPath("/home/jan/ON4XYZ", "a.pdf")), "/home/jan/ON4XYZ/a.pdf");
-    EXPECT_EQ(s(UserDocumentPath("/home/jan/ON4XYZ/", "a.pdf")), "/home/jan/ON4XYZ/a.pdf");
+    EXPECT_EQ(s(UserDocumentPath(QString(), QStringLiteral("a.pdf"))), "a.pdf");
+    EXPECT_EQ(s(UserDocumentPath(QStringLiteral("/home/jan/ON4XYZ"), QStringLiteral("a.pdf"))),
+              "/home/jan/ON4XYZ/a.pdf");
+    EXPECT_EQ(s(UserDocumentPath(QStringLiteral("/home/jan/ON4XYZ/"), QStringLiteral("a.pdf"))),
+              "/home/jan/ON4XYZ/a.pdf");
 }
 } // namespace

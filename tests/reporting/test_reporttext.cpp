@@ -253,35 +253,54 @@ TEST(LetterLayoutTest, HeadLines)
     a.address1 = QStringLiteral("Boulevard du Roi Albert II 35");
     a.zip = QStringLiteral("1030");
     a.city = QStringLiteral("Brussels");
-    EXPECT_EQ(RegulatorLines(a),
-              QStringList({"BIPT - Radio Amateurs Service", "Ellipse Building - Building C",
-                           "Boulevard du Roi Albert II 35", "1030  Brussels"}));
+    EXPECT_EQ(RegulatorLines(a), QStringList({QStringLiteral("BIPT - Radio Amateurs Service"),
+                                              QStringLiteral("Ellipse Building - Building C"),
+                                              QStringLiteral("Boulevard du Roi Albert II 35"),
+                                              QStringLiteral("1030  Brussels")}));
 }
 
 TEST(LetterLayoutTest, LetterCallOnlyInLinesWithTheUpperCaseForm)
 {
-    EXPECT_EQ(ReplaceLetterCall({"Station <CALL>", "station <call>", "<CALL> <call>"},
+    EXPECT_EQ(ReplaceLetterCall({QStringLiteral("Station <CALL>"), QStringLiteral("station <call>"),
+                                 QStringLiteral("<CALL> <call>")},
                                 QStringLiteral("ON4XYZ")),
-              QStringList({"Station (ON4XYZ)", "station <call>", "(ON4XYZ) (ON4XYZ)"}));
+              QStringList({QStringLiteral("Station (ON4XYZ)"), QStringLiteral("station <call>"),
+                           QStringLiteral("(ON4XYZ) (ON4XYZ)")}));
 }
 
 TEST(LetterLayoutTest, CoverLetterBlocksGoBeforeTheirLines)
 {
-    const QStringList templ = {"Subject <CALL>", "a", "b", "c", "before <CERT_INFO>after", "d",
-                               "e", "list:<FILE_INFO>", "end"};
-    const QStringList body =
-        CoverLetterBody(templ, owner(""), {"Roof is flat", "No balcony"},
-                        {"/home/jan/ON4XYZ/ON4XYZ_VLM_Loc01-Ant01.pdf", "C:\\VLM\\ON4XYZ_Vlm.mdb"});
-    EXPECT_EQ(body, QStringList({"Subject (ON4XYZ)", "a", "b", "c", "   Roof is flat",
-                                 "   No balcony", "before after", "d", "e",
-                                 "      ON4XYZ_VLM_Loc01-Ant01.pdf", "      ON4XYZ_Vlm.mdb",
-                                 "list:", "end", "", "", "Jan Peeters"}));
+    const QStringList templ = {QStringLiteral("Subject <CALL>"),
+                               QStringLiteral("a"),
+                               QStringLiteral("b"),
+                               QStringLiteral("c"),
+                               QStringLiteral("before <CERT_INFO>after"),
+                               QStringLiteral("d"),
+                               QStringLiteral("e"),
+                               QStringLiteral("list:<FILE_INFO>"),
+                               QStringLiteral("end")};
+    const QStringList body = CoverLetterBody(
+        templ, owner(""), {QStringLiteral("Roof is flat"), QStringLiteral("No balcony")},
+        {QStringLiteral("/home/jan/ON4XYZ/ON4XYZ_VLM_Loc01-Ant01.pdf"),
+         QStringLiteral("C:\\VLM\\ON4XYZ_Vlm.mdb")});
+    EXPECT_EQ(body,
+              QStringList({QStringLiteral("Subject (ON4XYZ)"), QStringLiteral("a"),
+                           QStringLiteral("b"), QStringLiteral("c"),
+                           QStringLiteral("   Roof is flat"), QStringLiteral("   No balcony"),
+                           QStringLiteral("before after"), QStringLiteral("d"), QStringLiteral("e"),
+                           QStringLiteral("      ON4XYZ_VLM_Loc01-Ant01.pdf"),
+                           QStringLiteral("      ON4XYZ_Vlm.mdb"), QStringLiteral("list:"),
+                           QStringLiteral("end"), QStringLiteral(""), QStringLiteral(""),
+                           QStringLiteral("Jan Peeters")}));
 }
 
 TEST(LetterLayoutTest, InsertedLinesAreNotExaminedAgain)
 {
     const QStringList body =
-        CoverLetterBody({"<CERT_INFO>"}, owner(""), {"<FILE_INFO> <CALL>"}, {"x.pdf"});
-    EXPECT_EQ(body, QStringList({"   <FILE_INFO> <CALL>", "", "", "", "Jan Peeters"}));
+        CoverLetterBody({QStringLiteral("<CERT_INFO>")}, owner(""),
+                        {QStringLiteral("<FILE_INFO> <CALL>")}, {QStringLiteral("x.pdf")});
+    EXPECT_EQ(body,
+              QStringList({QStringLiteral("   <FILE_INFO> <CALL>"), QStringLiteral(""),
+                           QStringLiteral(""), QStringLiteral(""), QStringLiteral("Jan Peeters")}));
 }
 } // namespace

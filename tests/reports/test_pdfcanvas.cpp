@@ -64,17 +64,19 @@ TEST_F(PdfCanvasTest, CarriesTheDocumentInformationAndBase14Fonts)
     const QString file = save(canvas);
 
     const QMap<QString, QString> info = PdfInfo(file);
-    const QMap<QString, QString> expected{{"Title", "VLM"},
-                                          {"Author", "Current User"},
-                                          {"Subject", "Radiation Study"},
-                                          {"Keywords", "Velmor"},
-                                          {"Creator", "VLM Application"},
-                                          {"Producer", "QIV"},
-                                          {"Pages", "1"}};
+    const QMap<QString, QString> expected{
+        {QStringLiteral("Title"), QStringLiteral("VLM")},
+        {QStringLiteral("Author"), QStringLiteral("Current User")},
+        {QStringLiteral("Subject"), QStringLiteral("Radiation Study")},
+        {QStringLiteral("Keywords"), QStringLiteral("Velmor")},
+        {QStringLiteral("Creator"), QStringLiteral("VLM Application")},
+        {QStringLiteral("Producer"), QStringLiteral("QIV")},
+        {QStringLiteral("Pages"), QStringLiteral("1")}};
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(info.value(it.key()), it.value()) << it.key().toStdString();
-    EXPECT_TRUE(info.value("Page size").contains("595.276 x 841.89"))
-        << info.value("Page size").toStdString();
+    EXPECT_TRUE(
+        info.value(QStringLiteral("Page size")).contains(QStringLiteral("595.276 x 841.89")))
+        << info.value(QStringLiteral("Page size")).toStdString();
 
     const ToolResult fonts = RunTool(QStringLiteral("pdffonts"), {file});
     QStringList names;
@@ -90,7 +92,9 @@ TEST_F(PdfCanvasTest, CarriesTheDocumentInformationAndBase14Fonts)
         EXPECT_EQ(cols[4], QStringLiteral("no")) << row.toStdString(); // not embedded
     }
     names.sort();
-    EXPECT_EQ(names, (QStringList{"Courier", "Helvetica", "Helvetica-Bold", "Times-Roman"}));
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("Courier"), QStringLiteral("Helvetica"),
+                           QStringLiteral("Helvetica-Bold"), QStringLiteral("Times-Roman")}));
 }
 
 TEST_F(PdfCanvasTest, TextReadsBackWithAccentsAndDegreeSign)
@@ -175,14 +179,16 @@ TEST_F(PdfCanvasTest, OverflowContinuesOnTheNextPageAboveTheBottomMargin)
     canvas.newLine();
     EXPECT_EQ(canvas.pageCount(), 3);
     const QString file = save(canvas);
-    EXPECT_EQ(PdfInfo(file).value("Pages"), QStringLiteral("3"));
+    EXPECT_EQ(PdfInfo(file).value(QStringLiteral("Pages")), QStringLiteral("3"));
 
     const QVector<PdfWord> words = PdfWords(file);
     struct Case {
         int page;
         QString first;
         QString last;
-    } cases[] = {{1, "Memo 001", "Memo 048"}, {2, "Memo 049", "Memo 096"}, {3, "Memo 097", "Row 030"}};
+    } cases[] = {{1, QStringLiteral("Memo 001"), QStringLiteral("Memo 048")},
+                 {2, QStringLiteral("Memo 049"), QStringLiteral("Memo 096")},
+                 {3, QStringLiteral("Memo 097"), QStringLiteral("Row 030")}};
     for (const Case &c : cases) {
         const auto lines = PdfLines(words, c.page);
         ASSERT_FALSE(lines.isEmpty()) << c.page;
@@ -202,8 +208,8 @@ TEST_F(PdfCanvasTest, MemoLineLimitStopsThePrint)
               25);
     EXPECT_EQ(canvas.currentLine(), 40);
     const QString text = PdfLayoutText(save(canvas));
-    EXPECT_TRUE(text.contains("Body 025"));
-    EXPECT_FALSE(text.contains("Body 026"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Body 025")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Body 026")));
 }
 
 TEST_F(PdfCanvasTest, OrientationIsChosenPerPage)
@@ -217,11 +223,18 @@ TEST_F(PdfCanvasTest, OrientationIsChosenPerPage)
     canvas.newPage();
     canvas.printLeft(25, QStringLiteral("Portrait again"));
     const QString file = save(canvas);
-    const ToolResult info = RunTool(QStringLiteral("pdfinfo"),
-                                    {QStringLiteral("-f"), "1", QStringLiteral("-l"), "3", file});
-    EXPECT_TRUE(info.out.contains(QRegularExpression("Page +1 size: +595.276 x 841.89"))) << info.out.toStdString();
-    EXPECT_TRUE(info.out.contains(QRegularExpression("Page +2 size: +841.89 x 595.276"))) << info.out.toStdString();
-    EXPECT_TRUE(info.out.contains(QRegularExpression("Page +3 size: +595.276 x 841.89"))) << info.out.toStdString();
+    const ToolResult info =
+        RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                            QStringLiteral("-l"), QStringLiteral("3"), file});
+    EXPECT_TRUE(
+        info.out.contains(QRegularExpression(QStringLiteral("Page +1 size: +595.276 x 841.89"))))
+        << info.out.toStdString();
+    EXPECT_TRUE(
+        info.out.contains(QRegularExpression(QStringLiteral("Page +2 size: +841.89 x 595.276"))))
+        << info.out.toStdString();
+    EXPECT_TRUE(
+        info.out.contains(QRegularExpression(QStringLiteral("Page +3 size: +595.276 x 841.89"))))
+        << info.out.toStdString();
 }
 
 TEST_F(PdfCanvasTest, BitmapKeepsItsAspectRatioUnlessBothSidesAreGiven)
@@ -242,8 +255,8 @@ TEST_F(PdfCanvasTest, BitmapKeepsItsAspectRatioUnlessBothSidesAreGiven)
     // columns: page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
     const QStringList kept = rows[0].simplified().split(u' ');
     const QStringList stretched = rows[1].simplified().split(u' ');
-    EXPECT_EQ(kept[3], "40");
-    EXPECT_EQ(kept[4], "20");
+    EXPECT_EQ(kept[3], QStringLiteral("40"));
+    EXPECT_EQ(kept[4], QStringLiteral("20"));
     EXPECT_EQ(kept[12], kept[13]); // same resolution both ways: aspect kept
     EXPECT_NEAR(kept[12].toDouble(), 40 / (185 / 25.4), 1.0);
     EXPECT_NE(stretched[12], stretched[13]);
@@ -284,8 +297,9 @@ TEST_F(PdfCanvasTest, SaveReplacesAWholeFileOrNothing)
     PdfCanvas good;
     good.printLeft(25, QStringLiteral("new"));
     save(good, QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"ON4XYZ_VLM_Loc01-Ant02.pdf"});
-    EXPECT_TRUE(PdfLayoutText(target).contains("new"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf")});
+    EXPECT_TRUE(PdfLayoutText(target).contains(QStringLiteral("new")));
 
     // A folder that does not exist is an error, not a crash or a silent success.
     PdfCanvas elsewhere;
@@ -330,5 +344,5 @@ TEST_F(PdfCanvasTest, ControlCharactersInALineAreNotPrinted)
 TEST_F(PdfCanvasTest, EmptyDocumentHasOneBlankPage)
 {
     PdfCanvas canvas;
-    EXPECT_EQ(PdfInfo(save(canvas)).value("Pages"), QStringLiteral("1"));
+    EXPECT_EQ(PdfInfo(save(canvas)).value(QStringLiteral("Pages")), QStringLiteral("1"));
 }

@@ -76,11 +76,17 @@ void TestReportPreview::painterBackEndMatchesThePdfBackEnd()
 
     const QString text = PdfLayoutText(painted);
     for (const char *expected : {"Liège, 10/12/2026.", "Zoë Dupré (ON4XYZ)", "Tilt 45°", "P1", "12,5"})
-        QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(expected + text));
-    const ToolResult info = RunTool(QStringLiteral("pdfinfo"),
-                                    {QStringLiteral("-f"), "1", QStringLiteral("-l"), "3", painted});
-    QVERIFY2(info.out.contains(QRegularExpression("Page +2 size: +84[12](\\.\\d+)? x 595")), qPrintable(info.out));
-    QVERIFY2(info.out.contains(QRegularExpression("Page +3 size: +595(\\.\\d+)? x 84[12]")), qPrintable(info.out));
+        QVERIFY2(text.contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + text));
+    const ToolResult info =
+        RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                            QStringLiteral("-l"), QStringLiteral("3"), painted});
+    QVERIFY2(info.out.contains(
+                 QRegularExpression(QStringLiteral("Page +2 size: +84[12](\\.\\d+)? x 595"))),
+             qPrintable(info.out));
+    QVERIFY2(info.out.contains(
+                 QRegularExpression(QStringLiteral("Page +3 size: +595(\\.\\d+)? x 84[12]"))),
+             qPrintable(info.out));
     // The screen fonts have the widths of the PDF fonts: right-aligned text ends at the same x.
     QVERIFY2(qAbs(rightEdgeOfFirstLine(painted) - 185 * kPtPerMm) < 1.0,
              qPrintable(QString::number(rightEdgeOfFirstLine(painted))));

@@ -31,12 +31,13 @@ TEST(InterfaceLanguage, DeterminedLanguageIsWrittenBackAndSelected)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    SetPreferenceFile(dir.filePath("prefs.ini"));
+    SetPreferenceFile(dir.filePath(QStringLiteral("prefs.ini")));
 
     QString error;
     EXPECT_EQ(DetermineInterfaceLanguage(QLocale::French, &error), 2);
     EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ(ReadPreference("\\Preferences", "OwnerLan"), QVariant(2));
+    EXPECT_EQ(ReadPreference(QStringLiteral("\\Preferences"), QStringLiteral("OwnerLan")),
+              QVariant(2));
     EXPECT_EQ(CurrentSelection().interfaceLanguage, 2);
 
     // Once stored, the value holds on a system of another language.

@@ -33,9 +33,10 @@ void TestMessageDialog::kindsShowTheirButtons_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("visible");
     QTest::addColumn<QList<int>>("lefts");
-    QTest::newRow("error") << 1 << QStringList{"bbnOk"} << QList<int>{264};
-    QTest::newRow("information") << 2 << QStringList{"bbnOk"} << QList<int>{264};
-    QTest::newRow("question") << 3 << QStringList{"bbnYes", "bbnNo"} << QList<int>{189, 274};
+    QTest::newRow("error") << 1 << QStringList{QStringLiteral("bbnOk")} << QList<int>{264};
+    QTest::newRow("information") << 2 << QStringList{QStringLiteral("bbnOk")} << QList<int>{264};
+    QTest::newRow("question") << 3 << QStringList{QStringLiteral("bbnYes"), QStringLiteral("bbnNo")}
+                              << QList<int>{189, 274};
 }
 
 void TestMessageDialog::kindsShowTheirButtons()
@@ -45,19 +46,20 @@ void TestMessageDialog::kindsShowTheirButtons()
     QFETCH(QList<int>, lefts);
 
     TfrmDialog dialog;
-    dialog.Prepare("Caption", "Some text", kind);
+    dialog.Prepare(QStringLiteral("Caption"), QStringLiteral("Some text"), kind);
     dialog.show();
-    QCOMPARE(dialog.windowTitle(), QString("Caption"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Caption"));
     QCOMPARE(dialog.size(), QSize(385, 170));
-    QCOMPARE(dialog.findChild<QPlainTextEdit *>("memMessage")->toPlainText(), QString("Some text"));
-    QVERIFY(!dialog.findChild<QLabel *>("imgIcon")->pixmap().isNull());
+    QCOMPARE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("memMessage"))->toPlainText(),
+             QStringLiteral("Some text"));
+    QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("imgIcon"))->pixmap().isNull());
     QStringList shown;
     QList<int> shownLefts;
     for (const char *name : {"bbnOk", "bbnCancel", "bbnYes", "bbnNo", "bbnDialogHelp"}) {
-        auto *button = dialog.findChild<QPushButton *>(name);
+        auto *button = dialog.findChild<QPushButton *>(QString::fromLatin1(name));
         QVERIFY(button);
         if (button->isVisible()) {
-            shown << name;
+            shown << QString::fromLatin1(name);
             shownLefts << button->x();
             QCOMPARE(button->size(), QSize(75, 25));
         }
@@ -82,7 +84,7 @@ void TestMessageDialog::buttonsGiveTheirResults()
     QFETCH(QString, button);
     QFETCH(int, result);
     TfrmDialog dialog;
-    dialog.Prepare("c", "t", kind);
+    dialog.Prepare(QStringLiteral("c"), QStringLiteral("t"), kind);
     QTimer::singleShot(0, &dialog, [&dialog, button] {
         QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
     });
@@ -92,7 +94,8 @@ void TestMessageDialog::buttonsGiveTheirResults()
 void TestMessageDialog::closeBoxGivesTwo()
 {
     TfrmDialog dialog;
-    dialog.Prepare("Leaving VLM", "Are you sure you want to leave VLM ?", 3);
+    dialog.Prepare(QStringLiteral("Leaving VLM"),
+                   QStringLiteral("Are you sure you want to leave VLM ?"), 3);
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.close(); });
     QCOMPARE(dialog.exec(), 2);
     QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
@@ -108,7 +111,7 @@ void TestMessageDialog::presenterShowsTheDialog()
         QVERIFY(dialog);
         QTest::mouseClick(dialog->button(DialogNo), Qt::LeftButton);
     });
-    QCOMPARE(AskYesNo("Question", "Really?"), AnswerNo);
+    QCOMPARE(AskYesNo(QStringLiteral("Question"), QStringLiteral("Really?")), AnswerNo);
     SetMessagePresenter(nullptr);
 }
 
@@ -118,19 +121,20 @@ void TestMessageDialog::splashShowsVersionAndStatus()
     QCOMPARE(TfrmSplash::instance(), splash.data());
     splash->ShowSplash();
     QCOMPARE(splash->size(), QSize(408, 336));
-    QCOMPARE(splash->versionLabel()->text(), "Ver.: " + GetFileVersionText());
+    QCOMPARE(splash->versionLabel()->text(), QStringLiteral("Ver.: ") + GetFileVersionText());
     QCOMPARE(splash->versionLabel()->y(), 312);
     QVERIFY(!splash->statusLabel()->isVisible());
 
-    TApplicationState::instance().showSplashStatus("No Internet Connection available!");
+    TApplicationState::instance().showSplashStatus(
+        QStringLiteral("No Internet Connection available!"));
     QVERIFY(splash->statusLabel()->isVisible());
-    QCOMPARE(splash->statusLabel()->text(), QString("No Internet Connection available!"));
+    QCOMPARE(splash->statusLabel()->text(), QStringLiteral("No Internet Connection available!"));
 
     // Closing frees it and clears the global reference.
     splash->close();
     QTRY_VERIFY(splash.isNull());
     QVERIFY(!TfrmSplash::instance());
-    TApplicationState::instance().showSplashStatus("nobody listens");
+    TApplicationState::instance().showSplashStatus(QStringLiteral("nobody listens"));
 }
 
 void TestMessageDialog::controlImagesAreSavedInTheAskedFormat_data()
@@ -146,7 +150,7 @@ void TestMessageDialog::controlImagesAreSavedInTheAskedFormat()
     QFETCH(int, kind);
     QFETCH(QByteArray, format);
     QTemporaryDir dir;
-    QLabel control("Plot");
+    QLabel control(QStringLiteral("Plot"));
     control.resize(120, 80);
     control.show();
 
@@ -155,14 +159,14 @@ void TestMessageDialog::controlImagesAreSavedInTheAskedFormat()
     QCOMPARE(captured.size(), QSize(120, 80));
 
     // The extension does not decide the format; the kind does.
-    const QString file = dir.filePath("Tmp.img");
+    const QString file = dir.filePath(QStringLiteral("Tmp.img"));
     QVERIFY(SaveControlImage(file, kind, &control));
     QImageReader reader(file);
     QCOMPARE(reader.format(), format);
     QCOMPARE(reader.size(), QSize(120, 80));
 
-    QVERIFY(!SaveControlImage(dir.filePath("x"), 2, &control));
-    QVERIFY(!SaveControlImage(dir.filePath("missing/dir/x.bmp"), kind, &control));
+    QVERIFY(!SaveControlImage(dir.filePath(QStringLiteral("x")), 2, &control));
+    QVERIFY(!SaveControlImage(dir.filePath(QStringLiteral("missing/dir/x.bmp")), kind, &control));
 }
 
 QTEST_MAIN(TestMessageDialog)

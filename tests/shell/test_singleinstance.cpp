@@ -43,14 +43,14 @@ void TestSingleInstance::keyDependsOnTheFullPath()
     QFETCH(bool, same);
     const QString keyA = TSingleInstance::KeyForProgram(a);
     QCOMPARE(keyA == TSingleInstance::KeyForProgram(b), same);
-    QVERIFY(!keyA.contains('/'));
+    QVERIFY(!keyA.contains(QLatin1Char('/')));
     QVERIFY(keyA.size() < 40);
 }
 
 namespace {
 QString uniqueProgramPath(const QTemporaryDir &dir, const QString &folder)
 {
-    return dir.filePath(folder + "/Vlm");
+    return dir.filePath(folder + QStringLiteral("/Vlm"));
 }
 
 // Runs the second start's blocking handshake on another thread while this
@@ -67,7 +67,7 @@ std::future<bool> activateFromAnotherThread(const QString &key)
 void TestSingleInstance::secondStartFromTheSameFolderTellsTheFirst()
 {
     QTemporaryDir dir;
-    const QString key = TSingleInstance::KeyForProgram(uniqueProgramPath(dir, "a"));
+    const QString key = TSingleInstance::KeyForProgram(uniqueProgramPath(dir, QStringLiteral("a")));
     TSingleInstance first(key);
     QCOMPARE(first.registerInstance(), TSingleInstance::Registered);
     QSignalSpy raised(&first, &TSingleInstance::activationRequested);
@@ -84,18 +84,20 @@ void TestSingleInstance::secondStartFromTheSameFolderTellsTheFirst()
 void TestSingleInstance::startFromAnotherFolderDoesNotMeetTheFirst()
 {
     QTemporaryDir dir;
-    TSingleInstance first(TSingleInstance::KeyForProgram(uniqueProgramPath(dir, "a")));
+    TSingleInstance first(
+        TSingleInstance::KeyForProgram(uniqueProgramPath(dir, QStringLiteral("a"))));
     QCOMPARE(first.registerInstance(), TSingleInstance::Registered);
-    TSingleInstance other(TSingleInstance::KeyForProgram(uniqueProgramPath(dir, "b")));
+    TSingleInstance other(
+        TSingleInstance::KeyForProgram(uniqueProgramPath(dir, QStringLiteral("b"))));
     QCOMPARE(other.registerInstance(), TSingleInstance::Registered);
 }
 
 void TestSingleInstance::deadInstanceDoesNotBlockTheNextStart()
 {
     QTemporaryDir dir;
-    const QString key = TSingleInstance::KeyForProgram(uniqueProgramPath(dir, "a"));
+    const QString key = TSingleInstance::KeyForProgram(uniqueProgramPath(dir, QStringLiteral("a")));
     // What a killed instance leaves: a bound socket file that nobody listens on.
-    const QByteArray path = QFile::encodeName(QDir::tempPath() + "/" + key);
+    const QByteArray path = QFile::encodeName(QDir::tempPath() + QStringLiteral("/") + key);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     QVERIFY(fd >= 0);
     sockaddr_un address{};
@@ -114,7 +116,7 @@ void TestSingleInstance::deadInstanceDoesNotBlockTheNextStart()
 void TestSingleInstance::foreignRequestDoesNotActivate()
 {
     QTemporaryDir dir;
-    const QString key = TSingleInstance::KeyForProgram(uniqueProgramPath(dir, "a"));
+    const QString key = TSingleInstance::KeyForProgram(uniqueProgramPath(dir, QStringLiteral("a")));
     TSingleInstance first(key);
     QCOMPARE(first.registerInstance(), TSingleInstance::Registered);
     QSignalSpy raised(&first, &TSingleInstance::activationRequested);

@@ -129,7 +129,7 @@ void TestSitePage::lambertPairFillsWgs84AndMovesToRemark()
     QCOMPARE(edit("dbmLocLongEDeg")->text(), QStringLiteral("4"));
     QCOMPARE(edit("dbmLocLongEMin")->text(), QStringLiteral("22"));
     QCOMPARE(edit("dbmLocLongESec")->text(), QStringLiteral("08"));
-    QVERIFY(!m_page->findChild<QLabel *>("lblInvalidValues")->isVisible());
+    QVERIFY(!m_page->findChild<QLabel *>(QStringLiteral("lblInvalidValues"))->isVisible());
     QVERIFY(button("bbnLocSave")->isEnabled());
     // The focus passed through the WGS84 group on its way to "Remark": what the
     // user typed stays, it is not replaced by its own rounded round trip.
@@ -146,31 +146,31 @@ void TestSitePage::leavingAGroupConverts_data()
 
     const QString noWgs = QStringLiteral(",,,,,");
     QTest::newRow("Lambert pair in range")
-        << (QStringLiteral("150000,170000,") + noWgs).split(',') << "dbmLocLamX"
+        << QString(QStringLiteral("150000,170000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamX"
         << "" << true;
     QTest::newRow("X beyond Belgium")
-        << (QStringLiteral("300000,170000,") + noWgs).split(',') << "dbmLocLamX"
+        << QString(QStringLiteral("300000,170000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamX"
         << "< Invalid Values" << false;
     QTest::newRow("Y below the range")
-        << (QStringLiteral("150000,20000,") + noWgs).split(',') << "dbmLocLamY"
+        << QString(QStringLiteral("150000,20000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamY"
         << "< Invalid Values" << false;
     QTest::newRow("X with four digits is incomplete")
-        << (QStringLiteral("1500,170000,") + noWgs).split(',') << "dbmLocLamX"
+        << QString(QStringLiteral("1500,170000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamX"
         << "" << false;
     QTest::newRow("WGS84 set in range")
-        << QStringLiteral(",,4,21,0,50,51,0").split(',') << "dbmLocLatNSec"
+        << QStringLiteral(",,4,21,0,50,51,0").split(QLatin1Char(',')) << "dbmLocLatNSec"
         << "" << true;
     QTest::newRow("longitude degrees must be one digit")
-        << QStringLiteral(",,10,21,0,50,51,0").split(',') << "dbmLocLongEDeg"
+        << QStringLiteral(",,10,21,0,50,51,0").split(QLatin1Char(',')) << "dbmLocLongEDeg"
         << "" << false;
     QTest::newRow("latitude 53 is outside Belgium")
-        << QStringLiteral(",,4,21,0,53,51,0").split(',') << "dbmLocLatNDeg"
+        << QStringLiteral(",,4,21,0,53,51,0").split(QLatin1Char(',')) << "dbmLocLatNDeg"
         << "Invalid Values >" << false;
     QTest::newRow("minutes above 59")
-        << QStringLiteral(",,4,61,0,50,51,0").split(',') << "dbmLocLongEMin"
+        << QStringLiteral(",,4,61,0,50,51,0").split(QLatin1Char(',')) << "dbmLocLongEMin"
         << "Invalid Values >" << false;
     QTest::newRow("empty seconds are incomplete")
-        << QStringLiteral(",,4,21,,50,51,0").split(',') << "dbmLocLatNDeg"
+        << QStringLiteral(",,4,21,,50,51,0").split(QLatin1Char(',')) << "dbmLocLatNDeg"
         << "" << false;
 }
 
@@ -187,7 +187,7 @@ void TestSitePage::leavingAGroupConverts()
         edit(names[i])->setText(typed.at(i));
     leave(qPrintable(leaving));
 
-    auto *label = m_page->findChild<QLabel *>("lblInvalidValues");
+    auto *label = m_page->findChild<QLabel *>(QStringLiteral("lblInvalidValues"));
     QCOMPARE(label->isVisible(), !indicator.isEmpty());
     if (!indicator.isEmpty())
         QCOMPARE(label->text(), indicator);
@@ -256,7 +256,7 @@ void TestSitePage::withoutTheLibraryTypingStillWorks()
     QTest::keyClicks(edit("dbmLocLamY"), QStringLiteral("170000"));
     leave("dbmLocLamY");
     QVERIFY(edit("dbmLocLatNDeg")->text().isEmpty()); // nothing written, not even zeros
-    QVERIFY(!m_page->findChild<QLabel *>("lblInvalidValues")->isVisible());
+    QVERIFY(!m_page->findChild<QLabel *>(QStringLiteral("lblInvalidValues"))->isVisible());
     QCOMPARE(edit("dbmLocLamY")->text(), QStringLiteral("170000"));
     QVERIFY(button("bbnLocSave")->isEnabled());
 }
@@ -288,7 +288,9 @@ void TestSitePage::cancelRestoresTheStoredSite()
 void TestSitePage::saveReportsTheFirstFailingField()
 {
     openPage();
-    const QStringList values = {"0", "170000", "4", "22", "8", "50", "50", ""};
+    const QStringList values = {
+        QStringLiteral("0"), QStringLiteral("170000"), QStringLiteral("4"),  QStringLiteral("22"),
+        QStringLiteral("8"), QStringLiteral("50"),     QStringLiteral("50"), QStringLiteral("")};
     const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
                            "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
     for (int i = 0; i < 8; ++i)
@@ -318,9 +320,12 @@ void TestSitePage::firstSiteOfANewOwnerIsLocation01AndMain()
 {
     openPage();
     QVERIFY(!m_page->nextButton()->isEnabled());
-    auto *main = m_page->findChild<QCheckBox *>("dbcLocMain");
+    auto *main = m_page->findChild<QCheckBox *>(QStringLiteral("dbcLocMain"));
     QVERIFY(!main->isChecked());
-    const QStringList values = {"150000", "170000", "4", "22", "8", "50", "50", "25"};
+    const QStringList values = {QStringLiteral("150000"), QStringLiteral("170000"),
+                                QStringLiteral("4"),      QStringLiteral("22"),
+                                QStringLiteral("8"),      QStringLiteral("50"),
+                                QStringLiteral("50"),     QStringLiteral("25")};
     const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
                            "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
     for (int i = 0; i < 8; ++i)
@@ -339,12 +344,13 @@ void TestSitePage::firstSiteOfANewOwnerIsLocation01AndMain()
     QVERIFY(m_page->nextButton()->isEnabled());
     QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_01"));
     QCOMPARE(CurrentSelection().siteCount, 1);
-    QCOMPARE(m_page->findChild<QLabel *>("dbtLocName")->text(), QStringLiteral("Location_01"));
-    QVERIFY(m_page->findChild<QGroupBox *>("gbxTowerView")->isVisible());
-    QVERIFY(!m_page->findChild<QComboBox *>("cbxLocSelect")->isVisible());
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("dbtLocName"))->text(),
+             QStringLiteral("Location_01"));
+    QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxTowerView"))->isVisible());
+    QVERIFY(!m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"))->isVisible());
     QVERIFY(!button("bbnLocSave")->isEnabled());
     QVERIFY(m_db->host.statusRefreshes > 0);
-    auto *grid = m_page->findChild<QTableWidget *>("dbgTowerView");
+    auto *grid = m_page->findChild<QTableWidget *>(QStringLiteral("dbgTowerView"));
     QCOMPARE(grid->rowCount(), 1);
     QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("4° 22' 8\""));
     QCOMPARE(grid->item(0, 5)->data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
@@ -354,18 +360,21 @@ void TestSitePage::secondSiteShowsTheSelector()
 {
     m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
     openPage();
-    QVERIFY(!m_page->findChild<QComboBox *>("cbxLocSelect")->isVisible());
+    QVERIFY(!m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"))->isVisible());
     button("bbnLocAdd")->click();
     QVERIFY(m_page->siteInsertMode());
-    const QStringList values = {"160000", "180000", "4", "30", "0", "50", "55", "0"};
+    const QStringList values = {QStringLiteral("160000"), QStringLiteral("180000"),
+                                QStringLiteral("4"),      QStringLiteral("30"),
+                                QStringLiteral("0"),      QStringLiteral("50"),
+                                QStringLiteral("55"),     QStringLiteral("0")};
     const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
                            "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
     for (int i = 0; i < 8; ++i)
         edit(names[i])->setText(values.at(i));
-    m_page->findChild<QCheckBox *>("dbcLocMain")->setChecked(true);
+    m_page->findChild<QCheckBox *>(QStringLiteral("dbcLocMain"))->setChecked(true);
     button("bbnLocSave")->click();
 
-    auto *selector = m_page->findChild<QComboBox *>("cbxLocSelect");
+    auto *selector = m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"));
     QVERIFY(selector->isVisible());
     QCOMPARE(selector->count(), 2);
     QCOMPARE(selector->currentText(), QStringLiteral("Location_02"));
@@ -399,7 +408,7 @@ void TestSitePage::conversionOnAnExistingSiteIsStoredAtOnce()
                 QStringLiteral("SELECT TowerCoordWgsEm FROM tblTower WHERE IdTower = %1").arg(site))
             .toInt(),
         edit("dbmLocLongEMin")->text().toInt());
-    QCOMPARE(m_page->findChild<QTableWidget *>("dbgTowerView")->item(0, 1)->text(),
+    QCOMPARE(m_page->findChild<QTableWidget *>(QStringLiteral("dbgTowerView"))->item(0, 1)->text(),
              QStringLiteral("160000"));
 }
 
@@ -421,8 +430,8 @@ void TestSitePage::deleteAsksFirst()
                              "(%1, 1, 'Loc02-Ant01')")
                   .arg(second));
     openPage();
-    m_page->findChild<QComboBox *>("cbxLocSelect")->setCurrentIndex(1);
-    emit m_page->findChild<QComboBox *>("cbxLocSelect")->activated(1);
+    m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"))->setCurrentIndex(1);
+    emit m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"))->activated(1);
     QCOMPARE(CurrentSelection().siteId, second);
     QCOMPARE(CurrentSelection().placementRef, QStringLiteral("Loc02-Ant01"));
     SetNextAnswer(answer);
@@ -453,8 +462,8 @@ void TestSitePage::deletingTheOnlySiteLeavesInsertState()
     QVERIFY(!m_page->nextButton()->isEnabled());
     QVERIFY(!button("bbnLocAdd")->isVisible());
     QVERIFY(!button("bbnLocDel")->isVisible());
-    QVERIFY(!m_page->findChild<QGroupBox *>("gbxTowerView")->isVisible());
-    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(!m_page->findChild<QGroupBox *>(QStringLiteral("gbxTowerView"))->isVisible());
+    QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
     QVERIFY(edit("dbmLocLamX")->text().isEmpty());
     QCOMPARE(CurrentSelection().siteId, 0);
     QCOMPARE(CurrentSelection().siteCount, 0);
@@ -466,7 +475,7 @@ void TestSitePage::deletingTheLastListedSiteMakesTheFirstCurrent()
     m_db->addSite(m_owner, QStringLiteral("Location_02"), false);
     m_db->addSite(m_owner, QStringLiteral("Location_03"), false);
     openPage();
-    auto *selector = m_page->findChild<QComboBox *>("cbxLocSelect");
+    auto *selector = m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"));
     selector->setCurrentIndex(2);
     emit selector->activated(2);
     QCOMPARE(CurrentSelection().siteName, QStringLiteral("Location_03"));
@@ -475,7 +484,8 @@ void TestSitePage::deletingTheLastListedSiteMakesTheFirstCurrent()
     QCOMPARE(CurrentSelection().siteId, first);
     QCOMPARE(selector->count(), 2);
     QCOMPARE(selector->currentIndex(), 0);
-    QCOMPARE(m_page->findChild<QLabel *>("dbtLocName")->text(), QStringLiteral("Location_01"));
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("dbtLocName"))->text(),
+             QStringLiteral("Location_01"));
 }
 
 void TestSitePage::overviewClickSelectsTheSite()
@@ -484,14 +494,14 @@ void TestSitePage::overviewClickSelectsTheSite()
     const qint32 second =
         m_db->addSite(m_owner, QStringLiteral("Location_02"), false, 200000, 100000);
     openPage();
-    auto *grid = m_page->findChild<QTableWidget *>("dbgTowerView");
+    auto *grid = m_page->findChild<QTableWidget *>(QStringLiteral("dbgTowerView"));
     QCOMPARE(grid->rowCount(), 2);
     QCOMPARE(grid->item(1, 5)->data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     emit grid->cellClicked(1, 2);
     QCOMPARE(CurrentSelection().siteId, second);
     QCOMPARE(CurrentSelection().sitePosition, 1);
     QCOMPARE(edit("dbmLocLamX")->text(), QStringLiteral("200000"));
-    QCOMPARE(m_page->findChild<QComboBox *>("cbxLocSelect")->currentIndex(), 1);
+    QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("cbxLocSelect"))->currentIndex(), 1);
     QVERIFY(!button("bbnLocSave")->isEnabled());
 }
 
@@ -499,18 +509,19 @@ void TestSitePage::clearingTheAddressHidesTheSiteGroups()
 {
     m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
     openPage();
-    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
     QVERIFY(!button("bbnSiteSave")->isEnabled());
     QLineEdit *address = edit("dbeSiteAddr1");
     address->setFocus();
     address->selectAll();
     QTest::keyClick(address, Qt::Key_Delete);
     QVERIFY(button("bbnSiteSave")->isEnabled());
-    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible()); // not before Save
+    QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))
+                ->isVisible()); // not before Save
     button("bbnSiteSave")->click();
-    QVERIFY(!m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
-    QVERIFY(!m_page->findChild<QGroupBox *>("gbxTowerView")->isVisible());
-    QVERIFY(!m_page->findChild<QWidget *>("pnlLocSelect")->isVisible());
+    QVERIFY(!m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
+    QVERIFY(!m_page->findChild<QGroupBox *>(QStringLiteral("gbxTowerView"))->isVisible());
+    QVERIFY(!m_page->findChild<QWidget *>(QStringLiteral("pnlLocSelect"))->isVisible());
     QCOMPARE(m_db->value(QStringLiteral("SELECT OwnerSiteAddr1 FROM tblOwner WHERE IdOwner = %1")
                              .arg(m_owner))
                  .toString(),
@@ -521,18 +532,19 @@ void TestSitePage::copyTakesTheOwnersAddress()
 {
     m_db->sql(QStringLiteral("UPDATE tblOwner SET OwnerSiteAddr1 = NULL, IdZipCity2 = 1"));
     openPage();
-    QVERIFY(!m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(!m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
     button("bbnSiteCopy")->click();
     QCOMPARE(edit("dbeSiteAddr1")->text(), QStringLiteral("Home street 9"));
     QCOMPARE(edit("dbeSiteAddr2")->text(), QStringLiteral("Box 2"));
-    QCOMPARE(m_page->findChild<QComboBox *>("dblSiteZip")->currentText(), QStringLiteral("1030"));
-    QCOMPARE(m_page->findChild<QComboBox *>("dblSiteCity")->currentText(),
+    QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteZip"))->currentText(),
+             QStringLiteral("1030"));
+    QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteCity"))->currentText(),
              QStringLiteral("Schaarbeek"));
     QVERIFY(button("bbnSiteSave")->isEnabled());
     QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 1);
     button("bbnSiteSave")->click();
     QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 5);
-    QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
+    QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
     QTRY_VERIFY(edit("dbmLocLamX")->hasFocus());
 }
 

@@ -36,7 +36,8 @@ protected:
 TEST_F(JetDatasetTest, WalksRowsInOrderReturned)
 {
     EXPECT_EQ(m_dataset.recordCount(), 4);
-    EXPECT_EQ(names(), (QStringList{"beta", "Alpha", "gamma", "alpha"}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("beta"), QStringLiteral("Alpha"),
+                                    QStringLiteral("gamma"), QStringLiteral("alpha")}));
     EXPECT_TRUE(m_dataset.eof());
     m_dataset.last();
     EXPECT_EQ(m_dataset.fieldValue(QStringLiteral("towername")).toString(), QStringLiteral("alpha"));
@@ -56,9 +57,11 @@ TEST_F(JetDatasetTest, QuotedAliasFoundWithOrWithoutQuotes)
 TEST_F(JetDatasetTest, SortsTextWithoutCaseAndKeepsTies)
 {
     m_dataset.sort(m_dataset.fieldIndex(QStringLiteral("TowerName")));
-    EXPECT_EQ(names(), (QStringList{"Alpha", "alpha", "beta", "gamma"}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("alpha"),
+                                    QStringLiteral("beta"), QStringLiteral("gamma")}));
     m_dataset.sort(m_dataset.fieldIndex(QStringLiteral("IdTower")), Qt::DescendingOrder);
-    EXPECT_EQ(names(), (QStringList{"alpha", "gamma", "Alpha", "beta"}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("alpha"), QStringLiteral("gamma"),
+                                    QStringLiteral("Alpha"), QStringLiteral("beta")}));
 }
 
 TEST_F(JetDatasetTest, ClosedDatasetIsEmpty)

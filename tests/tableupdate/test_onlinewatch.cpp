@@ -33,11 +33,11 @@ TEST(OnlineWatchAddresses, OnlineNeedsAnAddressBeyondLoopbackAndLinkLocal)
         bool online;
     } cases[] = {
         {"none", {}, false},
-        {"loopback_only", {"127.0.0.1", "::1"}, false},
-        {"other_loopback", {"127.0.1.1"}, false},
-        {"link_local_only", {"169.254.3.4", "fe80::1"}, false},
-        {"a_lan_address", {"127.0.0.1", "192.0.2.10"}, true},
-        {"a_global_ipv6_address", {"::1", "2001:db8::5"}, true},
+        {"loopback_only", {QStringLiteral("127.0.0.1"), QStringLiteral("::1")}, false},
+        {"other_loopback", {QStringLiteral("127.0.1.1")}, false},
+        {"link_local_only", {QStringLiteral("169.254.3.4"), QStringLiteral("fe80::1")}, false},
+        {"a_lan_address", {QStringLiteral("127.0.0.1"), QStringLiteral("192.0.2.10")}, true},
+        {"a_global_ipv6_address", {QStringLiteral("::1"), QStringLiteral("2001:db8::5")}, true},
     };
     for (const auto &c : cases) {
         QList<QHostAddress> list;
@@ -180,13 +180,16 @@ TEST_F(OnlineWatchHandlerTest, FirstReportConnectsUpdatesAndOpensTheLookupTables
     EXPECT_TRUE(m_dm->conMainDb->isConnected());
     EXPECT_FALSE(m_dm->FirstRunPending());
     EXPECT_EQ(InternetStatus(), InternetGreen);
-    EXPECT_EQ(m_splash, (QStringList{"Looking for an Internet Connection...", "Looking for Updates...",
-                                     "Applying Updates...", "Applying Update (1)...",
-                                     "Applying Update (2)...", "Applying Update (3)...",
-                                     "Updates were successfull..."}));
+    EXPECT_EQ(m_splash, (QStringList{QStringLiteral("Looking for an Internet Connection..."),
+                                     QStringLiteral("Looking for Updates..."),
+                                     QStringLiteral("Applying Updates..."),
+                                     QStringLiteral("Applying Update (1)..."),
+                                     QStringLiteral("Applying Update (2)..."),
+                                     QStringLiteral("Applying Update (3)..."),
+                                     QStringLiteral("Updates were successfull...")}));
     EXPECT_TRUE(lookupTablesOpen());
     EXPECT_EQ(m_dm->tblLanguage->recordCount(), 6); // opened after the update
-    EXPECT_EQ(m_dm->GetDatabaseVersion(), "8");
+    EXPECT_EQ(m_dm->GetDatabaseVersion(), QStringLiteral("8"));
     EXPECT_FALSE(QFileInfo::exists(localFile()));
     EXPECT_EQ(m_busy, 0);
     EXPECT_TRUE(ShownMessages().isEmpty());
@@ -207,7 +210,8 @@ TEST_F(OnlineWatchHandlerTest, FailingBlockKeepsTheDatabaseAndStillOpensTheLooku
     EXPECT_EQ(m_dm->tblLanguage->recordCount(), 4);
     EXPECT_EQ(m_busy, 0);
     ASSERT_EQ(ShownMessages().size(), 1);
-    EXPECT_TRUE(messageTexts().first().contains("block 2")) << messageTexts().first().toStdString();
+    EXPECT_TRUE(messageTexts().first().contains(QStringLiteral("block 2")))
+        << messageTexts().first().toStdString();
     EXPECT_FALSE(QFileInfo::exists(localFile()));
     m_handler.reset();
     m_dm.reset();
@@ -232,7 +236,7 @@ TEST_F(OnlineWatchHandlerTest, ServerWithoutItsConnectivityPageIsNoInternet)
     m_handler->IPWatchStatusChanged(true);
 
     EXPECT_EQ(InternetStatus(), InternetRed);
-    EXPECT_TRUE(m_splash.contains("No Internet Connection available!"));
+    EXPECT_TRUE(m_splash.contains(QStringLiteral("No Internet Connection available!")));
     EXPECT_EQ(m_server.paths(), QList<QByteArray>{"/vlminfo/getip.php"}); // no download
     EXPECT_TRUE(m_dm->conMainDb->isConnected());
     EXPECT_TRUE(lookupTablesOpen());

@@ -27,12 +27,18 @@ TEST_F(ApplyTableUpdates, RunsEveryBlockInOrderWithProgressAndDeletesTheFile)
     const TTableUpdateResult result = apply(ThreeBlockUpdate());
     EXPECT_EQ(result.outcome, TTableUpdateResult::Applied) << result.error.toStdString();
     EXPECT_EQ(result.blocksRun, 3);
-    EXPECT_EQ(m_progress, (QStringList{"Applying Updates...", "Applying Update (1)...",
-                                       "Applying Update (2)...", "Applying Update (3)...",
-                                       "Updates were successfull..."}));
-    EXPECT_EQ(scalar("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 11"), "Eleven");
-    EXPECT_EQ(scalar("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 12"), "Twelve");
-    EXPECT_EQ(scalar("SELECT ApplDataValue FROM tblApplData WHERE ApplDataName = 'DBVer'"), "8");
+    EXPECT_EQ(m_progress, (QStringList{QStringLiteral("Applying Updates..."),
+                                       QStringLiteral("Applying Update (1)..."),
+                                       QStringLiteral("Applying Update (2)..."),
+                                       QStringLiteral("Applying Update (3)..."),
+                                       QStringLiteral("Updates were successfull...")}));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 11")),
+              QStringLiteral("Eleven"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 12")),
+              QStringLiteral("Twelve"));
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT ApplDataValue FROM tblApplData WHERE ApplDataName = 'DBVer'")),
+              QStringLiteral("8"));
     EXPECT_FALSE(QFileInfo::exists(localFile()));
 }
 
@@ -47,13 +53,17 @@ TEST_F(ApplyTableUpdates, FailingBlockLeavesTheDatabaseByteForByteAsBefore)
     EXPECT_EQ(result.outcome, TTableUpdateResult::Failed);
     EXPECT_EQ(result.failedBlock, 2);
     EXPECT_EQ(result.blocksRun, 1);
-    EXPECT_TRUE(result.error.contains("tblNoSuchTable")) << result.error.toStdString();
-    EXPECT_FALSE(m_progress.contains("Updates were successfull..."));
-    EXPECT_EQ(scalar("SELECT count(*) FROM tblLanguage WHERE IdLanguage = 11"), "0");
+    EXPECT_TRUE(result.error.contains(QStringLiteral("tblNoSuchTable")))
+        << result.error.toStdString();
+    EXPECT_FALSE(m_progress.contains(QStringLiteral("Updates were successfull...")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM tblLanguage WHERE IdLanguage = 11")),
+              QStringLiteral("0"));
     EXPECT_FALSE(QFileInfo::exists(localFile()));
 
     // The connection still works after the rollback.
-    EXPECT_EQ(scalar("SELECT ApplDataValue FROM tblApplData WHERE ApplDataName = 'DBVer'"), "1");
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT ApplDataValue FROM tblApplData WHERE ApplDataName = 'DBVer'")),
+              QStringLiteral("1"));
     m_dm.reset();
     EXPECT_EQ(ReadAll(m_database), before);
 }
@@ -78,7 +88,7 @@ TEST_F(ApplyTableUpdates, FilesThatAreNotUpdatesAreDeletedUnapplied)
         EXPECT_TRUE(m_progress.isEmpty()) << c.name;
         EXPECT_FALSE(QFileInfo::exists(localFile())) << c.name;
     }
-    EXPECT_EQ(scalar("SELECT count(*) FROM tblLanguage"), "4");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM tblLanguage")), QStringLiteral("4"));
 }
 
 TEST_F(ApplyTableUpdates, NoFileIsNothingToDo)
@@ -96,7 +106,7 @@ TEST_F(ApplyTableUpdates, FileLargerThanTenMegabytesIsRefusedUnread)
     EXPECT_EQ(result.outcome, TTableUpdateResult::Refused);
     EXPECT_FALSE(result.error.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(localFile()));
-    EXPECT_EQ(scalar("SELECT count(*) FROM tblLanguage"), "4");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM tblLanguage")), QStringLiteral("4"));
 }
 
 TEST_F(ApplyTableUpdates, WithoutConnectionNothingRunsAndTheFileGoes)

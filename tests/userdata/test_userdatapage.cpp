@@ -158,7 +158,7 @@ void TestUserDataPage::firstOwnerIsSavedWithItsDefaultFolder()
     QVERIFY(!child<QPushButton>("bbnUserAdd")->isEnabled());
     QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);
 
-    QVERIFY2(ShownMessages().isEmpty(), qPrintable(messageTexts().join('|')));
+    QVERIFY2(ShownMessages().isEmpty(), qPrintable(messageTexts().join(QLatin1Char('|'))));
     QCOMPARE(ownerRows(), 1);
     const QString folder = QDir(m_dir->path()).filePath(QStringLiteral("ON4ABC"));
     QVERIFY(QFileInfo(folder).isDir());
@@ -193,7 +193,7 @@ void TestUserDataPage::secondOwnerShowsTheSelectorOnTheNewCall()
     fillOwner(QStringLiteral("ON7XYZ"));
     QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);
 
-    QVERIFY2(ShownMessages().isEmpty(), qPrintable(messageTexts().join('|')));
+    QVERIFY2(ShownMessages().isEmpty(), qPrintable(messageTexts().join(QLatin1Char('|'))));
     auto *selector = child<QComboBox>("cbxSelUserData");
     QVERIFY(selector->isVisible());
     QVERIFY(child<QLabel>("lblSelUserData")->isVisible());
@@ -240,15 +240,20 @@ void TestUserDataPage::validationReportsTheFirstMissingField_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focused");
     QTest::newRow("first name outranks town")
-        << QStringList{"dbeFname", "dblCity"}
-        << "There is no value for the \"First Name\" field !" << "dbeFname";
+        << QStringList{QStringLiteral("dbeFname"), QStringLiteral("dblCity")}
+        << "There is no value for the \"First Name\" field !"
+        << "dbeFname";
     QTest::newRow("language outranks address (main)")
-        << QStringList{"dblLanguage", "dbeAddrMain"}
-        << "There is no value for the \"Language\" field !" << "dblLanguage";
+        << QStringList{QStringLiteral("dblLanguage"), QStringLiteral("dbeAddrMain")}
+        << "There is no value for the \"Language\" field !"
+        << "dblLanguage";
     QTest::newRow("an empty town empties its zip too")
-        << QStringList{"dblCity"} << "There is no value for the \"Zip\" field !" << "dblZip";
-    QTest::newRow("call after name") << QStringList{"dbeCall", "dbeAddrMain"}
-                                     << "There is no value for the \"Call\" field !" << "dbeCall";
+        << QStringList{QStringLiteral("dblCity")}
+        << QStringLiteral("There is no value for the \"Zip\" field !") << QStringLiteral("dblZip");
+    QTest::newRow("call after name")
+        << QStringList{QStringLiteral("dbeCall"), QStringLiteral("dbeAddrMain")}
+        << "There is no value for the \"Call\" field !"
+        << "dbeCall";
 }
 
 void TestUserDataPage::validationReportsTheFirstMissingField()

@@ -6,7 +6,10 @@ namespace {
 
 TEST(UserDataRules, MissingFieldsAreReportedInTheirOrder)
 {
-    const TUserDataEntries full{"Jan", "Peeters", "ON4ABC", "Dutch", "Veldstraat 1", "9000", "Gent"};
+    const TUserDataEntries full{QStringLiteral("Jan"),          QStringLiteral("Peeters"),
+                                QStringLiteral("ON4ABC"),       QStringLiteral("Dutch"),
+                                QStringLiteral("Veldstraat 1"), QStringLiteral("9000"),
+                                QStringLiteral("Gent")};
     EXPECT_EQ(FirstMissingUserField(full), UserFieldNone);
     EXPECT_TRUE(MissingUserFieldMessage(UserFieldNone).isEmpty());
 
@@ -27,9 +30,10 @@ TEST(UserDataRules, MissingFieldsAreReportedInTheirOrder)
             (e.*member).clear();
         EXPECT_EQ(FirstMissingUserField(e), c.reported) << c.name;
     }
-    EXPECT_EQ(MissingUserFieldMessage(UserFieldTown), "There is no value for the \"City\" field !");
+    EXPECT_EQ(MissingUserFieldMessage(UserFieldTown),
+              QStringLiteral("There is no value for the \"City\" field !"));
     EXPECT_EQ(MissingUserFieldMessage(UserFieldAddressMain),
-              "There is no value for the \"Address (Main)\" field !");
+              QStringLiteral("There is no value for the \"Address (Main)\" field !"));
 }
 
 TEST(UserDataRules, CallMustBeUsableInFileNames)
@@ -39,9 +43,12 @@ TEST(UserDataRules, CallMustBeUsableInFileNames)
         QString call;
         bool usable;
     } cases[] = {
-        {"ON4ABC", true},  {"OO4X-1", true},   {"ON4/P", false},  {"ON4\\P", false},
-        {"..", false},     {".", false},       {"ON4\tX", false}, {QString("ON4") + QChar(0x7f), false},
-        {"ON4:X", false},  {"ON4*", false},    {"ON?", false},    {"A|B", false},
+        {QStringLiteral("ON4ABC"), true},  {QStringLiteral("OO4X-1"), true},
+        {QStringLiteral("ON4/P"), false},  {QStringLiteral("ON4\\P"), false},
+        {QStringLiteral(".."), false},     {QStringLiteral("."), false},
+        {QStringLiteral("ON4\tX"), false}, {QStringLiteral("ON4") + QChar(0x7f), false},
+        {QStringLiteral("ON4:X"), false},  {QStringLiteral("ON4*"), false},
+        {QStringLiteral("ON?"), false},    {QStringLiteral("A|B"), false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(CallFileNameProblem(c.call).isEmpty(), c.usable) << c.call.toStdString();
@@ -49,8 +56,10 @@ TEST(UserDataRules, CallMustBeUsableInFileNames)
 
 TEST(UserDataRules, DefaultFolderIsTheProgramFolderFollowedByTheCall)
 {
-    EXPECT_EQ(DefaultUserDirectory("/opt/vlm/", "ON4ABC"), "/opt/vlm/ON4ABC");
-    EXPECT_EQ(DefaultUserDirectory("/opt/vlm", "ON4ABC"), "/opt/vlm/ON4ABC");
+    EXPECT_EQ(DefaultUserDirectory(QStringLiteral("/opt/vlm/"), QStringLiteral("ON4ABC")),
+              QStringLiteral("/opt/vlm/ON4ABC"));
+    EXPECT_EQ(DefaultUserDirectory(QStringLiteral("/opt/vlm"), QStringLiteral("ON4ABC")),
+              QStringLiteral("/opt/vlm/ON4ABC"));
 }
 
 } // namespace

@@ -42,7 +42,10 @@ private slots:
 
 private:
     TfraWelcome *welcome() const { return m_window->findChild<TfraWelcome *>(); }
-    QComboBox *languageBox() const { return m_window->findChild<QComboBox *>("cmbSetupLan"); }
+    QComboBox *languageBox() const
+    {
+        return m_window->findChild<QComboBox *>(QStringLiteral("cmbSetupLan"));
+    }
     // The URL the open help window shows (file#context), or empty.
     QString shownHelp() const;
     void closeHelpWindows();
@@ -59,7 +62,8 @@ void TestWelcomePage::init()
     program.mkpath(QStringLiteral("Help"));
     const QDir source(QStringLiteral(VLM_SOURCE_DIR "/data"));
     for (const char *file : {"index.html", "Help/MANUAL_EN.HLP", "Help/MANUAL_NL.HLP", "Help/MANUAL_FR.HLP"})
-        QVERIFY(QFile::copy(source.filePath(file), program.filePath(file)));
+        QVERIFY(QFile::copy(source.filePath(QString::fromLatin1(file)),
+                            program.filePath(QString::fromLatin1(file))));
     SetProgramFolder(m_dir->path());
     SetPreferenceFile(m_dir->filePath(QStringLiteral("prefs.ini")));
     CurrentSelection() = TCurrentSelection();
@@ -217,8 +221,9 @@ void TestWelcomePage::everyManualHasEveryContext()
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray html = file.readAll();
         for (int context : {1, 10, 11, 12, 13, 14, 15, 16, 17, 19})
-            QVERIFY2(html.contains("<a name=\"" + QByteArray::number(context) + "\">"),
-                     qPrintable(QStringLiteral("%1 lacks %2").arg(manual).arg(context)));
+            QVERIFY2(
+                html.contains(QByteArray("<a name=\"" + QByteArray::number(context) + "\">")),
+                qPrintable(QStringLiteral("%1 lacks %2").arg(QLatin1String(manual)).arg(context)));
     }
 }
 

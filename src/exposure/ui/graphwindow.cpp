@@ -129,7 +129,9 @@ void TFrmGraph::SetGraph(const TGraphData &data)
 
 void TFrmGraph::UpdateLegend()
 {
-    const auto text = [](double level) { return FormatRounded(level, 2) + QStringLiteral(" V/m"); };
+    const auto text = [](double level) -> QString {
+        return FormatRounded(level, 2) + QStringLiteral(" V/m");
+    };
     m_levelLow->setText(text(m_data.levels.low));
     m_levelWarning->setText(text(m_data.levels.warning));
     m_levelLimit->setText(text(m_data.levels.limit));

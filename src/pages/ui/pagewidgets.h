@@ -13,5 +13,11 @@ template <typename T> T *Named(T *widget, const QString &name)
     return widget;
 }
 
+// The same for a name written as a literal (object names are plain ASCII).
+template <typename T> T *Named(T *widget, const char *name)
+{
+    return Named(widget, QString::fromLatin1(name));
+}
+
 // A caption followed by the red bold "*" of a mandatory field.
 QWidget *MandatoryCaption(const QString &text, QWidget *parent);
