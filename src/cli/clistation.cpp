@@ -5,6 +5,7 @@
 #include "store/jetconnectionstring.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -34,15 +35,15 @@ QString OpenOwnerOfCall(TdtmMain &dm, const QString &db, const QString &call)
          QStringLiteral("WHERE OwnerCall =") + JetText(call), QStringLiteral("ORDER BY IdOwner")});
     if (!status.ok())
         return status.error;
-    const qint32 owner = FieldInt(dm.qryTemp1, QStringLiteral("IdOwner"));
+    const qint32 owner = FieldInt(dm.qryTemp1, Schema::IdOwner);
     if (owner == 0)
         return QStringLiteral("no owner with the call '") + call + QLatin1Char('\'');
     TCurrentSelection &cs = CurrentSelection();
     cs.clear();
     cs.ownerId = owner;
     cs.ownerCount = 1;
-    cs.languageId = FieldInt(dm.qryTemp1, QStringLiteral("IdLanguage"));
-    cs.setCall(FieldText(dm.qryTemp1, QStringLiteral("OwnerCall")));
-    cs.setUserDirectory(FieldText(dm.qryTemp1, QStringLiteral("OwnerUserDir")));
+    cs.languageId = FieldInt(dm.qryTemp1, Schema::IdLanguage);
+    cs.setCall(FieldText(dm.qryTemp1, Schema::OwnerCall));
+    cs.setUserDirectory(FieldText(dm.qryTemp1, Schema::OwnerUserDir));
     return QString();
 }

@@ -1,12 +1,12 @@
 #include "cli/evaluatecommand.h"
 
+#include "base/currentselection.h"
 #include "cli/clistation.h"
 #include "exposure/evaluation.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -70,9 +70,9 @@ void PrintCsv(const TEvaluation &ev, const TJetDataset &rows, std::ostream &out)
         const TEvaluationLine &line = ev.lines[i];
         out << CsvField(Utf8(line[ColumnReference])) << ',' << CsvField(Utf8(line[ColumnSite]))
             << ',' << CsvField(Utf8(line[ColumnAntenna])) << ','
-            << PlainNumber(rows.value(i, QStringLiteral("CriticalPntDist")).toDouble(), 15) << ','
-            << PlainNumber(rows.value(i, QStringLiteral("CriticalPntHeight")).toDouble(), 15)
-            << ',' << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
+            << PlainNumber(rows.value(i, Schema::CriticalPntDist).toDouble(), 15) << ','
+            << PlainNumber(rows.value(i, Schema::CriticalPntHeight).toDouble(), 15) << ','
+            << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
             << CsvField(Utf8(line[ColumnDescription])) << ','
             << PlainNumber(ev.fieldStrength[i], 17) << ',' << ev.verdict[i] << ','
             << PlainNumber(ev.frequency[i], 15) << '\n';

@@ -1,10 +1,11 @@
 #include "exposure/criticalpointops.h"
 
-#include "exposure/pointrules.h"
 #include "base/currentselection.h"
+#include "exposure/pointrules.h"
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <utility>
 
@@ -77,8 +78,8 @@ TOpResult<TPointSiteList> ListSitesWithAntennas(TdtmMain &dm, qint32 ownerId)
         return TOpResult<TPointSiteList>::failure(status);
     TPointSiteList list;
     for (dm.qryTemp2->first(); !dm.qryTemp2->eof(); dm.qryTemp2->next()) {
-        list.names << FieldText(dm.qryTemp2, QStringLiteral("TowerName"));
-        list.ids << FieldInt(dm.qryTemp2, QStringLiteral("IdTower"));
+        list.names << FieldText(dm.qryTemp2, Schema::TowerName);
+        list.ids << FieldInt(dm.qryTemp2, Schema::IdTower);
     }
     return TOpResult<TPointSiteList>::success(std::move(list));
 }
@@ -94,7 +95,7 @@ TOpResult<QString> NextPointRef(TdtmMain &dm, qint32 ownerId)
         return TOpResult<QString>::failure(status);
     QStringList refs;
     for (dm.qryTemp2->first(); !dm.qryTemp2->eof(); dm.qryTemp2->next())
-        refs << FieldText(dm.qryTemp2, QStringLiteral("CriticalPntRef"));
+        refs << FieldText(dm.qryTemp2, Schema::CriticalPntRef);
     return NextPointReference(refs);
 }
 
@@ -112,8 +113,7 @@ TOpResult<qint32> InsertPoint(TdtmMain &dm, const TPointEntry &e)
              JetText(e.description.left(PointDescriptionLength)) + QStringLiteral(")")});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
-    return ReadNewKey(dm.qryTemp1, QStringLiteral("tblCriticalPnt"),
-                      QStringLiteral("IdCriticalPnt"));
+    return ReadNewKey(dm.qryTemp1, Schema::tblCriticalPnt, Schema::IdCriticalPnt);
 }
 
 TOpStatus DeletePointReference(TdtmMain &dm, qint32 ownerId, const QString &reference)

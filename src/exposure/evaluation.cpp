@@ -1,14 +1,14 @@
 #include "exposure/evaluation.h"
 
+#include "base/currentselection.h"
+#include "base/numberformat.h"
 #include "exposure/criticalpointops.h"
 #include "exposure/engine/engine.h"
-#include "base/numberformat.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
-
 #include <cmath>
 #include <utility>
 
@@ -104,21 +104,18 @@ std::optional<TEvaluationSummary> SummarizeEvaluation(const TEvaluation &ev)
 TEvaluation EvaluateRows(const TJetDataset &rows)
 {
     // Column positions are looked up once; the rows are read by position.
-    const auto col = [&rows](const char *name) {
-        return rows.fieldIndex(QString::fromLatin1(name));
-    };
-    static const char *const patternNames[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                               "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
+    const auto col = [&rows](const QString &name) { return rows.columnOf(name); };
     std::array<int, 10> patternCol{};
     for (int k = 0; k < 10; ++k)
-        patternCol[k] = col(patternNames[k]);
-    const int cId = col("CtpId"), cRef = col("CriticalPntRef"), cTower = col("TowerName"),
-              cAnt = col("AntennasRef"), cHa = col("AntennasHeight"), cExtra = col("AntExtra"),
-              cDist = col("CriticalPntDist"), cHp = col("CriticalPntHeight"),
-              cAttText = col("SpaceAttDescrE"), cLow = col("SpaceAttLow"),
-              cHigh = col("SpaceAttHigh"), cFreq = col("BandFreqCenter"),
-              cRem = col("CriticalPntRem"), cTilt = col("AntennasTilt"),
-              cPower = col("AntennasAntPwr");
+        patternCol[k] = col(Schema::PatternColumns[k]);
+    const int cId = col(QStringLiteral("CtpId")), cRef = col(Schema::CriticalPntRef),
+              cTower = col(Schema::TowerName), cAnt = col(Schema::AntennasRef),
+              cHa = col(Schema::AntennasHeight), cExtra = col(Schema::AntExtra),
+              cDist = col(Schema::CriticalPntDist), cHp = col(Schema::CriticalPntHeight),
+              cAttText = col(Schema::SpaceAttDescrE), cLow = col(Schema::SpaceAttLow),
+              cHigh = col(Schema::SpaceAttHigh), cFreq = col(Schema::BandFreqCenter),
+              cRem = col(Schema::CriticalPntRem), cTilt = col(Schema::AntennasTilt),
+              cPower = col(Schema::AntennasAntPwr);
     const auto at = [&rows](int row, int column) {
         return column < 0 ? QVariant() : rows.data(rows.index(row, column));
     };

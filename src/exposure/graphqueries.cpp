@@ -1,12 +1,13 @@
 #include "exposure/graphqueries.h"
 
+#include "base/numberformat.h"
 #include "exposure/engine/engine.h"
 #include "exposure/graphprep.h"
-#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <cmath>
 #include <utility>
@@ -14,9 +15,9 @@
 namespace
 {
 
-double Number(const TJetDataset *rows, const char *field)
+double Number(const TJetDataset *rows, QLatin1String field)
 {
-    const QVariant value = rows->fieldValue(QString::fromLatin1(field));
+    const QVariant value = rows->fieldValue(field);
     if (value.typeId() == QMetaType::QString)
         return NumberOrZero(value.toString());
     bool ok = false;
@@ -24,9 +25,9 @@ double Number(const TJetDataset *rows, const char *field)
     return ok && std::isfinite(n) ? n : 0.0;
 }
 
-QString Text(const TJetDataset *rows, const char *field)
+QString Text(const TJetDataset *rows, QLatin1String field)
 {
-    return FieldText(rows, QString::fromLatin1(field));
+    return FieldText(rows, field);
 }
 
 QStringList PlacementStatement(qint32 ownerId, const QString &placementRef)
@@ -65,24 +66,22 @@ QStringList PointStatement(qint32 ownerId, const QString &placementRef)
 
 void ReadPlacement(const TJetDataset *row, TGraphInfo &info)
 {
-    static const char *const patternNames[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                               "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
     for (int k = 0; k < 10; ++k)
-        info.pattern[k] = Number(row, patternNames[k]);
-    info.placementRef = Text(row, "AntennasRef");
-    info.antennaType = Text(row, "AntType");
-    info.antennaDescription = Text(row, "AntMakeDescr");
-    info.antennaHeight = Number(row, "AntennasHeight");
-    info.txPower = Number(row, "StationTxPower");
-    info.modeCorrection = Number(row, "ModeAtt");
-    info.timeCorrection = Number(row, "TxTimeAtt");
-    info.feederLoss = Number(row, "StationAttFeeder");
-    info.additionalLoss = Number(row, "StationAttAdd");
-    info.antennaPower = Number(row, "AntennasAntPwr");
-    info.eirp = Number(row, "AntennasEirp");
-    info.frequency = Number(row, "BandFreqCenter");
-    info.tilt = Number(row, "AntennasTilt");
-    info.apertureSize = ApertureSizeFromText(Text(row, "AntExtra").toStdString());
+        info.pattern[k] = Number(row, Schema::PatternColumns[k]);
+    info.placementRef = Text(row, Schema::AntennasRef);
+    info.antennaType = Text(row, Schema::AntType);
+    info.antennaDescription = Text(row, Schema::AntMakeDescr);
+    info.antennaHeight = Number(row, Schema::AntennasHeight);
+    info.txPower = Number(row, Schema::StationTxPower);
+    info.modeCorrection = Number(row, Schema::ModeAtt);
+    info.timeCorrection = Number(row, Schema::TxTimeAtt);
+    info.feederLoss = Number(row, Schema::StationAttFeeder);
+    info.additionalLoss = Number(row, Schema::StationAttAdd);
+    info.antennaPower = Number(row, Schema::AntennasAntPwr);
+    info.eirp = Number(row, Schema::AntennasEirp);
+    info.frequency = Number(row, Schema::BandFreqCenter);
+    info.tilt = Number(row, Schema::AntennasTilt);
+    info.apertureSize = ApertureSizeFromText(Text(row, Schema::AntExtra).toStdString());
 }
 
 } // namespace
@@ -111,13 +110,13 @@ TOpResult<TGraphLoad> LoadGraph(TdtmMain &dm, qint32 ownerId, const QString &cal
         return TOpResult<TGraphLoad>::failure(status);
     const TGraphInfo &info = g.info;
     for (rows->first(); !rows->eof(); rows->next()) {
-        const double s = info.frequency >= 1000 ? Number(rows, "SpaceAttHigh")
-                                                : Number(rows, "SpaceAttLow");
-        const double d = Number(rows, "CriticalPntDist");
-        const double h = Number(rows, "CriticalPntHeight");
+        const double s = info.frequency >= 1000 ? Number(rows, Schema::SpaceAttHigh)
+                                                : Number(rows, Schema::SpaceAttLow);
+        const double d = Number(rows, Schema::CriticalPntDist);
+        const double h = Number(rows, Schema::CriticalPntHeight);
         const double e = FieldStrength(info.pattern, info.apertureSize, info.frequency, info.tilt,
                                        d, h, info.antennaPower - s, info.antennaHeight);
-        PrepPoint(g, d, h, e, Text(rows, "CriticalPntRem"));
+        PrepPoint(g, d, h, e, Text(rows, Schema::CriticalPntRem));
     }
     load.found = true;
     return TOpResult<TGraphLoad>::success(std::move(load));

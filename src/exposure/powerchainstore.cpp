@@ -4,23 +4,24 @@
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
 
 namespace
 {
 
-double number(const TJetDataset &d, const char *field)
+double number(const TJetDataset &d, const QString &field)
 {
-    const QVariant v = d.fieldValue(QString::fromLatin1(field));
+    const QVariant v = d.fieldValue(field);
     if (v.typeId() == QMetaType::QString)
         return NumberOrZero(v.toString());
     return v.toDouble();
 }
 
-qint32 key(const TJetDataset &d, const char *field)
+qint32 key(const TJetDataset &d, const QString &field)
 {
-    return d.fieldValue(QString::fromLatin1(field)).toInt();
+    return d.fieldValue(field).toInt();
 }
 
 QString sqlNumber(double value)
@@ -33,29 +34,30 @@ QString sqlNumber(double value)
 TPowerChainRow ReadPowerChainRow(const TJetDataset &s)
 {
     TPowerChainRow r;
-    r.idStation = key(s, "IdStation");
-    r.idListAnt = key(s, "IdListAnt");
-    r.idBandFreqSt = key(s, "IDBandFreqSt");
-    r.idMode = key(s, "IdMode");
-    r.idTxTime = key(s, "IdTxTime");
-    r.idCableLoss = {key(s, "IdCableLoss1"), key(s, "IdCableLoss2"), key(s, "IdCableLoss3"),
-                     key(s, "IdCableLoss4")};
-    r.cableLength = {number(s, "StationCableLength1"), number(s, "StationCableLength2"),
-                     number(s, "StationCableLength3"), number(s, "StationCableLength4")};
-    r.txPower = number(s, "StationTxPower");
-    r.attSwr = number(s, "StationAttSwr");
-    r.attLpf = number(s, "StationAttLpf");
-    r.attAtu = number(s, "StationAttAtu");
-    r.noConn = number(s, "StationNoConn");
-    r.attConn = number(s, "StationAttConn");
-    r.attFeeder = number(s, "StationAttFeeder");
-    r.attAdd = number(s, "StationAttAdd");
-    r.calcFeeder = key(s, "StationCalcFeeder") != 0;
-    r.calcAdd = key(s, "StationCalcAdd") != 0;
-    r.antPwr = number(s, "AntennasAntPwr");
-    r.avgPwr = number(s, "AntennasAvgPwr");
-    r.eirp = number(s, "AntennasEirp");
-    r.ref = s.fieldValue(QStringLiteral("AntennasRef")).toString();
+    r.idStation = key(s, Schema::IdStation);
+    r.idListAnt = key(s, Schema::IdListAnt);
+    r.idBandFreqSt = key(s, Schema::IdBandFreqSt);
+    r.idMode = key(s, Schema::IdMode);
+    r.idTxTime = key(s, Schema::IdTxTime);
+    r.idCableLoss = {key(s, Schema::IdCableLoss1), key(s, Schema::IdCableLoss2),
+                     key(s, Schema::IdCableLoss3), key(s, Schema::IdCableLoss4)};
+    r.cableLength = {number(s, Schema::StationCableLength1), number(s, Schema::StationCableLength2),
+                     number(s, Schema::StationCableLength3),
+                     number(s, Schema::StationCableLength4)};
+    r.txPower = number(s, Schema::StationTxPower);
+    r.attSwr = number(s, Schema::StationAttSwr);
+    r.attLpf = number(s, Schema::StationAttLpf);
+    r.attAtu = number(s, Schema::StationAttAtu);
+    r.noConn = number(s, Schema::StationNoConn);
+    r.attConn = number(s, Schema::StationAttConn);
+    r.attFeeder = number(s, Schema::StationAttFeeder);
+    r.attAdd = number(s, Schema::StationAttAdd);
+    r.calcFeeder = key(s, Schema::StationCalcFeeder) != 0;
+    r.calcAdd = key(s, Schema::StationCalcAdd) != 0;
+    r.antPwr = number(s, Schema::AntennasAntPwr);
+    r.avgPwr = number(s, Schema::AntennasAvgPwr);
+    r.eirp = number(s, Schema::AntennasEirp);
+    r.ref = s.fieldValue(Schema::AntennasRef).toString();
     return r;
 }
 
@@ -97,8 +99,8 @@ TOpResult<TAntennaDetails> GetAntDetails(TdtmMain &dm, qint32 idListAnt)
             QCoreApplication::translate("PowerChain", "The antenna %1 is not in the catalogue.")
                 .arg(idListAnt));
     TAntennaDetails details;
-    details.type = FieldText(dm.qryTemp2, QStringLiteral("AntType"));
-    details.description = FieldText(dm.qryTemp2, QStringLiteral("AntMakeDescr"));
-    details.gain = number(*dm.qryTemp2, "AntV00");
+    details.type = FieldText(dm.qryTemp2, Schema::AntType);
+    details.description = FieldText(dm.qryTemp2, Schema::AntMakeDescr);
+    details.gain = number(*dm.qryTemp2, Schema::AntV00);
     return TOpResult<TAntennaDetails>::success(details);
 }

@@ -1,10 +1,11 @@
 #include "reports/documentdata.h"
 
-#include <QRegularExpression>
-
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
+
+#include <QRegularExpression>
 
 namespace {
 double fieldDouble(const TJetDataset *dataset, const QString &field)
@@ -38,7 +39,7 @@ QStringList TDocumentTemplate::lines() const
 
 QString CityColumn(int languageId)
 {
-    return languageId == 2 ? QStringLiteral("CityNameN") : QStringLiteral("CityNameF");
+    return languageId == 2 ? Schema::CityNameN : Schema::CityNameF;
 }
 
 TOpResult<TOwnerLetterData> LoadOwnerLetterData(TdtmMain &dm, qint32 ownerId, int languageId)
@@ -58,21 +59,21 @@ TOpResult<TOwnerLetterData> LoadOwnerLetterData(TdtmMain &dm, qint32 ownerId, in
     if (q->isEmpty())
         return TOpResult<TOwnerLetterData>::success(d);
     d.found = true;
-    d.ownerId = FieldInt(q, QStringLiteral("IdOwner"));
-    d.zip = FieldText(q, QStringLiteral("Zip"));
+    d.ownerId = FieldInt(q, Schema::IdOwner);
+    d.zip = FieldText(q, Schema::Zip);
     d.city = FieldText(q, QStringLiteral("City"));
-    d.firstName = FieldText(q, QStringLiteral("OwnerFname"));
-    d.name = FieldText(q, QStringLiteral("OwnerName"));
-    d.call = FieldText(q, QStringLiteral("OwnerCall"));
-    d.otherOps = FieldText(q, QStringLiteral("OwnerOtherOps"));
-    d.address1 = FieldText(q, QStringLiteral("OwnerAddress1"));
-    d.address2 = FieldText(q, QStringLiteral("OwnerAddress2"));
-    d.phoneHome = FieldText(q, QStringLiteral("OwnerPhHome"));
-    d.phoneOffice = FieldText(q, QStringLiteral("OwnerPhOff"));
-    d.phoneMobile = FieldText(q, QStringLiteral("OwnerPhMob"));
-    d.fax = FieldText(q, QStringLiteral("OwnerPhFax"));
-    d.email = FieldText(q, QStringLiteral("OwnerEmail"));
-    d.userDir = FieldText(q, QStringLiteral("OwnerUserDir"));
+    d.firstName = FieldText(q, Schema::OwnerFname);
+    d.name = FieldText(q, Schema::OwnerName);
+    d.call = FieldText(q, Schema::OwnerCall);
+    d.otherOps = FieldText(q, Schema::OwnerOtherOps);
+    d.address1 = FieldText(q, Schema::OwnerAddress1);
+    d.address2 = FieldText(q, Schema::OwnerAddress2);
+    d.phoneHome = FieldText(q, Schema::OwnerPhHome);
+    d.phoneOffice = FieldText(q, Schema::OwnerPhOff);
+    d.phoneMobile = FieldText(q, Schema::OwnerPhMob);
+    d.fax = FieldText(q, Schema::OwnerPhFax);
+    d.email = FieldText(q, Schema::OwnerEmail);
+    d.userDir = FieldText(q, Schema::OwnerUserDir);
     return TOpResult<TOwnerLetterData>::success(d);
 }
 
@@ -88,8 +89,8 @@ TOpResult<TDocumentTemplate> LoadDocument(TdtmMain &dm, int languageId, const QS
         return TOpResult<TDocumentTemplate>::failure(status);
     TDocumentTemplate doc;
     if (!q->isEmpty()) {
-        doc.description = FieldText(q, QStringLiteral("DocsDesc"));
-        doc.text = FieldText(q, QStringLiteral("DocsText"));
+        doc.description = FieldText(q, Schema::DocsDesc);
+        doc.text = FieldText(q, Schema::DocsText);
     }
     return TOpResult<TDocumentTemplate>::success(doc);
 }
@@ -104,12 +105,12 @@ TOpResult<TRegulatorAddress> LoadRegulatorAddress(TdtmMain &dm, int languageId)
         return TOpResult<TRegulatorAddress>::failure(status);
     TRegulatorAddress a;
     if (!q->isEmpty()) {
-        a.name = FieldText(q, QStringLiteral("BiptName"));
-        a.service = FieldText(q, QStringLiteral("BiptService"));
-        a.address2 = FieldText(q, QStringLiteral("BiptAddr2"));
-        a.address1 = FieldText(q, QStringLiteral("BiptAddr1"));
-        a.zip = FieldText(q, QStringLiteral("BiptZip"));
-        a.city = FieldText(q, QStringLiteral("BiptCity"));
+        a.name = FieldText(q, Schema::BiptName);
+        a.service = FieldText(q, Schema::BiptService);
+        a.address2 = FieldText(q, Schema::BiptAddr2);
+        a.address1 = FieldText(q, Schema::BiptAddr1);
+        a.zip = FieldText(q, Schema::BiptZip);
+        a.city = FieldText(q, Schema::BiptCity);
     }
     return TOpResult<TRegulatorAddress>::success(a);
 }
@@ -141,42 +142,40 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
              .arg(JetText(placementRef))});
     if (!status.ok())
         return TOpResult<QVector<TReportRow>>::failure(status);
-    static const char *const patternNames[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                               "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
     QVector<TReportRow> rows;
     rows.reserve(q->recordCount());
     for (q->first(); !q->eof(); q->next()) {
         TReportRow r;
-        r.ownerId = FieldInt(q, QStringLiteral("IdOwner"));
-        r.zip = FieldText(q, QStringLiteral("Zip"));
+        r.ownerId = FieldInt(q, Schema::IdOwner);
+        r.zip = FieldText(q, Schema::Zip);
         r.city = FieldText(q, QStringLiteral("City"));
-        r.firstName = FieldText(q, QStringLiteral("OwnerFname"));
-        r.name = FieldText(q, QStringLiteral("OwnerName"));
-        r.call = FieldText(q, QStringLiteral("OwnerCall"));
-        r.address1 = FieldText(q, QStringLiteral("OwnerAddress1"));
-        r.address2 = FieldText(q, QStringLiteral("OwnerAddress2"));
-        r.phoneHome = FieldText(q, QStringLiteral("OwnerPhHome"));
-        r.email = FieldText(q, QStringLiteral("OwnerEmail"));
-        r.towerName = FieldText(q, QStringLiteral("TowerName"));
-        r.lamX = fieldDouble(q, QStringLiteral("TowerCoordLamX"));
-        r.lamY = fieldDouble(q, QStringLiteral("TowerCoordLamY"));
-        r.towerMain = fieldBool(q, QStringLiteral("TowerMain"));
-        r.antennaRef = FieldText(q, QStringLiteral("AntennasRef"));
-        r.antType = FieldText(q, QStringLiteral("AntType"));
-        r.antMake = FieldText(q, QStringLiteral("AntMakeDescr"));
-        r.antHeight = fieldDouble(q, QStringLiteral("AntennasHeight"));
-        r.antTilt = fieldDouble(q, QStringLiteral("AntennasTilt"));
-        r.frequency = fieldDouble(q, QStringLiteral("BandFreqCenter"));
+        r.firstName = FieldText(q, Schema::OwnerFname);
+        r.name = FieldText(q, Schema::OwnerName);
+        r.call = FieldText(q, Schema::OwnerCall);
+        r.address1 = FieldText(q, Schema::OwnerAddress1);
+        r.address2 = FieldText(q, Schema::OwnerAddress2);
+        r.phoneHome = FieldText(q, Schema::OwnerPhHome);
+        r.email = FieldText(q, Schema::OwnerEmail);
+        r.towerName = FieldText(q, Schema::TowerName);
+        r.lamX = fieldDouble(q, Schema::TowerCoordLamX);
+        r.lamY = fieldDouble(q, Schema::TowerCoordLamY);
+        r.towerMain = fieldBool(q, Schema::TowerMain);
+        r.antennaRef = FieldText(q, Schema::AntennasRef);
+        r.antType = FieldText(q, Schema::AntType);
+        r.antMake = FieldText(q, Schema::AntMakeDescr);
+        r.antHeight = fieldDouble(q, Schema::AntennasHeight);
+        r.antTilt = fieldDouble(q, Schema::AntennasTilt);
+        r.frequency = fieldDouble(q, Schema::BandFreqCenter);
         for (int k = 0; k < 10; ++k)
-            r.pattern[k] = fieldDouble(q, QString::fromLatin1(patternNames[k]));
-        r.antPower = fieldDouble(q, QStringLiteral("AntennasAntPwr"));
-        r.eirp = fieldDouble(q, QStringLiteral("AntennasEirp"));
-        r.antExtra = FieldText(q, QStringLiteral("AntExtra"));
-        r.pointDistance = fieldDouble(q, QStringLiteral("CriticalPntDist"));
-        r.pointHeight = fieldDouble(q, QStringLiteral("CriticalPntHeight"));
-        r.pointRef = FieldText(q, QStringLiteral("CriticalPntRef"));
-        r.spaceAttLow = fieldDouble(q, QStringLiteral("SpaceAttLow"));
-        r.spaceAttHigh = fieldDouble(q, QStringLiteral("SpaceAttHigh"));
+            r.pattern[k] = fieldDouble(q, Schema::PatternColumns[k]);
+        r.antPower = fieldDouble(q, Schema::AntennasAntPwr);
+        r.eirp = fieldDouble(q, Schema::AntennasEirp);
+        r.antExtra = FieldText(q, Schema::AntExtra);
+        r.pointDistance = fieldDouble(q, Schema::CriticalPntDist);
+        r.pointHeight = fieldDouble(q, Schema::CriticalPntHeight);
+        r.pointRef = FieldText(q, Schema::CriticalPntRef);
+        r.spaceAttLow = fieldDouble(q, Schema::SpaceAttLow);
+        r.spaceAttHigh = fieldDouble(q, Schema::SpaceAttHigh);
         rows.append(r);
     }
     return TOpResult<QVector<TReportRow>>::success(rows);

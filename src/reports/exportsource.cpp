@@ -2,25 +2,26 @@
 
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QVariant>
 
 namespace
 {
 
-QString Text(const TJetDataset *dataset, const char *field)
+QString Text(const TJetDataset *dataset, const QString &field)
 {
-    return FieldText(dataset, QString::fromLatin1(field));
+    return FieldText(dataset, field);
 }
 
-double Number(const TJetDataset *dataset, const char *field)
+double Number(const TJetDataset *dataset, const QString &field)
 {
-    return dataset->fieldValue(QString::fromLatin1(field)).toDouble();
+    return dataset->fieldValue(field).toDouble();
 }
 
-bool YesNo(const TJetDataset *dataset, const char *field)
+bool YesNo(const TJetDataset *dataset, const QString &field)
 {
-    return dataset->fieldValue(QString::fromLatin1(field)).toInt() != 0;
+    return dataset->fieldValue(field).toInt() != 0;
 }
 
 } // namespace
@@ -58,32 +59,32 @@ TOpResult<TExportOwnerRow> ReadExportOwner(TdtmMain &dm, qint32 ownerId, const Q
     if (q->isEmpty())
         return TOpResult<TExportOwnerRow>::success(row);
     q->first();
-    row.firstName = Text(q, "OwnerFname");
-    row.name = Text(q, "OwnerName");
-    row.call = Text(q, "OwnerCall");
-    row.otherOps = Text(q, "OwnerOtherOps");
-    row.address1 = Text(q, "OwnerAddress1");
-    row.address2 = Text(q, "OwnerAddress2");
-    row.zip1 = Text(q, "Zip1");
-    row.city1 = Text(q, "City1");
-    row.zip2 = Text(q, "Zip2");
-    row.city2 = Text(q, "City2");
-    row.phoneHome = Text(q, "OwnerPhHome");
-    row.phoneOffice = Text(q, "OwnerPhOff");
-    row.phoneMobile = Text(q, "OwnerPhMob");
-    row.email = Text(q, "OwnerEmail");
-    row.note = Text(q, "OwnerNote");
-    row.siteAddress1 = Text(q, "OwnerSiteAddr1");
-    row.siteAddress2 = Text(q, "OwnerSiteAddr2");
-    row.siteBiptRef = Text(q, "OwnerSiteBiptRef");
-    row.siteNote = Text(q, "OwnerSiteNote");
-    row.siteSharedBy = Text(q, "OwnerSiteSharedBy");
-    row.clubCall = Text(q, "OwnerSiteClubCall");
-    row.siteShared = YesNo(q, "OwnerSiteShared");
-    row.siteHasAntennas = YesNo(q, "OwnerSiteAlreadyAnt");
-    row.clubStation = YesNo(q, "OwnerSiteClubStn");
-    row.lambertX = Number(q, "TowerCoordLamX");
-    row.lambertY = Number(q, "TowerCoordLamY");
+    row.firstName = Text(q, Schema::OwnerFname);
+    row.name = Text(q, Schema::OwnerName);
+    row.call = Text(q, Schema::OwnerCall);
+    row.otherOps = Text(q, Schema::OwnerOtherOps);
+    row.address1 = Text(q, Schema::OwnerAddress1);
+    row.address2 = Text(q, Schema::OwnerAddress2);
+    row.zip1 = Text(q, QStringLiteral("Zip1"));
+    row.city1 = Text(q, QStringLiteral("City1"));
+    row.zip2 = Text(q, QStringLiteral("Zip2"));
+    row.city2 = Text(q, QStringLiteral("City2"));
+    row.phoneHome = Text(q, Schema::OwnerPhHome);
+    row.phoneOffice = Text(q, Schema::OwnerPhOff);
+    row.phoneMobile = Text(q, Schema::OwnerPhMob);
+    row.email = Text(q, Schema::OwnerEmail);
+    row.note = Text(q, Schema::OwnerNote);
+    row.siteAddress1 = Text(q, Schema::OwnerSiteAddr1);
+    row.siteAddress2 = Text(q, Schema::OwnerSiteAddr2);
+    row.siteBiptRef = Text(q, Schema::OwnerSiteBiptRef);
+    row.siteNote = Text(q, Schema::OwnerSiteNote);
+    row.siteSharedBy = Text(q, Schema::OwnerSiteSharedBy);
+    row.clubCall = Text(q, Schema::OwnerSiteClubCall);
+    row.siteShared = YesNo(q, Schema::OwnerSiteShared);
+    row.siteHasAntennas = YesNo(q, Schema::OwnerSiteAlreadyAnt);
+    row.clubStation = YesNo(q, Schema::OwnerSiteClubStn);
+    row.lambertX = Number(q, Schema::TowerCoordLamX);
+    row.lambertY = Number(q, Schema::TowerCoordLamY);
     return TOpResult<TExportOwnerRow>::success(row);
 }
 
@@ -109,24 +110,22 @@ TOpResult<QVector<TExportAntennaRow>> ReadExportAntennas(TdtmMain &dm, qint32 ow
             QStringLiteral("ORDER BY tblStation.IdStation")});
     if (!status.ok())
         return Result::failure(status);
-    static const char *const patternFields[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                                "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
     QVector<TExportAntennaRow> rows;
     rows.reserve(q->recordCount());
     for (q->first(); !q->eof(); q->next()) {
         TExportAntennaRow row;
-        row.family = Text(q, "AntFamily");
-        row.type = Text(q, "AntType");
-        row.makeDescription = Text(q, "AntMakeDescr");
-        row.polarization = Text(q, "AntennasPol");
-        row.reference = Text(q, "AntennasRef");
-        row.tilt = Number(q, "AntennasTilt");
-        row.height = Number(q, "AntennasHeight");
-        row.eirp = Number(q, "AntennasEirp");
-        row.frequency = Number(q, "BandFreqCenter");
-        row.antennaPower = Number(q, "AntennasAntPwr");
+        row.family = Text(q, QStringLiteral("AntFamily"));
+        row.type = Text(q, Schema::AntType);
+        row.makeDescription = Text(q, Schema::AntMakeDescr);
+        row.polarization = Text(q, Schema::AntennasPol);
+        row.reference = Text(q, Schema::AntennasRef);
+        row.tilt = Number(q, Schema::AntennasTilt);
+        row.height = Number(q, Schema::AntennasHeight);
+        row.eirp = Number(q, Schema::AntennasEirp);
+        row.frequency = Number(q, Schema::BandFreqCenter);
+        row.antennaPower = Number(q, Schema::AntennasAntPwr);
         for (std::size_t i = 0; i < row.pattern.size(); ++i)
-            row.pattern[i] = Number(q, patternFields[i]);
+            row.pattern[i] = Number(q, Schema::PatternColumns[i]);
         rows << row;
     }
     return Result::success(rows);

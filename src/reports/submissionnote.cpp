@@ -3,6 +3,7 @@
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 TOpResult<QString> ReadOwnerFileNote(TdtmMain &dm, qint32 ownerId)
 {
@@ -11,7 +12,7 @@ TOpResult<QString> ReadOwnerFileNote(TdtmMain &dm, qint32 ownerId)
                                     QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
     if (!status.ok())
         return TOpResult<QString>::failure(status);
-    QString note = FieldText(dm.qryTemp1, QStringLiteral("OwnerFileNote"));
+    QString note = FieldText(dm.qryTemp1, Schema::OwnerFileNote);
     if (note.endsWith(QLatin1String("\r\n")))
         note.chop(2);
     else if (note.endsWith(QLatin1Char('\n')))

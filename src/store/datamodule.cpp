@@ -1,11 +1,12 @@
 #include "store/datamodule.h"
 
+#include "base/installlayout.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "base/preferences.h"
-#include "base/installlayout.h"
 #include "base/programfolder.h"
 #include "store/jetconnectionstring.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,8 +25,7 @@ QString withTrailingSeparator(const QString &folder)
 } // namespace
 
 TdtmMain::TdtmMain(QObject *parent)
-    : QObject(parent),
-      conMainDb(new TJetConnection(QStringLiteral("conMainDb"), this)),
+    : QObject(parent), conMainDb(new TJetConnection(QStringLiteral("conMainDb"), this)),
       conExport(new TJetConnection(QStringLiteral("conExport"), this)),
       qryUserData(addQuery(QStringLiteral("qryUserData"), conMainDb)),
       qryTower(addQuery(QStringLiteral("qryTower"), conMainDb)),
@@ -42,25 +42,25 @@ TdtmMain::TdtmMain(QObject *parent)
       qryRvReport(addQuery(QStringLiteral("qryRvReport"), conMainDb)),
       qryExport(addQuery(QStringLiteral("qryExport"), conExport)),
       // The lookup tables, in component creation order.
-      tblZipCity1(addTable(QStringLiteral("tblZipCity1"), QStringLiteral("qryZipCity1"))),
-      tblTxTime1(addTable(QStringLiteral("tblTxTime1"), QStringLiteral("qryTxTime1"))),
-      tblLstAntKind(addTable(QStringLiteral("tblLstAntKind"), QStringLiteral("tblListAntFamily"))),
-      tblMode1(addTable(QStringLiteral("tblMode1"), QStringLiteral("qryMode1"))),
-      tblSpaceAtt(addTable(QStringLiteral("tblSpaceAtt"), QStringLiteral("tblSpaceAtt"))),
-      tblLstAnt(addTable(QStringLiteral("tblLstAnt"), QStringLiteral("tblListAnt"))),
-      tblBandFreq(addTable(QStringLiteral("tblBandFreq"), QStringLiteral("tblBandFreq"))),
-      tblCableLoss1(addTable(QStringLiteral("tblCableLoss1"), QStringLiteral("qryCableLoss1"))),
-      tblLanguage(addTable(QStringLiteral("tblLanguage"), QStringLiteral("tblLanguage"))),
-      tblCableLoss2(addTable(QStringLiteral("tblCableLoss2"), QStringLiteral("qryCableLoss2"))),
-      tblCableLoss3(addTable(QStringLiteral("tblCableLoss3"), QStringLiteral("qryCableLoss3"))),
-      tblCableLoss4(addTable(QStringLiteral("tblCableLoss4"), QStringLiteral("qryCableLoss4"))),
-      tblZipCity2(addTable(QStringLiteral("tblZipCity2"), QStringLiteral("qryZipCity2"))),
-      tblTxTime2(addTable(QStringLiteral("tblTxTime2"), QStringLiteral("qryTxTime2"))),
-      tblMode2(addTable(QStringLiteral("tblMode2"), QStringLiteral("qryMode2"))),
-      tblErpVal(addTable(QStringLiteral("tblErpVal"), QStringLiteral("tblErpVal"))),
-      tblListAntPol(addTable(QStringLiteral("tblListAntPol"), QStringLiteral("tblListAntPol"))),
-      tblBandFreqSt(addTable(QStringLiteral("tblBandFreqSt"), QStringLiteral("tblBandFreqSt"))),
-      tblBandFreqQrp(addTable(QStringLiteral("tblBandFreqQrp"), QStringLiteral("tblBandFreqQrp")))
+      tblZipCity1(addTable(QStringLiteral("tblZipCity1"), Schema::qryZipCity1)),
+      tblTxTime1(addTable(QStringLiteral("tblTxTime1"), Schema::qryTxTime1)),
+      tblLstAntKind(addTable(QStringLiteral("tblLstAntKind"), Schema::tblListAntFamily)),
+      tblMode1(addTable(QStringLiteral("tblMode1"), Schema::qryMode1)),
+      tblSpaceAtt(addTable(QStringLiteral("tblSpaceAtt"), Schema::tblSpaceAtt)),
+      tblLstAnt(addTable(QStringLiteral("tblLstAnt"), Schema::tblListAnt)),
+      tblBandFreq(addTable(QStringLiteral("tblBandFreq"), Schema::tblBandFreq)),
+      tblCableLoss1(addTable(QStringLiteral("tblCableLoss1"), Schema::qryCableLoss1)),
+      tblLanguage(addTable(QStringLiteral("tblLanguage"), Schema::tblLanguage)),
+      tblCableLoss2(addTable(QStringLiteral("tblCableLoss2"), Schema::qryCableLoss2)),
+      tblCableLoss3(addTable(QStringLiteral("tblCableLoss3"), Schema::qryCableLoss3)),
+      tblCableLoss4(addTable(QStringLiteral("tblCableLoss4"), Schema::qryCableLoss4)),
+      tblZipCity2(addTable(QStringLiteral("tblZipCity2"), Schema::qryZipCity2)),
+      tblTxTime2(addTable(QStringLiteral("tblTxTime2"), Schema::qryTxTime2)),
+      tblMode2(addTable(QStringLiteral("tblMode2"), Schema::qryMode2)),
+      tblErpVal(addTable(QStringLiteral("tblErpVal"), Schema::tblErpVal)),
+      tblListAntPol(addTable(QStringLiteral("tblListAntPol"), Schema::tblListAntPol)),
+      tblBandFreqSt(addTable(QStringLiteral("tblBandFreqSt"), Schema::tblBandFreqSt)),
+      tblBandFreqQrp(addTable(QStringLiteral("tblBandFreqQrp"), Schema::tblBandFreqQrp))
 {
     setObjectName(QStringLiteral("dtmMain"));
     // Component creation order, which OpenLookupTables follows.
@@ -220,5 +220,5 @@ QString TdtmMain::GetDatabaseVersion()
                     << QStringLiteral("WHERE ApplDataName LIKE 'DBVer' ");
     if (!qryTemp2->open() || qryTemp2->isEmpty())
         return QString();
-    return qryTemp2->fieldValue(QStringLiteral("ApplDataValue")).toString();
+    return qryTemp2->fieldValue(Schema::ApplDataValue).toString();
 }

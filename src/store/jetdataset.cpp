@@ -2,10 +2,25 @@
 
 #include "store/jetconnection.h"
 
+#include <QSet>
 #include <QSqlField>
 #include <QSqlQuery>
-
 #include <algorithm>
+
+namespace
+{
+
+// Whether a read of a missing field stops the program (see jetdataset.h).
+bool MissingFieldIsFatal()
+{
+#ifndef QT_NO_DEBUG
+    return true;
+#else
+    return qEnvironmentVariableIntValue("VLM_STRICT_FIELDS") != 0;
+#endif
+}
+
+} // namespace
 
 TJetDataset::TJetDataset(const QString &componentName, Kind kind, TJetConnection *connection,
                          QObject *parent)
@@ -94,6 +109,31 @@ int TJetDataset::fieldIndex(const QString &name) const
     return -1;
 }
 
+int TJetDataset::columnOf(const QString &name) const
+{
+    // A dataset that is not open has no current row: its fields read as null.
+    const int column = fieldIndex(name);
+    if (column < 0 && m_active)
+        reportMissingField(name);
+    return column;
+}
+
+void TJetDataset::reportMissingField(const QString &name) const
+{
+    const QString message = QStringLiteral("Dataset %1 has no field %2 (fields: %3)")
+                                .arg(objectName(), name, fieldNames().join(QStringLiteral(", ")));
+    if (MissingFieldIsFatal())
+        qFatal("%s", qPrintable(message));
+    // Release build: say it once per dataset and field, and read null. Datasets
+    // live on the user-interface thread only.
+    static QSet<QString> reported;
+    const QString key = objectName() + QLatin1Char('.') + name.toLower();
+    if (!reported.contains(key)) {
+        reported.insert(key);
+        qWarning("%s", qPrintable(message));
+    }
+}
+
 void TJetDataset::first()
 {
     moveTo(0);
@@ -146,7 +186,7 @@ bool TJetDataset::moveTo(int row)
 
 bool TJetDataset::locate(const QString &fieldName, const QVariant &value)
 {
-    const int column = fieldIndex(fieldName);
+    const int column = columnOf(fieldName);
     if (column < 0)
         return false;
     for (int r = 0; r < m_rows.size(); ++r) {
@@ -158,7 +198,7 @@ bool TJetDataset::locate(const QString &fieldName, const QVariant &value)
 
 QVariant TJetDataset::value(int row, const QString &name) const
 {
-    const int column = fieldIndex(name);
+    const int column = columnOf(name);
     if (row < 0 || row >= m_rows.size() || column < 0)
         return QVariant();
     return m_rows[row][column];

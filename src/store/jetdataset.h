@@ -52,6 +52,9 @@ public:
     int fieldCount() const { return m_fields.count(); }
     QStringList fieldNames() const;
     int fieldIndex(const QString &name) const; // without regard to case; -1 if absent
+    // The column of a field the caller relies on; a missing one is reported as a
+    // missing field read (below) and gives -1.
+    int columnOf(const QString &name) const;
 
     // Cursor.
     int recNo() const { return m_position; } // 0-based; -1 when empty
@@ -70,7 +73,12 @@ public:
     // on the first row.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The current row's field value (null when there is no current row or field).
+    // The current row's field value (null when there is no current row, also
+    // when the dataset is not open). Every field read names a column of the
+    // statement that filled the dataset, so a name an open dataset lacks is a
+    // program error: it stops the program in debug builds and under tests
+    // (VLM_STRICT_FIELDS=1, set by every CTest), and is logged once and read as
+    // null in a release build.
     QVariant fieldValue(const QString &name) const;
     QVariant value(int row, const QString &name) const;
     QSqlRecord record() const;
@@ -83,6 +91,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    void reportMissingField(const QString &name) const;
+
     Kind m_kind;
     TJetConnection *m_connection;
     QStringList m_sql;

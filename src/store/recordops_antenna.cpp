@@ -4,14 +4,12 @@
 #include "store/jetliterals.h"
 #include "store/nameproposals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QStringList>
 
 namespace
 {
-
-const char *const PatternColumns[11] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40", "AntV50",
-                                        "AntV60", "AntV70", "AntV80", "AntV90", "AntV100"};
 
 const char *const PatternList =
     "AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, AntV90, AntV100";
@@ -19,7 +17,7 @@ const char *const PatternList =
 // Rows of a query dataset sorted by a text column, as the pages list them.
 void sortByMakeDescr(TJetDataset *dataset)
 {
-    dataset->sort(dataset->fieldIndex(QStringLiteral("AntMakeDescr")), Qt::AscendingOrder);
+    dataset->sort(dataset->fieldIndex(Schema::AntMakeDescr), Qt::AscendingOrder);
     dataset->first();
 }
 
@@ -88,15 +86,14 @@ TOpResult<qint32> InsertAntenna(TdtmMain &dm, const TAntennaValues &v)
              texts.join(QStringLiteral(", ")) + QStringLiteral(")")});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
-    return ReadNewKey(dm.qryTemp1, QStringLiteral("tblListAnt"), QStringLiteral("IdListAnt"));
+    return ReadNewKey(dm.qryTemp1, Schema::tblListAnt, Schema::IdListAnt);
 }
 
 TOpStatus UpdateAntenna(TdtmMain &dm, qint32 antennaId, const TAntennaValues &v)
 {
     QStringList sets;
     for (int i = 0; i < 11; ++i)
-        sets << QString::fromLatin1(PatternColumns[i]) + QStringLiteral(" =") +
-                    JetText(v.pattern[i]);
+        sets << QString(Schema::PatternColumns[i]) + QStringLiteral(" =") + JetText(v.pattern[i]);
     sets << QStringLiteral("AntType =") + JetText(v.type)
          << QStringLiteral("AntMakeDescr =") + JetText(v.makeDescr)
          << QStringLiteral("AntExtra =") + JetText(v.extra)
@@ -129,6 +126,6 @@ TOpResult<QString> PlacementsUsingAntenna(TdtmMain &dm, qint32 antennaId)
         return TOpResult<QString>::failure(status);
     QStringList refs;
     for (dm.qryTemp3->first(); !dm.qryTemp3->eof(); dm.qryTemp3->next())
-        refs << FieldText(dm.qryTemp3, QStringLiteral("AntennasRef"));
+        refs << FieldText(dm.qryTemp3, Schema::AntennasRef);
     return TOpResult<QString>::success(JoinPlacementRefs(refs));
 }

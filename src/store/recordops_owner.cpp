@@ -4,6 +4,7 @@
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <utility>
 
@@ -37,8 +38,8 @@ TOpResult<TOwnerList> ListOwners(TdtmMain &dm)
         return TOpResult<TOwnerList>::failure(status);
     TOwnerList list;
     for (dm.qryTemp1->first(); !dm.qryTemp1->eof(); dm.qryTemp1->next()) {
-        list.calls.append(FieldText(dm.qryTemp1, QStringLiteral("OwnerCall")));
-        list.ids.append(FieldInt(dm.qryTemp1, QStringLiteral("IdOwner")));
+        list.calls.append(FieldText(dm.qryTemp1, Schema::OwnerCall));
+        list.ids.append(FieldInt(dm.qryTemp1, Schema::IdOwner));
     }
     return TOpResult<TOwnerList>::success(std::move(list));
 }
@@ -50,7 +51,7 @@ TOpResult<QString> GetOwnerUserDir(TdtmMain &dm, qint32 ownerId)
                       QStringLiteral("WHERE IdOwner =%1").arg(ownerId)});
     if (!status.ok())
         return TOpResult<QString>::failure(status);
-    return TOpResult<QString>::success(FieldText(dm.qryTemp1, QStringLiteral("OwnerUserDir")));
+    return TOpResult<QString>::success(FieldText(dm.qryTemp1, Schema::OwnerUserDir));
 }
 
 TOpStatus OpenOwnerRecord(TdtmMain &dm, qint32 ownerId, bool newRecord)
@@ -69,7 +70,7 @@ TOpStatus OpenOwnerRecord(TdtmMain &dm, qint32 ownerId, bool newRecord)
     const TOpStatus status = OpenStatement(dm.qryUserData, lines);
     if (!status.ok())
         return status;
-    CurrentSelection().languageId = FieldInt(dm.qryUserData, QStringLiteral("IdLanguage"));
+    CurrentSelection().languageId = FieldInt(dm.qryUserData, Schema::IdLanguage);
     return TOpStatus{};
 }
 
@@ -95,7 +96,7 @@ TOpResult<qint32> InsertOwner(TdtmMain &dm, const TOwnerValues &v, QStringList n
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
     CurrentSelection().languageId = v.idLanguage;
-    return ReadNewKey(dm.qryTemp1, QStringLiteral("tblOwner"), QStringLiteral("IdOwner"));
+    return ReadNewKey(dm.qryTemp1, Schema::tblOwner, Schema::IdOwner);
 }
 
 TOpStatus UpdateOwner(TdtmMain &dm, qint32 ownerId, const TOwnerValues &v, QStringList note)

@@ -5,6 +5,7 @@
 #include "store/jetliterals.h"
 #include "store/nameproposals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -26,8 +27,8 @@ TOpResult<TPlacementList> ListPlacements(TdtmMain &dm, qint32 siteId)
         return TOpResult<TPlacementList>::failure(status);
     TPlacementList list;
     for (dm.qryTemp3->first(); !dm.qryTemp3->eof(); dm.qryTemp3->next()) {
-        list.refs.append(FieldText(dm.qryTemp3, QStringLiteral("AntennasRef")));
-        list.ids.append(FieldInt(dm.qryTemp3, QStringLiteral("IdStation")));
+        list.refs.append(FieldText(dm.qryTemp3, Schema::AntennasRef));
+        list.ids.append(FieldInt(dm.qryTemp3, Schema::IdStation));
     }
     TCurrentSelection &cs = CurrentSelection();
     const int position = list.ids.indexOf(cs.placementId);
@@ -65,7 +66,7 @@ TOpResult<int> OpenPowerData(TdtmMain &dm, qint32 placementId, qint32 ownerId)
     if (!status.ok())
         return TOpResult<int>::failure(status);
     // Stays on the first row when the placement is not among the owner's.
-    dm.qryStation->locate(QStringLiteral("IdStation"), placementId);
+    dm.qryStation->locate(Schema::IdStation, placementId);
     return TOpResult<int>::success(dm.qryStation->recordCount());
 }
 
@@ -74,7 +75,7 @@ TOpResult<qint32> InsertPlacement(TdtmMain &dm, qint32 siteId, const QString &re
 {
     // The antenna is the row the catalogue stands on; without one (catalogue
     // closed, empty or moved past its end) nothing is written.
-    const QVariant current = dm.qryAntList->fieldValue(QStringLiteral("IdListAnt"));
+    const QVariant current = dm.qryAntList->fieldValue(Schema::IdListAnt);
     if (!dm.qryAntList->isActive() || current.isNull())
         return TOpResult<qint32>::failure(QCoreApplication::translate(
             "RecordOps", "No antenna of the catalogue is selected for the placement."));
@@ -89,7 +90,7 @@ TOpResult<qint32> InsertPlacement(TdtmMain &dm, qint32 siteId, const QString &re
              QStringLiteral(", ") + JetText(ref) + QStringLiteral(")")});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
-    return ReadNewKey(dm.qryTemp1, QStringLiteral("tblStation"), QStringLiteral("IdStation"));
+    return ReadNewKey(dm.qryTemp1, Schema::tblStation, Schema::IdStation);
 }
 
 TOpStatus UpdatePlacement(TdtmMain &dm, qint32 placementId, qint32 antennaId,
@@ -123,7 +124,7 @@ TOpResult<QString> NextPlacementRef(TdtmMain &dm, qint32 siteId, const QString &
         return TOpResult<QString>::failure(status);
     std::optional<QString> greatest;
     if (!dm.qryTemp2->isEmpty())
-        greatest = FieldText(dm.qryTemp2, QStringLiteral("AntennasRef"));
+        greatest = FieldText(dm.qryTemp2, Schema::AntennasRef);
     const TNameProposal proposal = ProposePlacementRef(siteName, greatest);
     if (!proposal.ok())
         return TOpResult<QString>::failure(proposal.error);
@@ -142,5 +143,5 @@ TOpResult<double> GetBandCenter(TdtmMain &dm, qint32 idBandFreqSt)
             QCoreApplication::translate("RecordOps", "The operating band %1 does not exist.")
                 .arg(idBandFreqSt));
     return TOpResult<double>::success(
-        RoundBandCenter(dm.qryTemp1->fieldValue(QStringLiteral("BandFreqCenter")).toDouble()));
+        RoundBandCenter(dm.qryTemp1->fieldValue(Schema::BandFreqCenter).toDouble()));
 }

@@ -5,6 +5,7 @@
 #include "store/recordops_placement.h"
 #include "store/recordops_site.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 TOpStatus SelectFirstOwner(TdtmMain &dm, bool openLists)
 {
@@ -16,8 +17,8 @@ TOpStatus SelectFirstOwner(TdtmMain &dm, bool openLists)
         return status;
     cs.ownerCount = dm.qryTemp1->recordCount();
     if (!dm.qryTemp1->isEmpty()) {
-        cs.ownerId = FieldInt(dm.qryTemp1, QStringLiteral("IdOwner"));
-        cs.setCall(FieldText(dm.qryTemp1, QStringLiteral("OwnerCall")));
+        cs.ownerId = FieldInt(dm.qryTemp1, Schema::IdOwner);
+        cs.setCall(FieldText(dm.qryTemp1, Schema::OwnerCall));
     }
     return SelectFirstSite(dm, openLists);
 }
@@ -35,8 +36,8 @@ TOpStatus SelectFirstSite(TdtmMain &dm, bool openSites)
             return status;
         cs.siteCount = dm.qryTemp1->recordCount();
         if (!dm.qryTemp1->isEmpty()) {
-            cs.siteId = FieldInt(dm.qryTemp1, QStringLiteral("IdTower"));
-            cs.setSiteName(FieldText(dm.qryTemp1, QStringLiteral("TowerName")));
+            cs.siteId = FieldInt(dm.qryTemp1, Schema::IdTower);
+            cs.setSiteName(FieldText(dm.qryTemp1, Schema::TowerName));
         }
         if (openSites) {
             const TOpStatus opened = OpenSites(dm, cs.ownerId, false);
@@ -63,8 +64,8 @@ TOpStatus SelectFirstPlacement(TdtmMain &dm, bool openLists)
             return status;
         cs.placementCount = dm.qryTemp1->recordCount();
         if (!dm.qryTemp1->isEmpty()) {
-            cs.placementId = FieldInt(dm.qryTemp1, QStringLiteral("IdStation"));
-            cs.setPlacementRef(FieldText(dm.qryTemp1, QStringLiteral("AntennasRef")));
+            cs.placementId = FieldInt(dm.qryTemp1, Schema::IdStation);
+            cs.setPlacementRef(FieldText(dm.qryTemp1, Schema::AntennasRef));
         }
         if (openLists) {
             const TOpResult<int> opened = OpenPlacements(dm, cs.siteId);
@@ -96,8 +97,8 @@ TOpStatus SelectFirstCriticalPoint(TdtmMain &dm)
         return status;
     cs.pointCount = dm.qryTemp1->recordCount();
     if (!dm.qryTemp1->isEmpty()) {
-        cs.pointId = FieldInt(dm.qryTemp1, QStringLiteral("IdCriticalPnt"));
-        cs.setPointRef(FieldText(dm.qryTemp1, QStringLiteral("CriticalPntRef")));
+        cs.pointId = FieldInt(dm.qryTemp1, Schema::IdCriticalPnt);
+        cs.setPointRef(FieldText(dm.qryTemp1, Schema::CriticalPntRef));
     }
     return TOpStatus{};
 }

@@ -4,6 +4,7 @@
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <utility>
 
@@ -55,7 +56,7 @@ TOpResult<qint32> insertSiteSteps(TdtmMain &dm, qint32 ownerId, bool main,
          coordinatesAndTexts(ownerId, values, main)});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
-    return ReadNewKey(dm.qryTemp1, QStringLiteral("tblTower"), QStringLiteral("IdTower"));
+    return ReadNewKey(dm.qryTemp1, Schema::tblTower, Schema::IdTower);
 }
 
 TOpStatus updateSiteSteps(TdtmMain &dm, qint32 ownerId, qint32 siteId, bool main,
@@ -113,8 +114,8 @@ TOpResult<TSiteList> ListSites(TdtmMain &dm, qint32 ownerId)
         return TOpResult<TSiteList>::failure(status);
     TSiteList list;
     for (dm.qryTemp1->first(); !dm.qryTemp1->eof(); dm.qryTemp1->next()) {
-        list.names.append(FieldText(dm.qryTemp1, QStringLiteral("TowerName")));
-        list.ids.append(FieldInt(dm.qryTemp1, QStringLiteral("IdTower")));
+        list.names.append(FieldText(dm.qryTemp1, Schema::TowerName));
+        list.ids.append(FieldInt(dm.qryTemp1, Schema::IdTower));
     }
     return TOpResult<TSiteList>::success(std::move(list));
 }
@@ -166,7 +167,7 @@ TOpStatus EnsureMainSite(TdtmMain &dm, qint32 ownerId)
             return status;
         if (!dm.qryTemp1->isEmpty()) {
             // Edit and post of the first row: its main flag is set by its key.
-            const qint32 first = FieldInt(dm.qryTemp1, QStringLiteral("IdTower"));
+            const qint32 first = FieldInt(dm.qryTemp1, Schema::IdTower);
             status = ExecStatement(dm.qryTemp1, {QStringLiteral("UPDATE tblTower"),
                                                  QStringLiteral("SET TowerMain =1"),
                                                  QStringLiteral("WHERE IdTower =%1").arg(first)});
@@ -191,7 +192,7 @@ TOpResult<QString> NextSiteName(TdtmMain &dm, qint32 ownerId)
         return TOpResult<QString>::failure(status);
     std::optional<QString> greatest;
     if (!dm.qryTemp1->isEmpty())
-        greatest = FieldText(dm.qryTemp1, QStringLiteral("TowerName"));
+        greatest = FieldText(dm.qryTemp1, Schema::TowerName);
     const TNameProposal proposal = ProposeSiteName(greatest);
     if (!proposal.ok())
         return TOpResult<QString>::failure(proposal.error);

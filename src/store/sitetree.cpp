@@ -2,6 +2,7 @@
 
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <utility>
 
@@ -17,8 +18,8 @@ TOpResult<TSiteTree> FillSiteTree(TdtmMain &dm, qint32 ownerId, const QString &r
         return TOpResult<TSiteTree>::failure(status);
     for (dm.qryTemp1->first(); !dm.qryTemp1->eof(); dm.qryTemp1->next()) {
         TSiteTreeSite site;
-        site.id = FieldInt(dm.qryTemp1, QStringLiteral("IdTower"));
-        site.name = FieldText(dm.qryTemp1, QStringLiteral("TowerName"));
+        site.id = FieldInt(dm.qryTemp1, Schema::IdTower);
+        site.name = FieldText(dm.qryTemp1, Schema::TowerName);
         tree.sites.append(site);
     }
     for (TSiteTreeSite &site : tree.sites) {
@@ -29,8 +30,8 @@ TOpResult<TSiteTree> FillSiteTree(TdtmMain &dm, qint32 ownerId, const QString &r
         if (!status.ok())
             return TOpResult<TSiteTree>::failure(status);
         for (dm.qryTemp2->first(); !dm.qryTemp2->eof(); dm.qryTemp2->next())
-            site.placements.append({FieldInt(dm.qryTemp2, QStringLiteral("IdStation")),
-                                    FieldText(dm.qryTemp2, QStringLiteral("AntennasRef"))});
+            site.placements.append({FieldInt(dm.qryTemp2, Schema::IdStation),
+                                    FieldText(dm.qryTemp2, Schema::AntennasRef)});
     }
     if (!tree.sites.isEmpty()) {
         tree.selectedSite = 0;

@@ -75,3 +75,31 @@ TEST_F(JetDatasetTest, ClosedDatasetIsEmpty)
     EXPECT_FALSE(m_dataset.open());
     EXPECT_FALSE(m_dataset.lastErrorText().isEmpty());
 }
+
+// Reading a column the open dataset lacks is a program error that tests and
+// debug builds must not pass over; a closed dataset only has no current row.
+TEST_F(JetDatasetTest, MissingFieldStopsTheProgramUnderTests)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    qputenv("VLM_STRICT_FIELDS", "1");
+    EXPECT_DEATH(m_dataset.fieldValue(QStringLiteral("TowerNam")),
+                 "Dataset qryTemp1 has no field TowerNam \\(fields: IdTower, TowerName, 'DegE'\\)");
+    EXPECT_DEATH(m_dataset.value(0, QStringLiteral("IdOwner")), "has no field IdOwner");
+    EXPECT_DEATH(m_dataset.locate(QStringLiteral("IdOwner"), 1), "has no field IdOwner");
+    EXPECT_DEATH(m_dataset.columnOf(QStringLiteral("IdOwner")), "has no field IdOwner");
+    EXPECT_EQ(m_dataset.columnOf(QStringLiteral("towername")), 1);
+    EXPECT_EQ(m_dataset.fieldIndex(QStringLiteral("IdOwner")), -1) << "asking is no read";
+    m_dataset.close();
+    EXPECT_FALSE(m_dataset.fieldValue(QStringLiteral("IdOwner")).isValid());
+}
+
+#ifdef QT_NO_DEBUG
+TEST_F(JetDatasetTest, MissingFieldReadsNullInAReleaseBuild)
+{
+    qputenv("VLM_STRICT_FIELDS", "0");
+    EXPECT_FALSE(m_dataset.fieldValue(QStringLiteral("TowerNam")).isValid());
+    EXPECT_FALSE(m_dataset.locate(QStringLiteral("TowerNam"), QStringLiteral("beta")));
+    EXPECT_EQ(m_dataset.columnOf(QStringLiteral("TowerNam")), -1);
+    qputenv("VLM_STRICT_FIELDS", "1");
+}
+#endif

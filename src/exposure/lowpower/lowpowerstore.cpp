@@ -3,6 +3,7 @@
 #include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 namespace {
 TOpStatus readList(TdtmMain &dm, const QString &select, const QString &idColumn,
@@ -27,18 +28,16 @@ TOpResult<TLowPowerLists> LoadLowPowerLists(TdtmMain &dm)
 {
     TLowPowerLists lists;
     TOpStatus s = readList(dm, QStringLiteral("SELECT IdMode, ModeDescrE, ModeAtt FROM qryMode1"),
-                           QStringLiteral("IdMode"), QStringLiteral("ModeDescrE"),
-                           QStringLiteral("ModeAtt"), lists.modes);
+                           Schema::IdMode, Schema::ModeDescrE, Schema::ModeAtt, lists.modes);
     if (s.ok())
         s = readList(dm, QStringLiteral("SELECT IdTxTime, TxTimeValue, TxTimeAtt FROM qryTxTime1"),
-                     QStringLiteral("IdTxTime"), QStringLiteral("TxTimeValue"),
-                     QStringLiteral("TxTimeAtt"), lists.txTimes);
+                     Schema::IdTxTime, Schema::TxTimeValue, Schema::TxTimeAtt, lists.txTimes);
     if (s.ok())
         s = readList(dm,
                      QStringLiteral("SELECT IdBandFreqQrp, BandFreqDescr, BandFreqCenter FROM "
                                     "tblBandFreqQrp ORDER BY IdBandFreqQrp"),
-                     QStringLiteral("IdBandFreqQrp"), QStringLiteral("BandFreqDescr"),
-                     QStringLiteral("BandFreqCenter"), lists.bands);
+                     Schema::IdBandFreqQrp, Schema::BandFreqDescr, Schema::BandFreqCenter,
+                     lists.bands);
     if (!s.ok())
         return TOpResult<TLowPowerLists>::failure(s);
     return TOpResult<TLowPowerLists>::success(lists);
@@ -51,14 +50,14 @@ TOpResult<TOwnerLowPowerValues> LoadOwnerLowPower(TdtmMain &dm, qint32 ownerId)
         return TOpResult<TOwnerLowPowerValues>::failure(status);
     const TJetDataset *q = dm.qryUserData;
     TOwnerLowPowerValues v;
-    v.idTxTime = FieldInt(q, QStringLiteral("IdTxTime"));
-    v.idMode = FieldInt(q, QStringLiteral("IdMode"));
-    v.idBandFreqQrp = FieldInt(q, QStringLiteral("IdBandFreqQrp"));
-    v.distA = FieldText(q, QStringLiteral("OwnerQrpDistA"));
-    v.distB = FieldText(q, QStringLiteral("OwnerQrpDistB"));
-    v.power = FieldText(q, QStringLiteral("OwnerQrpPower"));
-    v.gain = FieldText(q, QStringLiteral("OwnerQrpGain"));
-    v.coaxLoss = FieldText(q, QStringLiteral("OwnerQrpCoaxLoss"));
+    v.idTxTime = FieldInt(q, Schema::IdTxTime);
+    v.idMode = FieldInt(q, Schema::IdMode);
+    v.idBandFreqQrp = FieldInt(q, Schema::IdBandFreqQrp);
+    v.distA = FieldText(q, Schema::OwnerQrpDistA);
+    v.distB = FieldText(q, Schema::OwnerQrpDistB);
+    v.power = FieldText(q, Schema::OwnerQrpPower);
+    v.gain = FieldText(q, Schema::OwnerQrpGain);
+    v.coaxLoss = FieldText(q, Schema::OwnerQrpCoaxLoss);
     return TOpResult<TOwnerLowPowerValues>::success(v);
 }
 

@@ -1,19 +1,20 @@
 #include "exposure/ui/criticalpntspage.h"
 
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "exposure/pointrules.h"
 #include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/ctptableprinter.h"
 #include "exposure/ui/graphwindow.h"
 #include "exposure/ui/inputfieldfilter.h"
-#include "exposure/pointrules.h"
-#include "base/clock.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
 #include "shell/ui/tcolor.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordops_site.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -156,14 +157,12 @@ void TfraCriticalPnts::openPointForEditing(int row)
     const TJetDataset *point = m_dm->qryCriticalPnt;
     m_loading = true;
     m_editId = ev.ctpId[row];
-    m_editRef = point->fieldValue(QStringLiteral("CriticalPntRef")).toString();
+    m_editRef = point->fieldValue(Schema::CriticalPntRef).toString();
     m_modRef->setText(m_editRef);
-    m_modDist->setText(FormatNumber(point->fieldValue(QStringLiteral("CriticalPntDist")).toDouble()));
-    m_modHeight->setText(
-        FormatNumber(point->fieldValue(QStringLiteral("CriticalPntHeight")).toDouble()));
-    m_modAtt->setCurrentIndex(
-        m_modAtt->findData(point->fieldValue(QStringLiteral("IDSpaceAtt")).toInt()));
-    m_modRem->setText(point->fieldValue(QStringLiteral("CriticalPntRem")).toString());
+    m_modDist->setText(FormatNumber(point->fieldValue(Schema::CriticalPntDist).toDouble()));
+    m_modHeight->setText(FormatNumber(point->fieldValue(Schema::CriticalPntHeight).toDouble()));
+    m_modAtt->setCurrentIndex(m_modAtt->findData(point->fieldValue(Schema::IdSpaceAtt).toInt()));
+    m_modRem->setText(point->fieldValue(Schema::CriticalPntRem).toString());
     m_list->setCurrentIndex(m_model->index(row, 0));
     m_loading = false;
 }

@@ -1,10 +1,11 @@
 // The controls of the critical-test-points page and their layout.
+#include "exposure/pointrules.h"
 #include "exposure/ui/criticalpntspage.h"
 #include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/inputfieldfilter.h"
-#include "exposure/pointrules.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -214,8 +215,8 @@ void TfraCriticalPnts::fillAttenuationLists()
     TJetDataset *table = m_dm->tblSpaceAtt;
     if (!table->isActive())
         table->open();
-    const int key = table->fieldIndex(QStringLiteral("IdSpaceAtt"));
-    const int text = table->fieldIndex(QStringLiteral("SpaceAttDescrE"));
+    const int key = table->fieldIndex(Schema::IdSpaceAtt);
+    const int text = table->fieldIndex(Schema::SpaceAttDescrE);
     for (int r = 0; r < table->recordCount(); ++r) {
         const QString description = table->data(table->index(r, text)).toString();
         const QVariant id = table->data(table->index(r, key));

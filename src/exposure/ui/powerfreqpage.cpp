@@ -1,13 +1,14 @@
 #include "exposure/ui/powerfreqpage.h"
 
-#include "exposure/ui/inputfieldfilter.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "exposure/ui/inputfieldfilter.h"
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordops_placement.h"
+#include "store/schema.h"
 #include "store/sitetree.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <optional>
 
 namespace
@@ -185,7 +185,7 @@ void TfraPowerFreq::showPlacement(QTreeWidgetItem *item)
     const TOpResult<int> opened = OpenPowerData(*m_dm, placementId, cs.ownerId);
     QApplication::restoreOverrideCursor();
     if (!opened.ok() || opened.value == 0 ||
-        m_dm->qryStation->fieldValue(QStringLiteral("IdStation")).toInt() != placementId) {
+        m_dm->qryStation->fieldValue(Schema::IdStation).toInt() != placementId) {
         if (!opened.ok())
             ShowErrorMessage(caption(), opened.error);
         showNoPlacement();

@@ -1,9 +1,10 @@
 // The controls of the power-chain page and their layout.
+#include "base/numberformat.h"
 #include "exposure/ui/inputfieldfilter.h"
 #include "exposure/ui/powerfreqpage.h"
-#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
+#include "store/schema.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -309,14 +310,14 @@ void TfraPowerFreq::fillLookups()
 {
     if (!m_dm)
         return;
-    const auto fill = [](QComboBox *box, TJetDataset *d, const char *key, const char *text,
-                         const char *value) {
+    const auto fill = [](QComboBox *box, TJetDataset *d, const QString &key, const QString &text,
+                         const QString &value) {
         box->clear();
         if (!d->isActive())
             d->open();
-        const int k = d->fieldIndex(QString::fromLatin1(key));
-        const int t = d->fieldIndex(QString::fromLatin1(text));
-        const int v = d->fieldIndex(QString::fromLatin1(value));
+        const int k = d->columnOf(key);
+        const int t = d->columnOf(text);
+        const int v = d->columnOf(value);
         for (int r = 0; r < d->recordCount(); ++r) {
             const QVariant raw = d->data(d->index(r, v));
             const double number = raw.typeId() == QMetaType::QString
@@ -328,10 +329,10 @@ void TfraPowerFreq::fillLookups()
     };
     const std::array<TJetDataset *, CableSectionCount> cables = {
         m_dm->tblCableLoss1, m_dm->tblCableLoss2, m_dm->tblCableLoss3, m_dm->tblCableLoss4};
-    for (int n = 0; n < CableSectionCount; ++n) {
-        const QByteArray key = "IDCableLoss" + QByteArray::number(n + 1);
-        fill(m_cable[n], cables[n], key.constData(), "CableLossName", "CableLossValue");
-    }
-    fill(m_mode, m_dm->tblMode2, "IdMode", "ModeDescrE", "ModeAtt");
-    fill(m_time, m_dm->tblTxTime2, "IdTxTime", "TxTimeValue", "TxTimeAtt");
+    const std::array<QLatin1String, CableSectionCount> cableKeys = {
+        Schema::IdCableLoss1, Schema::IdCableLoss2, Schema::IdCableLoss3, Schema::IdCableLoss4};
+    for (int n = 0; n < CableSectionCount; ++n)
+        fill(m_cable[n], cables[n], cableKeys[n], Schema::CableLossName, Schema::CableLossValue);
+    fill(m_mode, m_dm->tblMode2, Schema::IdMode, Schema::ModeDescrE, Schema::ModeAtt);
+    fill(m_time, m_dm->tblTxTime2, Schema::IdTxTime, Schema::TxTimeValue, Schema::TxTimeAtt);
 }

@@ -1,13 +1,14 @@
 // The antenna page: construction, activation and the two tabs.
 #include "pages/ui/antennadef.h"
 
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordops_placement.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -49,15 +50,15 @@ void TfraAntennaDef::ActivatePage()
     m_placementInsert = false;
     m_placementEditing = false;
 
-    const auto bind = [](QComboBox *box, TJetDataset *model, const char *column) {
+    const auto bind = [](QComboBox *box, TJetDataset *model, const QString &column) {
         if (box->model() == model)
             return;
         box->setModel(model);
-        box->setModelColumn(qMax(0, model->fieldIndex(QLatin1String(column))));
+        box->setModelColumn(qMax(0, model->columnOf(column)));
     };
-    bind(m_band, dm()->tblBandFreqSt, "BandFreqDescr");
-    bind(m_customPol, dm()->tblListAntPol, "ListAntPolE");
-    bind(m_customBand, dm()->tblBandFreq, "BandFreqDescr");
+    bind(m_band, dm()->tblBandFreqSt, Schema::BandFreqDescr);
+    bind(m_customPol, dm()->tblListAntPol, Schema::ListAntPolE);
+    bind(m_customBand, dm()->tblBandFreq, Schema::BandFreqDescr);
 
     fillFamilies();
     reloadPlacements();

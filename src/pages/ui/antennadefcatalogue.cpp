@@ -1,13 +1,14 @@
 // The antenna page: the catalogue by family, its sorting, the pattern of the
 // selected antenna and its polar chart.
-#include "charts/ui/polarchart.h"
-#include "pages/ui/antennadef.h"
-#include "pages/antennadefrules.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "charts/ui/polarchart.h"
+#include "pages/antennadefrules.h"
+#include "pages/ui/antennadef.h"
 #include "store/datamodule.h"
 #include "store/recordops_antenna.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -20,10 +21,9 @@
 namespace
 {
 // The catalogue grid's columns and the dataset fields they show.
-const char *const CatalogueFields[] = {"AntType", "AntMakeDescr", "AntPol"};
+const QLatin1String CatalogueFields[] = {Schema::AntType, Schema::AntMakeDescr,
+                                         QLatin1String("AntPol")};
 
-const char *const PatternFields[10] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                       "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
 } // namespace
 
 void TfraAntennaDef::fillFamilies()
@@ -37,7 +37,7 @@ void TfraAntennaDef::fillFamilies()
     m_familyIds.clear();
     for (int row = 0; row < families->recordCount(); ++row) {
         m_families->addItem(families->value(row, QStringLiteral("AntFamily")).toString());
-        m_familyIds.append(families->value(row, QStringLiteral("IdAntFamily")).toInt());
+        m_familyIds.append(families->value(row, Schema::IdAntFamily).toInt());
     }
     familySelected();
 }
@@ -73,13 +73,13 @@ void TfraAntennaDef::fillCatalogue(qint32 keepAntennaId)
         m_catalogue->setRowCount(antennas->recordCount());
         for (int row = 0; row < antennas->recordCount(); ++row) {
             for (int column = 0; column < 3; ++column) {
-                auto *item = new QTableWidgetItem(
-                    antennas->value(row, QLatin1String(CatalogueFields[column])).toString());
+                auto *item =
+                    new QTableWidgetItem(antennas->value(row, CatalogueFields[column]).toString());
                 if (column == 2)
                     item->setTextAlignment(Qt::AlignCenter);
                 m_catalogue->setItem(row, column, item);
             }
-            if (antennas->value(row, QStringLiteral("IdListAnt")).toInt() == keepAntennaId)
+            if (antennas->value(row, Schema::IdListAnt).toInt() == keepAntennaId)
                 keepRow = row;
         }
         if (antennas->recordCount() > 0)
@@ -92,9 +92,9 @@ void TfraAntennaDef::titleClicked(int column)
 {
     if (column < 0 || column >= 3 || !dm()->qryAntList->isActive())
         return;
-    const QString field = QLatin1String(CatalogueFields[column]);
+    const QString field = CatalogueFields[column];
     positionCatalogue();
-    const qint32 current = FieldInt(dm()->qryAntList, QStringLiteral("IdListAnt"));
+    const qint32 current = FieldInt(dm()->qryAntList, Schema::IdListAnt);
     m_catalogueSort = NextCatalogueSort(m_catalogueSort, field);
     dm()->qryAntList->sort(dm()->qryAntList->fieldIndex(field), IsDescendingSort(m_catalogueSort)
                                                                     ? Qt::DescendingOrder
@@ -114,7 +114,7 @@ bool TfraAntennaDef::positionCatalogue()
 
 qint32 TfraAntennaDef::selectedAntennaBand() const
 {
-    return FieldInt(dm()->qryAntList, QStringLiteral("IdBandFreq"));
+    return FieldInt(dm()->qryAntList, Schema::IdBandFreq);
 }
 
 void TfraAntennaDef::catalogueRowChanged()
@@ -127,9 +127,8 @@ void TfraAntennaDef::catalogueRowChanged()
     } else {
         for (int i = 0; i < 10; ++i)
             m_gain[i]->setText(
-                FormatNumber(antennas->fieldValue(QLatin1String(PatternFields[i])).toDouble()));
-        m_frequency->setText(
-            FormatNumber(antennas->fieldValue(QStringLiteral("BandFreqCenter")).toDouble()));
+                FormatNumber(antennas->fieldValue(Schema::PatternColumns[i]).toDouble()));
+        m_frequency->setText(FormatNumber(antennas->fieldValue(Schema::BandFreqCenter).toDouble()));
     }
     applyFrequencyRule();
     drawPattern();
@@ -153,8 +152,8 @@ void TfraAntennaDef::drawPattern()
         return;
     }
     QVector<double> values;
-    for (const char *field : PatternFields)
-        values.append(dm()->qryAntList->fieldValue(QLatin1String(field)).toDouble());
+    for (int i = 0; i < 10; ++i)
+        values.append(dm()->qryAntList->fieldValue(Schema::PatternColumns[i]).toDouble());
     const TPatternRange range = PatternRange(values);
     m_chart->setCentre(QPointF(1.0 / 12.0, 0.5));
     m_chart->setMargins(10, 10);

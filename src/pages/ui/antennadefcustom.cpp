@@ -1,11 +1,12 @@
 // The antenna page: the user's own (custom) antennas.
-#include "pages/ui/antennadef.h"
-#include "pages/antennadefcustomstore.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "pages/antennadefcustomstore.h"
+#include "pages/ui/antennadef.h"
 #include "store/datamodule.h"
 #include "store/recordops_antenna.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,8 +17,6 @@
 
 namespace
 {
-const char *const PatternFields[10] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                       "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
 
 // Row of a lookup table whose key column holds `key`; -1 when none does.
 int lookupRow(const TJetDataset *table, const QString &keyColumn, qint32 key)
@@ -63,12 +62,10 @@ void TfraAntennaDef::reloadCustom()
         m_customGrid->setRowCount(antennas->recordCount());
         for (int row = 0; row < antennas->recordCount(); ++row) {
             m_customGrid->setItem(
-                row, 0,
-                new QTableWidgetItem(antennas->value(row, QStringLiteral("AntType")).toString()));
+                row, 0, new QTableWidgetItem(antennas->value(row, Schema::AntType).toString()));
             m_customGrid->setItem(
                 row, 1,
-                new QTableWidgetItem(
-                    antennas->value(row, QStringLiteral("AntMakeDescr")).toString()));
+                new QTableWidgetItem(antennas->value(row, Schema::AntMakeDescr).toString()));
         }
         if (antennas->recordCount() > 0)
             m_customGrid->selectRow(0);
@@ -95,16 +92,15 @@ void TfraAntennaDef::loadCustomFields()
 {
     const TJetDataset *antenna = dm()->qryAntCustom;
     m_loading = true;
-    m_customType->setText(FieldText(antenna, QStringLiteral("AntType")));
-    m_customMake->setText(FieldText(antenna, QStringLiteral("AntMakeDescr")));
-    m_customPol->setCurrentIndex(lookupRow(dm()->tblListAntPol, QStringLiteral("IdListAntPol"),
-                                           FieldInt(antenna, QStringLiteral("IdListAntPol"))));
-    m_customBand->setCurrentIndex(lookupRow(dm()->tblBandFreq, QStringLiteral("IdBandFreq"),
-                                            FieldInt(antenna, QStringLiteral("IdBandFreq"))));
+    m_customType->setText(FieldText(antenna, Schema::AntType));
+    m_customMake->setText(FieldText(antenna, Schema::AntMakeDescr));
+    m_customPol->setCurrentIndex(lookupRow(dm()->tblListAntPol, Schema::IdListAntPol,
+                                           FieldInt(antenna, Schema::IdListAntPol)));
+    m_customBand->setCurrentIndex(
+        lookupRow(dm()->tblBandFreq, Schema::IdBandFreq, FieldInt(antenna, Schema::IdBandFreq)));
     for (int i = 0; i < 10; ++i)
-        m_customPattern[i]->setText(
-            patternText(antenna->fieldValue(QLatin1String(PatternFields[i]))));
-    m_lambda->setText(FieldText(antenna, QStringLiteral("AntExtra")));
+        m_customPattern[i]->setText(patternText(antenna->fieldValue(Schema::PatternColumns[i])));
+    m_lambda->setText(FieldText(antenna, Schema::AntExtra));
     m_loading = false;
 }
 
@@ -158,9 +154,8 @@ void TfraAntennaDef::saveCustom()
 {
     TAntennaValues values;
     values.idFamily = CustomAntennaFamily;
-    values.idPolarisation =
-        lookupKey(m_customPol, dm()->tblListAntPol, QStringLiteral("IdListAntPol"));
-    values.idBand = lookupKey(m_customBand, dm()->tblBandFreq, QStringLiteral("IdBandFreq"));
+    values.idPolarisation = lookupKey(m_customPol, dm()->tblListAntPol, Schema::IdListAntPol);
+    values.idBand = lookupKey(m_customBand, dm()->tblBandFreq, Schema::IdBandFreq);
     for (int i = 0; i < 10; ++i)
         values.pattern[i] = m_customPattern[i]->text();
     values.pattern[10] = values.pattern[9];
@@ -172,7 +167,7 @@ void TfraAntennaDef::saveCustom()
         if (!succeeded(InsertAntenna(*dm(), values).error))
             return;
     } else {
-        const qint32 id = FieldInt(dm()->qryAntCustom, QStringLiteral("IdListAnt"));
+        const qint32 id = FieldInt(dm()->qryAntCustom, Schema::IdListAnt);
         if (id == 0 || !succeeded(UpdateAntenna(*dm(), id, values).error))
             return;
     }
@@ -192,7 +187,7 @@ void TfraAntennaDef::deleteCustom()
     const QList<QTableWidgetItem *> selected = m_customGrid->selectedItems();
     if (selected.isEmpty() || !dm()->qryAntCustom->moveTo(selected.first()->row()))
         return;
-    const qint32 id = FieldInt(dm()->qryAntCustom, QStringLiteral("IdListAnt"));
+    const qint32 id = FieldInt(dm()->qryAntCustom, Schema::IdListAnt);
     const TOpResult<TCustomAntennaDeletion> outcome = DeleteCustomAntenna(*dm(), id);
     if (!succeeded(outcome.error))
         return;

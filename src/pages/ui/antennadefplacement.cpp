@@ -1,17 +1,18 @@
 // The antenna page: placements of catalogue antennas on the current site.
-#include "pages/ui/antennadef.h"
-#include "pages/antennadefrules.h"
-#include "pages/sitedefselection.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "pages/antennadefrules.h"
+#include "pages/sitedefselection.h"
+#include "pages/ui/antennadef.h"
 #include "shell/ui/wizardhost.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordops_antenna.h"
 #include "store/recordops_placement.h"
 #include "store/recordops_selection.h"
 #include "store/recordops_site.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -77,13 +78,12 @@ void TfraAntennaDef::reloadPlacements()
     m_config->setRowCount(placements->recordCount());
     int currentRow = 0;
     for (int row = 0; row < placements->recordCount(); ++row) {
-        const char *fields[] = {"AntennasRef", "AntType", "AntMakeDescr"};
+        const QLatin1String fields[] = {Schema::AntennasRef, Schema::AntType, Schema::AntMakeDescr};
         for (int column = 0; column < 3; ++column)
             m_config->setItem(
                 row, column,
-                new QTableWidgetItem(
-                    placements->value(row, QLatin1String(fields[column])).toString()));
-        if (placements->value(row, QStringLiteral("IdStation")).toInt() == cs.placementId)
+                new QTableWidgetItem(placements->value(row, fields[column]).toString()));
+        if (placements->value(row, Schema::IdStation).toInt() == cs.placementId)
             currentRow = row;
     }
     if (placements->recordCount() > 0) {
@@ -99,7 +99,7 @@ void TfraAntennaDef::showPlacementAntenna()
 {
     // The whole catalogue, standing on the antenna of the current placement,
     // so that a Save never puts an antenna the user did not choose on it.
-    const qint32 antennaId = FieldInt(dm()->qryAntSel, QStringLiteral("IdListAnt"));
+    const qint32 antennaId = FieldInt(dm()->qryAntSel, Schema::IdListAnt);
     const int all = m_familyIds.indexOf(AllAntennaFamilies);
     {
         const QSignalBlocker blocker(m_families);
@@ -120,16 +120,14 @@ void TfraAntennaDef::loadPlacementFields()
         return;
     }
     m_loading = true;
-    m_reference->setText(FieldText(placements, QStringLiteral("AntennasRef")));
-    m_height->setText(
-        FormatNumber(placements->fieldValue(QStringLiteral("AntennasHeight")).toDouble()));
-    m_tilt->setText(
-        FormatNumber(placements->fieldValue(QStringLiteral("AntennasTilt")).toDouble()));
-    m_remark->setText(FieldText(placements, QStringLiteral("AntennasRem")));
-    const qint32 band = FieldInt(placements, QStringLiteral("IdBandFreqSt"));
+    m_reference->setText(FieldText(placements, Schema::AntennasRef));
+    m_height->setText(FormatNumber(placements->fieldValue(Schema::AntennasHeight).toDouble()));
+    m_tilt->setText(FormatNumber(placements->fieldValue(Schema::AntennasTilt).toDouble()));
+    m_remark->setText(FieldText(placements, Schema::AntennasRem));
+    const qint32 band = FieldInt(placements, Schema::IdBandFreqSt);
     const TJetDataset *bands = dm()->tblBandFreqSt;
     for (int row = 0; row < bands->recordCount(); ++row) {
-        if (bands->value(row, QStringLiteral("IdBandFreqSt")).toInt() == band)
+        if (bands->value(row, Schema::IdBandFreqSt).toInt() == band)
             m_band->setCurrentIndex(row);
     }
     m_loading = false;
@@ -171,7 +169,7 @@ void TfraAntennaDef::addPlacement()
 qint32 TfraAntennaDef::pickedPlacementBand() const
 {
     const int row = qMax(0, m_band->currentIndex());
-    return dm()->tblBandFreqSt->value(row, QStringLiteral("IdBandFreqSt")).toInt();
+    return dm()->tblBandFreqSt->value(row, Schema::IdBandFreqSt).toInt();
 }
 
 void TfraAntennaDef::savePlacement()
@@ -193,8 +191,8 @@ void TfraAntennaDef::savePlacement()
     TPlacementValues values;
     values.idBandFreqSt = selectedAntennaBand() == BandChosenPerPlacement
                               ? pickedPlacementBand()
-                              : FieldInt(antenna, QStringLiteral("IdBandFreq"));
-    values.polarisation = FieldText(antenna, QStringLiteral("ListAntPolSh"));
+                              : FieldInt(antenna, Schema::IdBandFreq);
+    values.polarisation = FieldText(antenna, Schema::ListAntPolSh);
     values.height = m_height->text();
     values.tilt = m_tilt->text();
     values.remark = m_remark->text();
@@ -202,7 +200,7 @@ void TfraAntennaDef::savePlacement()
     // A confirmed double click on a site without placements has nothing to
     // change: it places the antenna instead.
     const qint32 placementId =
-        dm()->qryAntSel->isEmpty() ? 0 : FieldInt(dm()->qryAntSel, QStringLiteral("IdStation"));
+        dm()->qryAntSel->isEmpty() ? 0 : FieldInt(dm()->qryAntSel, Schema::IdStation);
     if (m_placementInsert || placementId == 0) {
         const TOpResult<QString> ref = NextPlacementRef(*dm(), cs.siteId, cs.siteName);
         if (!succeeded(ref.error))
@@ -221,7 +219,7 @@ void TfraAntennaDef::savePlacement()
         cs.setPlacementRef(ref.value);
         host().RefreshStatusBar();
     } else {
-        const qint32 antennaId = FieldInt(antenna, QStringLiteral("IdListAnt"));
+        const qint32 antennaId = FieldInt(antenna, Schema::IdListAnt);
         if (!succeeded(UpdatePlacement(*dm(), placementId, antennaId, values).error))
             return;
     }
@@ -246,7 +244,7 @@ void TfraAntennaDef::deletePlacement()
     TCurrentSelection &cs = CurrentSelection();
     if (dm()->qryAntSel->isEmpty())
         return;
-    const qint32 placementId = FieldInt(dm()->qryAntSel, QStringLiteral("IdStation"));
+    const qint32 placementId = FieldInt(dm()->qryAntSel, Schema::IdStation);
     if (!succeeded(DeletePlacement(*dm(), placementId).error))
         return;
     // The deleted placement must not stay current for the later pages.
@@ -265,8 +263,8 @@ void TfraAntennaDef::placementClicked(int row)
     if (!dm()->qryAntSel->moveTo(row))
         return;
     TCurrentSelection &cs = CurrentSelection();
-    cs.placementId = FieldInt(dm()->qryAntSel, QStringLiteral("IdStation"));
-    cs.setPlacementRef(FieldText(dm()->qryAntSel, QStringLiteral("AntennasRef")));
+    cs.placementId = FieldInt(dm()->qryAntSel, Schema::IdStation);
+    cs.setPlacementRef(FieldText(dm()->qryAntSel, Schema::AntennasRef));
     succeeded(ListPlacements(*dm(), cs.siteId).error);
     host().RefreshStatusBar();
     m_band->setVisible(true);
@@ -290,7 +288,7 @@ void TfraAntennaDef::siteSelected(int position)
     cs.sitePosition = position;
     cs.setSiteName(sites.value.names.at(position));
     if (dm()->qryTower->isActive())
-        dm()->qryTower->locate(QStringLiteral("IdTower"), cs.siteId);
+        dm()->qryTower->locate(Schema::IdTower, cs.siteId);
     succeeded(SelectFirstPlacementOfSite(*dm()).error);
     host().RefreshStatusBar();
     m_placementInsert = false;

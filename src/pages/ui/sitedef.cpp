@@ -1,14 +1,15 @@
 // The site page: construction, activation and the site description.
 #include "pages/ui/sitedef.h"
 
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordops_owner.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,26 +75,26 @@ void TfraSiteDef::bindLookups()
     const QSignalBlocker zipBlocker(m_zip);
     const QSignalBlocker townBlocker(m_town);
     m_zip->setModel(zips);
-    m_zip->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("Zip"))));
+    m_zip->setModelColumn(qMax(0, zips->fieldIndex(Schema::Zip)));
     m_town->setModel(zips);
-    m_town->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("CityNameN"))));
+    m_town->setModelColumn(qMax(0, zips->fieldIndex(Schema::CityNameN)));
 }
 
 void TfraSiteDef::loadDescription()
 {
     const TJetDataset *owner = dm()->qryUserData;
     m_loading = true;
-    m_addr1->setText(FieldText(owner, QStringLiteral("OwnerSiteAddr1")));
-    m_addr2->setText(FieldText(owner, QStringLiteral("OwnerSiteAddr2")));
-    m_biptRef->setText(FieldText(owner, QStringLiteral("OwnerSiteBiptRef")));
-    m_clubCall->setText(FieldText(owner, QStringLiteral("OwnerSiteClubCall")));
-    m_sharedBy->setText(FieldText(owner, QStringLiteral("OwnerSiteSharedBy")));
-    m_siteRemark->setText(FieldText(owner, QStringLiteral("OwnerSiteRem")));
-    m_clubStation->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteClubStn")) != 0);
-    m_antennasExist->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteAlreadyAnt")) != 0);
-    m_shared->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteShared")) != 0);
-    m_note->setPlainText(FieldText(owner, QStringLiteral("OwnerSiteNote")));
-    selectZipRow(FieldInt(owner, QStringLiteral("IdZipCity2")));
+    m_addr1->setText(FieldText(owner, Schema::OwnerSiteAddr1));
+    m_addr2->setText(FieldText(owner, Schema::OwnerSiteAddr2));
+    m_biptRef->setText(FieldText(owner, Schema::OwnerSiteBiptRef));
+    m_clubCall->setText(FieldText(owner, Schema::OwnerSiteClubCall));
+    m_sharedBy->setText(FieldText(owner, Schema::OwnerSiteSharedBy));
+    m_siteRemark->setText(FieldText(owner, Schema::OwnerSiteRem));
+    m_clubStation->setChecked(FieldInt(owner, Schema::OwnerSiteClubStn) != 0);
+    m_antennasExist->setChecked(FieldInt(owner, Schema::OwnerSiteAlreadyAnt) != 0);
+    m_shared->setChecked(FieldInt(owner, Schema::OwnerSiteShared) != 0);
+    m_note->setPlainText(FieldText(owner, Schema::OwnerSiteNote));
+    selectZipRow(FieldInt(owner, Schema::IdZipCity2));
     m_loading = false;
 }
 
@@ -102,7 +103,7 @@ void TfraSiteDef::selectZipRow(qint32 key)
     const TJetDataset *zips = dm()->tblZipCity2;
     int row = -1;
     for (int i = 0; i < zips->recordCount() && row < 0; ++i) {
-        if (zips->value(i, QStringLiteral("IdZipCity2")).toInt() == key)
+        if (zips->value(i, Schema::IdZipCity2).toInt() == key)
             row = i;
     }
     const QSignalBlocker zipBlocker(m_zip);
@@ -116,7 +117,7 @@ qint32 TfraSiteDef::descriptionZipKey() const
     const int row = m_zip->currentIndex();
     if (row < 0 || !dm())
         return 0;
-    return dm()->tblZipCity2->value(row, QStringLiteral("IdZipCity2")).toInt();
+    return dm()->tblZipCity2->value(row, Schema::IdZipCity2).toInt();
 }
 
 void TfraSiteDef::zipPicked(int row)
@@ -183,10 +184,10 @@ void TfraSiteDef::cancelDescription()
 void TfraSiteDef::copyOwnerAddress()
 {
     const TJetDataset *owner = dm()->qryUserData;
-    m_addr1->setText(FieldText(owner, QStringLiteral("OwnerAddress1")));
-    m_addr2->setText(FieldText(owner, QStringLiteral("OwnerAddress2")));
+    m_addr1->setText(FieldText(owner, Schema::OwnerAddress1));
+    m_addr2->setText(FieldText(owner, Schema::OwnerAddress2));
     m_loading = true;
-    selectZipRow(FieldInt(owner, QStringLiteral("IdZipCity1")));
+    selectZipRow(FieldInt(owner, Schema::IdZipCity1));
     m_loading = false;
     setDescriptionChanged(true);
 }
@@ -196,8 +197,8 @@ void TfraSiteDef::applyVisibility()
     // The saved description decides: an address typed but not saved yet
     // does not open the site groups.
     const TJetDataset *owner = dm()->qryUserData;
-    const bool hasAddress = !FieldText(owner, QStringLiteral("OwnerSiteAddr1")).isEmpty() &&
-                            isRealTown(FieldInt(owner, QStringLiteral("IdZipCity2")));
+    const bool hasAddress = !FieldText(owner, Schema::OwnerSiteAddr1).isEmpty() &&
+                            isRealTown(FieldInt(owner, Schema::IdZipCity2));
     m_siteGroup->setVisible(hasAddress);
     m_sitePanel->setVisible(hasAddress);
     if (hasAddress) {

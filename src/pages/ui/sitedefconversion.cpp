@@ -1,10 +1,11 @@
 // The site page: converting between Lambert 72 and WGS84 when the focus
 // leaves a coordinate field.
-#include "pages/ui/sitedef.h"
-#include "base/meridoxbinding.h"
 #include "base/currentselection.h"
+#include "base/meridoxbinding.h"
+#include "pages/ui/sitedef.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -105,15 +106,15 @@ bool TfraSiteDef::convertWgs84()
 void TfraSiteDef::postExistingSite()
 {
     TCurrentSelection &cs = CurrentSelection();
-    const qint32 siteId = FieldInt(dm()->qryTower, QStringLiteral("IdTower"));
+    const qint32 siteId = FieldInt(dm()->qryTower, Schema::IdTower);
     if (siteId == 0)
         return;
-    const TSiteValues values = siteValues(FieldText(dm()->qryTower, QStringLiteral("TowerName")));
+    const TSiteValues values = siteValues(FieldText(dm()->qryTower, Schema::TowerName));
     if (!succeeded(UpdateSite(*dm(), cs.ownerId, siteId, m_main->isChecked(), values).error))
         return;
     // The overview shows what is stored now; the fields keep what was typed.
     if (!succeeded(OpenSites(*dm(), cs.ownerId, false).error))
         return;
-    dm()->qryTower->locate(QStringLiteral("IdTower"), siteId);
+    dm()->qryTower->locate(Schema::IdTower, siteId);
     fillOverview();
 }

@@ -1,11 +1,12 @@
 // The site page: the owner's sites, their selection, saving and deletion.
-#include "pages/ui/sitedef.h"
-#include "pages/sitedefselection.h"
-#include "base/messages.h"
-#include "shell/ui/wizardhost.h"
 #include "base/currentselection.h"
+#include "base/messages.h"
+#include "pages/sitedefselection.h"
+#include "pages/ui/sitedef.h"
+#include "shell/ui/wizardhost.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,9 +19,10 @@
 
 namespace
 {
-const char *const CoordinateColumns[SiteCoordinateFieldCount] = {
-    "TowerCoordLamX",  "TowerCoordLamY",  "TowerCoordWgsEd", "TowerCoordWgsEm",
-    "TowerCoordWgsEs", "TowerCoordWgsNd", "TowerCoordWgsNm", "TowerCoordWgsNs"};
+const QLatin1String CoordinateColumns[SiteCoordinateFieldCount] = {
+    Schema::TowerCoordLamX,  Schema::TowerCoordLamY,  Schema::TowerCoordWgsEd,
+    Schema::TowerCoordWgsEm, Schema::TowerCoordWgsEs, Schema::TowerCoordWgsNd,
+    Schema::TowerCoordWgsNm, Schema::TowerCoordWgsNs};
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment)
 {
@@ -70,7 +72,7 @@ void TfraSiteDef::refreshSiteList()
             succeeded(SelectFirstPlacementOfSite(*dm()).error);
         if (!succeeded(OpenSites(*dm(), cs.ownerId, false).error))
             return;
-        dm()->qryTower->locate(QStringLiteral("IdTower"), cs.siteId);
+        dm()->qryTower->locate(Schema::IdTower, cs.siteId);
         loadSiteFields();
         const bool several = count.value > 1;
         fillSiteSelector();
@@ -101,20 +103,18 @@ void TfraSiteDef::fillOverview()
     m_overview->setRowCount(sites->recordCount());
     const Qt::Alignment right = Qt::AlignRight;
     for (int row = 0; row < sites->recordCount(); ++row) {
-        const auto text = [&](const char *field) {
-            return sites->value(row, QLatin1String(field)).toString();
-        };
-        m_overview->setItem(row, 0, cell(text("TowerName"), Qt::AlignLeft));
-        m_overview->setItem(row, 1, cell(text("TowerCoordLamX"), right));
-        m_overview->setItem(row, 2, cell(text("TowerCoordLamY"), right));
-        m_overview->setItem(row, 3, cell(text("DegE"), right));
-        m_overview->setItem(row, 4, cell(text("DegN"), right));
+        const auto text = [&](QLatin1String field) { return sites->value(row, field).toString(); };
+        m_overview->setItem(row, 0, cell(text(Schema::TowerName), Qt::AlignLeft));
+        m_overview->setItem(row, 1, cell(text(Schema::TowerCoordLamX), right));
+        m_overview->setItem(row, 2, cell(text(Schema::TowerCoordLamY), right));
+        m_overview->setItem(row, 3, cell(text(QLatin1String("DegE")), right));
+        m_overview->setItem(row, 4, cell(text(QLatin1String("DegN")), right));
         auto *main = cell(QString(), Qt::AlignCenter);
-        main->setData(Qt::CheckStateRole,
-                      sites->value(row, QStringLiteral("TowerMain")).toInt() != 0 ? Qt::Checked
-                                                                                  : Qt::Unchecked);
+        main->setData(Qt::CheckStateRole, sites->value(row, Schema::TowerMain).toInt() != 0
+                                              ? Qt::Checked
+                                              : Qt::Unchecked);
         m_overview->setItem(row, 5, main);
-        if (sites->value(row, QStringLiteral("IdTower")).toInt() == CurrentSelection().siteId)
+        if (sites->value(row, Schema::IdTower).toInt() == CurrentSelection().siteId)
             m_overview->selectRow(row);
     }
 }
@@ -123,11 +123,11 @@ void TfraSiteDef::loadSiteFields()
 {
     const TJetDataset *sites = dm()->qryTower;
     m_loading = true;
-    m_siteName->setText(FieldText(sites, QStringLiteral("TowerName")));
+    m_siteName->setText(FieldText(sites, Schema::TowerName));
     for (int i = 0; i < SiteCoordinateFieldCount; ++i)
-        m_coordinate[i]->setText(FieldText(sites, QLatin1String(CoordinateColumns[i])));
-    m_locRemark->setText(FieldText(sites, QStringLiteral("TowerRem")));
-    m_main->setChecked(FieldInt(sites, QStringLiteral("TowerMain")) != 0);
+        m_coordinate[i]->setText(FieldText(sites, CoordinateColumns[i]));
+    m_locRemark->setText(FieldText(sites, Schema::TowerRem));
+    m_main->setChecked(FieldInt(sites, Schema::TowerMain) != 0);
     m_indicator->setVisible(false);
     m_loading = false;
 }
@@ -234,7 +234,7 @@ void TfraSiteDef::saveSite()
             return;
         cs.sitePosition = qMax(0, list.value.ids.indexOf(id.value));
     } else {
-        const qint32 siteId = FieldInt(dm()->qryTower, QStringLiteral("IdTower"));
+        const qint32 siteId = FieldInt(dm()->qryTower, Schema::IdTower);
         const TOpResult<TSiteList> list = ListSites(*dm(), cs.ownerId);
         if (!succeeded(list.error))
             return;
@@ -306,7 +306,7 @@ void TfraSiteDef::makeSiteCurrent(int position)
         m_selector->setVisible(m_sites.ids.size() > 1);
         m_selectorLabel->setVisible(m_sites.ids.size() > 1);
     }
-    dm()->qryTower->locate(QStringLiteral("IdTower"), cs.siteId);
+    dm()->qryTower->locate(Schema::IdTower, cs.siteId);
     loadSiteFields();
     succeeded(SelectFirstPlacementOfSite(*dm()).error);
     host().RefreshStatusBar();

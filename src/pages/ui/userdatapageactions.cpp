@@ -1,15 +1,15 @@
 // The user data page's activation, record loading and actions.
-#include "pages/ui/userdatapage.h"
-
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
-#include "store/online/onlinewatchhandler.h"
 #include "base/programfolder.h"
+#include "pages/ui/userdatapage.h"
 #include "shell/ui/wizardhost.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/online/onlinewatchhandler.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 
 TfraUserData::DeclarationPrinter &TfraUserData::declarationPrinter()
 {
@@ -124,19 +123,18 @@ void TfraUserData::openLookups()
     {
         QComboBox *box;
         TJetDataset *table;
-        const char *text;
-        const char *key;
-    } lookups[] = {{m_zip, d->tblZipCity1, "Zip", "IdZipCity1"},
-                   {m_city, d->tblZipCity1, "CityNameN", "IdZipCity1"},
-                   {m_language, d->tblLanguage, "LanguageFullE", "IdLanguage"}};
+        QLatin1String text;
+        QLatin1String key;
+    } lookups[] = {{m_zip, d->tblZipCity1, Schema::Zip, Schema::IdZipCity1},
+                   {m_city, d->tblZipCity1, Schema::CityNameN, Schema::IdZipCity1},
+                   {m_language, d->tblLanguage, Schema::LanguageFullE, Schema::IdLanguage}};
     m_loading = true;
     for (const auto &l : lookups) {
         if (l.box->count() == l.table->recordCount())
             continue;
         l.box->clear();
         for (int row = 0; row < l.table->recordCount(); ++row)
-            l.box->addItem(l.table->value(row, QString::fromLatin1(l.text)).toString(),
-                           l.table->value(row, QString::fromLatin1(l.key)));
+            l.box->addItem(l.table->value(row, l.text).toString(), l.table->value(row, l.key));
         l.box->setCurrentIndex(-1);
     }
     m_loading = false;
@@ -153,23 +151,30 @@ void TfraUserData::loadRecord()
 {
     const TJetDataset *record = dm()->qryUserData;
     m_loading = true;
-    const std::pair<QLineEdit *, const char *> texts[] = {
-        {m_call, "OwnerCall"},         {m_firstName, "OwnerFname"},   {m_name, "OwnerName"},
-        {m_otherOps, "OwnerOtherOps"}, {m_addressMain, "OwnerAddress1"},
-        {m_addressExt, "OwnerAddress2"}, {m_phoneHome, "OwnerPhHome"}, {m_phoneMobile, "OwnerPhMob"},
-        {m_phoneOffice, "OwnerPhOff"}, {m_fax, "OwnerPhFax"},      {m_email, "OwnerEmail"},
-        {m_remark, "OwnerRem"},        {m_userDir, "OwnerUserDir"}};
+    const std::pair<QLineEdit *, QLatin1String> texts[] = {{m_call, Schema::OwnerCall},
+                                                           {m_firstName, Schema::OwnerFname},
+                                                           {m_name, Schema::OwnerName},
+                                                           {m_otherOps, Schema::OwnerOtherOps},
+                                                           {m_addressMain, Schema::OwnerAddress1},
+                                                           {m_addressExt, Schema::OwnerAddress2},
+                                                           {m_phoneHome, Schema::OwnerPhHome},
+                                                           {m_phoneMobile, Schema::OwnerPhMob},
+                                                           {m_phoneOffice, Schema::OwnerPhOff},
+                                                           {m_fax, Schema::OwnerPhFax},
+                                                           {m_email, Schema::OwnerEmail},
+                                                           {m_remark, Schema::OwnerRem},
+                                                           {m_userDir, Schema::OwnerUserDir}};
     for (const auto &[edit, field] : texts)
-        edit->setText(FieldText(record, QString::fromLatin1(field)));
+        edit->setText(FieldText(record, field));
     // A memo is stored as lines each ending in a break; the last break closes
     // the last line and is not an empty line of its own.
-    QString note = FieldText(record, QStringLiteral("OwnerNote"));
+    QString note = FieldText(record, Schema::OwnerNote);
     if (note.endsWith(QLatin1Char('\n')))
         note.chop(note.endsWith(QLatin1String("\r\n")) ? 2 : 1);
     m_note->setPlainText(note);
-    setZipKey(FieldInt(record, QStringLiteral("IdZipCity1")));
-    m_language->setCurrentIndex(m_language->findData(FieldInt(record, QStringLiteral("IdLanguage"))));
-    const QVariant specialCase = record->fieldValue(QStringLiteral("OwnerSpecCase"));
+    setZipKey(FieldInt(record, Schema::IdZipCity1));
+    m_language->setCurrentIndex(m_language->findData(FieldInt(record, Schema::IdLanguage)));
+    const QVariant specialCase = record->fieldValue(Schema::OwnerSpecCase);
     setSpecialCase(specialCase.isNull() ? -1 : specialCase.toInt());
     m_loading = false;
     applySpecialCaseRule();

@@ -1,15 +1,15 @@
 // The user data page's buttons: add, save, cancel, owner choice and the rest.
-#include "pages/ui/userdatapage.h"
-
+#include "base/currentselection.h"
 #include "base/installlayout.h"
 #include "base/messages.h"
-#include "store/online/onlinewatchhandler.h"
 #include "base/programfolder.h"
+#include "pages/ui/userdatapage.h"
 #include "shell/ui/wizardhost.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/online/onlinewatchhandler.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -69,7 +69,7 @@ void TfraUserData::save()
             selection.ownerPosition = position;
         }
     } else {
-        const qint32 ownerId = FieldInt(d->qryUserData, QStringLiteral("IdOwner"));
+        const qint32 ownerId = FieldInt(d->qryUserData, Schema::IdOwner);
         if (reportFailure(UpdateOwner(*d, ownerId, enteredValues(), note).error))
             return;
         selection.ownerId = ownerId;
