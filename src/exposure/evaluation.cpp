@@ -144,7 +144,7 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
 
         for (int k = 0; k < 10; ++k)
             pattern[k] = numberOf(at(r, patternCol[k]));
-        const double s = f >= 1000 ? numberOf(at(r, cHigh)) : numberOf(at(r, cLow));
+        const double s = SpaceAttenuation(f, numberOf(at(r, cLow)), numberOf(at(r, cHigh)));
         const double pd = numberOf(at(r, cPower)) - s;
         const double e = FieldStrength(pattern, apertureSize, table, f, numberOf(at(r, cTilt)),
                                        d, hp, pd, numberOf(at(r, cHa)));

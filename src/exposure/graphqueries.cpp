@@ -110,8 +110,8 @@ TOpResult<TGraphLoad> LoadGraph(TdtmMain &dm, qint32 ownerId, const QString &cal
         return TOpResult<TGraphLoad>::failure(status);
     const TGraphInfo &info = g.info;
     for (rows->first(); !rows->eof(); rows->next()) {
-        const double s = info.frequency >= 1000 ? Number(rows, Schema::SpaceAttHigh)
-                                                : Number(rows, Schema::SpaceAttLow);
+        const double s = SpaceAttenuation(info.frequency, Number(rows, Schema::SpaceAttLow),
+                                          Number(rows, Schema::SpaceAttHigh));
         const double d = Number(rows, Schema::CriticalPntDist);
         const double h = Number(rows, Schema::CriticalPntHeight);
         const double e = FieldStrength(info.pattern, info.apertureSize, info.frequency, info.tilt,

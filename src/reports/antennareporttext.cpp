@@ -104,7 +104,7 @@ QStringList ReplaceReportPlaceholders(const QStringList &templateLines, const TR
 
 double RowSpaceAttenuation(const TReportRow &row)
 {
-    return row.frequency >= 1000.0 ? row.spaceAttHigh : row.spaceAttLow;
+    return SpaceAttenuation(row.frequency, row.spaceAttLow, row.spaceAttHigh);
 }
 
 double RowFieldStrength(const TReportRow &row)

@@ -52,6 +52,11 @@ double FarFieldStrength(double r, double p)
     return std::sqrt(30.0 * p) / r;
 }
 
+double SpaceAttenuation(double f, double low, double high)
+{
+    return f >= HighSpaceAttenuationFrom ? high : low;
+}
+
 int PatternTableIndex(double h)
 {
     const double whole = std::floor(h);

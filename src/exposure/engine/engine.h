@@ -43,6 +43,15 @@ double FarFieldStrength(double r, double p);
 // use entry 90, the last pattern point, like 90.2° does.
 int PatternTableIndex(double h);
 
+// Bands centred at this frequency (MHz) and above take a point's high space
+// attenuation, lower bands its low one.
+constexpr double HighSpaceAttenuationFrom = 1000.0;
+
+// The space attenuation in dB that a point's class gives a band centred at f
+// (MHz): `high` from HighSpaceAttenuationFrom up (1000 MHz itself included),
+// `low` below. Callers subtract it from the power at the antenna to get pd.
+double SpaceAttenuation(double f, double low, double high);
+
 // The field strength at one point, in V/m, or OutOfPatternValue.
 // apertureSize N: 0 for an ordinary antenna (far field only), N > 0 for an
 // aperture antenna N wavelengths across (near field, transition, far field).
