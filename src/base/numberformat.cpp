@@ -2,7 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
-
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -139,6 +139,58 @@ QString FormatGrouped(double value, int decimals)
     if (point >= 0)
         out += DecimalSeparator + plain.mid(point + 1);
     return out;
+}
+
+namespace
+{
+
+// value rounded to `decimals` places (negative: to tens, hundreds...), a half away
+// from zero. The product is first cut to 9 decimals so that a decimal half that
+// binary floating point stores just below it (2,675) still counts as a half.
+double RoundHalfAwayFromZero(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double snapped = std::round(value * scale * 1e9) / 1e9;
+    return std::round(snapped) / scale;
+}
+
+// Number of digits before the decimal point of |value| (0 for values below 1).
+int IntegerDigits(double value)
+{
+    const double magnitude = std::fabs(value);
+    return magnitude < 1.0 ? 0 : int(std::floor(std::log10(magnitude))) + 1;
+}
+
+} // namespace
+
+QString FormatFixed(double value, int decimals, int significant, HalfRounding halves,
+                    WideValues wide)
+{
+    decimals = std::max(decimals, 0);
+    if (!std::isfinite(value))
+        value = 0.0;
+    const auto round = [halves](double v, int places) {
+        return halves == HalfRounding::ToEven ? RoundHalfEven(v, places)
+                                              : RoundHalfAwayFromZero(v, places);
+    };
+    const auto exponent = [significant](double v) {
+        return QString::number(v, 'E', std::max(significant - 1, 0))
+            .replace(QLatin1Char('.'), DecimalSeparator);
+    };
+    const int digits = IntegerDigits(value);
+    if (wide == WideValues::Exponent && digits > significant)
+        return exponent(value);
+    double rounded = round(value, std::min(decimals, significant - digits));
+    // Rounding can add a digit (99,996 -> 100,00; 9999,6 -> 10000).
+    const int roundedDigits = IntegerDigits(rounded);
+    if (roundedDigits > digits) {
+        if (wide == WideValues::Exponent && roundedDigits > significant)
+            return exponent(rounded);
+        rounded = round(rounded, std::min(decimals, significant - roundedDigits));
+    }
+    if (rounded == 0.0)
+        rounded = 0.0; // no "-0,00"
+    return QString::number(rounded, 'f', decimals).replace(QLatin1Char('.'), DecimalSeparator);
 }
 
 QChar FilterNumberKey(QChar typed, bool decimalsAllowed)

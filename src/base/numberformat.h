@@ -42,6 +42,23 @@ QString FormatRounded(double value, int decimals = 2);
 // As FormatRounded, with "." between thousands: 1234567,5 -> "1.234.567,5".
 QString FormatGrouped(double value, int decimals = 2);
 
+// Halves of the last kept decimal in FormatFixed.
+enum class HalfRounding { ToEven, AwayFromZero };
+// Values with more digits before the decimal separator than significant digits.
+enum class WideValues { Exponent, Rounded };
+
+// Fixed notation with `decimals` decimals and at most `significant` significant
+// digits: the value is rounded once, to whichever of the two leaves fewer
+// decimals, and written with exactly `decimals` decimals and a decimal ",":
+// 1234,56 (2, 4) -> "1235,00"; 0,6789 (2, 4) -> "0,68"; 145 (1, 4) -> "145,0".
+// A value that has (or rounds to) more integer digits than `significant` is
+// written in exponent form, 10368 (1, 4) -> "1,037E+04", or with WideValues::
+// Rounded rounded to tens, hundreds...: 12345,6 (2, 4) -> "12350,00". A value
+// that is not a number counts as 0; no "-0" is written.
+QString FormatFixed(double value, int decimals, int significant,
+                    HalfRounding halves = HalfRounding::ToEven,
+                    WideValues wide = WideValues::Exponent);
+
 // What a numeric field does with one typed character: digits pass, "," passes
 // where decimals are allowed and "." becomes ","; anything else gives a null QChar.
 QChar FilterNumberKey(QChar typed, bool decimalsAllowed);

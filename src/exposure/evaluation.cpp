@@ -34,18 +34,10 @@ int rgb(int r, int g, int b)
 
 QString FieldStrengthText(double e)
 {
+    // No finite value: shown as the out-of-pattern result, never as a small one.
     if (!std::isfinite(e))
         return QStringLiteral("1,000E+05");
-    // Four significant digits first: 9999,96 becomes 10000 and so exponent form.
-    const double rounded = e == 0 ? 0.0 : QString::number(e, 'g', 4).toDouble();
-    QString text;
-    if (std::fabs(rounded) >= 10000) {
-        text = QString::number(rounded, 'E', 3); // 1.000E+05
-    } else {
-        text = QString::number(RoundHalfEven(rounded, 2), 'f', 2);
-    }
-    text.replace(QLatin1Char('.'), DecimalSeparator);
-    return text;
+    return FormatFixed(e, 2, 4);
 }
 
 QString SummaryLocationText(int summaryClass, const QString &reference, const QString &antenna)

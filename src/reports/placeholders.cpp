@@ -26,20 +26,7 @@ QString ColumnText(double value, int width)
 
 QString FixedNotation(double value, int decimals)
 {
-    if (decimals < 0)
-        decimals = 0;
-    if (!std::isfinite(value))
-        value = 0.0;
-    // Four significant digits first: 9999,6 becomes 10000 and so scientific notation.
-    const double rounded = value == 0.0 ? 0.0 : QString::number(value, 'g', 4).toDouble();
-    QString text;
-    if (std::fabs(rounded) >= 10000.0)
-        text = QString::number(rounded, 'E', 3);
-    else
-        text = QString::number(RoundHalfEven(rounded, decimals), 'f', decimals);
-    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0.0)
-        text.remove(0, 1);
-    return text.replace(QLatin1Char('.'), DecimalSeparator);
+    return FormatFixed(value, decimals, 4);
 }
 
 QString YesNoWord(int languageId, bool yes)

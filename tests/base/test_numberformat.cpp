@@ -132,6 +132,46 @@ TEST(FormatGrouped, PutsThousandSeparators)
     }
 }
 
+TEST(FormatFixed, DecimalsWithinSignificantDigits)
+{
+    constexpr auto Away = HalfRounding::AwayFromZero;
+    constexpr auto Even = HalfRounding::ToEven;
+    constexpr auto Exponent = WideValues::Exponent;
+    constexpr auto Rounded = WideValues::Rounded;
+    const struct {
+        const char *why;
+        double value;
+        int decimals;
+        int significant;
+        HalfRounding halves;
+        WideValues wide;
+        const char *text;
+    } cases[] = {
+        {"decimals fit", 12.3456, 2, 4, Even, Exponent, "12,35"},
+        {"digits before the separator take decimals away", 1234.56, 2, 4, Even, Exponent,
+         "1235,00"},
+        {"small values keep their decimals", 0.6789, 2, 4, Even, Exponent, "0,68"},
+        {"rounded once, not first to 4 digits and then to 2", 0.12501, 2, 4, Even, Exponent,
+         "0,13"},
+        {"the same above one", 1.2250001, 2, 4, Even, Exponent, "1,23"},
+        {"an exact half to even", 0.125, 2, 4, Even, Exponent, "0,12"},
+        {"an exact half away from zero", 0.125, 2, 4, Away, Exponent, "0,13"},
+        {"a decimal half stored just below", 2.675, 2, 4, Away, Exponent, "2,68"},
+        {"rounding that adds a digit", 99.996, 2, 4, Even, Exponent, "100,00"},
+        {"rounding up to five digits: exponent", 9999.6, 1, 4, Even, Exponent, "1,000E+04"},
+        {"five digits: exponent", 10368, 1, 4, Even, Exponent, "1,037E+04"},
+        {"five digits rounded to tens", 12345.6, 2, 4, Away, Rounded, "12350,00"},
+        {"six significant digits", 10368.123, 1, 6, Away, Rounded, "10368,1"},
+        {"no minus sign on zero", -0.001, 1, 4, Even, Exponent, "0,0"},
+        {"negative values", -123.456, 2, 4, Away, Rounded, "-123,50"},
+        {"not a number counts as zero", std::nan(""), 2, 4, Even, Exponent, "0,00"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FormatFixed(c.value, c.decimals, c.significant, c.halves, c.wide).toStdString(),
+                  c.text)
+            << c.why;
+}
+
 TEST(FilterNumberKey, DigitsCommaAndTypedPoint)
 {
     EXPECT_EQ(FilterNumberKey(QLatin1Char('7'), false), QLatin1Char('7'));

@@ -1,5 +1,6 @@
 #include "exposure/evaluation.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace
@@ -28,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"hundreds keep four digits", 123.456, "123,50"},
                     TextCase{"thousands keep four digits", 1234.56, "1235,00"},
                     TextCase{"rounds up to 10000: exponent", 9999.6, "1,000E+04"},
-                    TextCase{"out of pattern", 99999.9, "1,000E+05"}));
+                    TextCase{"out of pattern", 99999.9, "1,000E+05"},
+                    TextCase{"rounded once: never below the value's own two decimals", 1.2250001,
+                             "1,23"},
+                    TextCase{"no number: shown as out of pattern", std::nan(""), "1,000E+05"}));
 
 // One entry per (E, f); references CTP_0n and antennas Ant0n by position.
 TEvaluation Entries(std::initializer_list<std::pair<double, double>> values)
