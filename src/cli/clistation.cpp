@@ -7,18 +7,7 @@
 #include "store/recordstatement.h"
 #include "store/schema.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-
-std::unique_ptr<QCoreApplication> EnsureCoreApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "vlmcli";
-    static char *argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
 
 QString OpenOwnerOfCall(TdtmMain &dm, const QString &db, const QString &call)
 {

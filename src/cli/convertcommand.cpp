@@ -1,12 +1,12 @@
 #include "cli/convertcommand.h"
 
-#include "cli/angletext.h"
-#include "cli/clinumbers.h"
 #include "base/meridoxbinding.h"
 #include "base/numberformat.h"
+#include "cli/angletext.h"
+#include "cli/cliapplication.h"
+#include "cli/clinumbers.h"
 
 #include <QCoreApplication>
-
 #include <cctype>
 #include <cmath>
 #include <memory>
@@ -85,18 +85,6 @@ std::string DecimalText(const DmsValue &v)
     return QString::number(v.negative ? -value : value, 'f', 6).toStdString();
 }
 
-// The library is found through the program's folder, which is the folder of
-// the running executable once an application object exists.
-std::unique_ptr<QCoreApplication> EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "vlmcli";
-    static char *argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
 bool LoadLibrary(CliStreams &streams)
 {
     // A library unloaded with an earlier application object is loaded again.
@@ -127,7 +115,7 @@ int ToWgs84(const std::vector<std::string> &values, bool decimal, CliStreams &st
     if (std::fabs(x) > LambertLimit || std::fabs(y) > LambertLimit)
         return Usage(streams, "X and Y lie far outside the Lambert 72 grid");
 
-    const auto app = EnsureApplication();
+    const auto app = EnsureCoreApplication();
     if (!LoadLibrary(streams))
         return ExitFailure;
     Wgs84DmsTexts texts;
@@ -154,7 +142,7 @@ int ToLambert(const std::vector<std::string> &values, CliStreams &streams)
         || !ParseAngle(values[1], AngleAxis::Longitude, lon, &problem))
         return Usage(streams, problem);
 
-    const auto app = EnsureApplication();
+    const auto app = EnsureCoreApplication();
     if (!LoadLibrary(streams))
         return ExitFailure;
     // The binding adds the three texts up, so a negative angle is negative in each.
