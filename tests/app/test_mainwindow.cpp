@@ -21,6 +21,7 @@
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "fakewizardhost.h"
 
 // Walks the wizard in the real main window under the offscreen platform.
 class TestMainWindow : public QObject
@@ -205,24 +206,10 @@ void TestMainWindow::submissionBackFollowsTheLowPowerFlag()
     SetSkipExitConfirmation(true);
 }
 
-namespace {
-class FakeHost : public IWizardHost
-{
-public:
-    void SetActivePage(int page) override { active = page; }
-    int ActivePage() const override { return active; }
-    void CloseWizard() override {}
-    void RefreshStatusBar() override {}
-    void ShowHelp(int) override {}
-    TdtmMain *DataModule() const override { return nullptr; }
-    int active = 0;
-};
-} // namespace
-
 void TestMainWindow::factoryMakesEachPageForItsIndex()
 {
     // The real registry: every index gives a frame of that page, placeholder or not.
-    FakeHost host;
+    FakeWizardHost host(nullptr, 0);
     QWidget parent;
     for (int page = 0; page < WizardPageCount; ++page) {
         TfraBase *frame = CreateWizardPage(page, host, &parent);

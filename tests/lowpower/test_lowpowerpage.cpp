@@ -20,31 +20,11 @@
 #include "reports/ui/printoperations.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
-#include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "fakewizardhost.h"
 #include "freshdatabase.h"
-
-namespace {
-class FakeHost : public IWizardHost
-{
-public:
-    explicit FakeHost(TdtmMain *dm) : m_dm(dm) {}
-    void SetActivePage(int page) override { active = page; }
-    int ActivePage() const override { return active; }
-    void CloseWizard() override { closed = true; }
-    void RefreshStatusBar() override {}
-    void ShowHelp(int) override {}
-    TdtmMain *DataModule() const override { return m_dm; }
-
-    int active = PageQrpInput;
-    bool closed = false;
-
-private:
-    TdtmMain *m_dm;
-};
-} // namespace
 
 class TestLowPowerPage : public QObject
 {
@@ -72,7 +52,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TdtmMain> m_dm;
-    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<FakeWizardHost> m_host;
     std::unique_ptr<TfraQrpInput> m_page;
     qint32 m_owner = 0;
 };
@@ -97,7 +77,7 @@ void TestLowPowerPage::init()
     cs.setUserDirectory(m_dir->path());
     ClearShownMessages();
     SetPreviewSuppressed(true);
-    m_host = std::make_unique<FakeHost>(m_dm.get());
+    m_host = std::make_unique<FakeWizardHost>(m_dm.get(), PageQrpInput);
     m_page = std::make_unique<TfraQrpInput>(*m_host);
     m_page->resize(900, 640);
     m_page->show();
@@ -274,10 +254,10 @@ void TestLowPowerPage::backClearsTheFlagAndCloseEnds()
     CurrentSelection().lowPowerReport = true;
     m_page->backButton()->click();
     QVERIFY(!CurrentSelection().lowPowerReport);
-    QCOMPARE(m_host->active, int(PageUserData));
+    QCOMPARE(m_host->activePage, int(PageUserData));
     enterWorkedExample(QStringLiteral("6"), QStringLiteral("0"));
     m_page->nextButton()->click();
-    QVERIFY(m_host->closed);
+    QVERIFY(m_host->closed());
 }
 
 QTEST_MAIN(TestLowPowerPage)

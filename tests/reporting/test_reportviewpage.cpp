@@ -18,30 +18,10 @@
 #include "reports/ui/reportviewpage.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
-#include "shell/ui/wizardhost.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "fakewizardhost.h"
 #include "freshdatabase.h"
-
-namespace {
-class FakeHost : public IWizardHost
-{
-public:
-    explicit FakeHost(TdtmMain *dm) : m_dm(dm) {}
-    void SetActivePage(int page) override { active = page; }
-    int ActivePage() const override { return active; }
-    void CloseWizard() override { closed = true; }
-    void RefreshStatusBar() override {}
-    void ShowHelp(int) override {}
-    TdtmMain *DataModule() const override { return m_dm; }
-
-    int active = 7;
-    bool closed = false;
-
-private:
-    TdtmMain *m_dm;
-};
-} // namespace
 
 class TestReportViewPage : public QObject
 {
@@ -62,7 +42,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TdtmMain> m_dm;
-    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<FakeWizardHost> m_host;
     std::unique_ptr<TfraReportView> m_page;
 };
 
@@ -84,7 +64,7 @@ void TestReportViewPage::init()
     cs.setUserDirectory(m_dir->path());
     ClearShownMessages();
     SetPreviewSuppressed(true);
-    m_host = std::make_unique<FakeHost>(m_dm.get());
+    m_host = std::make_unique<FakeWizardHost>(m_dm.get(), 7);
     m_page = std::make_unique<TfraReportView>(*m_host);
     m_page->show();
     m_page->ActivatePage();

@@ -3,10 +3,10 @@
 #include "reports/ui/submissionpage.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
-#include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "fakewizardhost.h"
 #include "freshdatabase.h"
 #include "zipinspection.h"
 
@@ -28,21 +28,6 @@
 
 namespace
 {
-
-class FakeHost : public IWizardHost
-{
-public:
-    void SetActivePage(int page) override { activePage = page; }
-    int ActivePage() const override { return activePage; }
-    void CloseWizard() override { ++closes; }
-    void RefreshStatusBar() override {}
-    void ShowHelp(int) override {}
-    TdtmMain *DataModule() const override { return dm; }
-
-    TdtmMain *dm = nullptr;
-    int activePage = -1;
-    int closes = 0;
-};
 
 void WriteFile(const QString &path, const QByteArray &content)
 {
@@ -88,7 +73,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TdtmMain> dm;
     std::unique_ptr<TfraBiptData> page;
-    FakeHost host;
+    FakeWizardHost host;
     QString userDir;
     qint32 owner = 0;
 };

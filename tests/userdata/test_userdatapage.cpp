@@ -20,7 +20,7 @@
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
-#include "userdatatesthost.h"
+#include "fakewizardhost.h"
 
 // The user data page on a fresh copy of the shipped database, without the main window.
 class TestUserDataPage : public QObject
@@ -63,7 +63,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TdtmMain> m_dm;
-    std::unique_ptr<TUserDataTestHost> m_host;
+    std::unique_ptr<FakeWizardHost> m_host;
     std::unique_ptr<TfraUserData> m_page;
 };
 
@@ -82,7 +82,7 @@ void TestUserDataPage::init()
     CurrentSelection() = TCurrentSelection();
     TfraUserData::SetDeclarationPrinter({});
     ClearShownMessages();
-    m_host = std::make_unique<TUserDataTestHost>(m_dm.get());
+    m_host = std::make_unique<FakeWizardHost>(m_dm.get(), 1);
     m_page = std::make_unique<TfraUserData>(*m_host);
     m_page->resize(937, 560);
 }
