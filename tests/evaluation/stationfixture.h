@@ -1,7 +1,8 @@
 #pragma once
 
-#include "freshdatabasetest.h"
 #include "base/currentselection.h"
+#include "fixtureowner.h"
+#include "freshdatabasetest.h"
 #include "store/datamodule.h"
 
 #include <QStringList>
@@ -15,10 +16,7 @@
 class StationDbTest : public FreshDatabaseTest
 {
 protected:
-    qint32 addOwner(const QString &call)
-    {
-        return sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall) VALUES ('%1')").arg(call));
-    }
+    qint32 addOwner(const QString &call) { return sql(OwnerInsertSql(call)); }
     qint32 addSite(qint32 owner, const QString &name)
     {
         return sql(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName) VALUES (%1, '%2')")

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "base/currentselection.h"
+#include "fixtureowner.h"
 #include "freshdatabasetest.h"
 #include "qstringprint.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/schema.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -62,21 +64,30 @@ protected:
 
     qint32 addOwner(int language)
     {
-        const qint32 id = sql(
-            QStringLiteral(
-                "INSERT INTO tblOwner (IdZipCity1, IdZipCity2, IdLanguage, OwnerFname, OwnerName, "
-                "OwnerCall, OwnerOtherOps, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerPhOff, "
-                "OwnerPhMob, OwnerEmail, OwnerNote, OwnerSiteAddr1, OwnerSiteAddr2, "
-                "OwnerSiteBiptRef, "
-                "OwnerSiteNote, OwnerSiteShared, OwnerSiteSharedBy, OwnerSiteAlreadyAnt, "
-                "OwnerSiteClubStn, OwnerSiteClubCall) VALUES (%1, %2, %3, ' Jan ', 'Peeters ', "
-                "' ON4XX', 'ON2AB, ON3CD', 'Kerkstraat 12', 'Bus 3', '03 123 45 67', '', "
-                "'0475 12 34 56', ' on4xx@example.be ', ' Contact me in the evening.\nNot on "
-                "Sundays. ', 'Veldweg 9', '', 'B-2024-17', 'Mast in the garden', 1, 'ON4ZZ', 0, 0, "
-                "'ON4CLB')")
-                .arg(ZipAntwerpen)
-                .arg(ZipBrussel)
-                .arg(language));
+        const qint32 id = sql(OwnerInsertSql(
+            QStringLiteral(" ON4XX"),
+            {{Schema::IdZipCity1, ZipAntwerpen},
+             {Schema::IdZipCity2, ZipBrussel},
+             {Schema::IdLanguage, language},
+             {Schema::OwnerFname, QStringLiteral(" Jan ")},
+             {Schema::OwnerName, QStringLiteral("Peeters ")},
+             {Schema::OwnerOtherOps, QStringLiteral("ON2AB, ON3CD")},
+             {Schema::OwnerAddress1, QStringLiteral("Kerkstraat 12")},
+             {Schema::OwnerAddress2, QStringLiteral("Bus 3")},
+             {Schema::OwnerPhHome, QStringLiteral("03 123 45 67")},
+             {Schema::OwnerPhOff, QString()},
+             {Schema::OwnerPhMob, QStringLiteral("0475 12 34 56")},
+             {Schema::OwnerEmail, QStringLiteral(" on4xx@example.be ")},
+             {Schema::OwnerNote, QStringLiteral(" Contact me in the evening.\nNot on Sundays. ")},
+             {Schema::OwnerSiteAddr1, QStringLiteral("Veldweg 9")},
+             {Schema::OwnerSiteAddr2, QString()},
+             {Schema::OwnerSiteBiptRef, QStringLiteral("B-2024-17")},
+             {Schema::OwnerSiteNote, QStringLiteral("Mast in the garden")},
+             {Schema::OwnerSiteShared, 1},
+             {Schema::OwnerSiteSharedBy, QStringLiteral("ON4ZZ")},
+             {Schema::OwnerSiteAlreadyAnt, 0},
+             {Schema::OwnerSiteClubStn, 0},
+             {Schema::OwnerSiteClubCall, QStringLiteral("ON4CLB")}}));
         CurrentSelection().ownerId = id;
         CurrentSelection().languageId = language;
         return id;

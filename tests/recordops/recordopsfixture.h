@@ -1,8 +1,10 @@
 #pragma once
 
-#include "freshdatabasetest.h"
 #include "base/currentselection.h"
+#include "fixtureowner.h"
+#include "freshdatabasetest.h"
 #include "store/datamodule.h"
+#include "store/schema.h"
 
 #include <QStringList>
 #include <QVariant>
@@ -18,8 +20,7 @@ class RecordOpsTest : public FreshDatabaseTest
 protected:
     qint32 addOwner(const QString &call)
     {
-        return sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall, IdLanguage) VALUES ('%1', 2)")
-                       .arg(call));
+        return sql(OwnerInsertSql(call, {{Schema::IdLanguage, 2}}));
     }
     qint32 addSite(qint32 owner, const QString &name, bool main)
     {

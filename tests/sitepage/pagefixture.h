@@ -5,13 +5,15 @@
 // lookup tables open, the conversion library loaded from the program folder,
 // and SQL helpers for fixture rows.
 
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
+#include "base/currentselection.h"
 #include "base/meridoxbinding.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
-#include "base/currentselection.h"
+#include "fakewizardhost.h"
+#include "fixtureowner.h"
+#include "freshdatabase.h"
 #include "store/datamodule.h"
+#include "store/schema.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -59,12 +61,13 @@ public:
     // made current.
     qint32 addOwner(const QString &siteAddress = QStringLiteral("Rue Haute 1"))
     {
-        const qint32 id = sql(QStringLiteral("INSERT INTO tblOwner (OwnerCall, IdLanguage, "
-                                             "IdZipCity1, IdZipCity2, OwnerAddress1, "
-                                             "OwnerAddress2, OwnerSiteAddr1) VALUES ('ON4TST', 1, "
-                                             "5, 3, 'Home street 9', 'Box 2', "
-                                             "'%1')")
-                                  .arg(siteAddress));
+        const qint32 id = sql(OwnerInsertSql(
+            QStringLiteral("ON4TST"), {{Schema::IdLanguage, 1},
+                                       {Schema::IdZipCity1, 5},
+                                       {Schema::IdZipCity2, 3},
+                                       {Schema::OwnerAddress1, QStringLiteral("Home street 9")},
+                                       {Schema::OwnerAddress2, QStringLiteral("Box 2")},
+                                       {Schema::OwnerSiteAddr1, siteAddress}}));
         CurrentSelection().ownerId = id;
         return id;
     }
