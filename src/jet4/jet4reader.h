@@ -1,0 +1,17 @@
+#pragma once
+
+#include "jet4database.h"
+
+#include <string>
+
+// Reads the user tables of an Access database (Jet 3 or Jet 4) through Debian's
+// libmdb: each table's columns with their types and sizes, its rows and the
+// column of a one-column primary key. Texts come as UTF-8; a Numeric column is
+// read as Double. System tables, queries and linked tables are left out.
+namespace jet4
+{
+
+Status ReadDatabase(const std::string &path, Database &database);
+Status ReadDatabase(const Bytes &file, Database &database);
+
+} // namespace jet4
