@@ -210,7 +210,7 @@ Status ReadTable(MdbHandle *mdb, MdbCatalogEntry *entry, Table &out)
     return ReadRows(mdb, table.get(), out);
 }
 
-Status ReadOpened(MdbHandle *opened, Database &database)
+Status ReadOpened(MdbHandle *opened, Database &database, const ReadOptions &options)
 {
     Handle mdb(opened);
     database = Database{};
@@ -221,7 +221,8 @@ Status ReadOpened(MdbHandle *opened, Database &database)
         return {"the catalogue of the Access database cannot be read"};
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry))
+        if (entry->object_type != MDB_TABLE ||
+            !(options.systemTables || mdb_is_user_table(entry)))
             continue;
         Table table;
         if (Status status = ReadTable(mdb.get(), entry, table); !status.ok())
@@ -233,17 +234,17 @@ Status ReadOpened(MdbHandle *opened, Database &database)
 
 } // namespace
 
-Status ReadDatabase(const std::string &path, Database &database)
+Status ReadDatabase(const std::string &path, Database &database, const ReadOptions &options)
 {
-    return ReadOpened(mdb_open(path.c_str(), MDB_NOFLAGS), database);
+    return ReadOpened(mdb_open(path.c_str(), MDB_NOFLAGS), database, options);
 }
 
-Status ReadDatabase(const Bytes &file, Database &database)
+Status ReadDatabase(const Bytes &file, Database &database, const ReadOptions &options)
 {
     // libmdb reads the buffer in place and does not write to it.
     return ReadOpened(
         mdb_open_buffer(const_cast<std::uint8_t *>(file.data()), file.size(), MDB_NOFLAGS),
-        database);
+        database, options);
 }
 
 } // namespace jet4
