@@ -1,5 +1,7 @@
 #include "referencedb.h"
 
+#include "reports/exportstaging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -29,9 +31,18 @@ ReferenceDb::ReferenceDb(const QString &source)
 {
     EnsureApplication();
     const QString copy = QDir(m_dir.path()).filePath(QFileInfo(source).fileName());
-    if (!QFile::copy(source, copy))
-        return;
-    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    QFile file(source);
+    const bool access = file.open(QIODevice::ReadOnly) && file.read(20).mid(4, 15) == "Standard Jet DB";
+    file.close();
+    if (access) {
+        // The regulator's template: its tables as the export's staging database has them.
+        if (!LoadAccessIntoStaging(source, copy).ok())
+            return;
+    } else {
+        if (!QFile::copy(source, copy))
+            return;
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(copy);
     db.open();

@@ -1,9 +1,12 @@
-// The shipped export template Empty_Vlm.mdb: the application row 61 of the five
-// file tables, and every column the export writes, in the statement shapes the
-// export uses.
+// The shipped export template Empty_Vlm.mdb: an Access 2000 file with the
+// regulator's column types, the application row 61 of the five file tables, and
+// every column the export writes, in the statement shapes the export uses (run
+// on the staging database the export reads it into).
+#include "jet4/jet4reader.h"
 #include "referencedb.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -12,6 +15,44 @@ class ExportTemplate : public ::testing::Test
 protected:
     ReferenceDb db{QStringLiteral(VLM_TEST_EXPORT_DB)};
 };
+
+TEST(ExportTemplateFile, IsAnAccessFileWithTheRegulatorsColumnTypes)
+{
+    jet4::Database access;
+    const jet4::Status read = jet4::ReadDatabase(std::string(VLM_TEST_EXPORT_DB), access);
+    ASSERT_TRUE(read.ok()) << read.error;
+    ASSERT_EQ(access.tables.size(), 9u);
+    std::map<std::string, jet4::Column> columns;
+    for (const jet4::Table &table : access.tables) {
+        ASSERT_TRUE(table.primaryKey.has_value()) << table.name;
+        EXPECT_EQ(table.columns[*table.primaryKey].name.substr(table.columns[*table.primaryKey].name.size() - 2), "PK")
+            << table.name;
+        for (const jet4::Column &column : table.columns)
+            columns[table.name + "." + column.name] = column;
+    }
+    const struct {
+        const char *column;
+        jet4::ColumnType type;
+        int size;
+    } expected[] = {
+        {"File1Table.File1PK", jet4::ColumnType::Long, 0},
+        {"File1Table.AA01NameApplicant", jet4::ColumnType::Text, 255},
+        {"File1Table.AA09InfoApplicant", jet4::ColumnType::Memo, 0},
+        {"File2Table.BS01SiteShareable", jet4::ColumnType::Boolean, 0},
+        {"File2Table.BI01SiteDescription", jet4::ColumnType::Memo, 0},
+        {"File3Table.AS04SiteExists", jet4::ColumnType::Boolean, 0},
+        {"File3Table.LS07XLambertCoordinates", jet4::ColumnType::Long, 0},
+        {"DefaultAntennaTable.DefaultAntennaGaindB", jet4::ColumnType::Double, 0},
+        {"File4BTable.AntennaNr", jet4::ColumnType::Long, 0},
+        {"File4BTable.AntennaGainRef", jet4::ColumnType::Text, 255},
+        {"DefaultAntennaVerticalDiagramEntryTable.GaindB", jet4::ColumnType::Double, 0},
+    };
+    for (const auto &e : expected) {
+        ASSERT_TRUE(columns.count(e.column)) << e.column;
+        EXPECT_EQ(columns[e.column].type, e.type) << e.column;
+        EXPECT_EQ(columns[e.column].size, e.size) << e.column;
+    }
+}
 
 TEST_F(ExportTemplate, FileTablesHoldOnlyTheApplicationRow61)
 {

@@ -47,5 +47,15 @@ QStringList TakeIssuedStatements(TdtmMain &dm);
 
 // The first column of every row of a SELECT on a database file, read through
 // a connection of its own (outside the program's connections); a failing
-// statement gives one row "error: " + the driver's message.
+// statement gives one row "error: " + the driver's message. An Access file (the
+// regulator's files) is read through a SQLite copy made by the export's staging
+// loader.
 QStringList FileColumn(const QString &file, const QString &select);
+
+// Whether a file starts like an Access (Jet) database.
+bool IsAccessFile(const QString &file);
+
+// Runs one statement on an Access file: its tables read into SQLite, the
+// statement run there, the result written back as an Access file. Empty when
+// fine, else the error.
+QString AccessFileExec(const QString &file, const QString &statement);
