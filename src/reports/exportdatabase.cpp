@@ -4,8 +4,8 @@
 #include "reports/exportstaging.h"
 #include "reports/exportstatements.h"
 #include "reports/exporttexts.h"
-#include "shell/programfolder.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
+#include "base/programfolder.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 

@@ -2,8 +2,8 @@
 
 #include "freshdatabasetest.h"
 #include "qstringprint.h"
+#include "base/currentselection.h"
 #include "reports/exportstaging.h"
-#include "store/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QFile>
