@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMimeDatabase>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -255,7 +256,19 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QVERIFY(!dm->conExport->isConnected());
     QVERIFY(create->isEnabled());
     QVERIFY(find<QProgressBar>("pgbExportDbm")->isHidden());
-    QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.mdb")));
+    // The desktop sees an Access database, by its content as by its name, and the
+    // list shows the type it gives such files.
+    QTreeWidgetItem *row = rowNamed(QStringLiteral("ON4XX_Vlm.mdb"));
+    QVERIFY(row);
+    QFile written(mdb);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QMimeType byContent = QMimeDatabase().mimeTypeForData(written.readAll());
+    QCOMPARE(byContent.name(), QStringLiteral("application/vnd.ms-access"));
+    const QLocale programLocale; // type names speak the system's language
+    QLocale::setDefault(QLocale::system());
+    const QString systemTypeName = byContent.comment();
+    QLocale::setDefault(programLocale);
+    QCOMPARE(row->text(2), systemTypeName);
 
     // A row that no export writes disappears: the second run starts from the template.
     QCOMPARE(AccessFileExec(mdb, QStringLiteral("INSERT INTO File4BTable (AntennaPK, AntennaName) "
