@@ -10,7 +10,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 void EnsureApplication()
 {
@@ -32,7 +33,8 @@ ReferenceDb::ReferenceDb(const QString &source)
     EnsureApplication();
     const QString copy = QDir(m_dir.path()).filePath(QFileInfo(source).fileName());
     QFile file(source);
-    const bool access = file.open(QIODevice::ReadOnly) && file.read(20).mid(4, 15) == "Standard Jet DB";
+    const bool access =
+        file.open(QIODevice::ReadOnly) && file.read(20).mid(4, 15) == "Standard Jet DB";
     file.close();
     if (access) {
         // The regulator's template: its tables as the export's staging database has them.
@@ -88,7 +90,8 @@ QString ReferenceDb::exec(const QString &sql, int *rowsAffected) const
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(sql))
-        return query.lastError().text().isEmpty() ? QStringLiteral("failed") : query.lastError().text();
+        return query.lastError().text().isEmpty() ? QStringLiteral("failed")
+                                                  : query.lastError().text();
     if (rowsAffected)
         *rowsAffected = query.numRowsAffected();
     return {};

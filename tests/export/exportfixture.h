@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/currentselection.h"
 #include "freshdatabasetest.h"
 #include "qstringprint.h"
-#include "base/currentselection.h"
 #include "reports/exportstaging.h"
 #include "store/datamodule.h"
 

@@ -9,9 +9,9 @@
 #include "reports/exportdatabase.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QProcess>
 #include <QStorageInfo>
-#include <QFileDevice>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -93,8 +93,7 @@ TEST_F(ExportFile, IsAnAccessFileThatReplacesAnEarlierOne)
               QStringList{QStringLiteral("ON4XX_Vlm.mdb")});
 }
 
-struct FailureCase
-{
+struct FailureCase {
     const char *name;
     std::function<void(ExportFile &)> arrange;
     TExportFileResult::Failure failure;
@@ -211,7 +210,8 @@ TEST_F(ExportFile, FullDiskKeepsTheEarlierFile)
 
     const TExportFileResult result = CreateExportDatabase(*dm, target());
     EXPECT_EQ(result.failure, TExportFileResult::Failure::Writing);
-    EXPECT_TRUE(ExportFailureMessage(result).contains(target())) << ExportFailureMessage(result).toStdString();
+    EXPECT_TRUE(ExportFailureMessage(result).contains(target()))
+        << ExportFailureMessage(result).toStdString();
     EXPECT_EQ(Content(target()), earlier);
     QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
     left.sort();

@@ -11,7 +11,8 @@
 
 using namespace jet4;
 
-namespace {
+namespace
+{
 
 class Input
 {
@@ -41,10 +42,10 @@ private:
     std::size_t m_at = 0;
 };
 
-const ColumnType Types[] = {ColumnType::Boolean, ColumnType::Byte,   ColumnType::Integer,
+const ColumnType Types[] = {ColumnType::Boolean, ColumnType::Byte,     ColumnType::Integer,
                             ColumnType::Long,    ColumnType::Currency, ColumnType::Single,
                             ColumnType::Double,  ColumnType::DateTime, ColumnType::Binary,
-                            ColumnType::Text,    ColumnType::OLE,    ColumnType::Memo,
+                            ColumnType::Text,    ColumnType::OLE,      ColumnType::Memo,
                             ColumnType::Guid};
 
 void AppendUtf8(std::string &out, char32_t c)
@@ -88,14 +89,21 @@ Value RandomValue(Input &in, const Column &column, std::size_t row, bool key)
     if (!key && in.below(6) == 0)
         return {};
     switch (column.type) {
-    case ColumnType::Boolean: return std::int64_t{in.below(2)};
-    case ColumnType::Byte: return std::int64_t(key ? row : in.below(256));
-    case ColumnType::Integer: return std::int64_t(key ? std::int64_t(row) - 100 : std::int16_t(in.word()));
-    case ColumnType::Long: return key ? std::int64_t(row) * 3 - 50 : in.signedWord();
-    case ColumnType::Currency: return key ? double(row) / 4 : double(in.signedWord()) / 100.0;
-    case ColumnType::Single: return key ? double(row) : double(float(in.signedWord() / 3.0));
+    case ColumnType::Boolean:
+        return std::int64_t{in.below(2)};
+    case ColumnType::Byte:
+        return std::int64_t(key ? row : in.below(256));
+    case ColumnType::Integer:
+        return std::int64_t(key ? std::int64_t(row) - 100 : std::int16_t(in.word()));
+    case ColumnType::Long:
+        return key ? std::int64_t(row) * 3 - 50 : in.signedWord();
+    case ColumnType::Currency:
+        return key ? double(row) / 4 : double(in.signedWord()) / 100.0;
+    case ColumnType::Single:
+        return key ? double(row) : double(float(in.signedWord() / 3.0));
     case ColumnType::Double:
-    case ColumnType::DateTime: return key ? double(row) - 0.5 : in.real();
+    case ColumnType::DateTime:
+        return key ? double(row) - 0.5 : in.real();
     case ColumnType::Text: {
         if (key)
             return "k" + std::to_string(row);
@@ -108,7 +116,7 @@ Value RandomValue(Input &in, const Column &column, std::size_t row, bool key)
     case ColumnType::Binary:
     case ColumnType::OLE:
     case ColumnType::Guid: {
-        const std::size_t size = column.type == ColumnType::Guid   ? 16
+        const std::size_t size = column.type == ColumnType::Guid     ? 16
                                  : column.type == ColumnType::Binary ? in.below(column.size + 1u)
                                                                      : in.below(9000);
         Bytes bytes(size);
@@ -129,18 +137,21 @@ Value Expected(const Column &column, const Value &value)
     }
     if (IsNull(value))
         return {};
-    const double real = std::holds_alternative<double>(value)
-                            ? std::get<double>(value)
-                            : double(std::holds_alternative<std::int64_t>(value)
-                                         ? std::get<std::int64_t>(value)
-                                         : 0);
+    const double real =
+        std::holds_alternative<double>(value)
+            ? std::get<double>(value)
+            : double(std::holds_alternative<std::int64_t>(value) ? std::get<std::int64_t>(value)
+                                                                 : 0);
     switch (column.type) {
     case ColumnType::Currency:
         return static_cast<double>(std::llround(real * 10000.0)) / 10000.0;
-    case ColumnType::Single: return static_cast<double>(static_cast<float>(real));
+    case ColumnType::Single:
+        return static_cast<double>(static_cast<float>(real));
     case ColumnType::Double:
-    case ColumnType::DateTime: return real;
-    default: return value;
+    case ColumnType::DateTime:
+        return real;
+    default:
+        return value;
     }
 }
 
@@ -174,8 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::uint32_t key = in.below(columns + 1);
         if (key < columns) {
             const ColumnType type = table.columns[key].type;
-            if (type == ColumnType::Long || type == ColumnType::Text || type == ColumnType::Double ||
-                type == ColumnType::Integer || type == ColumnType::Currency)
+            if (type == ColumnType::Long || type == ColumnType::Text ||
+                type == ColumnType::Double || type == ColumnType::Integer ||
+                type == ColumnType::Currency)
                 table.primaryKey = key;
         }
         const std::uint32_t rows = in.below(4) == 0 ? in.below(1500) : in.below(30);

@@ -12,10 +12,10 @@
 
 using namespace jet4;
 
-namespace {
-
-struct ObjectEntry
+namespace
 {
+
+struct ObjectEntry {
     std::string id; // "-": any
     std::int64_t type = 0;
     std::string parent;
@@ -23,8 +23,7 @@ struct ObjectEntry
     std::string owner;
 };
 
-struct Description
-{
+struct Description {
     std::map<std::string, std::string> roleOfId; // stored id (hex) -> role
     std::map<std::string, ObjectEntry> objects;  // "*" stands for each user table
     std::multiset<std::string> permissions;      // "object role rights inheritable"
@@ -72,9 +71,10 @@ Description ReadDescription()
         } else if (kind == "permission") {
             std::string object, role, rights, inheritable;
             words >> object >> role >> rights >> inheritable;
-            d.permissions.insert(object + " " + role + " " +
-                                 HexNumber(static_cast<std::uint32_t>(std::stoul(rights, nullptr, 16))) +
-                                 " " + inheritable);
+            d.permissions.insert(
+                object + " " + role + " " +
+                HexNumber(static_cast<std::uint32_t>(std::stoul(rights, nullptr, 16))) + " " +
+                inheritable);
         }
     }
     return d;
@@ -104,10 +104,10 @@ protected:
     void SetUp() override
     {
         Database database;
-        database.tables.push_back(OneColumnTable("FileTable", {"FilePK", ColumnType::Long},
-                                                 {std::int64_t{61}}));
-        database.tables.push_back(OneColumnTable("DefaultAntennaTable",
-                                                 {"DefaultAntennaPK", ColumnType::Long}, {}));
+        database.tables.push_back(
+            OneColumnTable("FileTable", {"FilePK", ColumnType::Long}, {std::int64_t{61}}));
+        database.tables.push_back(
+            OneColumnTable("DefaultAntennaTable", {"DefaultAntennaPK", ColumnType::Long}, {}));
         userTables = {"FileTable", "DefaultAntennaTable"};
         Bytes file;
         ASSERT_TRUE(WriteDatabase(database, file).ok());
@@ -144,7 +144,8 @@ TEST_F(CatalogueTest, ObjectsAreThoseOfAnAccessMadeFile)
         const bool userTable =
             std::find(userTables.begin(), userTables.end(), objectName) != userTables.end();
         const auto it = description.objects.find(userTable ? "*" : objectName);
-        ASSERT_NE(it, description.objects.end()) << "an object Access does not make: " << objectName;
+        ASSERT_NE(it, description.objects.end())
+            << "an object Access does not make: " << objectName;
         const ObjectEntry &expected = it->second;
         const auto objectId = static_cast<std::uint32_t>(std::get<std::int64_t>(row[id]));
         SCOPED_TRACE(objectName);
@@ -181,11 +182,12 @@ TEST_F(CatalogueTest, PermissionRowsAreThoseOfAnAccessMadeFile)
     const Table &aces = SystemTable(written, "MSysACEs");
     std::multiset<std::string> actual;
     for (const auto &row : aces.rows) {
-        actual.insert(nameOfId[std::get<std::int64_t>(row[ColumnIndex(aces, "ObjectId")])] + " " +
-                      RoleOf(row[ColumnIndex(aces, "SID")]) + " " +
-                      HexNumber(static_cast<std::uint32_t>(
-                          std::get<std::int64_t>(row[ColumnIndex(aces, "ACM")]))) +
-                      " " + (std::get<std::int64_t>(row[ColumnIndex(aces, "FInheritable")]) ? "yes" : "no"));
+        actual.insert(
+            nameOfId[std::get<std::int64_t>(row[ColumnIndex(aces, "ObjectId")])] + " " +
+            RoleOf(row[ColumnIndex(aces, "SID")]) + " " +
+            HexNumber(
+                static_cast<std::uint32_t>(std::get<std::int64_t>(row[ColumnIndex(aces, "ACM")]))) +
+            " " + (std::get<std::int64_t>(row[ColumnIndex(aces, "FInheritable")]) ? "yes" : "no"));
     }
     EXPECT_EQ(actual, expected);
 }
@@ -199,7 +201,8 @@ TEST_F(CatalogueTest, DatabaseObjectCarriesTheAccess2000Version)
         const Bytes properties = std::get<Bytes>(row[ColumnIndex(objects, "LvProp")]);
         const std::string text(properties.begin(), properties.end());
         EXPECT_EQ(text.substr(0, 4), std::string("MR2\0", 4));
-        EXPECT_NE(text.find(std::string("A\0c\0c\0e\0s\0s\0V\0e\0r\0s\0i\0o\0n\0", 26)), std::string::npos);
+        EXPECT_NE(text.find(std::string("A\0c\0c\0e\0s\0s\0V\0e\0r\0s\0i\0o\0n\0", 26)),
+                  std::string::npos);
         EXPECT_NE(text.find(std::string("0\0008\0.\0005\0000\0", 10)), std::string::npos);
         return;
     }

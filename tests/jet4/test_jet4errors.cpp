@@ -6,10 +6,10 @@
 
 using namespace jet4;
 
-namespace {
-
-struct RefusalCase
+namespace
 {
+
+struct RefusalCase {
     const char *name;
     std::function<Database()> database;
     const char *message; // part of the error text
@@ -30,19 +30,30 @@ Table KeyTable(std::vector<Value> keys)
 }
 
 const RefusalCase Cases[] = {
-    {"table_name_empty", [] { return WithTable(OneColumnTable("", {"A", ColumnType::Long}, {})); },
+    {"table_name_empty",
+     [] {
+         return WithTable(OneColumnTable("", {"A", ColumnType::Long}, {}));
+     },
      "a name is empty"},
     {"table_name_with_a_dot",
-     [] { return WithTable(OneColumnTable("File.Table", {"A", ColumnType::Long}, {})); },
+     [] {
+         return WithTable(OneColumnTable("File.Table", {"A", ColumnType::Long}, {}));
+     },
      "holds a character Access does not allow"},
     {"table_name_outside_plain_ascii",
-     [] { return WithTable(OneColumnTable("Tàble", {"A", ColumnType::Long}, {})); },
+     [] {
+         return WithTable(OneColumnTable("Tàble", {"A", ColumnType::Long}, {}));
+     },
      "may hold only ASCII letters"},
     {"table_name_of_the_system",
-     [] { return WithTable(OneColumnTable("msysObjects", {"A", ColumnType::Long}, {})); },
+     [] {
+         return WithTable(OneColumnTable("msysObjects", {"A", ColumnType::Long}, {}));
+     },
      "reserved for system tables"},
     {"table_name_too_long",
-     [] { return WithTable(OneColumnTable(std::string(65, 'T'), {"A", ColumnType::Long}, {})); },
+     [] {
+         return WithTable(OneColumnTable(std::string(65, 'T'), {"A", ColumnType::Long}, {}));
+     },
      "longer than 64 characters"},
     {"two_tables_same_name_in_other_case",
      [] {
@@ -51,7 +62,11 @@ const RefusalCase Cases[] = {
          return database;
      },
      "two tables are named \"FILETABLE\""},
-    {"no_columns", [] { return WithTable(Table{"FileTable", {}, {}, {}}); }, "at least one column"},
+    {"no_columns",
+     [] {
+         return WithTable(Table{"FileTable", {}, {}, {}});
+     },
+     "at least one column"},
     {"two_columns_same_name",
      [] {
          Table table = OneColumnTable("FileTable", {"FilePK", ColumnType::Long}, {});
@@ -67,7 +82,9 @@ const RefusalCase Cases[] = {
      },
      "row 1 has 0 values for 1 columns"},
     {"text_column_over_255",
-     [] { return WithTable(OneColumnTable("FileTable", {"Note", ColumnType::Text, 256}, {})); },
+     [] {
+         return WithTable(OneColumnTable("FileTable", {"Note", ColumnType::Text, 256}, {}));
+     },
      "longer than 255 characters"},
     {"counter_that_is_not_long",
      [] {
@@ -75,9 +92,15 @@ const RefusalCase Cases[] = {
              OneColumnTable("FileTable", {"Nr", ColumnType::Double, 0, true}, {std::int64_t{1}}));
      },
      "only a Long Integer can count"},
-    {"duplicate_key", [] { return WithTable(KeyTable({std::int64_t{1}, std::int64_t{1}})); },
+    {"duplicate_key",
+     [] {
+         return WithTable(KeyTable({std::int64_t{1}, std::int64_t{1}}));
+     },
      "row 2: the key of \"AntennaPK\" repeats an earlier row's"},
-    {"empty_key", [] { return WithTable(KeyTable({std::int64_t{1}, Value{}})); },
+    {"empty_key",
+     [] {
+         return WithTable(KeyTable({std::int64_t{1}, Value{}}));
+     },
      "row 2: the key \"AntennaPK\" is empty"},
     {"key_of_a_type_without_index",
      [] {
@@ -88,7 +111,8 @@ const RefusalCase Cases[] = {
      "cannot be a primary key"},
     {"text_key_with_a_hyphen",
      [] {
-         Table table = OneColumnTable("FileTable", {"Ref", ColumnType::Text}, {std::string("Loc01-Ant02")});
+         Table table =
+             OneColumnTable("FileTable", {"Ref", ColumnType::Text}, {std::string("Loc01-Ant02")});
          table.primaryKey = 0;
          return WithTable(table);
      },
@@ -100,7 +124,9 @@ const RefusalCase Cases[] = {
      },
      "table \"FileTable\", row 1: column \"FilePK\": the number 2147483648 is out of range"},
     {"byte_below_zero",
-     [] { return WithTable(OneColumnTable("FileTable", {"B", ColumnType::Byte}, {std::int64_t{-1}})); },
+     [] {
+         return WithTable(OneColumnTable("FileTable", {"B", ColumnType::Byte}, {std::int64_t{-1}}));
+     },
      "out of range"},
     {"text_in_a_number_column",
      [] {
@@ -109,10 +135,16 @@ const RefusalCase Cases[] = {
      },
      "column \"Gain\": a number is expected"},
     {"not_a_number",
-     [] { return WithTable(OneColumnTable("FileTable", {"Gain", ColumnType::Double}, {std::nan("")})); },
+     [] {
+         return WithTable(
+             OneColumnTable("FileTable", {"Gain", ColumnType::Double}, {std::nan("")}));
+     },
      "a number is expected"},
     {"number_in_a_text_column",
-     [] { return WithTable(OneColumnTable("FileTable", {"Zip", ColumnType::Text}, {std::int64_t{2000}})); },
+     [] {
+         return WithTable(
+             OneColumnTable("FileTable", {"Zip", ColumnType::Text}, {std::int64_t{2000}}));
+     },
      "a text is expected"},
     {"text_too_long",
      [] {
@@ -127,7 +159,9 @@ const RefusalCase Cases[] = {
      },
      "not valid UTF-8"},
     {"guid_of_wrong_size",
-     [] { return WithTable(OneColumnTable("FileTable", {"G", ColumnType::Guid}, {Bytes(15)})); },
+     [] {
+         return WithTable(OneColumnTable("FileTable", {"G", ColumnType::Guid}, {Bytes(15)}));
+     },
      "16 bytes are expected"},
     {"row_too_long",
      [] {

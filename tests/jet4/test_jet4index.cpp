@@ -4,18 +4,17 @@
 #include "jet4/jet4index.h"
 #include "jet4testsupport.h"
 
+#include <algorithm>
 #include <glib.h> // before mdbtools.h, which includes it inside extern "C"
 #include <mdbtools.h>
-
-#include <algorithm>
 #include <set>
 
 using namespace jet4;
 
-namespace {
-
-struct KeyCase
+namespace
 {
+
+struct KeyCase {
     const char *name;
     ColumnType type;
     Value value;
@@ -25,18 +24,30 @@ struct KeyCase
 const KeyCase KeyCases[] = {
     {"long_one", ColumnType::Long, std::int64_t{1}, {0x7F, 0x80, 0x00, 0x00, 0x01}},
     {"long_minus_one", ColumnType::Long, std::int64_t{-1}, {0x7F, 0x7F, 0xFF, 0xFF, 0xFF}},
-    {"catalogue_container", ColumnType::Long, std::int64_t{0x0F000001}, {0x7F, 0x8F, 0x00, 0x00, 0x01}},
+    {"catalogue_container",
+     ColumnType::Long,
+     std::int64_t{0x0F000001},
+     {0x7F, 0x8F, 0x00, 0x00, 0x01}},
     {"integer", ColumnType::Integer, std::int64_t{-2}, {0x7F, 0x7F, 0xFE}},
     {"byte", ColumnType::Byte, std::int64_t{200}, {0x7F, 0xC8}},
     {"double_positive", ColumnType::Double, 1.0, {0x7F, 0xBF, 0xF0, 0, 0, 0, 0, 0, 0}},
-    {"double_negative", ColumnType::Double, -1.0, {0x7F, 0x40, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+    {"double_negative",
+     ColumnType::Double,
+     -1.0,
+     {0x7F, 0x40, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
     {"null", ColumnType::Long, Value{}, {0x00}},
     // As an Access-made file stores the name of its catalogue table.
-    {"text_general_sort_order", ColumnType::Text, std::string("MSysObjects"),
+    {"text_general_sort_order",
+     ColumnType::Text,
+     std::string("MSysObjects"),
      {0x7F, 0x60, 0x6B, 0x76, 0x6B, 0x64, 0x4C, 0x5B, 0x51, 0x4D, 0x6D, 0x6B, 0x01, 0x00}},
-    {"text_ignores_case", ColumnType::Text, std::string("msysOBJECTS"),
+    {"text_ignores_case",
+     ColumnType::Text,
+     std::string("msysOBJECTS"),
      {0x7F, 0x60, 0x6B, 0x76, 0x6B, 0x64, 0x4C, 0x5B, 0x51, 0x4D, 0x6D, 0x6B, 0x01, 0x00}},
-    {"text_two_byte_codes", ColumnType::Text, std::string("a_b"),
+    {"text_two_byte_codes",
+     ColumnType::Text,
+     std::string("a_b"),
      {0x7F, 0x4A, 0x2B, 0x03, 0x4C, 0x01, 0x00}},
 };
 
@@ -178,7 +189,8 @@ TEST(Jet4IndexPages, LibmdbFindsTheCatalogueThroughItsIndexes)
     MdbHandle *mdb = mdb_open_buffer(file.data(), file.size(), MDB_NOFLAGS);
     ASSERT_NE(mdb, nullptr);
     ASSERT_NE(mdb_read_catalog(mdb, MDB_TABLE), nullptr);
-    MdbTableDef *objects = mdb_read_table_by_name(mdb, const_cast<gchar *>("MSysObjects"), MDB_TABLE);
+    MdbTableDef *objects =
+        mdb_read_table_by_name(mdb, const_cast<gchar *>("MSysObjects"), MDB_TABLE);
     ASSERT_NE(objects, nullptr);
     mdb_read_columns(objects);
     mdb_read_indices(objects);

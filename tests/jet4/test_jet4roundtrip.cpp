@@ -6,10 +6,10 @@
 
 using namespace jet4;
 
-namespace {
-
-struct ValueCase
+namespace
 {
+
+struct ValueCase {
     const char *name;
     Column column;
     Value written;
@@ -49,20 +49,37 @@ const ValueCase Cases[] = {
     {"double_tiny", {"D", ColumnType::Double}, 4.9406564584124654e-324, 4.9406564584124654e-324},
     {"double_from_integer", {"D", ColumnType::Double}, std::int64_t{360}, 360.0},
     {"date", {"When", ColumnType::DateTime}, 45292.75, 45292.75},
-    {"text_plain", {"T", ColumnType::Text, 255}, std::string("RADIOAMATEUR"), std::string("RADIOAMATEUR")},
+    {"text_plain",
+     {"T", ColumnType::Text, 255},
+     std::string("RADIOAMATEUR"),
+     std::string("RADIOAMATEUR")},
     {"text_empty_is_not_null", {"T", ColumnType::Text, 10}, std::string(), std::string()},
-    {"text_quotes_and_accents", {"T", ColumnType::Text, 255}, std::string("Jan \"Peeters\" 'é ë ø'"),
+    {"text_quotes_and_accents",
+     {"T", ColumnType::Text, 255},
+     std::string("Jan \"Peeters\" 'é ë ø'"),
      std::string("Jan \"Peeters\" 'é ë ø'")},
-    {"text_beyond_latin1_mixed_runs", {"T", ColumnType::Text, 255},
-     std::string("Ω-band € 10 GHz — ok"), std::string("Ω-band € 10 GHz — ok")},
-    {"text_low_byte_zero_stays_plain", {"T", ColumnType::Text, 255}, std::string("Ā and Ȁ"),
+    {"text_beyond_latin1_mixed_runs",
+     {"T", ColumnType::Text, 255},
+     std::string("Ω-band € 10 GHz — ok"),
+     std::string("Ω-band € 10 GHz — ok")},
+    {"text_low_byte_zero_stays_plain",
+     {"T", ColumnType::Text, 255},
+     std::string("Ā and Ȁ"),
      std::string("Ā and Ȁ")},
-    {"text_starting_with_byte_order_mark", {"T", ColumnType::Text, 255}, std::string("\xEF\xBB\xBF" "x"),
-     std::string("\xEF\xBB\xBF" "x")},
+    {"text_starting_with_byte_order_mark",
+     {"T", ColumnType::Text, 255},
+     std::string("\xEF\xBB\xBF"
+                 "x"),
+     std::string("\xEF\xBB\xBF"
+                 "x")},
     {"text_full_length", {"T", ColumnType::Text, 255}, Repeat("ø", 255), Repeat("ø", 255)},
-    {"memo_inline", {"M", ColumnType::Memo}, std::string("Line one\r\nLine two"),
+    {"memo_inline",
+     {"M", ColumnType::Memo},
+     std::string("Line one\r\nLine two"),
      std::string("Line one\r\nLine two")},
-    {"memo_on_a_long_value_page", {"M", ColumnType::Memo}, Repeat("Sixty-four bytes or more. ", 20),
+    {"memo_on_a_long_value_page",
+     {"M", ColumnType::Memo},
+     Repeat("Sixty-four bytes or more. ", 20),
      Repeat("Sixty-four bytes or more. ", 20)},
     {"memo_over_several_pages", {"M", ColumnType::Memo}, LongMemo, LongMemo},
     {"memo_empty", {"M", ColumnType::Memo}, std::string(), std::string()},

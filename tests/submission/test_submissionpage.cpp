@@ -1,13 +1,13 @@
 #include "base/clock.h"
-#include "reports/ui/printoperations.h"
-#include "reports/ui/submissionpage.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "freshdatabase.h"
+#include "reports/ui/printoperations.h"
+#include "reports/ui/submissionpage.h"
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
-#include "freshdatabase.h"
 #include "zipinspection.h"
 
 #include <QDir>
@@ -281,7 +281,7 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
              QStringList{QStringLiteral("1")});
     QCOMPARE(FileColumn(mdb, QStringLiteral(
-                               "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+                                 "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
              QStringList{QStringLiteral("202")});
 }
 

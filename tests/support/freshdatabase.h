@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
 #include <memory>
 
 // Copies `from` to `to` and makes the copy writable for its owner (the built
@@ -22,12 +21,11 @@ bool CopyWritable(const QString &from, const QString &to);
 std::unique_ptr<TdtmMain> OpenFreshMainDatabase(const QString &sourceFile, const QString &folder,
                                                 QString *error = nullptr);
 
-struct FixtureSqlResult
-{
+struct FixtureSqlResult {
     bool ok = false;
-    qint32 rowId = 0;     // the new rowid of an INSERT
-    QVariant firstValue;  // the first column of the first row of a SELECT
-    QString error;        // the statement and the driver's message when !ok
+    qint32 rowId = 0;    // the new rowid of an INSERT
+    QVariant firstValue; // the first column of the first row of a SELECT
+    QString error;       // the statement and the driver's message when !ok
 };
 
 // Runs one statement of SQLite text on the connection.
