@@ -46,31 +46,12 @@ struct TableLayout {
     std::uint32_t lastAutoNumber = 0;
 };
 
-// Where the writer keeps a long value that does not fit in its row: the pages of
-// the column's own long-value chain. Returns the first piece and whether the
-// value runs over several pieces.
-class LongValueStore
-{
-public:
-    virtual ~LongValueStore() = default;
-    virtual RowId store(std::size_t column, const Bytes &data, bool &chained) = 0;
-};
-
-// Values up to this many bytes stay in their row.
-constexpr std::size_t MaxInlineLongValue = 64;
-// The largest row a data page takes.
-constexpr std::size_t MaxRowSize = 4060;
-
 // Checks the table against what Jet 4 and Access accept and lays it out.
 Status MakeUserTableLayout(const Table &table, TableLayout &layout);
 
 // Fills in the offsets, slots and counts of a layout whose columns carry their
 // names, types, lengths and flags.
 void PlaceColumns(TableLayout &layout);
-
-// One row in the stored form; long values go to the store.
-Status EncodeRow(const TableLayout &layout, const std::vector<Value> &row, LongValueStore &store,
-                 Bytes &out);
 
 // The fixed size of a column type in a row (0 for Boolean and variable types).
 std::uint16_t FixedSize(ColumnType type);

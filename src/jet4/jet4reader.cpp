@@ -221,8 +221,7 @@ Status ReadOpened(MdbHandle *opened, Database &database, const ReadOptions &opti
         return {"the catalogue of the Access database cannot be read"};
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type != MDB_TABLE ||
-            !(options.systemTables || mdb_is_user_table(entry)))
+        if (entry->object_type != MDB_TABLE || !(options.systemTables || mdb_is_user_table(entry)))
             continue;
         Table table;
         if (Status status = ReadTable(mdb.get(), entry, table); !status.ok())

@@ -12,8 +12,7 @@
 namespace jet4
 {
 
-struct ReadOptions
-{
+struct ReadOptions {
     bool systemTables = false; // also MSysObjects, MSysACEs and the other system tables
 };
 

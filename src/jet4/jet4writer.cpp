@@ -5,210 +5,16 @@
 #include "jet4layout.h"
 #include "jet4page.h"
 #include "jet4tabledef.h"
+#include "jet4tablefiller.h"
+#include "jet4usagemap.h"
 
 #include <algorithm>
 #include <ctime>
-#include <map>
-#include <optional>
 
 namespace jet4
 {
 namespace
 {
-
-constexpr std::size_t UsageMapRowSize = 69;  // type, then 68 bytes of map
-constexpr std::size_t UsageMapBitmap = 64;   // bytes of an inline map: 512 pages
-constexpr std::size_t UsageMapsPerPage = 57; // rows of 69 bytes and their offsets
-constexpr std::size_t BitmapPagePages = (PageSize - 4) * 8;
-constexpr std::size_t ReferenceMapPointers = 17;
-constexpr std::size_t MaxLongValueRow = 4076; // one long-value row on its own page
-constexpr std::size_t ChainPiece = MaxLongValueRow - 4;
-constexpr std::size_t FreeSpaceWorthListing = 64;
-
-// Pages a table or one of its parts owns, and those that still have room.
-struct PageSet {
-    std::vector<std::uint32_t> owned;
-    std::vector<std::uint32_t> withRoom;
-};
-
-// Fills data pages of one table and the long-value pages of its memo and OLE
-// columns.
-class TableFiller : public LongValueStore
-{
-public:
-    TableFiller(PageStore &store, std::uint32_t definitionPage, const TableLayout &layout)
-        : m_store(store), m_definitionPage(definitionPage), m_layout(layout)
-    {
-    }
-
-    Status addRow(const std::vector<Value> &row, RowId &where)
-    {
-        Bytes bytes;
-        if (Status status = EncodeRow(m_layout, row, *this, bytes); !status.ok())
-            return status;
-        if (!m_data || !m_data->builder.fits(bytes.size()))
-            startPage(m_data, m_definitionPage, m_dataPages);
-        where = {m_data->number, m_data->builder.add(bytes)};
-        return {};
-    }
-
-    RowId store(std::size_t column, const Bytes &data, bool &chained) override
-    {
-        Chain &chain = m_longValues[column];
-        chained = data.size() > MaxLongValueRow;
-        if (!chained)
-            return addLongValueRow(chain, data);
-        // The pieces are written last first, so that each knows the next one.
-        std::size_t pieces = (data.size() + ChainPiece - 1) / ChainPiece;
-        RowId next{};
-        bool last = true;
-        while (pieces-- > 0) {
-            const std::size_t start = pieces * ChainPiece;
-            const std::size_t end = std::min(data.size(), start + ChainPiece);
-            Bytes row;
-            Append32(row, last ? 0 : next.packed());
-            row.insert(row.end(), data.begin() + static_cast<std::ptrdiff_t>(start),
-                       data.begin() + static_cast<std::ptrdiff_t>(end));
-            next = addLongValueRow(chain, row);
-            last = false;
-        }
-        return next;
-    }
-
-    // Writes the open pages into the store.
-    void finish()
-    {
-        flush(m_data, m_dataPages);
-        for (auto &[column, chain] : m_longValues)
-            flush(chain.open, chain.pages);
-    }
-
-    const PageSet &dataPages() const { return m_dataPages; }
-    PageSet longValuePages(std::size_t column) const
-    {
-        const auto it = m_longValues.find(column);
-        return it == m_longValues.end() ? PageSet{} : it->second.pages;
-    }
-
-private:
-    struct OpenPage {
-        std::uint32_t number;
-        DataPageBuilder builder;
-    };
-    struct Chain {
-        std::optional<OpenPage> open;
-        PageSet pages;
-    };
-
-    void flush(std::optional<OpenPage> &open, PageSet &pages)
-    {
-        if (!open)
-            return;
-        m_store.page(open->number) = open->builder.page();
-        if (open->builder.freeSpace() >= FreeSpaceWorthListing)
-            pages.withRoom.push_back(open->number);
-        open.reset();
-    }
-
-    void startPage(std::optional<OpenPage> &open, std::uint32_t owner, PageSet &pages)
-    {
-        flush(open, pages);
-        open.emplace(OpenPage{m_store.allocate(), DataPageBuilder(owner)});
-        pages.owned.push_back(open->number);
-    }
-
-    RowId addLongValueRow(Chain &chain, const Bytes &row)
-    {
-        if (!chain.open || !chain.open->builder.fits(row.size()))
-            startPage(chain.open, DataPageBuilder::LongValueOwner, chain.pages);
-        return {chain.open->number, chain.open->builder.add(row)};
-    }
-
-    PageStore &m_store;
-    std::uint32_t m_definitionPage;
-    const TableLayout &m_layout;
-    std::optional<OpenPage> m_data;
-    PageSet m_dataPages;
-    std::map<std::size_t, Chain> m_longValues;
-};
-
-// Usage map rows: 69 bytes each, on data pages owned by no table.
-class UsageMaps
-{
-public:
-    explicit UsageMaps(PageStore &store) : m_store(store) {}
-
-    // Reserves `count` rows on one page.
-    RowId reserve(std::size_t count)
-    {
-        if (m_pages.empty() || m_pages.back().rows.size() + count > UsageMapsPerPage)
-            m_pages.push_back({m_store.allocate(), {}});
-        MapPage &page = m_pages.back();
-        const RowId first{page.number, static_cast<std::uint8_t>(page.rows.size())};
-        page.rows.resize(page.rows.size() + count);
-        return first;
-    }
-
-    void set(RowId where, Bytes row) { find(where.page).rows.at(where.row) = std::move(row); }
-
-    // A map of these pages: inline when they fit 512 pages from the first one,
-    // else a reference to bitmap pages that cover the whole file.
-    Bytes mapOf(std::vector<std::uint32_t> pages)
-    {
-        std::sort(pages.begin(), pages.end());
-        Bytes row(UsageMapRowSize, 0);
-        if (pages.empty())
-            return row;
-        const std::uint32_t start = pages.front() & ~7u;
-        if (pages.back() - start < UsageMapBitmap * 8) {
-            Put32(&row[1], start);
-            for (std::uint32_t p : pages)
-                row[5 + (p - start) / 8] |= static_cast<std::uint8_t>(1u << ((p - start) % 8));
-            return row;
-        }
-        row[0] = 0x01;
-        std::map<std::size_t, std::uint32_t> bitmaps;
-        for (std::uint32_t p : pages) {
-            const std::size_t slot = p / BitmapPagePages;
-            auto it = bitmaps.find(slot);
-            if (it == bitmaps.end()) {
-                it = bitmaps.emplace(slot, m_store.allocate()).first;
-                Page &bitmap = m_store.page(it->second);
-                bitmap[0] = PageUsageBitmap;
-                bitmap[1] = 0x01;
-                Put32(&row[1 + 4 * slot], it->second);
-            }
-            const std::size_t bit = p % BitmapPagePages;
-            m_store.page(it->second)[4 + bit / 8] |= static_cast<std::uint8_t>(1u << (bit % 8));
-        }
-        return row;
-    }
-
-    void place()
-    {
-        for (const MapPage &page : m_pages) {
-            DataPageBuilder builder(0);
-            for (const Bytes &row : page.rows)
-                builder.add(row.empty() ? Bytes(UsageMapRowSize, 0) : row);
-            m_store.page(page.number) = builder.page();
-        }
-    }
-
-private:
-    struct MapPage {
-        std::uint32_t number;
-        std::vector<Bytes> rows;
-    };
-
-    MapPage &find(std::uint32_t number)
-    {
-        return *std::find_if(m_pages.begin(), m_pages.end(),
-                             [&](const MapPage &p) { return p.number == number; });
-    }
-
-    PageStore &m_store;
-    std::vector<MapPage> m_pages;
-};
 
 struct TablePlan {
     TableLayout layout;
@@ -218,20 +24,6 @@ struct TablePlan {
     std::vector<RowId> indexMaps;
     std::vector<std::pair<RowId, RowId>> longValueMaps;
 };
-
-// The global usage map on page 1: a bit for every page, set for the pages past
-// the end of the file (free for new pages).
-void WriteGlobalUsageMap(Page &page, std::uint32_t pageCount)
-{
-    const std::size_t bytes = std::max<std::size_t>(UsageMapBitmap, (pageCount + 255) / 256 * 32);
-    Bytes freePages(5 + bytes, 0);
-    for (std::size_t p = pageCount; p < bytes * 8; ++p)
-        freePages[5 + p / 8] |= static_cast<std::uint8_t>(1u << (p % 8));
-    DataPageBuilder builder(1);
-    builder.add(freePages);
-    builder.add(Bytes(UsageMapRowSize, 0));
-    page = builder.page();
-}
 
 std::string TableContext(const TableLayout &layout, std::size_t row)
 {
@@ -394,7 +186,7 @@ Status WriteDatabase(const Database &database, Bytes &file, const WriteOptions &
     maps.place();
 
     const std::uint32_t pageCount = store.count();
-    if (pageCount > (PageSize - 14 - 4 - 5 - UsageMapRowSize) * 8)
+    if (pageCount > MaxPages)
         return {"the database is too large"};
     WriteDatabaseDefinitionPage(store.page(0));
     WriteGlobalUsageMap(store.page(1), pageCount);
