@@ -168,6 +168,27 @@ TEST(Jet4RoundTrip, ManyRowsOverManyPages)
     EXPECT_EQ(back.tables[0].rows, table.rows);
 }
 
+// 150 columns take more than one table definition page.
+TEST(Jet4RoundTrip, WideTableDefinitionRunsOverSeveralPages)
+{
+    Table table;
+    table.name = "WideTable";
+    std::vector<Value> row;
+    for (int c = 0; c < 150; ++c) {
+        table.columns.push_back(
+            {"Measurement" + std::to_string(c), c % 3 ? ColumnType::Long : ColumnType::Text, 20});
+        row.push_back(c % 3 ? Value{std::int64_t{c}} : Value{"v" + std::to_string(c)});
+    }
+    table.rows.push_back(row);
+    Database database;
+    database.tables.push_back(table);
+    const Database back = RoundTrip(database);
+    ASSERT_EQ(back.tables.size(), 1u);
+    ASSERT_EQ(back.tables[0].columns.size(), 150u);
+    EXPECT_EQ(back.tables[0].columns[149].name, "Measurement149");
+    EXPECT_EQ(back.tables[0].rows, table.rows);
+}
+
 TEST(Jet4RoundTrip, EmptyDatabaseHasOnlySystemTables)
 {
     const Database back = RoundTrip(Database{});
