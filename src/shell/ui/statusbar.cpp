@@ -1,8 +1,10 @@
 #include "shell/ui/statusbar.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include "base/applicationstate.h"
+#include "shell/ui/languageswitch.h"
 #include "shell/ui/tcolor.h"
 
 namespace {
@@ -35,6 +37,18 @@ TStatusBar::TStatusBar(QWidget *parent) : QWidget(parent)
                           QStringLiteral("/"), QString(),          tr("Velmor")};
     connect(&TApplicationState::instance(), &TApplicationState::internetStatusChanged, this,
             [this] { update(panelRect(PanelInternet)); });
+}
+
+void TStatusBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The captions and the connection state follow the language; names and
+    // versions are no translation and stay.
+    for (QString &text : m_texts)
+        text = RetranslatedText(text, this);
+    update();
 }
 
 QString TStatusBar::panelText(int panel) const
