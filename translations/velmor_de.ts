@@ -78,6 +78,17 @@
     </message>
 </context>
 <context>
+    <name>GraphTemplate</name>
+    <message>
+        <source>Cannot read the report template %1: %2</source>
+        <translation>Die Berichtsvorlage %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The report template has no report %1</source>
+        <translation>Die Berichtsvorlage enthält keinen Bericht %1</translation>
+    </message>
+</context>
+<context>
     <name>GraphTexts</name>
     <message>
         <source>X(m)   =  </source>
@@ -129,27 +140,27 @@
     </message>
     <message>
         <source>TX-Power(W):</source>
-        <translation>Sendeleist.(W):</translation>
+        <translation>Sendel.(W):</translation>
     </message>
     <message>
         <source>Mode-corr(dB):</source>
-        <translation>Betr.-Korr.(dB):</translation>
+        <translation>Betr.korr(dB):</translation>
     </message>
     <message>
         <source>Time-corr(dB):</source>
-        <translation>Zeit-Korr.(dB):</translation>
+        <translation>Zeitkorr.(dB):</translation>
     </message>
     <message>
         <source>Line-Loss(dB):</source>
-        <translation>Kabelverl.(dB):</translation>
+        <translation>Kabelverl(dB):</translation>
     </message>
     <message>
         <source>Add.loss(dB):</source>
-        <translation>Zus.-Verl.(dB):</translation>
+        <translation>Zus.verl.(dB):</translation>
     </message>
     <message>
         <source>Ant.PWR(dBW):</source>
-        <translation>Ant.-Leist.(dBW):</translation>
+        <translation>Ant.leis(dBW):</translation>
     </message>
     <message>
         <source>EIRP(dbW):</source>
@@ -165,7 +176,7 @@
     </message>
     <message>
         <source>Diam(wvl):</source>
-        <translation>Durchm.(Wellenl.):</translation>
+        <translation>Durchm.(WL):</translation>
     </message>
 </context>
 <context>

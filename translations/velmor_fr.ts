@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Cannot open the picture %1: %2</source>
-        <translation>Impossible d&apos;ouvrir l&apos;image %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;image %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -43,7 +43,7 @@
     <name>DownloadFile</name>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The download is larger than %1 bytes and was refused.</source>
@@ -62,19 +62,30 @@
     </message>
     <message>
         <source>contact BIPT first !</source>
-        <translation>contactez d&apos;abord l&apos;IBPT !</translation>
+        <translation>contactez d&apos;abord l&apos;IBPT&#xa0;!</translation>
     </message>
     <message>
         <source>value above the exposure limit !</source>
-        <translation>valeur au-dessus de la limite d&apos;exposition !</translation>
+        <translation>valeur au-dessus de la limite d&apos;exposition&#xa0;!</translation>
     </message>
     <message>
         <source>at %1 by %2: requires a</source>
-        <translation>au point %1 par %2 : nécessite un</translation>
+        <translation>au point %1 par %2&#xa0;: nécessite un</translation>
     </message>
     <message>
         <source>at %1 by %2:</source>
-        <translation>au point %1 par %2 :</translation>
+        <translation>au point %1 par %2&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>GraphTemplate</name>
+    <message>
+        <source>Cannot read the report template %1: %2</source>
+        <translation>Impossible de lire le modèle de rapport %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The report template has no report %1</source>
+        <translation>Le modèle de rapport ne contient pas de rapport %1</translation>
     </message>
 </context>
 <context>
@@ -109,70 +120,70 @@
     </message>
     <message>
         <source>Call:</source>
-        <translation>Indicatif :</translation>
+        <translation>Indicatif&#xa0;:</translation>
     </message>
     <message>
         <source>Antenna:</source>
-        <translation>Antenne :</translation>
+        <translation>Antenne&#xa0;:</translation>
     </message>
     <message>
         <source>Ant.type:</source>
-        <translation>Type ant. :</translation>
+        <translation>Type ant.&#xa0;:</translation>
     </message>
     <message>
         <source>Ant.descr:</source>
-        <translation>Descr. ant. :</translation>
+        <translation>Descr. ant.&#xa0;:</translation>
     </message>
     <message>
         <source>Ant.Height(m)</source>
-        <translation>Haut. ant.(m)</translation>
+        <translation>Haut.ant.(m)</translation>
     </message>
     <message>
         <source>TX-Power(W):</source>
-        <translation>Puiss. TX(W) :</translation>
+        <translation>Puiss.TX(W):</translation>
     </message>
     <message>
         <source>Mode-corr(dB):</source>
-        <translation>Corr. mode(dB) :</translation>
+        <translation>Corr.mode(dB):</translation>
     </message>
     <message>
         <source>Time-corr(dB):</source>
-        <translation>Corr. temps(dB) :</translation>
+        <translation>Corr.tps(dB):</translation>
     </message>
     <message>
         <source>Line-Loss(dB):</source>
-        <translation>Pertes ligne(dB) :</translation>
+        <translation>Pert.lig.(dB):</translation>
     </message>
     <message>
         <source>Add.loss(dB):</source>
-        <translation>Pertes add.(dB) :</translation>
+        <translation>Pert.add.(dB):</translation>
     </message>
     <message>
         <source>Ant.PWR(dBW):</source>
-        <translation>Puiss. ant.(dBW) :</translation>
+        <translation>P.ant.(dBW):</translation>
     </message>
     <message>
         <source>EIRP(dbW):</source>
-        <translation>PIRE(dBW) :</translation>
+        <translation>PIRE(dBW):</translation>
     </message>
     <message>
         <source>Tilt(deg)</source>
-        <translation>Inclinaison(°)</translation>
+        <translation>Inclin.(°)</translation>
     </message>
     <message>
         <source>Freq(MHz):</source>
-        <translation>Fréq.(MHz) :</translation>
+        <translation>Fréq.(MHz):</translation>
     </message>
     <message>
         <source>Diam(wvl):</source>
-        <translation>Diam.(lambda) :</translation>
+        <translation>Diam.(lambda):</translation>
     </message>
 </context>
 <context>
     <name>NameProposals</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value: the site name &quot;%2&quot; does not end in a number.</source>
-        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valable : le nom d&apos;emplacement &quot;%2&quot; ne se termine pas par un nombre.</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valable&#xa0;: le nom d&apos;emplacement &quot;%2&quot; ne se termine pas par un nombre.</translation>
     </message>
     <message>
         <source>An owner can have at most %1 sites.</source>
@@ -180,7 +191,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value: the placement reference &quot;%2&quot; does not end in a number.</source>
-        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valable : la référence d&apos;antenne &quot;%2&quot; ne se termine pas par un nombre.</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valable&#xa0;: la référence d&apos;antenne &quot;%2&quot; ne se termine pas par un nombre.</translation>
     </message>
     <message>
         <source>A site can have at most %1 antenna placements.</source>
@@ -206,7 +217,7 @@
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
@@ -228,7 +239,7 @@
     </message>
     <message>
         <source>0 or nothing is not a valid distance ! Please enter a new value...</source>
-        <translation>0 ou rien n&apos;est pas une distance valable ! Veuillez introduire une nouvelle valeur...</translation>
+        <translation>0 ou rien n&apos;est pas une distance valable&#xa0;! Veuillez introduire une nouvelle valeur...</translation>
     </message>
     <message>
         <source>Please enter a realistic &quot;Distance&quot; value...</source>
@@ -266,11 +277,11 @@
     </message>
     <message>
         <source>Access is denied: %1</source>
-        <translation>Accès refusé : %1</translation>
+        <translation>Accès refusé&#xa0;: %1</translation>
     </message>
     <message>
         <source>The preferences file is damaged: %1</source>
-        <translation>Le fichier des préférences est endommagé : %1</translation>
+        <translation>Le fichier des préférences est endommagé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -373,7 +384,7 @@
     <name>RtfWriter</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -384,7 +395,7 @@
     </message>
     <message>
         <source>VLM Application already running !</source>
-        <translation>L&apos;application VLM est déjà en cours d&apos;exécution !</translation>
+        <translation>L&apos;application VLM est déjà en cours d&apos;exécution&#xa0;!</translation>
     </message>
     <message>
         <source>VLM Database</source>
@@ -481,7 +492,7 @@
     <name>TJetConnection</name>
     <message>
         <source>Database file not found: %1</source>
-        <translation>Fichier de base de données introuvable : %1</translation>
+        <translation>Fichier de base de données introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>The connection is closed.</source>
@@ -503,7 +514,7 @@
     </message>
     <message>
         <source>No Internet Connection available!</source>
-        <translation>Pas de connexion Internet disponible !</translation>
+        <translation>Pas de connexion Internet disponible&#xa0;!</translation>
     </message>
     <message>
         <source>Looking for Updates...</source>
@@ -516,21 +527,21 @@
     <message>
         <source>The table update could not be downloaded:
 %1</source>
-        <translation>La mise à jour des tables n&apos;a pas pu être téléchargée :
+        <translation>La mise à jour des tables n&apos;a pas pu être téléchargée&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
-        <translation>La mise à jour des tables a échoué dans le bloc %1 :
+        <translation>La mise à jour des tables a échoué dans le bloc %1&#xa0;:
 %2
-Aucune de ses modifications n&apos;a été conservée ; la base de données est restée telle quelle.</translation>
+Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données est restée telle quelle.</translation>
     </message>
     <message>
         <source>The table update was not applied:
 %1</source>
-        <translation>La mise à jour des tables n&apos;a pas été appliquée :
+        <translation>La mise à jour des tables n&apos;a pas été appliquée&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -538,7 +549,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     <name>TStatusBar</name>
     <message>
         <source>VLM Database:</source>
-        <translation>Base VLM :</translation>
+        <translation>Base VLM&#xa0;:</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -546,23 +557,23 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Current User: </source>
-        <translation>Utilisateur : </translation>
+        <translation>Utilisateur&#xa0;: </translation>
     </message>
     <message>
         <source>Location: </source>
-        <translation>Emplacement : </translation>
+        <translation>Emplacement&#xa0;: </translation>
     </message>
     <message>
         <source>Antenna: </source>
-        <translation>Antenne : </translation>
+        <translation>Antenne&#xa0;: </translation>
     </message>
     <message>
         <source>Internet : </source>
-        <translation>Internet : </translation>
+        <translation>Internet&#xa0;: </translation>
     </message>
     <message>
         <source>Ver.: </source>
-        <translation>Version : </translation>
+        <translation>Version&#xa0;: </translation>
     </message>
     <message>
         <source>Velmor</source>
@@ -573,7 +584,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     <name>TableUpdate</name>
     <message>
         <source>The update could not start a transaction: %1</source>
-        <translation>La mise à jour n&apos;a pas pu démarrer de transaction : %1</translation>
+        <translation>La mise à jour n&apos;a pas pu démarrer de transaction&#xa0;: %1</translation>
     </message>
     <message>
         <source>The database is not connected.</source>
@@ -616,7 +627,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Unable to connect the VLM Database !</source>
-        <translation>Impossible de se connecter à la base de données VLM !</translation>
+        <translation>Impossible de se connecter à la base de données VLM&#xa0;!</translation>
     </message>
     <message>
         <source>This application will terminate...</source>
@@ -636,7 +647,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>There is no connection to the VLM Database !</source>
-        <translation>Il n&apos;y a pas de connexion à la base de données VLM !</translation>
+        <translation>Il n&apos;y a pas de connexion à la base de données VLM&#xa0;!</translation>
     </message>
     <message>
         <source>Try again...</source>
@@ -648,11 +659,11 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Error when loading the lookup tables ! You will have to connect to the database manually...</source>
-        <translation>Erreur lors du chargement des tables de référence ! Vous devrez connecter la base de données manuellement...</translation>
+        <translation>Erreur lors du chargement des tables de référence&#xa0;! Vous devrez connecter la base de données manuellement...</translation>
     </message>
     <message>
         <source>Error when opening VLM Database (table: </source>
-        <translation>Erreur à l&apos;ouverture de la base de données VLM (table : </translation>
+        <translation>Erreur à l&apos;ouverture de la base de données VLM (table&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -667,7 +678,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Are you sure you want to change the antenna selection ?</source>
-        <translation>Êtes-vous sûr de vouloir modifier le choix d&apos;antenne ?</translation>
+        <translation>Êtes-vous sûr de vouloir modifier le choix d&apos;antenne&#xa0;?</translation>
     </message>
     <message>
         <source>Custom Antennas</source>
@@ -695,7 +706,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>  Select Antenna Family  </source>
-        <translation>  Choisir la famille d&apos;antennes  </translation>
+        <translation>  Famille d&apos;antennes  </translation>
     </message>
     <message>
         <source>Antenna Type</source>
@@ -723,7 +734,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Frequency to be defined !</source>
-        <translation>Fréquence à définir !</translation>
+        <translation>Fréquence à définir&#xa0;!</translation>
     </message>
     <message>
         <source>Vert. Radiation Pattern</source>
@@ -811,7 +822,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>This value should be maximum 45° !</source>
-        <translation>Cette valeur doit être de 45° au maximum !</translation>
+        <translation>Cette valeur doit être de 45° au maximum&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -833,7 +844,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     <name>TfraBiptData</name>
     <message>
         <source>VLM Last Steps</source>
-        <translation>VLM : dernières étapes</translation>
+        <translation>VLM&#xa0;: dernières étapes</translation>
     </message>
     <message>
         <source>  All Files in Personal Directory (</source>
@@ -845,7 +856,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>The export database couldn&apos;t be created !</source>
-        <translation>La base de données d&apos;exportation n&apos;a pas pu être créée !</translation>
+        <translation>La base de données d&apos;exportation n&apos;a pas pu être créée&#xa0;!</translation>
     </message>
     <message>
         <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
@@ -853,11 +864,11 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Unable to connect the Export Database !</source>
-        <translation>Impossible de se connecter à la base de données d&apos;exportation !</translation>
+        <translation>Impossible de se connecter à la base de données d&apos;exportation&#xa0;!</translation>
     </message>
     <message>
         <source>All files have been written in a ZIP File as :</source>
-        <translation>Tous les fichiers ont été écrits dans un fichier ZIP :</translation>
+        <translation>Tous les fichiers ont été écrits dans un fichier ZIP&#xa0;:</translation>
     </message>
     <message>
         <source>Couldn&apos;t create the ZIP File in </source>
@@ -905,7 +916,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Are all required files in your personal directory? Also the plan and the terrain study map if applicable? Remove all files that are redundant or not required before creating the Zip file! </source>
-        <translation>Tous les fichiers requis sont-ils dans votre dossier personnel ? Aussi le plan et la carte de l&apos;étude de terrain, le cas échéant ? Supprimez tous les fichiers superflus ou non requis avant de créer le fichier ZIP ! </translation>
+        <translation>Tous les fichiers requis sont-ils dans votre dossier personnel&#xa0;? Aussi le plan et la carte de l&apos;étude de terrain, le cas échéant&#xa0;? Supprimez tous les fichiers superflus ou non requis avant de créer le fichier ZIP&#xa0;! </translation>
     </message>
     <message>
         <source>  All Files in Personal Directory  </source>
@@ -956,7 +967,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Are you sure you want to delete All Critical Test Points ?</source>
-        <translation>Êtes-vous sûr de vouloir supprimer tous les points de test critiques ?</translation>
+        <translation>Êtes-vous sûr de vouloir supprimer tous les points de test critiques&#xa0;?</translation>
     </message>
     <message>
         <source>  Critical Test Points (Overview)  </source>
@@ -968,7 +979,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Maximum Field Strength: </source>
-        <translation>Champ électrique maximal : </translation>
+        <translation>Champ électrique maximal&#xa0;: </translation>
     </message>
     <message>
         <source>  Modify Critical Test Points  </source>
@@ -1036,7 +1047,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Are you sure you want to update %1 ?</source>
-        <translation>Êtes-vous sûr de vouloir mettre à jour %1 ?</translation>
+        <translation>Êtes-vous sûr de vouloir mettre à jour %1&#xa0;?</translation>
     </message>
     <message>
         <source>Deleting %1</source>
@@ -1044,7 +1055,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Are you sure you want to delete %1 ?</source>
-        <translation>Êtes-vous sûr de vouloir supprimer %1 ?</translation>
+        <translation>Êtes-vous sûr de vouloir supprimer %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1055,19 +1066,19 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>No Antenna Selected !</source>
-        <translation>Aucune antenne choisie !</translation>
+        <translation>Aucune antenne choisie&#xa0;!</translation>
     </message>
     <message>
         <source>For : </source>
-        <translation>Pour : </translation>
+        <translation>Pour&#xa0;: </translation>
     </message>
     <message>
         <source>This value should be greater than 0 Watt !</source>
-        <translation>Cette valeur doit être supérieure à 0 watt !</translation>
+        <translation>Cette valeur doit être supérieure à 0 watt&#xa0;!</translation>
     </message>
     <message>
         <source>The power data of %1 were changed. Save the changes ?</source>
-        <translation>Les données de puissance de %1 ont été modifiées. Enregistrer les modifications ?</translation>
+        <translation>Les données de puissance de %1 ont été modifiées. Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid number. Nothing was saved.</source>
@@ -1079,23 +1090,23 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Type :</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Make / Description :</source>
-        <translation>Marque / description :</translation>
+        <translation>Marque / description&#xa0;:</translation>
     </message>
     <message>
         <source>Gain (dBi) :</source>
-        <translation>Gain (dBi) :</translation>
+        <translation>Gain (dBi)&#xa0;:</translation>
     </message>
     <message>
         <source>Frequency :</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>Transmitter Power (W) :</source>
-        <translation>Puissance d&apos;émission (W) :</translation>
+        <translation>Puissance d&apos;émission (W)&#xa0;:</translation>
     </message>
     <message>
         <source>dBW</source>
@@ -1103,7 +1114,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Mode :</source>
-        <translation>Mode :</translation>
+        <translation>Mode&#xa0;:</translation>
     </message>
     <message>
         <source>dB</source>
@@ -1111,7 +1122,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Transmit Time :</source>
-        <translation>Temps d&apos;émission :</translation>
+        <translation>Temps d&apos;émission&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1151,7 +1162,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Total (dB) :</source>
-        <translation>Somme (dB) :</translation>
+        <translation>Somme (dB)&#xa0;:</translation>
     </message>
     <message>
         <source>  Additional Losses  </source>
@@ -1159,15 +1170,15 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Power / SWR Meter :</source>
-        <translation>Wattmètre / ROS-mètre :</translation>
+        <translation>Wattmètre / ROS-mètre&#xa0;:</translation>
     </message>
     <message>
         <source>Antenna Tuner :</source>
-        <translation>Boîte d&apos;accord :</translation>
+        <translation>Boîte d&apos;accord&#xa0;:</translation>
     </message>
     <message>
         <source>Low Pass Filter :</source>
-        <translation>Filtre passe-bas :</translation>
+        <translation>Filtre passe-bas&#xa0;:</translation>
     </message>
     <message>
         <source>x</source>
@@ -1175,7 +1186,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Connector Pairs :</source>
-        <translation>Paires de connecteurs :</translation>
+        <translation>Paires de connecteurs&#xa0;:</translation>
     </message>
     <message>
         <source>Total of Additional Losses =</source>
@@ -1187,7 +1198,7 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>Average Power at the Antenna :</source>
-        <translation>Puissance moyenne à l&apos;antenne :</translation>
+        <translation>Puissance moyenne à l&apos;antenne&#xa0;:</translation>
     </message>
     <message>
         <source>W</source>
@@ -1195,14 +1206,14 @@ Aucune de ses modifications n&apos;a été conservée ; la base de données est 
     </message>
     <message>
         <source>EIRP :</source>
-        <translation>PIRE :</translation>
+        <translation>PIRE&#xa0;:</translation>
     </message>
     <message>
         <source>SWR/Power Meter: 
 0.03 dB on HF
 0.05 dB on VHF
 up to 0.01 dB on UHF</source>
-        <translation>ROS-mètre/wattmètre : 
+        <translation>ROS-mètre/wattmètre&#xa0;: 
 0,03 dB en HF
 0,05 dB en VHF
 jusqu&apos;à 0,01 dB en UHF</translation>
@@ -1210,7 +1221,7 @@ jusqu&apos;à 0,01 dB en UHF</translation>
     <message>
         <source>Antenna Tuner: 
 Typical 0.1 to 0.3 dB max.</source>
-        <translation>Boîte d&apos;accord : 
+        <translation>Boîte d&apos;accord&#xa0;: 
 Typiquement 0,1 à 0,3 dB max.</translation>
     </message>
     <message>
@@ -1218,7 +1229,7 @@ Typiquement 0,1 à 0,3 dB max.</translation>
 0.005 to 0.05 dB on HF
 0.01 to 0.05 dB on VHF
 0.02 to 0.1 dB on UHF</source>
-        <translation>Connecteurs (un mâle + un femelle) : 
+        <translation>Connecteurs (un mâle + un femelle)&#xa0;: 
 0,005 à 0,05 dB en HF
 0,01 à 0,05 dB en VHF
 0,02 à 0,1 dB en UHF</translation>
@@ -1226,13 +1237,13 @@ Typiquement 0,1 à 0,3 dB max.</translation>
     <message>
         <source>Other Sources of Attenuation: 
 Specify as required (dB)</source>
-        <translation>Autres sources d&apos;atténuation : 
+        <translation>Autres sources d&apos;atténuation&#xa0;: 
 À préciser selon le cas (dB)</translation>
     </message>
     <message>
         <source>Low Pass Filter Attenuation: 
 Specify as required (dB)</source>
-        <translation>Atténuation du filtre passe-bas : 
+        <translation>Atténuation du filtre passe-bas&#xa0;: 
 À préciser selon le cas (dB)</translation>
     </message>
 </context>
@@ -1252,11 +1263,11 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>The requirements are not met !</source>
-        <translation>Les exigences ne sont pas remplies !</translation>
+        <translation>Les exigences ne sont pas remplies&#xa0;!</translation>
     </message>
     <message>
         <source>This value should be greater than 0 Watt !</source>
-        <translation>Cette valeur doit être supérieure à 0 watt !</translation>
+        <translation>Cette valeur doit être supérieure à 0 watt&#xa0;!</translation>
     </message>
     <message>
         <source>QRP Report</source>
@@ -1264,7 +1275,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>The picture could not be saved as %1 !</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1 !</translation>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1&#xa0;!</translation>
     </message>
     <message>
         <source>All files were saved... (</source>
@@ -1336,7 +1347,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>ERP (W) :</source>
-        <translation>PAR (W) :</translation>
+        <translation>PAR (W)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Files</source>
@@ -1382,7 +1393,7 @@ Specify as required (dB)</source>
     <name>TfraSiteDef</name>
     <message>
         <source>There is no correct value for the &quot;%1&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur correcte pour le champ &quot;%1&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur correcte pour le champ &quot;%1&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>Database</source>
@@ -1402,15 +1413,15 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>Clubstation :</source>
-        <translation>Station de club :</translation>
+        <translation>Station de club&#xa0;:</translation>
     </message>
     <message>
         <source>This antenna(s) already exists on this site :</source>
-        <translation>Cette ou ces antennes existent déjà sur cet emplacement :</translation>
+        <translation>Cette ou ces antennes existent déjà sur cet emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Site also used by another operator (ex. GSM) :</source>
-        <translation>Emplacement aussi utilisé par un autre opérateur (p. ex. GSM) :</translation>
+        <translation>Emplacement aussi utilisé par un autre opérateur (p. ex. GSM)&#xa0;:</translation>
     </message>
     <message>
         <source>Address (Main)</source>
@@ -1546,14 +1557,14 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
-        <translation>Êtes-vous sûr de vouloir supprimer cet emplacement d&apos;antenne ?</translation>
+        <translation>Êtes-vous sûr de vouloir supprimer cet emplacement d&apos;antenne&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>TfraUserData</name>
     <message>
         <source>There is no Database Connection available !</source>
-        <translation>Aucune connexion à la base de données n&apos;est disponible !</translation>
+        <translation>Aucune connexion à la base de données n&apos;est disponible&#xa0;!</translation>
     </message>
     <message>
         <source>Select User Data</source>
@@ -1693,31 +1704,31 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>There is no value for the &quot;First Name&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Prénom&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Prénom&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>There is no value for the &quot;Name&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Nom&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Nom&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>There is no value for the &quot;Call&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Indicatif&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Indicatif&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>There is no value for the &quot;Language&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Langue&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Langue&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>There is no value for the &quot;Address (Main)&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Adresse (principale)&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Adresse (principale)&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>There is no value for the &quot;Zip&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Code postal&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Code postal&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>There is no value for the &quot;City&quot; field !</source>
-        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Commune&quot; !</translation>
+        <translation>Il n&apos;y a pas de valeur pour le champ &quot;Commune&quot;&#xa0;!</translation>
     </message>
     <message>
         <source>The call &quot;%1&quot; cannot be used as a file name.</source>
@@ -1725,7 +1736,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
-        <translation>L&apos;indicatif ne peut contenir ni séparateurs de chemin, ni caractères de contrôle, ni aucun de : * ? &quot; &lt; &gt; |, car il fait partie des noms de vos fichiers.</translation>
+        <translation>L&apos;indicatif ne peut contenir ni séparateurs de chemin, ni caractères de contrôle, ni aucun de&#xa0;: *&#xa0;? &quot; &lt; &gt; |, car il fait partie des noms de vos fichiers.</translation>
     </message>
 </context>
 <context>
@@ -1752,7 +1763,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>The translation of the program into %1 cannot be found, so the program stays in English. Install the program again to repair it.</source>
-        <translation>La traduction du programme (%1) est introuvable ; le programme reste donc en anglais. Réinstallez le programme pour le réparer.</translation>
+        <translation>La traduction du programme (%1) est introuvable&#xa0;; le programme reste donc en anglais. Réinstallez le programme pour le réparer.</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The page %1 cannot be found.&lt;/h3&gt;</source>
@@ -1802,7 +1813,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>Are you sure you want to leave VLM ?</source>
-        <translation>Êtes-vous sûr de vouloir quitter VLM ?</translation>
+        <translation>Êtes-vous sûr de vouloir quitter VLM&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1813,7 +1824,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>Ver.: </source>
-        <translation>Version : </translation>
+        <translation>Version&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -1824,15 +1835,15 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>A new version of VLM (%1) is available; you are using %2.</source>
-        <translation>Une nouvelle version de VLM (%1) est disponible ; vous utilisez la %2.</translation>
+        <translation>Une nouvelle version de VLM (%1) est disponible&#xa0;; vous utilisez la %2.</translation>
     </message>
     <message>
         <source>Do you want to download it into %1 ?</source>
-        <translation>Voulez-vous la télécharger dans %1 ?</translation>
+        <translation>Voulez-vous la télécharger dans %1&#xa0;?</translation>
     </message>
     <message>
         <source>The new version has been saved as :</source>
-        <translation>La nouvelle version a été enregistrée sous :</translation>
+        <translation>La nouvelle version a été enregistrée sous&#xa0;:</translation>
     </message>
     <message>
         <source>Close VLM before installing it.</source>
@@ -1840,7 +1851,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>The new version couldn&apos;t be downloaded !</source>
-        <translation>La nouvelle version n&apos;a pas pu être téléchargée !</translation>
+        <translation>La nouvelle version n&apos;a pas pu être téléchargée&#xa0;!</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written.</source>

@@ -78,6 +78,17 @@
     </message>
 </context>
 <context>
+    <name>GraphTemplate</name>
+    <message>
+        <source>Cannot read the report template %1: %2</source>
+        <translation>Het rapportsjabloon %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The report template has no report %1</source>
+        <translation>Het rapportsjabloon bevat geen rapport %1</translation>
+    </message>
+</context>
+<context>
     <name>GraphTexts</name>
     <message>
         <source>X(m)   =  </source>
@@ -145,11 +156,11 @@
     </message>
     <message>
         <source>Add.loss(dB):</source>
-        <translation>Bijk.verl.(dB):</translation>
+        <translation>Bijk.verl(dB):</translation>
     </message>
     <message>
         <source>Ant.PWR(dBW):</source>
-        <translation>Ant.verm.(dBW):</translation>
+        <translation>Ant.verm(dBW):</translation>
     </message>
     <message>
         <source>EIRP(dbW):</source>

@@ -119,6 +119,18 @@ QString placeOf(const QObject *object, const QObject *root)
     return parts.join(QLatin1Char('/'));
 }
 
+// With VLM_SCREENSHOT_DIR set, a picture of each page and of the plot in each language
+// (page3-fr.png, plot-nl.png, ...) for a look at clipped or overlapping texts.
+void saveScreenshot(QWidget *window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("VLM_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    window->grab().save(QDir(folder).filePath(
+        name + QLatin1Char('-') + InterfaceLanguageCode(InstalledInterfaceLanguage()) + QStringLiteral(".png")));
+}
+
 void addText(Texts &texts, const QString &place, const QString &text)
 {
     if (!text.trimmed().isEmpty())
@@ -285,6 +297,7 @@ Texts TestTranslatedWindow::walk(TfrmMain &window, bool visitPages)
             window.SetActivePage(page);
             QTest::qWait(20);
             addText(texts, QStringLiteral("title%1").arg(page), window.PageTitleText());
+            saveScreenshot(&window, QStringLiteral("page%1").arg(page));
         }
         if (TfraBase *frame = window.PageFrame(page))
             collect(texts, QStringLiteral("page%1/").arg(page), frame);
@@ -309,6 +322,7 @@ Texts TestTranslatedWindow::plotTexts(TfrmMain &window)
         if (!plot)
             return {};
         plot->ShowReadOut(QPointF(5, 3));
+        saveScreenshot(plot, QStringLiteral("plot"));
     }
     Texts texts;
     collect(texts, QStringLiteral("plot/"), plot);
