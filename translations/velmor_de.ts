@@ -714,7 +714,7 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
     </message>
     <message>
         <source>Antenna Make or Description</source>
-        <translation>Hersteller oder Beschreibung der Antenne</translation>
+        <translation>Hersteller / Beschreibung</translation>
     </message>
     <message>
         <source>Pol.</source>

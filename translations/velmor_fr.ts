@@ -714,7 +714,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>Antenna Make or Description</source>
-        <translation>Marque ou description de l&apos;antenne</translation>
+        <translation>Marque ou description</translation>
     </message>
     <message>
         <source>Pol.</source>

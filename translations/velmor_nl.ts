@@ -714,7 +714,7 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     </message>
     <message>
         <source>Antenna Make or Description</source>
-        <translation>Merk of beschrijving van de antenne</translation>
+        <translation>Merk of beschrijving</translation>
     </message>
     <message>
         <source>Pol.</source>

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -79,6 +80,8 @@ private slots:
     void everyPageAndThePlotAreTranslated_data();
     void everyPageAndThePlotAreTranslated();
     void choosingALanguageTurnsTheOpenWindowAtOnce();
+    void qtsOwnDialogsSpeakTheLanguage_data();
+    void qtsOwnDialogsSpeakTheLanguage();
 
 private:
     std::unique_ptr<TfrmMain> startWindow(int language);
@@ -436,6 +439,30 @@ void TestTranslatedWindow::choosingALanguageTurnsTheOpenWindowAtOnce()
     }
     QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QLatin1Char('\n'))));
     closeWindow(window);
+}
+
+void TestTranslatedWindow::qtsOwnDialogsSpeakTheLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("lookIn");
+    QTest::newRow("English") << 0 << QStringLiteral("Look in:");
+    QTest::newRow("Dutch") << 1 << QStringLiteral("Zoeken in:");
+    QTest::newRow("French") << 2 << QStringLiteral("Voir dans :");
+    QTest::newRow("German") << 3 << QStringLiteral("Suchen in:");
+}
+
+// Qt's file dialog (and its print and colour dialogs) use Qt's own translation of the language.
+void TestTranslatedWindow::qtsOwnDialogsSpeakTheLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, lookIn);
+    QVERIFY(InstallInterfaceTranslation(language));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *label = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+    QVERIFY(label);
+    QCOMPARE(label->text(), lookIn);
+    InstallInterfaceTranslation(0);
 }
 
 } // namespace
