@@ -1351,7 +1351,7 @@ Nach Bedarf angeben (dB)</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation>&amp;Dateien</translation>
+        <translation>Da&amp;teien</translation>
     </message>
     <message>
         <source> &amp;Print</source>
@@ -1374,7 +1374,7 @@ Nach Bedarf angeben (dB)</translation>
     </message>
     <message>
         <source>Make &amp;File</source>
-        <translation>&amp;Datei erstellen</translation>
+        <translation>Datei &amp;erstellen</translation>
     </message>
     <message>
         <source>  Report  </source>

@@ -762,7 +762,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>  &amp;Delete</source>
-        <translation>  Supp&amp;rimer</translation>
+        <translation>  Su&amp;pprimer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -770,7 +770,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>  Select the Antenna Location  </source>
@@ -888,7 +888,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>  Create BIPT Database File  </source>
@@ -1023,7 +1023,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>&amp;Add CTP</source>
@@ -1031,7 +1031,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>  &amp;Delete</source>
-        <translation>  Supp&amp;rimer</translation>
+        <translation>  Su&amp;pprimer</translation>
     </message>
     <message>
         <source> &amp;Print</source>
@@ -1039,7 +1039,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>D&amp;elete All</source>
-        <translation>Tout supprim&amp;er</translation>
+        <translation>&amp;Tout supprimer</translation>
     </message>
     <message>
         <source>Updating %1</source>
@@ -1130,7 +1130,7 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>  Feeder Losses  </source>
@@ -1323,7 +1323,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>  Result  </source>
@@ -1351,7 +1351,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation>&amp;Fichiers</translation>
+        <translation>Fic&amp;hiers</translation>
     </message>
     <message>
         <source> &amp;Print</source>
@@ -1465,7 +1465,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>Copy  </source>
@@ -1580,7 +1580,7 @@ Specify as required (dB)</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>Search DB</source>

@@ -758,11 +758,11 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     </message>
     <message>
         <source>  &amp;Add</source>
-        <translation>  &amp;Toevoegen</translation>
+        <translation>  Toevoe&amp;gen</translation>
     </message>
     <message>
         <source>  &amp;Delete</source>
-        <translation>  &amp;Verwijderen</translation>
+        <translation>  Verwij&amp;deren</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -904,7 +904,7 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation> &amp;Afdrukken</translation>
+        <translation> A&amp;fdrukken</translation>
     </message>
     <message>
         <source>Save &amp;Letter</source>
@@ -1027,15 +1027,15 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     </message>
     <message>
         <source>&amp;Add CTP</source>
-        <translation>KTP &amp;toevoegen</translation>
+        <translation>KTP toevoe&amp;gen</translation>
     </message>
     <message>
         <source>  &amp;Delete</source>
-        <translation>  &amp;Verwijderen</translation>
+        <translation>  Verwij&amp;deren</translation>
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation> &amp;Afdrukken</translation>
+        <translation> A&amp;fdrukken</translation>
     </message>
     <message>
         <source>D&amp;elete All</source>
@@ -1355,7 +1355,7 @@ Opgeven zoals vereist (dB)</translation>
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation> &amp;Afdrukken</translation>
+        <translation> A&amp;fdrukken</translation>
     </message>
 </context>
 <context>
@@ -1370,7 +1370,7 @@ Opgeven zoals vereist (dB)</translation>
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation> &amp;Afdrukken</translation>
+        <translation> A&amp;fdrukken</translation>
     </message>
     <message>
         <source>Make &amp;File</source>
@@ -1688,7 +1688,7 @@ Opgeven zoals vereist (dB)</translation>
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation> &amp;Afdrukken</translation>
+        <translation> A&amp;fdrukken</translation>
     </message>
     <message>
         <source>User Data</source>

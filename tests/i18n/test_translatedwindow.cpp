@@ -88,7 +88,10 @@ private:
     void closeWindow(std::unique_ptr<TfrmMain> &window);
     Texts walk(TfrmMain &window, bool visitPages);
     Texts plotTexts(TfrmMain &window);
-    QStringList stillEnglish(const Texts &english, const Texts &shown, int language) const;
+    // checkRoom: also texts cut for lack of room (only where the window was laid out again,
+    // that is on pages shown after the change).
+    QStringList stillEnglish(const Texts &english, const Texts &shown, int language,
+                             bool checkRoom = true) const;
     void readStationData();
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -130,14 +133,40 @@ void saveScreenshot(QWidget *window, const QString &name)
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
-    window->grab().save(QDir(folder).filePath(
-        name + QLatin1Char('-') + InterfaceLanguageCode(InstalledInterfaceLanguage()) + QStringLiteral(".png")));
+    window->grab().save(QDir(folder).filePath(name + QLatin1Char('-') +
+                                              InterfaceLanguageCode(InstalledInterfaceLanguage()) +
+                                              QStringLiteral(".png")));
 }
 
 void addText(Texts &texts, const QString &place, const QString &text)
 {
     if (!text.trimmed().isEmpty())
         texts[place] = text;
+}
+
+const QString CutMark = QStringLiteral("[cut]");
+
+// Whether a widget's text needs more room than the widget has: the text would be cut.
+bool textIsCut(QWidget *w)
+{
+    const QFontMetrics metrics = w->fontMetrics();
+    const auto widest = [&](QString text) {
+        text.remove(QLatin1Char('&'));
+        int width = 0;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            return false;
+        return widest(label->text()) > label->contentsRect().width() - 2 * label->margin();
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return !button->text().isEmpty() && button->sizeHint().width() > button->width();
+    if (auto *group = qobject_cast<QGroupBox *>(w))
+        return widest(group->title()) + 8 > group->width();
+    return false;
 }
 
 // The texts a user reads in a widget tree: labels, buttons, group titles, tab names,
@@ -150,6 +179,9 @@ void collect(Texts &texts, const QString &prefix, QWidget *root)
         if (w != root && !w->isVisibleTo(root))
             continue;
         const QString place = prefix + placeOf(w, root);
+        if (textIsCut(w))
+            texts[place + CutMark] =
+                w->property("text").toString() + w->property("title").toString();
         addText(texts, place + QStringLiteral("[tip]"), w->toolTip());
         if (w->isWindow())
             addText(texts, place + QStringLiteral("[title]"), w->windowTitle());
@@ -339,11 +371,17 @@ Texts TestTranslatedWindow::plotTexts(TfrmMain &window)
 // The places whose text is still the English one, with the text, unless it is a name, a
 // unit, a number, the station's data or a word the language writes alike.
 QStringList TestTranslatedWindow::stillEnglish(const Texts &english, const Texts &shown,
-                                               int language) const
+                                               int language, bool checkRoom) const
 {
     QStringList found;
     const QSet<QString> alike = SameInLanguage.at(language);
     for (const auto &[place, text] : shown) {
+        if (place.endsWith(CutMark)) {
+            // Cut in the translation where the English text has room: the layout must grow.
+            if (checkRoom && english.count(place) == 0)
+                found << place + QStringLiteral(": \"") + text + QStringLiteral("\" has no room");
+            continue;
+        }
         const auto was = english.find(place);
         if (was == english.end() || was->second != text)
             continue;
@@ -411,16 +449,21 @@ void TestTranslatedWindow::choosingALanguageTurnsTheOpenWindowAtOnce()
     QCOMPARE(combo->itemText(2), QStringLiteral("Français"));
     QCOMPARE(window->statusBar()->panelText(TStatusBar::PanelConnection),
              QStringLiteral("Connecté"));
-    QStringList left = stillEnglish(english, walk(*window, false), 2);
-    left << stillEnglish(englishPlot, plotTexts(*window), 2);
+    QStringList left = stillEnglish(english, walk(*window, false), 2, false);
+    left << stillEnglish(englishPlot, plotTexts(*window), 2, false);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
 
     // From one translation to another.
     choose(1);
     QTRY_COMPARE(window->PageTitleText(), QStringLiteral("Welkom bij VLM"));
-    left = stillEnglish(english, walk(*window, false), 1);
-    left << stillEnglish(englishPlot, plotTexts(*window), 1);
+    left = stillEnglish(english, walk(*window, false), 1, false);
+    left << stillEnglish(englishPlot, plotTexts(*window), 1, false);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+    // Each page, shown again, has made room for its longer texts.
+    window->SetActivePage(PageWelcome);
+    left = stillEnglish(m_english, walk(*window, true), 1);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+    window->SetActivePage(PageWelcome);
 
     // And back: every text is the English one again.
     choose(0);
