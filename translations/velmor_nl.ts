@@ -1473,7 +1473,7 @@ Opgeven zoals vereist (dB)</translation>
     </message>
     <message>
         <source>  Tower Location / Antenna Location  </source>
-        <translation>  Masten / antennelocatie  </translation>
+        <translation>  Mastlocatie / antennelocatie  </translation>
     </message>
     <message>
         <source>Main Location</source>

@@ -30,6 +30,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,10 +58,9 @@ const std::map<int, QSet<QString>> SameInLanguage = {
       QStringLiteral("Clubstation :"), QStringLiteral("Freq. (MHz)"), QStringLiteral("Sec."),
       QStringLiteral("Ant.type:")}},
     {2,
-     {QStringLiteral("Distance"), QStringLiteral("Type"), QStringLiteral("Type :"),
-      QStringLiteral("Description"), QStringLiteral("Mode :"), QStringLiteral("Gain"),
-      QStringLiteral("Gain (dBi) :"), QStringLiteral("Distance(m)"),
-      QStringLiteral("Distance (m)   ="), QStringLiteral("Dist."), QStringLiteral("Deg."),
+     {QStringLiteral("Distance"), QStringLiteral("Type"), QStringLiteral("Description"),
+      QStringLiteral("Gain"), QStringLiteral("Distance(m)"), QStringLiteral("Distance (m)   ="),
+      QStringLiteral("Dist."), QStringLiteral("Deg."), QStringLiteral("Sec."),
       QStringLiteral("Longitude (E)"), QStringLiteral("Latitude (N)")}},
     {3, {QStringLiteral("Name"), QStringLiteral("Freq. (MHz)"), QStringLiteral("EIRP(dBW):")}},
 };
@@ -229,7 +229,8 @@ void TestTranslatedWindow::initTestCase()
     const QSqlDatabase db = m_dm->conMainDb->database();
     for (const char *statement :
          {"INSERT INTO tblOwner (IdOwner, OwnerCall, OwnerFname, OwnerName, OwnerAddress1, "
-          "IdLanguage, OwnerSpecCase) VALUES (7, 'ON4AAA', 'Jan', 'Peeters', 'Kerkstraat 1', 2, 0)",
+          "IdLanguage, OwnerSpecCase, IdZipCity1, IdZipCity2, OwnerSiteAddr1) VALUES (7, "
+          "'ON4AAA', 'Jan', 'Peeters', 'Kerkstraat 1', 2, 0, 3, 3, 'Kerkstraat 1')",
           "INSERT INTO tblTower (IdTower, IdOwner, TowerName, TowerMain, TowerCoordLamX, "
           "TowerCoordLamY) VALUES (3, 7, 'Location_01', 1, 152000, 212000)",
           "INSERT INTO tblListAnt (IdListAnt, AntType, AntMakeDescr, AntV00, AntV10, AntV20, "
@@ -334,8 +335,20 @@ Texts TestTranslatedWindow::walk(TfrmMain &window, bool visitPages)
             addText(texts, QStringLiteral("title%1").arg(page), window.PageTitleText());
             saveScreenshot(&window, QStringLiteral("page%1").arg(page));
         }
-        if (TfraBase *frame = window.PageFrame(page))
-            collect(texts, QStringLiteral("page%1/").arg(page), frame);
+        TfraBase *frame = window.PageFrame(page);
+        if (!frame)
+            continue;
+        collect(texts, QStringLiteral("page%1/").arg(page), frame);
+        if (!visitPages)
+            continue;
+        // Every tab of the page in turn, then the first one again.
+        for (QTabWidget *tabs : frame->findChildren<QTabWidget *>()) {
+            for (int tab = tabs->count() - 1; tab >= 0; --tab) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(20);
+                collect(texts, QStringLiteral("page%1/").arg(page), frame);
+            }
+        }
     }
     if (!visitPages)
         addText(texts, QStringLiteral("title%1").arg(window.ActivePage()), window.PageTitleText());
