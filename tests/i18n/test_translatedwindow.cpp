@@ -80,6 +80,7 @@ private slots:
     void everyPageAndThePlotAreTranslated_data();
     void everyPageAndThePlotAreTranslated();
     void choosingALanguageTurnsTheOpenWindowAtOnce();
+    void aMissingTranslationKeepsEnglishAndSaysSo();
     void qtsOwnDialogsSpeakTheLanguage_data();
     void qtsOwnDialogsSpeakTheLanguage();
 
@@ -494,6 +495,36 @@ void TestTranslatedWindow::choosingALanguageTurnsTheOpenWindowAtOnce()
             differ << place + QStringLiteral(" in the plot");
     }
     QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QLatin1Char('\n'))));
+    closeWindow(window);
+}
+
+// A program folder whose translations went missing: the choice is kept for the next start,
+// the window stays English and the user is told why.
+void TestTranslatedWindow::aMissingTranslationKeepsEnglishAndSaysSo()
+{
+    std::unique_ptr<TfrmMain> window = startWindow(0);
+    QVERIFY(window);
+    QTemporaryDir bare;
+    QVERIFY(bare.isValid());
+    const QString program = ProgramFolder();
+    SetProgramFolder(bare.path());
+    ClearShownMessages();
+    auto *combo = window->findChild<QComboBox *>(QStringLiteral("cmbSetupLan"));
+    QVERIFY(combo);
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    SetProgramFolder(program);
+
+    QCOMPARE(TPreferences::ownerLan(), std::optional<int>(1));
+    QCOMPARE(CurrentSelection().interfaceLanguage, 1);
+    QCOMPARE(InstalledInterfaceLanguage(), 0);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, 1); // an error
+    QVERIFY2(shown.first().text.contains(QStringLiteral("stays in English")),
+             qPrintable(shown.first().text));
+    QTest::qWait(50);
+    QCOMPARE(window->PageTitleText(), QStringLiteral("Welcome to VLM"));
     closeWindow(window);
 }
 
