@@ -436,6 +436,27 @@ void TestTranslatedWindow::everyPageAndThePlotAreTranslated()
     QVERIFY(shown.size() > 300);
     const QStringList english = stillEnglish(m_english, shown, language);
     QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
+
+    // Numbers keep the program's format (decimal comma) whatever the language.
+    static const QRegularExpression decimal(QStringLiteral("\\d+[,.]\\d+"));
+    const auto numbersIn = [](const QString &text) {
+        QStringList found;
+        for (const QRegularExpressionMatch &m : decimal.globalMatch(text))
+            found << m.captured();
+        return found;
+    };
+    QStringList changed;
+    int numbers = 0;
+    for (const auto &[place, text] : m_english) {
+        const QStringList expected = numbersIn(text);
+        if (expected.isEmpty() || place.endsWith(QStringLiteral("[tip]")))
+            continue; // tool tips name typical losses in words of their own
+        ++numbers;
+        if (numbersIn(shown[place]) != expected)
+            changed << place + QStringLiteral(": ") + shown[place] + QStringLiteral(" for ") + text;
+    }
+    QVERIFY(numbers > 10);
+    QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char('\n'))));
 }
 
 void TestTranslatedWindow::choosingALanguageTurnsTheOpenWindowAtOnce()
