@@ -126,10 +126,6 @@ bool InstallInterfaceTranslation(int index, QString *error)
             *error = QStringLiteral("No application object to install a translation in.");
         return false;
     }
-    if (!g_translator) {
-        g_translator = new TRecordingTranslator(app);
-        QCoreApplication::installTranslator(g_translator);
-    }
     if (index < 1 || index > 3)
         index = 0;
 
@@ -147,12 +143,19 @@ bool InstallInterfaceTranslation(int index, QString *error)
                 *error = QStringLiteral("The translation file %1 cannot be read.").arg(path);
         }
     }
-    g_translator->setFiles(std::move(program), std::move(qt));
     g_installed = loaded ? index : 0;
 
-    // Every window and widget follows through QEvent::LanguageChange.
-    QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(app, &change);
+    // Every window and widget follows through QEvent::LanguageChange, which
+    // installing the translator sends the first time.
+    if (!g_translator) {
+        g_translator = new TRecordingTranslator(app);
+        g_translator->setFiles(std::move(program), std::move(qt));
+        QCoreApplication::installTranslator(g_translator);
+    } else {
+        g_translator->setFiles(std::move(program), std::move(qt));
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(app, &change);
+    }
     return loaded;
 }
 
