@@ -230,8 +230,9 @@ void TestTranslatedWindow::initTestCase()
     const QSqlDatabase db = m_dm->conMainDb->database();
     for (const char *statement :
          {"INSERT INTO tblOwner (IdOwner, OwnerCall, OwnerFname, OwnerName, OwnerAddress1, "
-          "IdLanguage, OwnerSpecCase, IdZipCity1, IdZipCity2, OwnerSiteAddr1) VALUES (7, "
-          "'ON4AAA', 'Jan', 'Peeters', 'Kerkstraat 1', 2, 0, 3, 3, 'Kerkstraat 1')",
+          "IdLanguage, OwnerSpecCase, IdZipCity1, IdZipCity2, OwnerSiteAddr1, OwnerQrpDistA, "
+          "OwnerQrpDistB, OwnerQrpPower, OwnerQrpGain, OwnerQrpCoaxLoss) VALUES (7, 'ON4AAA', "
+          "'Jan', 'Peeters', 'Kerkstraat 1', 2, 0, 3, 3, 'Kerkstraat 1', '2', '3', '5', '2', '1')",
           "INSERT INTO tblTower (IdTower, IdOwner, TowerName, TowerMain, TowerCoordLamX, "
           "TowerCoordLamY) VALUES (3, 7, 'Location_01', 1, 152000, 212000)",
           "INSERT INTO tblListAnt (IdListAnt, AntType, AntMakeDescr, AntV00, AntV10, AntV20, "
