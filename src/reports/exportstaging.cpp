@@ -18,11 +18,6 @@ namespace
 
 TAccessFileWriter g_writer;
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("ExportStaging", text);
-}
-
 QString Quoted(const QString &name)
 {
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
@@ -104,7 +99,9 @@ QString FromVariant(const QVariant &variant, const jet4::Column &column, jet4::V
         } else if (real && column.type == jet4::ColumnType::Boolean) {
             value = std::int64_t{variant.toDouble() != 0 ? 1 : 0};
         } else {
-            return Tr("\"%1\" where a whole number belongs").arg(variant.toString());
+            return QCoreApplication::translate("ExportStaging",
+                                               "\"%1\" where a whole number belongs")
+                .arg(variant.toString());
         }
         return {};
     case jet4::ColumnType::Currency:
@@ -112,7 +109,8 @@ QString FromVariant(const QVariant &variant, const jet4::Column &column, jet4::V
     case jet4::ColumnType::Double:
     case jet4::ColumnType::DateTime:
         if (!integer && !real)
-            return Tr("\"%1\" where a number belongs").arg(variant.toString());
+            return QCoreApplication::translate("ExportStaging", "\"%1\" where a number belongs")
+                .arg(variant.toString());
         value = variant.toDouble();
         return {};
     case jet4::ColumnType::Text:
@@ -139,8 +137,10 @@ TOpStatus ReadStagingTable(QSqlDatabase db, const QString &name, jet4::Table &ta
         column.name = info.value(1).toString().toStdString();
         const QString declared = info.value(2).toString();
         if (!AccessColumnFromDeclaredType(declared, column))
-            return {Tr("Column %1 of table %2 has the type \"%3\", which an Access database "
-                       "cannot hold.")
+            return {QCoreApplication::translate(
+                        "ExportStaging",
+                        "Column %1 of table %2 has the type \"%3\", which an Access database "
+                        "cannot hold.")
                         .arg(info.value(1).toString(), name, declared)};
         if (info.value(5).toInt() > 0) {
             ++keys;
@@ -162,7 +162,7 @@ TOpStatus ReadStagingTable(QSqlDatabase db, const QString &name, jet4::Table &ta
             const QString why =
                 FromVariant(rows.value(static_cast<int>(c)), table.columns[c], row[c]);
             if (!why.isEmpty())
-                return {Tr("Table %1, column %2: %3")
+                return {QCoreApplication::translate("ExportStaging", "Table %1, column %2: %3")
                             .arg(name, QString::fromStdString(table.columns[c].name), why)};
         }
         table.rows.push_back(std::move(row));
@@ -299,7 +299,8 @@ TOpStatus LoadAccessIntoStaging(const QString &accessFile, const QString &stagin
             for (std::size_t c = 0; c < row.size(); ++c)
                 insert.bindValue(static_cast<int>(c), ToVariant(row[c]));
             if (!insert.exec())
-                return {Tr("Table %1: %2").arg(name, insert.lastError().text())};
+                return {QCoreApplication::translate("ExportStaging", "Table %1: %2")
+                            .arg(name, insert.lastError().text())};
         }
     }
     if (!db.commit())
@@ -335,17 +336,20 @@ TOpStatus WriteStagingAsAccess(const QString &stagingFile, const QString &access
 
     QSaveFile file(accessFile);
     if (!file.open(QIODevice::WriteOnly))
-        return {Tr("Cannot write %1: %2").arg(accessFile, file.errorString())};
+        return {QCoreApplication::translate("ExportStaging", "Cannot write %1: %2")
+                    .arg(accessFile, file.errorString())};
     const QByteArray content = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()),
                                                        static_cast<qsizetype>(bytes.size()));
     const qint64 put = g_writer ? g_writer(file, content) : file.write(content);
     if (put != content.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return {Tr("Cannot write %1: %2").arg(accessFile, why)};
+        return {QCoreApplication::translate("ExportStaging", "Cannot write %1: %2")
+                    .arg(accessFile, why)};
     }
     if (!file.commit())
-        return {Tr("Cannot write %1: %2").arg(accessFile, file.errorString())};
+        return {QCoreApplication::translate("ExportStaging", "Cannot write %1: %2")
+                    .arg(accessFile, file.errorString())};
     return {};
 }
 
