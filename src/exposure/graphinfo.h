@@ -29,7 +29,7 @@ struct TGraphInfo {
     AntennaPattern pattern{};
     int apertureSize = 0;      // N wavelengths across; 0 for an ordinary antenna
     PatternTable patternTable{}; // the envelope table the field strength uses
-    double nearFieldLimit = 0;   // A = N²/16, m
+    double nearFieldLimit = 0;   // A = λ × N²/4, m
     double farFieldLimit = 0;    // B = 0.6 × λ × N², m
 };
 

@@ -113,6 +113,45 @@ TEST(PrepGraph, RangeCoversTheDrawnLowLevelContour)
     EXPECT_NEAR(g.range.maxY, maxY, 1e-9);
 }
 
+// An aperture's contours follow the engine: each contour point reads the level
+// (or more) and a point a centimetre farther out on its ray reads less, in the
+// near field, the transition region and the far field alike. Where the field
+// drops from the transition region into a weak side of the far-field pattern,
+// the contour stands on the far-field limit.
+TEST(PrepGraph, ApertureContoursLieWhereTheEngineReadsTheLevel)
+{
+    const AntennaPattern dish = {33.9, 13.9, 6.4, 2, -1.2, -3.1, -3.1, -3.1, -3.1, -3.1};
+    for (const double power : {-3.0, 10.0}) {
+        TGraphData g;
+        g.info.pattern = dish;
+        g.info.apertureSize = 21;
+        g.info.frequency = 10250;
+        g.info.tilt = 10;
+        g.info.antennaPower = power;
+        g.info.antennaHeight = 6;
+        PrepGraph(g);
+        for (int level = 0; level < GraphLevelCount; ++level) {
+            const double value = LevelValue(g.levels, GraphLevel(level));
+            for (int i = 5; i <= 175; i += 5) {
+                const TCurvePoint p = g.contours[level][i];
+                if (p.x <= 0)
+                    continue; // behind the mast the engine sees the mirrored point
+                const double dx = p.x, dy = p.y - 6;
+                const double r = std::hypot(dx, dy);
+                const auto at = [&](double scale) {
+                    return FieldStrength(dish, 21, 10250, 10, dx * scale, 6 + dy * scale, power, 6);
+                };
+                // Just inside: a contour point may lie exactly where a region ends.
+                EXPECT_GE(at(1 - 1e-9), value * (1 - 1e-6)) << power << " dBW, level " << level << ", i " << i;
+                EXPECT_LT(at((r + 0.01) / r), value) << power << " dBW, level " << level << ", i " << i;
+            }
+        }
+        // The range covers the drawn low-level contour.
+        for (const TCurvePoint &p : g.contours[LevelLow])
+            EXPECT_LE(p.x, g.range.maxX);
+    }
+}
+
 TEST(PrepPoint, PointsGrowTheRangeAndCarryTheirVerdict)
 {
     TGraphData g = Prepared(0);
@@ -184,7 +223,8 @@ TEST(GuideLines, NoneForAnOrdinaryAntenna)
 TEST(GuideLines, NearAndFarFieldLimitsOfAnAperture)
 {
     const TGraphInfo info = Prepared(0, 5, 1270).info;
-    EXPECT_DOUBLE_EQ(info.nearFieldLimit, 25.0 / 16.0);
+    // A = D²/(4λ) = λ × N²/4; it lies before B whatever the frequency.
+    EXPECT_NEAR(info.nearFieldLimit, (300.0 / 1270) * 25 / 4, 1e-12);
     EXPECT_NEAR(info.farFieldLimit, 0.6 * (300.0 / 1270) * 25, 1e-12);
 }
 
