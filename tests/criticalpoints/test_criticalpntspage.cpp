@@ -76,8 +76,8 @@ private:
                                            .arg(owner)
                                            .arg(i));
             db.sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
-                                  "AntennasRef, AntennasHeight, AntennasAntPwr) VALUES (%1, %2, "
-                                  "12, 'Loc0%3-Ant01', 10, 14.8)")
+                                  "AntennasRef, AntennasHeight, AntennasAntPwr, StationTxPower) "
+                                  "VALUES (%1, %2, 12, 'Loc0%3-Ant01', 10, 14.8, 100)")
                        .arg(site)
                        .arg(antenna)
                        .arg(i));
