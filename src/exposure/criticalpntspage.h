@@ -82,6 +82,8 @@ private:
     QLabel *m_maxValue = nullptr;
     QLabel *m_maxLocation = nullptr;
     QLabel *m_maxResult = nullptr;
+    QLabel *m_combined = nullptr;
+    QLabel *m_incomplete = nullptr;
 
     QGroupBox *m_modify = nullptr;
     QLabel *m_modRef = nullptr;

@@ -1,18 +1,18 @@
 #include "exposure/ctplistmodel.h"
 
+#include "exposure/combinedexposure.h"
 #include "exposure/ctprowcolour.h"
 #include "exposure/limits.h"
 #include "shell/tcolor.h"
 
 #include <QColor>
-
 #include <array>
 #include <utility>
 
 namespace
 {
 
-const std::array<int, EvaluationColumnCount> Widths = {60, 70, 80, 40, 50, 100, 360, 70};
+const std::array<int, EvaluationColumnCount> Widths = {60, 70, 80, 40, 50, 100, 360, 70, 130};
 
 } // namespace
 
@@ -50,6 +50,8 @@ QString TCtpListModel::columnCaption(int column)
         return tr("Description");
     case ColumnField:
         return tr("Field     ");
+    case ColumnCombined:
+        return tr("% of limit (together)");
     default:
         return QString();
     }
@@ -88,13 +90,18 @@ QVariant TCtpListModel::data(const QModelIndex &index, int role) const
         const int verdict = m_evaluation.verdict[r];
         if (c == ColumnField && verdict >= 1 && verdict <= 4)
             return ColourFromValue(VerdictColour(verdict));
+        if (c == ColumnCombined) {
+            const TPointExposure &point = m_evaluation.points[m_evaluation.pointOfEntry[r]];
+            if (point.firstEntry == r && point.complete && point.summed > 0)
+                return ColourFromValue(VerdictColour(QuotientVerdict(point.quotient)));
+        }
         return ColourFromValue(CtpRowColours[m_rowColour[r]]);
     }
     case Qt::ForegroundRole:
         return QColor(Qt::black);
     case Qt::TextAlignmentRole:
-        return c == ColumnField ? int(Qt::AlignRight | Qt::AlignVCenter)
-                                : int(Qt::AlignLeft | Qt::AlignVCenter);
+        return c == ColumnField || c == ColumnCombined ? int(Qt::AlignRight | Qt::AlignVCenter)
+                                                       : int(Qt::AlignLeft | Qt::AlignVCenter);
     default:
         return QVariant();
     }
@@ -106,7 +113,7 @@ QVariant TCtpListModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant();
     if (role == Qt::DisplayRole)
         return columnCaption(section);
-    if (role == Qt::TextAlignmentRole && section == ColumnField)
+    if (role == Qt::TextAlignmentRole && (section == ColumnField || section == ColumnCombined))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
 }
