@@ -44,6 +44,7 @@ protected:
     void BackClicked() override;
 
 private:
+    QString safetyDistanceText(const TPowerChainResult &r) const;
     void buildControls();
     QWidget *buildFeederBox();
     QWidget *buildAdditionalBox();
@@ -113,6 +114,7 @@ private:
     QLabel *m_antPowerW = nullptr;
     QLabel *m_eirpDbw = nullptr;
     QLabel *m_eirpW = nullptr;
+    QLabel *m_safetyDistance = nullptr;
 
     class QPushButton *m_save = nullptr;
     class QPushButton *m_cancel = nullptr;
@@ -120,6 +122,8 @@ private:
     TPowerChainRow m_row; // the placement as stored
     double m_frequency = 0;
     double m_gain = 0;
+    AntennaPattern m_pattern{}; // of the placement's antenna, for the safety distance
+    int m_apertureSize = 0;
     bool m_havePlacement = false;
     bool m_checkArmed = false;
     bool m_loading = false;
