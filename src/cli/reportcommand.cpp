@@ -2,11 +2,11 @@
 
 #include "cli/clistation.h"
 #include "reports/antennareporttext.h"
-#include "reports/clock.h"
+#include "base/clock.h"
 #include "reports/documentdata.h"
 #include "reports/reportjobs.h"
 #include "reports/submissionfiles.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"

@@ -3,8 +3,8 @@
 #include "cli/clistation.h"
 #include "cli/clitable.h"
 #include "exposure/safetydistances.h"
-#include "shell/numberformat.h"
-#include "store/currentselection.h"
+#include "base/numberformat.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "exposure/evaluation.h"
 
-#include "exposure/combinedexposure.h"
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/criticalpointops.h"
-#include "exposure/engine.h"
-#include "shell/numberformat.h"
-#include "store/currentselection.h"
+#include "exposure/engine/engine.h"
+#include "base/numberformat.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 

@@ -1,8 +1,8 @@
 #include "exposure/graphprep.h"
 
-#include "exposure/engine.h"
-#include "exposure/fieldreach.h"
-#include "shell/numberformat.h"
+#include "exposure/engine/engine.h"
+#include "exposure/engine/fieldreach.h"
+#include "base/numberformat.h"
 
 #include <algorithm>
 #include <cmath>

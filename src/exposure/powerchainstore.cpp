@@ -1,8 +1,8 @@
 #include "exposure/powerchainstore.h"
 
-#include "exposure/aperturesize.h"
+#include "exposure/engine/aperturesize.h"
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordstatement.h"

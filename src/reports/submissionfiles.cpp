@@ -1,7 +1,7 @@
 #include "reports/submissionfiles.h"
 
-#include "shell/numberformat.h"
-#include "shell/shellutilities.h"
+#include "base/numberformat.h"
+#include "base/shellutilities.h"
 
 #include <QDir>
 #include <QFileInfo>

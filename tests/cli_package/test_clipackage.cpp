@@ -3,7 +3,7 @@
 #include "clirun.h"
 #include "exportfixture.h"
 #include "pdftools.h"
-#include "shell/programfolder.h"
+#include "base/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 #include "../powerchain/pagetestsupport.h"
-#include "exposure/criticalpntspage.h"
-#include "exposure/combinedexposure.h"
-#include "exposure/ctplistmodel.h"
-#include "exposure/graphwindow.h"
+#include "exposure/ui/criticalpntspage.h"
+#include "exposure/engine/combinedexposure.h"
+#include "exposure/ui/ctplistmodel.h"
+#include "exposure/ui/graphwindow.h"
 #include "exposure/ctprowcolour.h"
-#include "exposure/limits.h"
-#include "shell/numberformat.h"
-#include "shell/tcolor.h"
+#include "exposure/engine/limits.h"
+#include "base/numberformat.h"
+#include "shell/ui/tcolor.h"
 
 #include <cmath>
 

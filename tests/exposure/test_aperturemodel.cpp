@@ -2,7 +2,7 @@
 // dish, no step where the near field meets the transition region, and no point
 // of the near field or transition region far below the axis.
 
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "exposure/engine.h"
-#include "exposure/fieldreach.h"
+#include "exposure/engine/engine.h"
+#include "exposure/engine/fieldreach.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

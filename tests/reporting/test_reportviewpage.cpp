@@ -13,13 +13,13 @@
 #include <memory>
 
 #include "reportfixturedata.h"
-#include "reports/clock.h"
-#include "reports/printoperations.h"
-#include "reports/reportviewpage.h"
-#include "shell/messages.h"
-#include "shell/programfolder.h"
-#include "shell/wizardhost.h"
-#include "store/currentselection.h"
+#include "base/clock.h"
+#include "reports/ui/printoperations.h"
+#include "reports/ui/reportviewpage.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "shell/ui/wizardhost.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "freshdatabase.h"
 

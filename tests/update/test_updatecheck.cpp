@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "localhttpserver.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 #include "update/updatecheck.h"
 #include "update/updatedownload.h"
 #include "update/updatenotifier.h"
