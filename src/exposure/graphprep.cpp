@@ -102,6 +102,15 @@ void PrepGraph(TGraphData &g)
         g.contours[level] = Contour(info, info.patternTable, value);
     }
 
+    // The safety distance as a half circle on the side of the points.
+    if (info.txPower > 0)
+        info.safetyDistance = SafetyDistance(info.pattern, n, info.frequency, info.antennaPower);
+    if (info.safetyDistance) {
+        for (int i = 0; i < CurvePointCount; ++i)
+            g.safetyArc[i] = ContourPoint(i, 0.0, info.antennaHeight, *info.safetyDistance);
+        GrowOverCurve(g.range, g.safetyArc);
+    }
+
     // The range covers the drawn low-level contour. A wire antenna's range also
     // covers the low-level contour of the plain table, which lies on or inside
     // the drawn one of the envelope table.

@@ -26,6 +26,8 @@ double ContourRadius(double pd, double g, double level);
 // for a wire antenna, over the one of the plain pattern table). A wire
 // antenna's contours are far-field circles through its envelope table; an
 // aperture's follow the engine through its near field and transition region.
+// With a transmitter power, also the safety distance and its half circle,
+// which the range covers too.
 void PrepGraph(TGraphData &g);
 
 // Adds one critical test point at distance d and height h with field strength

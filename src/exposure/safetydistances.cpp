@@ -1,10 +1,10 @@
 #include "exposure/safetydistances.h"
 
+#include "base/numberformat.h"
 #include "exposure/engine/aperturesize.h"
-#include "exposure/evaluation.h"
 #include "exposure/engine/fieldreach.h"
 #include "exposure/engine/limits.h"
-#include "base/numberformat.h"
+#include "exposure/evaluation.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordstatement.h"
@@ -83,6 +83,19 @@ TOpResult<std::optional<TPlacementSafety>> PlacementSafety(TdtmMain &dm, qint32 
     if (rows.value.isEmpty())
         return TOpResult<std::optional<TPlacementSafety>>::success(std::nullopt);
     return TOpResult<std::optional<TPlacementSafety>>::success(rows.value.first());
+}
+
+TOpResult<QStringList> PlacementsWithoutPowerChain(TdtmMain &dm, qint32 ownerId)
+{
+    const TOpResult<QVector<TPlacementSafety>> list = ListSafetyDistances(dm, ownerId);
+    if (!list.ok())
+        return TOpResult<QStringList>::failure(list.error);
+    QStringList missing;
+    for (const TPlacementSafety &p : list.value) {
+        if (!p.hasPower)
+            missing << p.placementRef;
+    }
+    return TOpResult<QStringList>::success(missing);
 }
 
 QString SafetyDistanceText(const TPlacementSafety &safety)

@@ -3,6 +3,7 @@
 #include "store/recordresult.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -28,6 +29,10 @@ TOpResult<QVector<TPlacementSafety>> ListSafetyDistances(TdtmMain &dm, qint32 ow
 
 // The same for one placement, by its key; nothing when there is no such row.
 TOpResult<std::optional<TPlacementSafety>> PlacementSafety(TdtmMain &dm, qint32 stationId);
+
+// The placements of the owner whose power chain was never saved, in site and
+// placement order: what documents made now would show without a value.
+TOpResult<QStringList> PlacementsWithoutPowerChain(TdtmMain &dm, qint32 ownerId);
 
 // A safety distance as a text: "4,36 m", or the reason there is none
 // ("no limit applies below 10 MHz", "no power chain").

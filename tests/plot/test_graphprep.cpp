@@ -152,6 +152,43 @@ TEST(PrepGraph, ApertureContoursLieWhereTheEngineReadsTheLevel)
     }
 }
 
+// The safety distance is drawn as a half circle around the antenna, from
+// straight above it to straight below, and the range takes it in.
+TEST(PrepGraph, SafetyArcAroundTheAntenna)
+{
+    TGraphData g;
+    g.info.pattern = Yagi;
+    g.info.frequency = 145;
+    g.info.tilt = 10;
+    g.info.antennaPower = 20;
+    g.info.antennaHeight = 10;
+    g.info.txPower = 100;
+    PrepGraph(g);
+    // √(30 × 10^((20 + 8)/10)) / 13,7: the 8 dBi main beam.
+    ASSERT_TRUE(g.info.safetyDistance.has_value());
+    EXPECT_NEAR(*g.info.safetyDistance, std::sqrt(30 * std::pow(10.0, 2.8)) / 13.7, 1e-9);
+    const double r = *g.info.safetyDistance;
+    EXPECT_NEAR(g.safetyArc[0].x, 0, 1e-9);
+    EXPECT_NEAR(g.safetyArc[0].y, 10 + r, 1e-9);
+    EXPECT_NEAR(g.safetyArc[90].x, r, 1e-9);
+    EXPECT_NEAR(g.safetyArc[180].y, 10 - r, 1e-9);
+    for (const TCurvePoint &p : g.safetyArc)
+        EXPECT_NEAR(std::hypot(p.x, p.y - 10), r, 1e-9);
+    EXPECT_GE(g.range.maxY, 10 + r);
+
+    // Without a transmitter power, and below 10 MHz, there is none.
+    g = TGraphData();
+    g.info.pattern = Yagi;
+    g.info.frequency = 145;
+    g.info.antennaPower = 20;
+    PrepGraph(g);
+    EXPECT_FALSE(g.info.safetyDistance.has_value());
+    g.info.txPower = 100;
+    g.info.frequency = 7.1;
+    PrepGraph(g);
+    EXPECT_FALSE(g.info.safetyDistance.has_value());
+}
+
 TEST(PrepPoint, PointsGrowTheRangeAndCarryTheirVerdict)
 {
     TGraphData g = Prepared(0);

@@ -78,6 +78,7 @@ private:
     void ZoomXChanged(int position);
     void ZoomYChanged(int position);
     void Traceguides();
+    void TraceSafetyArc();
 
     TGraphData m_data;
     TGraphView m_base;
