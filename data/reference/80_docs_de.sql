@@ -186,9 +186,7 @@ Zusammenfassung der HF-Exposition der Station <CALL>
 [INTRO]
 Betreiber: <NAME>
 Datum: <DATE>
-Für jeden Standort der Station: die Feldstärke jeder Antennenanlage an jedem kritischen
-Messpunkt, die Exposition durch gleichzeitig sendende Antennen und der Sicherheitsabstand
-jeder Anlage.
+Für jeden Standort der Station: die Feldstärke jeder Antennenanlage an jedem kritischen Messpunkt, die Exposition durch gleichzeitig sendende Antennen und der Sicherheitsabstand jeder Anlage.
 [METHOD]
 Methode. Die elektrische Feldstärke E (V/m, effektiv) wird im freien Raum aus der mittleren Leistung P an der Antenne (nach den Kabel- und Zusatzverlusten und den Korrekturen für Betriebsart und Sendezeit) abzüglich der Dämpfung am Punkt berechnet.
 Drahtantennen: Fernfeld, E = sqrt(30 × P × G) / R, mit R der Schrägentfernung und G dem Gewinn in Richtung des Punktes nach dem vertikalen Strahlungsdiagramm, angehoben, wo es weit unter der Hauptkeule liegt.

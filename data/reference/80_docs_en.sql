@@ -180,9 +180,7 @@ RF exposure summary of station <CALL>
 [INTRO]
 Operator: <NAME>
 Date: <DATE>
-For every site of the station: the field strength of each antenna placement at each critical
-test point, the exposure of the antennas that transmit at the same time, and the safety
-distance of each placement.
+For every site of the station: the field strength of each antenna placement at each critical test point, the exposure of the antennas that transmit at the same time, and the safety distance of each placement.
 [METHOD]
 Method. The electric field strength E (V/m, RMS) is computed in free space from the average power P at the antenna (after the feed-line and additional losses and the mode and transmit-time corrections), less the space attenuation of the point.
 Wire antennas: far field, E = sqrt(30 × P × G) / R, with R the slant distance and G the gain towards the point from the vertical radiation pattern, raised where it lies far below the main beam.

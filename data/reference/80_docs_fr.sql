@@ -187,9 +187,7 @@ Synthèse de l''exposition RF de la station <CALL>
 [INTRO]
 Opérateur : <NAME>
 Date : <DATE>
-Pour chaque emplacement de la station : le champ de chaque antenne installée en chaque point de
-test critique, l''exposition due aux antennes qui émettent en même temps, et la distance de
-sécurité de chaque antenne.
+Pour chaque emplacement de la station : le champ de chaque antenne installée en chaque point de test critique, l''exposition due aux antennes qui émettent en même temps, et la distance de sécurité de chaque antenne.
 [METHOD]
 Méthode. Le champ électrique E (V/m, efficace) est calculé en espace libre à partir de la puissance moyenne P à l''antenne (après les pertes de la ligne, les pertes supplémentaires et les corrections de mode et de temps d''émission), diminuée de l''atténuation du point.
 Antennes filaires : champ lointain, E = sqrt(30 × P × G) / R, avec R la distance oblique et G le gain vers le point selon le diagramme de rayonnement vertical, relevé là où il est bien en dessous du lobe principal.

@@ -185,9 +185,7 @@ Samenvatting RF-blootstelling van station <CALL>
 [INTRO]
 Operator: <NAME>
 Datum: <DATE>
-Voor elke locatie van het station: de veldsterkte van elke antenneopstelling op elk kritisch
-testpunt, de blootstelling door de antennes die tegelijk zenden, en de veiligheidsafstand van
-elke opstelling.
+Voor elke locatie van het station: de veldsterkte van elke antenneopstelling op elk kritisch testpunt, de blootstelling door de antennes die tegelijk zenden, en de veiligheidsafstand van elke opstelling.
 [METHOD]
 Methode. De elektrische veldsterkte E (V/m, RMS) wordt in de vrije ruimte berekend uit het gemiddelde vermogen P aan de antenne (na de verliezen in de voedingslijn, de bijkomende verliezen en de correcties voor modulatie en zendtijd), verminderd met de ruimtelijke verzwakking van het punt.
 Draadantennes: verre veld, E = sqrt(30 × P × G) / R, met R de schuine afstand en G de winst naar het punt volgens het verticale stralingsdiagram, verhoogd waar het ver onder de hoofdbundel ligt.

@@ -60,15 +60,15 @@ void PrintHeader(ReportCanvas &canvas, const QVector<Column> &columns, const QSt
 const QVector<Column> &PointColumns()
 {
     static const QVector<Column> columns = {
-        {Left, false},      {Left + 17, false}, {Left + 62, true},  {Left + 82, true},
-        {Left + 101, true}, {Left + 120, true}, {Left + 124, false}};
+        {Left, false},     {Left + 17, false}, {Left + 56, true},  {Left + 74, true},
+        {Left + 97, true}, {Left + 120, true}, {Left + 124, false}};
     return columns;
 }
 
 const QVector<Column> &SafetyColumns()
 {
     static const QVector<Column> columns = {
-        {Left + 17, false}, {Left + 62, true}, {Left + 101, true}, {Left + 124, false}};
+        {Left + 17, false}, {Left + 56, true}, {Left + 97, true}, {Left + 124, false}};
     return columns;
 }
 
@@ -134,10 +134,7 @@ void DrawExposureSummary(ReportCanvas &canvas, const TExposureSummary &s)
 
     SwitchFont(canvas, 10, false);
     canvas.newLine();
-    for (const QString &line : ExposureIntro(s)) {
-        canvas.printLeft(Left, line);
-        canvas.newLine();
-    }
+    canvas.printMemo(ExposureIntro(s), Left, RightEdge(canvas), MemoJustify::Left);
     if (!s.missingPower.isEmpty()) {
         canvas.setBold(true);
         canvas.printMemo({s.texts.word(ExposureWords::Incomplete)
