@@ -78,8 +78,9 @@ void PrintTable(const TEvaluation &ev, std::ostream &out)
     table << head;
     for (int i = 0; i < ev.count(); ++i) {
         std::array<QString, 9> row;
-        for (int c = 0; c <= ColumnField; ++c)
+        for (int c = 0; c < ColumnField; ++c)
             row[c] = ev.lines[i][c];
+        row[ColumnField] = FieldCellText(ev.fieldStrength[i], ev.verdict[i]);
         row[8] = ev.hasPower(i) ? QString::number(ev.verdict[i]) : QStringLiteral("-");
         table << row;
     }

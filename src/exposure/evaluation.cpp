@@ -71,6 +71,24 @@ QString FieldCellText(double e, int verdict)
     return value;
 }
 
+QString FieldListText(double e, int verdict)
+{
+    if (verdict == VerdictNoPowerChain)
+        return NoPowerChainText();
+    const QString value = FieldStrengthText(e) + QStringLiteral(" V/m");
+    return verdict == VerdictNone ? value + QStringLiteral(" *") : value;
+}
+
+QString NoLimitFootnote()
+{
+    return QStringLiteral("* ") + NoLimitNote();
+}
+
+bool HasEntryBelowTenMegahertz(const TEvaluation &evaluation)
+{
+    return evaluation.verdict.contains(VerdictNone);
+}
+
 QString CombinedCellText(const TPointExposure &point)
 {
     if (!point.complete)
@@ -275,7 +293,7 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
             line[ColumnDescription] = at(r, cRem).toString();
         }
         line[ColumnAntenna] = ev.antennaRef.last();
-        line[ColumnField] = FieldCellText(e, ev.verdict[r]);
+        line[ColumnField] = FieldListText(e, ev.verdict[r]);
         line[ColumnCombined].clear();
     }
     CombineExposure(ev);

@@ -84,9 +84,14 @@ struct TEvaluationSummary {
     int combinedColour = 0;
 };
 
-// The text of a list line's field cell: the value, with the note that no limit
-// applies below 10 MHz, or "no power chain" without a value.
+// The text of a field cell: the value, with the note that no limit applies
+// below 10 MHz, or "no power chain" without a value. FieldCellText writes the
+// note out (vlmcli); the list line marks the value with " *" and the page and
+// the printed list carry NoLimitFootnote() once below the table.
 QString FieldCellText(double e, int verdict);
+QString FieldListText(double e, int verdict);
+QString NoLimitFootnote();
+bool HasEntryBelowTenMegahertz(const TEvaluation &evaluation);
 
 // The text of a point's combined cell: "87,3 %", "no power chain" when a
 // placement of the sum has none, empty when nothing was summed.

@@ -1,10 +1,11 @@
 #include "exposure/graphprep.h"
 
+#include "base/numberformat.h"
 #include "exposure/engine/engine.h"
 #include "exposure/engine/fieldreach.h"
-#include "base/numberformat.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -28,26 +29,35 @@ void GrowOverCurve(TGraphRange &range, const TCurve &curve)
     }
 }
 
-// The contour of one level. A wire antenna's field is the far field everywhere,
-// so each point lies at the closed-form distance of its ray's gain. An aperture
-// is followed along each ray through its near field, transition region and far
-// field as the engine computes them; rays along the aperture's plane, where the
-// near field never ends, stop where the beam itself ends.
-TCurve Contour(const TGraphInfo &info, const PatternTable &table, double level)
+// The far-field contour of one level through a pattern table: each point at
+// the closed-form distance of its ray's gain.
+TCurve FarFieldContour(const TGraphInfo &info, const PatternTable &table, double level)
 {
     TCurve curve;
-    const int n = std::max(info.apertureSize, 0);
-    double cap = 0;
-    if (n > 0) {
-        const double gmax = *std::max_element(table.begin(), table.end());
-        const double beamReach = FieldReach(info.pattern, n, info.frequency, 0.0, info.antennaPower,
-                                            level, std::numeric_limits<double>::infinity());
-        cap = std::max(ContourRadius(info.antennaPower, gmax, level), beamReach);
-    }
     for (int i = 0; i < CurvePointCount; ++i) {
-        const double r = n == 0 ? ContourRadius(info.antennaPower, table[std::abs(i - 90)], level)
-                                : FieldReach(info.pattern, n, info.frequency, 90.0 - i,
-                                             info.antennaPower, level, cap);
+        const double r = ContourRadius(info.antennaPower, table[std::abs(i - 90)], level);
+        curve[i] = ContourPoint(i, info.tilt, info.antennaHeight, r);
+    }
+    return curve;
+}
+
+// The contour of one level. A wire antenna's field is the far field everywhere.
+// An aperture is followed along each ray through its near field, transition
+// region and far field as the engine computes them; rays along the aperture's
+// plane, where the near field never ends, stop where the beam itself ends.
+TCurve Contour(const TGraphInfo &info, const PatternTable &table, double level)
+{
+    const int n = std::max(info.apertureSize, 0);
+    if (n == 0)
+        return FarFieldContour(info, table, level);
+    const double gmax = *std::max_element(table.begin(), table.end());
+    const double beamReach = FieldReach(info.pattern, n, info.frequency, 0.0, info.antennaPower,
+                                        level, std::numeric_limits<double>::infinity());
+    const double cap = std::max(ContourRadius(info.antennaPower, gmax, level), beamReach);
+    TCurve curve;
+    for (int i = 0; i < CurvePointCount; ++i) {
+        const double r =
+            FieldReach(info.pattern, n, info.frequency, 90.0 - i, info.antennaPower, level, cap);
         curve[i] = ContourPoint(i, info.tilt, info.antennaHeight, r);
     }
     return curve;
@@ -111,12 +121,12 @@ void PrepGraph(TGraphData &g)
         GrowOverCurve(g.range, g.safetyArc);
     }
 
-    // The range covers the drawn low-level contour. A wire antenna's range also
-    // covers the low-level contour of the plain table, which lies on or inside
-    // the drawn one of the envelope table.
-    GrowOverCurve(g.range, g.contours[LevelLow]);
-    if (n == 0)
-        GrowOverCurve(g.range, Contour(info, plain, g.levels.low));
+    // The range covers the far-field contours of the low level through both
+    // tables: for a wire antenna the drawn one (envelope table) lies on or
+    // outside the plain one; an aperture's drawn contour lies inside them but
+    // along the aperture's plane, whose near field the view may cut.
+    GrowOverCurve(g.range, FarFieldContour(info, plain, g.levels.low));
+    GrowOverCurve(g.range, FarFieldContour(info, info.patternTable, g.levels.low));
 }
 
 void PrepPoint(TGraphData &g, double d, double h, double e, const QString &description)

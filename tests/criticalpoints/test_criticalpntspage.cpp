@@ -453,6 +453,7 @@ private slots:
         page->ActivatePage();
         QVERIFY(m->index(1, ColumnField).data().toString().endsWith(" V/m"));
         QVERIFY(!incomplete->isVisible());
+        QVERIFY(!child<QLabel>("lblCtpNoLimit")->isVisible());
     }
 
     // Below 10 MHz the field cell says why it has no verdict colour.
@@ -463,10 +464,12 @@ private slots:
         db.sql("UPDATE tblStation SET IdBandFreqSt = 4"); // 40 m, 7,1 MHz
         openPage();
         const QAbstractItemModel *m = child<QTableView>("lsvCtpOverView")->model();
-        QVERIFY(m->index(0, ColumnField)
-                    .data()
-                    .toString()
-                    .endsWith(QStringLiteral(" V/m, no limit applies below 10 MHz")));
+        QVERIFY(m->index(0, ColumnField).data().toString().endsWith(QStringLiteral(" V/m *")));
+        QCOMPARE(m->index(0, ColumnField).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("no limit applies below 10 MHz"));
+        QLabel *note = child<QLabel>("lblCtpNoLimit");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("* no limit applies below 10 MHz"));
         QCOMPARE(m->index(0, ColumnField).data(Qt::BackgroundRole).value<QColor>(),
                  m->index(0, ColumnReference).data(Qt::BackgroundRole).value<QColor>());
         QCOMPARE(m->index(0, ColumnCombined).data().toString(), QString());

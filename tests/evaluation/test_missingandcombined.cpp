@@ -140,8 +140,12 @@ TEST_F(TwoTogetherOneApart, BelowTenMegahertzTheValueCarriesTheNote)
             .arg(Band40m));
     const TEvaluation ev = evaluate().evaluation;
     EXPECT_EQ(ev.verdict[0], VerdictNone);
-    EXPECT_EQ(ev.lines[0][ColumnField],
+    EXPECT_EQ(FieldCellText(ev.fieldStrength[0], ev.verdict[0]),
               FieldStrengthText(ev.fieldStrength[0]) + " V/m, no limit applies below 10 MHz");
+    // The list line marks the value; the footnote under the list says why.
+    EXPECT_EQ(ev.lines[0][ColumnField], FieldStrengthText(ev.fieldStrength[0]) + " V/m *");
+    EXPECT_TRUE(HasEntryBelowTenMegahertz(ev));
+    EXPECT_EQ(NoLimitFootnote(), "* no limit applies below 10 MHz");
     EXPECT_EQ(ev.points[0].summed, 1);
     EXPECT_NEAR(ev.points[0].quotient, 0.0343661, 1e-6);
 }

@@ -115,8 +115,8 @@ bool TfraCriticalPnts::evaluatePoints()
         return false;
     }
     m_model->setEvaluation(std::move(result.value.evaluation));
-    // The notes below 10 MHz and "no power chain" are longer than a value: the
-    // field column grows to show them whole.
+    m_noLimit->setVisible(HasEntryBelowTenMegahertz(m_model->evaluation()));
+    // "no power chain" is longer than a value: the field column grows to show it whole.
     m_list->resizeColumnToContents(ColumnField);
     m_list->setColumnWidth(ColumnField, std::max(TCtpListModel::columnWidth(ColumnField),
                                                  m_list->columnWidth(ColumnField)));

@@ -84,6 +84,7 @@ private:
     QLabel *m_maxResult = nullptr;
     QLabel *m_combined = nullptr;
     QLabel *m_incomplete = nullptr;
+    QLabel *m_noLimit = nullptr;
 
     QGroupBox *m_modify = nullptr;
     QLabel *m_modRef = nullptr;

@@ -116,6 +116,8 @@ QWidget *TfraCriticalPnts::buildOverview()
     // is the highest share of the limit, and what the evaluation had to leave out.
     m_combined = namedLabel(QStringLiteral("lblCtpCombined"), QString(), m_overview);
     m_incomplete = namedLabel(QStringLiteral("lblCtpIncomplete"), QString(), m_overview);
+    m_noLimit = namedLabel(QStringLiteral("lblCtpNoLimit"), NoLimitFootnote(), m_overview);
+    m_noLimit->hide();
     for (QLabel *l : {m_combined, m_incomplete}) {
         l->setFont(bold);
         l->setWordWrap(true);
@@ -127,6 +129,7 @@ QWidget *TfraCriticalPnts::buildOverview()
 
     auto *layout = new QVBoxLayout(m_overview);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_noLimit);
     layout->addWidget(summary);
     layout->addWidget(m_combined);
     layout->addWidget(m_incomplete);

@@ -12,7 +12,9 @@
 namespace
 {
 
-const std::array<int, EvaluationColumnCount> Widths = {60, 70, 80, 40, 50, 100, 360, 70, 130};
+// The combined column takes its width from the description, so that the list
+// keeps the width it had.
+const std::array<int, EvaluationColumnCount> Widths = {60, 70, 80, 40, 50, 100, 230, 70, 130};
 
 } // namespace
 
@@ -97,6 +99,10 @@ QVariant TCtpListModel::data(const QModelIndex &index, int role) const
         }
         return ColourFromValue(CtpRowColours[m_rowColour[r]]);
     }
+    case Qt::ToolTipRole:
+        if (c == ColumnField && m_evaluation.verdict[r] == VerdictNone)
+            return NoLimitNote();
+        return QVariant();
     case Qt::ForegroundRole:
         return QColor(Qt::black);
     case Qt::TextAlignmentRole:
