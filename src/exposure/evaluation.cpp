@@ -100,8 +100,10 @@ QString CombinedCellText(const TPointExposure &point)
 
 QString SummaryLocationText(int summaryClass, const QString &reference, const QString &antenna)
 {
-    const QString at = QStringLiteral("at ") + reference + QStringLiteral(" by ") + antenna;
-    return summaryClass <= 2 ? at + QStringLiteral(": requires a") : at + QStringLiteral(":");
+    return summaryClass <= 2
+               ? QCoreApplication::translate("Evaluation", "at %1 by %2: requires a")
+                     .arg(reference, antenna)
+               : QCoreApplication::translate("Evaluation", "at %1 by %2:").arg(reference, antenna);
 }
 
 QString SummaryResultText(int summaryClass)
@@ -149,18 +151,15 @@ std::optional<TEvaluationSummary> SummarizeEvaluation(const TEvaluation &ev)
         if (const std::optional<double> share = ExposureShare(ev.fieldStrength[i], ev.frequency[i]))
             highestShare = std::max(highestShare, *share);
     }
-    if (!s.missingPower.isEmpty()) {
-        s.incompleteText = QCoreApplication::translate(
-                               "Evaluation", "The evaluation is incomplete: no power chain for %1.")
-                               .arg(s.missingPower.join(QStringLiteral(", ")));
-    }
+    s.incompleteText = IncompleteText(s.missingPower);
     s.colour = SummaryColour(4);
     if (s.entry >= 0) {
         const int best = s.entry;
         s.summaryClass = SummaryClass(ev.fieldStrength[best], ev.frequency[best]);
         s.valueText = FieldStrengthText(ev.fieldStrength[best]) + QStringLiteral(" V/m");
-        s.locationText =
-            SummaryLocationText(s.summaryClass, ev.reference[best], ev.antennaRef[best]);
+        s.reference = ev.reference[best];
+        s.antennaRef = ev.antennaRef[best];
+        s.locationText = SummaryLocationText(s.summaryClass, s.reference, s.antennaRef);
         s.resultText = SummaryResultText(s.summaryClass);
         s.colour = SummaryColour(s.summaryClass);
     }
@@ -175,14 +174,36 @@ std::optional<TEvaluationSummary> SummarizeEvaluation(const TEvaluation &ev)
         }
     }
     if (s.combinedPoint >= 0) {
-        const TPointExposure &point = ev.points[s.combinedPoint];
-        s.combinedText =
-            QCoreApplication::translate("Evaluation", "Together at %1 (%2): %3 of the limit")
-                .arg(ev.reference[point.firstEntry], ev.siteName[point.firstEntry],
-                     CombinedCellText(point));
-        s.combinedColour = VerdictColour(QuotientVerdict(point.quotient));
+        s.combinedText = CombinedSummaryText(ev, s.combinedPoint);
+        s.combinedColour = VerdictColour(QuotientVerdict(ev.points[s.combinedPoint].quotient));
     }
     return s;
+}
+
+QString CombinedSummaryText(const TEvaluation &ev, int point)
+{
+    if (point < 0 || point >= ev.points.size())
+        return QString();
+    const TPointExposure &p = ev.points[point];
+    return QCoreApplication::translate("Evaluation", "Together at %1 (%2): %3 of the limit")
+        .arg(ev.reference[p.firstEntry], ev.siteName[p.firstEntry], CombinedCellText(p));
+}
+
+QString IncompleteText(const QStringList &missingPower)
+{
+    if (missingPower.isEmpty())
+        return QString();
+    return QCoreApplication::translate("Evaluation",
+                                       "The evaluation is incomplete: no power chain for %1.")
+        .arg(missingPower.join(QStringLiteral(", ")));
+}
+
+void RetranslateLines(TEvaluation &ev)
+{
+    for (int i = 0; i < ev.count(); ++i)
+        ev.lines[i][ColumnField] = FieldListText(ev.fieldStrength[i], ev.verdict[i]);
+    for (const TPointExposure &point : std::as_const(ev.points))
+        ev.lines[point.firstEntry][ColumnCombined] = CombinedCellText(point);
 }
 
 void CombineExposure(TEvaluation &ev)

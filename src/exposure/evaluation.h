@@ -74,6 +74,8 @@ struct TEvaluationSummary {
     QString valueText;    // "1,23 V/m"
     QString locationText; // "at CTP_01 by Loc01-Ant01: requires a"
     QString resultText;   // "Technical Antenna File"
+    QString reference;    // the point and the placement the location text names
+    QString antennaRef;
     int colour = 0;       // red + 256 × green + 65536 × blue
 
     QStringList missingPower; // placements without a power chain, in list order
@@ -92,6 +94,15 @@ QString FieldCellText(double e, int verdict);
 QString FieldListText(double e, int verdict);
 QString NoLimitFootnote();
 bool HasEntryBelowTenMegahertz(const TEvaluation &evaluation);
+
+// The texts of the summary that name the combined exposure of a point and the
+// placements without a power chain, in the interface language of the moment.
+QString CombinedSummaryText(const TEvaluation &evaluation, int point);
+QString IncompleteText(const QStringList &missingPower);
+
+// Writes the field and combined cells of the lines again, in the interface
+// language of the moment.
+void RetranslateLines(TEvaluation &evaluation);
 
 // The text of a point's combined cell: "87,3 %", "no power chain" when a
 // placement of the sum has none, empty when nothing was summed.

@@ -11,9 +11,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("TableUpdate", text); }
-
+namespace
+{
 TTableUpdateResult finish(const QString &file, TTableUpdateResult result)
 {
     QFile::remove(file);
@@ -28,14 +27,18 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
     if (!dm.conMainDb->isConnected() || !db.transaction()) {
         result.outcome = TTableUpdateResult::Failed;
         result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
-        result.error = dm.conMainDb->isConnected()
-                           ? tr("The update could not start a transaction: %1").arg(db.lastError().text())
-                           : tr("The database is not connected.");
+        result.error =
+            dm.conMainDb->isConnected()
+                ? QCoreApplication::translate("TableUpdate",
+                                              "The update could not start a transaction: %1")
+                      .arg(db.lastError().text())
+                : QCoreApplication::translate("TableUpdate", "The database is not connected.");
         return result;
     }
     for (const TTableUpdateBlock &block : script.blocks) {
         if (progress)
-            progress(tr("Applying Update (%1)...").arg(block.number));
+            progress(QCoreApplication::translate("TableUpdate", "Applying Update (%1)...")
+                         .arg(block.number));
         if (!block.closed || block.statement.trimmed().isEmpty())
             continue;
         if (!dm.conMainDb->exec(block.statement)) {
@@ -83,7 +86,8 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         return result;
     if (info.size() > MaxTableUpdateFileSize) {
         result.outcome = TTableUpdateResult::Refused;
-        result.error = tr("The update file is larger than 10 MB and was not applied.");
+        result.error = QCoreApplication::translate(
+            "TableUpdate", "The update file is larger than 10 MB and was not applied.");
         return finish(file, result);
     }
     QFile in(file);
@@ -99,10 +103,10 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         return finish(file, result);
     }
     if (progress)
-        progress(tr("Applying Updates..."));
+        progress(QCoreApplication::translate("TableUpdate", "Applying Updates..."));
     result = runBlocks(dm, script, progress);
     if (result.outcome == TTableUpdateResult::Applied && progress)
-        progress(tr("Updates were successfull..."));
+        progress(QCoreApplication::translate("TableUpdate", "Updates were successfull..."));
     return finish(file, result);
 }
 

@@ -13,8 +13,6 @@
 namespace {
 constexpr qint64 ChunkSize = 1024;
 
-QString tr(const char *text) { return QCoreApplication::translate("DownloadFile", text); }
-
 QByteArray programFileName()
 {
     const QString path = QCoreApplication::applicationFilePath();
@@ -29,7 +27,8 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     TDownloadResult result;
     QFile out(localFile);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result.error = tr("%1 cannot be written: %2").arg(localFile, out.errorString());
+        result.error = QCoreApplication::translate("DownloadFile", "%1 cannot be written: %2")
+                           .arg(localFile, out.errorString());
         result.failure = TDownloadResult::LocalFile;
         return result;
     }
@@ -48,13 +47,17 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
             if (chunk.isEmpty())
                 break;
             if (result.bytes + chunk.size() > maxBytes) {
-                failure = tr("The download is larger than %1 bytes and was refused.").arg(maxBytes);
+                failure =
+                    QCoreApplication::translate(
+                        "DownloadFile", "The download is larger than %1 bytes and was refused.")
+                        .arg(maxBytes);
                 failureKind = TDownloadResult::TooLarge;
                 reply->abort();
                 return;
             }
             if (out.write(chunk) != chunk.size()) {
-                failure = tr("%1 cannot be written: %2").arg(localFile, out.errorString());
+                failure = QCoreApplication::translate("DownloadFile", "%1 cannot be written: %2")
+                              .arg(localFile, out.errorString());
                 failureKind = TDownloadResult::LocalFile;
                 reply->abort();
                 return;

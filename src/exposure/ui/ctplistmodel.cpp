@@ -33,6 +33,14 @@ void TCtpListModel::setEvaluation(TEvaluation evaluation)
     endResetModel();
 }
 
+void TCtpListModel::retranslate()
+{
+    RetranslateLines(m_evaluation);
+    if (m_evaluation.count() > 0)
+        emit dataChanged(index(0, 0), index(m_evaluation.count() - 1, EvaluationColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, EvaluationColumnCount - 1);
+}
+
 QString TCtpListModel::columnCaption(int column)
 {
     switch (column) {

@@ -42,9 +42,11 @@ public:
 protected:
     void NextClicked() override;
     void BackClicked() override;
+    void retranslateUi() override;
 
 private:
     QString safetyDistanceText(const TPowerChainResult &r) const;
+    QString m_titleFor; // the placement the title names, empty while none is shown
     void buildControls();
     QWidget *buildFeederBox();
     QWidget *buildAdditionalBox();

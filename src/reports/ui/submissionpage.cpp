@@ -118,12 +118,24 @@ QString TfraBiptData::userFolder() const
     return CurrentSelection().userDirectory;
 }
 
+void TfraBiptData::showFileBoxTitle()
+{
+    m_fileBox->setTitle(tr("  All Files in Personal Directory (") + userFolder() +
+                        QDir::separator() + QStringLiteral("...)  "));
+}
+
+void TfraBiptData::retranslateUi()
+{
+    if (m_activated)
+        showFileBoxTitle();
+}
+
 void TfraBiptData::ActivatePage()
 {
     TfraBase::ActivatePage();
     ApplyNumberFormat();
-    m_fileBox->setTitle(tr("  All Files in Personal Directory (") + userFolder() +
-                        QDir::separator() + QStringLiteral("...)  "));
+    m_activated = true;
+    showFileBoxTitle();
 
     const bool terrain = CurrentSelection().terrainStudy;
     m_terrainBox->setVisible(terrain);

@@ -45,9 +45,15 @@ protected:
     // Opens the help at this page's context.
     virtual void HelpClicked();
 
+    // Rebuilds the texts the page composes itself (with numbers, names or
+    // states) after the interface language changed. Fixed texts made with
+    // tr() follow on their own (languageswitch.h). The base does nothing.
+    virtual void retranslateUi();
+
     IWizardHost &host() const { return m_host; }
 
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int m_pageIndex;

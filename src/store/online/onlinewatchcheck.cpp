@@ -10,9 +10,8 @@
 
 #include <memory>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("CheckInternet", text); }
-
+namespace
+{
 } // namespace
 
 QUrl ServerPathUrl(const QUrl &server, const QString &path)
@@ -31,7 +30,8 @@ TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTim
 {
     TInternetCheck check;
     if (!server.isValid() || server.host().isEmpty()) {
-        check.error = tr("No update server is configured.");
+        check.error =
+            QCoreApplication::translate("CheckInternet", "No update server is configured.");
         return check;
     }
     const TPingResult ping = PingHost(server.host(), pingTimeoutMs);
