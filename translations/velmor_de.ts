@@ -76,6 +76,29 @@
         <source>at %1 by %2:</source>
         <translation>bei %1 durch %2:</translation>
     </message>
+    <message>
+        <source>no limit applies below 10 MHz</source>
+        <translation>kein Grenzwert unter 10 MHz</translation>
+    </message>
+    <message>
+        <source>no power chain</source>
+        <translation>keine Leistungskette</translation>
+    </message>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.</source>
+        <translation>Die Bewertung ist unvollständig: keine Leistungskette für %1.</translation>
+    </message>
+    <message>
+        <source>Together at %1 (%2): %3 of the limit</source>
+        <translation>Zusammen bei %1 (%2): %3 des Grenzwerts</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>Die Datenbank enthält keinen Text für die Expositionszusammenfassung (Dokument &quot;ExposureSummary&quot;): aktualisieren Sie ihre Referenztabellen.</translation>
+    </message>
 </context>
 <context>
     <name>ExportDatabase</name>
@@ -227,6 +250,15 @@
     <message>
         <source>Diam(wvl):</source>
         <translation>Durchm.(WL):</translation>
+    </message>
+</context>
+<context>
+    <name>IncompleteEvaluation</name>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.
+The documents will show no field strength for it. Make the document anyway ?</source>
+        <translation>Die Bewertung ist unvollständig: keine Leistungskette für %1.
+Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?</translation>
     </message>
 </context>
 <context>
@@ -486,6 +518,10 @@
         <source>Field     </source>
         <translation>Feld      </translation>
     </message>
+    <message>
+        <source>% of limit (together)</source>
+        <translation>% der Grenze (zusammen)</translation>
+    </message>
 </context>
 <context>
     <name>TFrmGraph</name>
@@ -536,6 +572,10 @@
     <message>
         <source> Height (m)</source>
         <translation> Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Safety distance %1 m</source>
+        <translation>Sicherheitsabstand %1 m</translation>
     </message>
 </context>
 <context>
@@ -874,6 +914,18 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>This value should be maximum 45° !</source>
         <translation>Dieser Wert darf höchstens 45° betragen !</translation>
     </message>
+    <message>
+        <source>Transmits at the same time as the other antennas of the site</source>
+        <translation>Sendet gleichzeitig mit den anderen Antennen des Standorts</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Frequenzband</translation>
+    </message>
+    <message>
+        <source>This antenna works on several bands: please choose its frequency first...</source>
+        <translation>Diese Antenne arbeitet auf mehreren Bändern: wählen Sie zuerst ihre Frequenz...</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1095,6 +1147,10 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>Are you sure you want to delete %1 ?</source>
         <translation>Wollen Sie %1 wirklich löschen ?</translation>
     </message>
+    <message>
+        <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
+        <translation>Die Leistungskette von %1 wurde nie gespeichert: geben Sie ihre Leistung auf der Leistungsseite ein, um die Grafik zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1284,6 +1340,10 @@ Specify as required (dB)</source>
         <translation>Dämpfung des Tiefpassfilters: 
 Nach Bedarf angeben (dB)</translation>
     </message>
+    <message>
+        <source>Safety Distance :</source>
+        <translation>Sicherheitsabstand :</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1425,6 +1485,18 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>The Report was saved... (</source>
         <translation>Der Bericht wurde gespeichert... (</translation>
+    </message>
+    <message>
+        <source>E&amp;xposure Summary</source>
+        <translation>E&amp;xpositionszusammenfassung</translation>
+    </message>
+    <message>
+        <source>The method, every critical test point against every antenna, the combined exposure and the safety distances, as a PDF file</source>
+        <translation>Die Methode, jeder kritische Messpunkt gegen jede Antenne, die gemeinsame Exposition und die Sicherheitsabstände, als PDF-Datei</translation>
+    </message>
+    <message>
+        <source>The exposure summary was saved... (</source>
+        <translation>Die Expositionszusammenfassung wurde gespeichert... (</translation>
     </message>
 </context>
 <context>

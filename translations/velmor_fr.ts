@@ -76,6 +76,29 @@
         <source>at %1 by %2:</source>
         <translation>au point %1 par %2&#xa0;:</translation>
     </message>
+    <message>
+        <source>no limit applies below 10 MHz</source>
+        <translation>aucune limite sous 10 MHz</translation>
+    </message>
+    <message>
+        <source>no power chain</source>
+        <translation>pas de chaîne de puissance</translation>
+    </message>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.</source>
+        <translation>L&apos;évaluation est incomplète : pas de chaîne de puissance pour %1.</translation>
+    </message>
+    <message>
+        <source>Together at %1 (%2): %3 of the limit</source>
+        <translation>Ensemble en %1 (%2) : %3 de la limite</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>La base de données ne contient pas le texte de la synthèse de l&apos;exposition (document &quot;ExposureSummary&quot;) : mettez à jour ses tables de référence.</translation>
+    </message>
 </context>
 <context>
     <name>ExportDatabase</name>
@@ -227,6 +250,15 @@
     <message>
         <source>Diam(wvl):</source>
         <translation>Diam.(lambda):</translation>
+    </message>
+</context>
+<context>
+    <name>IncompleteEvaluation</name>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.
+The documents will show no field strength for it. Make the document anyway ?</source>
+        <translation>L&apos;évaluation est incomplète : pas de chaîne de puissance pour %1.
+Les documents n&apos;en montreront pas le champ. Créer le document quand même ?</translation>
     </message>
 </context>
 <context>
@@ -486,6 +518,10 @@
         <source>Field     </source>
         <translation>Champ     </translation>
     </message>
+    <message>
+        <source>% of limit (together)</source>
+        <translation>% de la limite (ensemble)</translation>
+    </message>
 </context>
 <context>
     <name>TFrmGraph</name>
@@ -536,6 +572,10 @@
     <message>
         <source> Height (m)</source>
         <translation> Hauteur (m)</translation>
+    </message>
+    <message>
+        <source>Safety distance %1 m</source>
+        <translation>Distance de sécurité %1 m</translation>
     </message>
 </context>
 <context>
@@ -874,6 +914,18 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>This value should be maximum 45° !</source>
         <translation>Cette valeur doit être de 45° au maximum&#xa0;!</translation>
     </message>
+    <message>
+        <source>Transmits at the same time as the other antennas of the site</source>
+        <translation>Émet en même temps que les autres antennes de l&apos;emplacement</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>This antenna works on several bands: please choose its frequency first...</source>
+        <translation>Cette antenne fonctionne sur plusieurs bandes : choisissez d&apos;abord sa fréquence...</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1095,6 +1147,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>Are you sure you want to delete %1 ?</source>
         <translation>Êtes-vous sûr de vouloir supprimer %1&#xa0;?</translation>
     </message>
+    <message>
+        <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
+        <translation>La chaîne de puissance de %1 n&apos;a jamais été enregistrée : entrez sa puissance sur la page de puissance pour voir son graphique.</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1284,6 +1340,10 @@ Specify as required (dB)</source>
         <translation>Atténuation du filtre passe-bas&#xa0;: 
 À préciser selon le cas (dB)</translation>
     </message>
+    <message>
+        <source>Safety Distance :</source>
+        <translation>Distance de sécurité :</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1425,6 +1485,18 @@ Specify as required (dB)</source>
     <message>
         <source>The Report was saved... (</source>
         <translation>Le rapport a été enregistré... (</translation>
+    </message>
+    <message>
+        <source>E&amp;xposure Summary</source>
+        <translation>Synthèse de l&apos;e&amp;xposition</translation>
+    </message>
+    <message>
+        <source>The method, every critical test point against every antenna, the combined exposure and the safety distances, as a PDF file</source>
+        <translation>La méthode, chaque point de test critique face à chaque antenne, l&apos;exposition combinée et les distances de sécurité, en fichier PDF</translation>
+    </message>
+    <message>
+        <source>The exposure summary was saved... (</source>
+        <translation>La synthèse de l&apos;exposition a été enregistrée... (</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,29 @@
         <source>at %1 by %2:</source>
         <translation>bij %1 door %2:</translation>
     </message>
+    <message>
+        <source>no limit applies below 10 MHz</source>
+        <translation>geen grenswaarde onder 10 MHz</translation>
+    </message>
+    <message>
+        <source>no power chain</source>
+        <translation>geen vermogensketen</translation>
+    </message>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.</source>
+        <translation>De evaluatie is onvolledig: geen vermogensketen voor %1.</translation>
+    </message>
+    <message>
+        <source>Together at %1 (%2): %3 of the limit</source>
+        <translation>Samen op %1 (%2): %3 van de grenswaarde</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>De databank bevat geen tekst voor de samenvatting van de blootstelling (document &quot;ExposureSummary&quot;): werk de referentietabellen bij.</translation>
+    </message>
 </context>
 <context>
     <name>ExportDatabase</name>
@@ -227,6 +250,15 @@
     <message>
         <source>Diam(wvl):</source>
         <translation>Diam.(golfl.):</translation>
+    </message>
+</context>
+<context>
+    <name>IncompleteEvaluation</name>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.
+The documents will show no field strength for it. Make the document anyway ?</source>
+        <translation>De evaluatie is onvolledig: geen vermogensketen voor %1.
+De documenten tonen er geen veldsterkte voor. Het document toch maken ?</translation>
     </message>
 </context>
 <context>
@@ -486,6 +518,10 @@
         <source>Field     </source>
         <translation>Veld      </translation>
     </message>
+    <message>
+        <source>% of limit (together)</source>
+        <translation>% van grens (samen)</translation>
+    </message>
 </context>
 <context>
     <name>TFrmGraph</name>
@@ -536,6 +572,10 @@
     <message>
         <source> Height (m)</source>
         <translation> Hoogte (m)</translation>
+    </message>
+    <message>
+        <source>Safety distance %1 m</source>
+        <translation>Veiligheidsafstand %1 m</translation>
     </message>
 </context>
 <context>
@@ -874,6 +914,18 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>This value should be maximum 45° !</source>
         <translation>Deze waarde mag ten hoogste 45° zijn !</translation>
     </message>
+    <message>
+        <source>Transmits at the same time as the other antennas of the site</source>
+        <translation>Zendt tegelijk met de andere antennes van de locatie</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Frequentieband</translation>
+    </message>
+    <message>
+        <source>This antenna works on several bands: please choose its frequency first...</source>
+        <translation>Deze antenne werkt op meerdere banden: kies eerst haar frequentie...</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1095,6 +1147,10 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>Are you sure you want to delete %1 ?</source>
         <translation>Bent u zeker dat u %1 wilt verwijderen ?</translation>
     </message>
+    <message>
+        <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
+        <translation>De vermogensketen van %1 werd nooit opgeslagen: geef het vermogen in op de vermogenspagina om de grafiek te zien.</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1284,6 +1340,10 @@ Specify as required (dB)</source>
         <translation>Verzwakking laagdoorlaatfilter: 
 Opgeven zoals vereist (dB)</translation>
     </message>
+    <message>
+        <source>Safety Distance :</source>
+        <translation>Veiligheidsafstand :</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1425,6 +1485,18 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>The Report was saved... (</source>
         <translation>Het rapport werd opgeslagen... (</translation>
+    </message>
+    <message>
+        <source>E&amp;xposure Summary</source>
+        <translation>Samenvatting blootstelli&amp;ng</translation>
+    </message>
+    <message>
+        <source>The method, every critical test point against every antenna, the combined exposure and the safety distances, as a PDF file</source>
+        <translation>De methode, elk kritisch testpunt tegenover elke antenne, de gezamenlijke blootstelling en de veiligheidsafstanden, als PDF-bestand</translation>
+    </message>
+    <message>
+        <source>The exposure summary was saved... (</source>
+        <translation>De samenvatting van de blootstelling werd opgeslagen... (</translation>
     </message>
 </context>
 <context>

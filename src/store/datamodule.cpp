@@ -6,6 +6,7 @@
 #include "base/installlayout.h"
 #include "base/programfolder.h"
 #include "store/jetconnectionstring.h"
+#include "store/schemaupgrade.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,6 +70,9 @@ TdtmMain::TdtmMain(QObject *parent)
                       tblCableLoss3, tblCableLoss4, tblZipCity2,   tblTxTime2,    tblMode2,
                       tblErpVal,     tblListAntPol, tblBandFreqSt, tblBandFreqQrp};
     ApplyNumberFormat();
+    // A database of an older version gains the columns added since, before any
+    // statement reads them; a failure shows when a statement needs the column.
+    connect(conMainDb, &TJetConnection::connected, this, [this] { UpgradeMainSchema(*conMainDb); });
     watchConnection(conMainDb);
     watchConnection(conExport);
     m_firstRunPending = true;

@@ -4,6 +4,7 @@
 #include "charts/ui/polarchart.h"
 #include "pages/ui/antennadef.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -30,6 +31,10 @@ private slots:
     void saveRefusesATiltTheCheckRefuses();
     void doubleClickAsksBeforeChangingTheAntenna_data();
     void doubleClickAsksBeforeChangingTheAntenna();
+    void multiBandPlacementIsRefusedWithoutABand();
+    void saveAsksBeforeChangingTheAntenna_data();
+    void saveAsksBeforeChangingTheAntenna();
+    void simultaneousTransmissionIsStoredPerPlacement();
     void deletingTheLastPlacementDisablesNext();
     void siteSelectorSwitchesThePlacements();
     void customAntennaStoresThe90DegreeValueTwice();
@@ -327,6 +332,103 @@ void TestAntennaPage::doubleClickAsksBeforeChangingTheAntenna()
                  .toInt(),
              antennaAfter);
     QCOMPARE(placementRefs(), QStringLiteral("Loc03-Ant01")); // changed, not added
+}
+
+// A new placement of a multi-band antenna has no band until one is picked:
+// Save refuses it and says why. The configuration grid shows each band.
+void TestAntennaPage::multiBandPlacementIsRefusedWithoutABand()
+{
+    openPage();
+    child<QPushButton>("bbnAntProjAdd")->click();
+    selectAntenna(1); // half-wave dipole: band per placement
+    QCOMPARE(child<QComboBox>("dblAntProjFreq")->currentIndex(), -1);
+    ClearShownMessages();
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Data"));
+    QVERIFY(ShownMessages().first().text.contains(QStringLiteral("several bands")));
+    QCOMPARE(placementRefs(), QString());
+    QVERIFY(m_page->placementInsertMode());
+
+    child<QComboBox>("dblAntProjFreq")->setCurrentIndex(5); // 20 m
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(placementRefs(), QStringLiteral("Loc03-Ant01"));
+    auto *config = child<QTableWidget>("dbgAntProjSiteConf");
+    QCOMPARE(config->horizontalHeaderItem(3)->text(), QStringLiteral("Band"));
+    QVERIFY(config->item(0, 3)->text().startsWith(QStringLiteral("20 m")));
+
+    // A second placement starts without a band again.
+    child<QPushButton>("bbnAntProjAdd")->click();
+    selectAntenna(1);
+    QCOMPARE(child<QComboBox>("dblAntProjFreq")->currentIndex(), -1);
+}
+
+void TestAntennaPage::saveAsksBeforeChangingTheAntenna_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("antennaAfter");
+    QTest::addColumn<int>("bandAfter");
+    QTest::newRow("no keeps antenna and band, saves the height") << AnswerNo << 12 << 12;
+    QTest::newRow("yes takes the clicked antenna and its band") << AnswerYes << 16 << 13;
+}
+
+// Clicking another catalogue antenna and then saving a placement asks the
+// double click's question; No keeps the antenna and saves the rest.
+void TestAntennaPage::saveAsksBeforeChangingTheAntenna()
+{
+    QFETCH(int, answer);
+    QFETCH(int, antennaAfter);
+    QFETCH(int, bandAfter);
+    const qint32 placement = m_db->sql(
+        QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
+                       "AntennasHeight, AntennasPol) VALUES (%1, 12, 12, 'Loc03-Ant01', 8, 'V')")
+            .arg(m_site));
+    CurrentSelection().placementId = placement;
+    openPage();
+    selectAntenna(16); // a 70 cm antenna of the catalogue
+    QTest::keyClick(child<QLineEdit>("dbmAntProjHeight"), Qt::Key_End);
+    QTest::keyClicks(child<QLineEdit>("dbmAntProjHeight"), QStringLiteral(",5"));
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Modifying the Antenna Selection"));
+    QCOMPARE(ShownMessages().first().text,
+             QStringLiteral("Are you sure you want to change the antenna selection ?"));
+    const QString where = QStringLiteral(" FROM tblStation WHERE IdStation = %1").arg(placement);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT IdListAnt") + where).toInt(), antennaAfter);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT IdBandFreqSt") + where).toInt(), bandAfter);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT AntennasHeight") + where).toDouble(), 8.5);
+    // The catalogue stands on the antenna the placement has now.
+    auto *grid = child<QTableWidget>("dbgAntSelect");
+    QCOMPARE(m_db->dm->qryAntList->value(grid->currentRow(), QStringLiteral("IdListAnt")).toInt(),
+             antennaAfter);
+
+    // Saving again without touching the catalogue asks nothing.
+    QTest::keyClicks(child<QLineEdit>("dbmAntProjHeight"), QStringLiteral("5"));
+    ClearShownMessages();
+    child<QPushButton>("bbnAntProjSave")->click();
+    QVERIFY(ShownMessages().isEmpty());
+}
+
+void TestAntennaPage::simultaneousTransmissionIsStoredPerPlacement()
+{
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    auto *box = child<QCheckBox>("cbxAntProjSimTx");
+    QVERIFY(box->isChecked()); // the safe assumption
+    child<QPushButton>("bbnAntProjSave")->click();
+    const QString simTx = QStringLiteral("SELECT AntennasSimTx FROM tblStation");
+    QCOMPARE(m_db->value(simTx).toInt(), 1);
+
+    box->click();
+    QVERIFY(child<QPushButton>("bbnAntProjSave")->isEnabled());
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(m_db->value(simTx).toInt(), 0);
+    QVERIFY(!box->isChecked()); // loaded back from the placement
+    child<QPushButton>("bbnAntProjAdd")->click();
+    QVERIFY(box->isChecked());
 }
 
 void TestAntennaPage::deletingTheLastPlacementDisablesNext()

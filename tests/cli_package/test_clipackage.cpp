@@ -38,6 +38,7 @@ protected:
                            "CriticalPntDist, CriticalPntHeight, CriticalPntRem) VALUES "
                            "(%1, 1, 'CTP_01', 2, 10, 'Garden')")
                 .arg(site));
+        sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 100")); // power chains saved
         CurrentSelection().clear(); // the commands find the owner themselves
         programDir = filePath(QStringLiteral("program"));
         ASSERT_TRUE(QDir().mkpath(programDir));
@@ -77,9 +78,11 @@ TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
     ASSERT_EQ(r.code, ExitSuccess) << r.err;
     const QString mdb = owned(QStringLiteral("ON4XX_Vlm.mdb"));
     const QString letter = owned(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
+    const QString exposure = owned(QStringLiteral("ON4XX_VLM_Exposure.pdf"));
     const QString zip = owned(QStringLiteral("ON4XX_Vlm.zip"));
-    EXPECT_EQ(r.out, "Wrote " + mdb.toStdString() + "\nWrote " + letter.toStdString() + "\nWrote " +
-                         zip.toStdString() + "\n");
+    EXPECT_EQ(r.out, "Wrote " + exposure.toStdString() + "\nWrote " + mdb.toStdString() +
+                         "\nWrote " + letter.toStdString() + "\nWrote " + zip.toStdString() + "\n");
+    EXPECT_TRUE(PdfLayoutText(exposure).contains(QStringLiteral("CTP_01")));
     EXPECT_EQ(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
               QStringList{QStringLiteral("2")});
 
@@ -94,8 +97,22 @@ TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
     ASSERT_EQ(listing.exitCode, 0) << listing.err.toStdString();
     QStringList entries = listing.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     entries.sort();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("ON4XX_VLM_Exposure.pdf"),
+                                    QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
                                     QStringLiteral("ON4XX_Vlm.mdb")}));
+}
+
+// A placement without a power chain: the files are made, and the command says
+// which placement has no value in them.
+TEST_F(PackageCli, PackageOfAnIncompleteEvaluationSaysSo)
+{
+    sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'B'"));
+    const CliRun r = RunCliCommand(PackageCommand(), {db, "ON4XX"});
+    EXPECT_EQ(r.code, ExitFailure);
+    EXPECT_NE(r.err.find("the evaluation is incomplete: no power chain for B"), std::string::npos)
+        << r.err;
+    EXPECT_TRUE(QFileInfo(owned(QStringLiteral("ON4XX_VLM_Exposure.pdf"))).isFile());
+    EXPECT_TRUE(QFileInfo(owned(QStringLiteral("ON4XX_Vlm.zip"))).isFile());
 }
 
 TEST_F(PackageCli, RefusesWhatItCannotUse)

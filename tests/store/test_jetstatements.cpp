@@ -128,6 +128,13 @@ const StatementCase statementCases[] = {
     {"SavedQueryNamesItsKey", {}, "SELECT TOP 1 IDCableLoss1 FROM qryCableLoss1 WHERE IdCableLoss1 > 0 ORDER BY IDCableLoss1", "1"},
     {"NextSiteNameSource", {}, "SELECT TOP 1 TowerName FROM tblTower WHERE IdOwner =1 ORDER BY TowerName DESC", "Location_02"},
     {"DoubleQuotedLiteralInWhere", {}, "SELECT IdOwner FROM tblOwner WHERE OwnerFname = \"jan\"", "1"},
+    // The placement grid: a placement whose band is no band of tblBandFreqSt still shows;
+    // every placement transmits with the others unless told otherwise.
+    {"PlacementsWithTheirBand", {"UPDATE tblStation SET IdBandFreqSt =16 WHERE IdStation =2"},
+     "SELECT IdStation, tblStation.IdBandFreqSt, AntennasSimTx, BandFreqDescr FROM (tblStation INNER JOIN"
+     " tblListAnt ON tblListAnt.IdListAnt = tblStation.IdListAnt) LEFT JOIN tblBandFreqSt ON"
+     " tblBandFreqSt.IdBandFreqSt = tblStation.IdBandFreqSt ORDER BY IdStation",
+     "1|7|1|17 m (18,068 - 18,168 MHz);2|16|1|"},
 };
 
 INSTANTIATE_TEST_SUITE_P(OnShippedDatabase, JetStatements, testing::ValuesIn(statementCases),

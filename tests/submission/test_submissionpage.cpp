@@ -74,6 +74,8 @@ private slots:
     void fileListShowsThePersonalDirectory();
     void doubleClickOpensFilesOnly();
     void terrainNoteSaveAndCancel();
+    void incompleteEvaluationWarnsBeforeEveryDocument_data();
+    void incompleteEvaluationWarnsBeforeEveryDocument();
 
 private:
     template <typename T> T *find(const char *name)
@@ -127,8 +129,9 @@ void TestSubmissionPage::init()
     const qint32 site = q.lastInsertId().toInt();
     QVERIFY(q.exec(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
                                   "AntennasRef, AntennasHeight, AntennasTilt, AntennasPol, "
-                                  "AntennasAntPwr, AntennasEirp) SELECT %1, MIN(IdListAnt), 12, "
-                                  "'Dipole', 10, 0, 'H', 20.5, 22.65 FROM tblListAnt")
+                                  "AntennasAntPwr, AntennasEirp, StationTxPower) SELECT %1, "
+                                  "MIN(IdListAnt), 12, 'Dipole', 10, 0, 'H', 20.5, 22.65, 100 FROM "
+                                  "tblListAnt")
                        .arg(site)));
 
     CurrentSelection().clear();
@@ -469,6 +472,45 @@ void TestSubmissionPage::terrainNoteSaveAndCancel()
         q.exec(QStringLiteral("SELECT OwnerFileNote FROM tblOwner WHERE IdOwner = %1").arg(owner)));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("Measured on 5 March\nAll below the limit\n"));
+}
+
+void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
+    const std::pair<const char *, const char *> steps[] = {
+        {"bbnCreateMdb", "ON4XX_Vlm.mdb"},
+        {"bbnSaveLetter", "ON4XX_VLM_Letter_Bipt.pdf"},
+        {"bbnCreateZip", "ON4XX_Vlm.zip"}};
+    for (const auto &[button, file] : steps) {
+        QTest::addRow("%s, No", button) << QString::fromLatin1(button) << QString::fromLatin1(file)
+                                        << int(AnswerNo);
+        QTest::addRow("%s, Yes", button) << QString::fromLatin1(button)
+                                         << QString::fromLatin1(file) << int(AnswerYes);
+    }
+}
+
+// With a placement whose power chain was never saved, each step asks before it
+// writes its file, naming the placement; No writes nothing.
+void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(int, answer);
+    QSqlQuery q(dm->conMainDb->database());
+    QVERIFY(q.exec(QStringLiteral("UPDATE tblStation SET StationTxPower = 0")));
+    page->show();
+    page->ActivatePage();
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown[0].kind, int(MessageQuestion));
+    QVERIFY(shown[0].text.startsWith(
+        QStringLiteral("The evaluation is incomplete: no power chain for Dipole.")));
+    QCOMPARE(QFileInfo::exists(userFile(file)), answer == AnswerYes);
 }
 
 QTEST_MAIN(TestSubmissionPage)

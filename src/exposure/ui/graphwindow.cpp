@@ -35,6 +35,7 @@ namespace
 QPointer<TFrmGraph> g_window;
 std::function<void(const ReportJob &)> g_previewHook;
 
+const QColor SafetyArcColour(139, 0, 0);
 const QColor ContourColours[GraphLevelCount] = {QColor(85, 213, 85), QColor(85, 85, 255),
                                                 QColor(255, 85, 85)};
 
@@ -225,6 +226,29 @@ void TFrmGraph::TraceGraph()
         label.opaque = true;
         m_chart->addLabel(label);
     }
+    if (info.safetyDistance)
+        TraceSafetyArc();
+}
+
+void TFrmGraph::TraceSafetyArc()
+{
+    // A dark red dashed half circle with its distance written where it crosses
+    // the 45° line above the beam side.
+    const TCurve &arc = m_data.safetyArc;
+    m_chart->setPen(SafetyArcColour, 1, Qt::DashLine);
+    m_chart->moveTo(At(arc[0]));
+    for (int i = 1; i < CurvePointCount; ++i)
+        m_chart->lineTo(At(arc[i]));
+    TXYChart::Label label;
+    label.at = At(arc[45]);
+    label.text = tr("Safety distance %1 m").arg(FormatRounded(*m_data.info.safetyDistance, 2));
+    label.fontName = QStringLiteral("Arial");
+    label.fontSize = 8;
+    label.textColour = SafetyArcColour;
+    label.border = SafetyArcColour;
+    label.background = Qt::white;
+    label.opaque = true;
+    m_chart->addLabel(label);
 }
 
 void TFrmGraph::SetAxisCaptions()
@@ -240,6 +264,7 @@ void TFrmGraph::changeEvent(QEvent *event)
     // The captions, grid and read-out follow the interface language at once.
     SetAxisCaptions();
     RebuildGrid();
+    TraceGraph(); // the label of the safety distance
     if (m_readOutAt)
         ShowReadOut(*m_readOutAt);
 }

@@ -1,5 +1,7 @@
 #include "reports/ui/submissionpage.h"
 
+#include "reports/ui/incompletewarning.h"
+
 #include "archive/archivepackage.h"
 #include "reports/exportdatabase.h"
 #include "reports/ui/printoperations.h"
@@ -247,7 +249,7 @@ void TfraBiptData::terrainCancelClicked()
 
 void TfraBiptData::createMdbClicked()
 {
-    if (!m_dm)
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     WaitCursor wait;
     m_createMdb->setEnabled(false);
@@ -286,7 +288,7 @@ void TfraBiptData::createMdbClicked()
 
 void TfraBiptData::letterClicked(bool preview)
 {
-    if (!m_dm)
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const TCurrentSelection &selection = CurrentSelection();
     QString fileName = OwnerFileName(selection.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
@@ -305,6 +307,8 @@ void TfraBiptData::letterClicked(bool preview)
 
 void TfraBiptData::createZipClicked()
 {
+    if (m_dm && !ConfirmIncompleteEvaluation(*m_dm, caption()))
+        return;
     const TCurrentSelection &selection = CurrentSelection();
     WaitCursor wait;
     const QStringList entries = DirectoryEntryList(selection.userDirectory);
