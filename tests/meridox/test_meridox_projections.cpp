@@ -338,8 +338,10 @@ TEST(PackageProjections, RobinsonInverseReachesThePoles)
     ASSERT_EQ(Forward(robinson, 0.0, Pi / 2.0, &x, &y), 0);
     EXPECT_NEAR(y, Pi / 2.0 * radius, 1.0) << "the pole's northing";
 
-    const double far[][2] = {{0.0, radius * Pi / 2.0 * 1.001}, {0.0, -radius * Pi / 2.0 * 1.001},
-                             {0.0, -1e300}, {1e9, 1e300}};
+    const double far[][2] = {{0.0, radius * Pi / 2.0 * 1.001},
+                             {0.0, -radius * Pi / 2.0 * 1.001},
+                             {0.0, -1e300},
+                             {1e9, 1e300}};
     for (const auto &p : far) {
         double lon, lat;
         EXPECT_EQ(Inverse(robinson, p[0], p[1], &lon, &lat), meridox::ErrorOutsideProjection)
