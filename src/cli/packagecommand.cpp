@@ -1,5 +1,6 @@
 #include "cli/packagecommand.h"
 
+#include "base/ownerfilename.h"
 #include "cli/clistation.h"
 #include "exposure/evaluation.h"
 #include "reports/archivepackage.h"
@@ -15,6 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <ostream>
 
 namespace
@@ -41,17 +46,39 @@ constexpr std::string_view HelpText =
     "Exit codes: 0 success, 1 the database, the owner, the template, the personal\n"
     "directory or one of the files could not be used, 2 wrong usage.\n";
 
+// The export is built under a temporary name beside the target and renamed onto
+// it only when complete, so that a failure (a full disk) keeps the earlier
+// export database whole.
 QString WriteExport(TdtmMain &dm, const QString &target)
 {
-    if (!CopyExportTemplate(target))
-        return QStringLiteral("cannot copy the template '") +
-               ProgramFile(QStringLiteral("Empty_Vlm.mdb")) + QStringLiteral("' to '") + target +
-               QLatin1Char('\'');
-    if (!dm.ConnectExportDatabase(target))
-        return QStringLiteral("cannot open '") + target + QLatin1Char('\'');
-    const TOpStatus built = BuildExportDatabase(dm);
+    QString building;
+    {
+        QTemporaryFile reserved(target + QStringLiteral(".XXXXXX"));
+        reserved.setAutoRemove(false);
+        if (!reserved.open())
+            return QStringLiteral("cannot write '") + target + QStringLiteral("': ") +
+                   reserved.errorString();
+        building = reserved.fileName();
+    }
+    QString error;
+    if (!CopyExportTemplate(building))
+        error = QStringLiteral("cannot copy the template '") +
+                ProgramFile(QStringLiteral("Empty_Vlm.mdb")) + QStringLiteral("' to '") + target +
+                QLatin1Char('\'');
+    else if (!dm.ConnectExportDatabase(building))
+        error = QStringLiteral("cannot open '") + target + QLatin1Char('\'');
+    else
+        error = BuildExportDatabase(dm).error;
     dm.conExport->close();
-    return built.error;
+    if (error.isEmpty() && std::rename(QFile::encodeName(building).constData(),
+                                       QFile::encodeName(target).constData()) != 0)
+        error = QStringLiteral("cannot write '") + target + QStringLiteral("': ") +
+                QString::fromLocal8Bit(std::strerror(errno));
+    if (!error.isEmpty()) {
+        QFile::remove(building);
+        QFile::remove(building + QStringLiteral("-journal"));
+    }
+    return error;
 }
 
 QString WriteLetter(TdtmMain &dm, const QString &target)
@@ -124,11 +151,10 @@ int PackageCommand::run(const std::vector<std::string> &args, CliStreams &stream
                     << "' of " << args[1] << " does not exist\n";
         return ExitFailure;
     }
-    const QDir folder(cs.userDirectory);
-    const QString exportFile = folder.filePath(OwnerFileName(cs.call, QStringLiteral("_Vlm.mdb")));
+    const QString exportFile = OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_Vlm.mdb"));
     QString error = WriteExport(dm, exportFile);
     const QString letterFile =
-        folder.filePath(OwnerFileName(cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf")));
+        OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
     if (error.isEmpty())
         error = WriteLetter(dm, letterFile);
     OwnerArchiveResult archive;

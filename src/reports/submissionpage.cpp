@@ -1,5 +1,6 @@
 #include "reports/submissionpage.h"
 
+#include "base/ownerfilename.h"
 #include "reports/archivepackage.h"
 #include "reports/exportdatabase.h"
 #include "reports/printoperations.h"
@@ -283,9 +284,8 @@ void TfraBiptData::letterClicked(bool preview)
     if (!m_dm)
         return;
     const TCurrentSelection &selection = CurrentSelection();
-    QString fileName = OwnerFileName(selection.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
-    if (!selection.userDirectory.isEmpty())
-        fileName = QDir(selection.userDirectory).filePath(fileName);
+    const QString fileName = OwnerFilePath(selection.userDirectory, selection.call,
+                                           QStringLiteral("_VLM_Letter_Bipt.pdf"));
     const QStringList files = DirectoryEntryList(selection.userDirectory);
     const TOpStatus printed = selection.terrainStudy
                                   ? PrintCertificationLetter(*m_dm, MemoLines(m_terrainMemo), files,

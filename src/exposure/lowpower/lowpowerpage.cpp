@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "base/ownerfilename.h"
 #include "reports/printoperations.h"
 #include "reports/reportjobs.h"
 #include "shell/controlimage.h"
@@ -235,14 +236,14 @@ void TfraQrpInput::powerLeft()
 QString TfraQrpInput::reportFile() const
 {
     const TCurrentSelection &cs = CurrentSelection();
-    return UserDocumentPath(cs.userDirectory, cs.call + QStringLiteral("_VLM_QrpReport.pdf"));
+    return OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_VLM_QrpReport.pdf"));
 }
 
 void TfraQrpInput::filesClicked()
 {
     const TCurrentSelection &cs = CurrentSelection();
     const QString picture =
-        UserDocumentPath(cs.userDirectory, cs.call + QStringLiteral("_Vlm_QrpResult.bmp"));
+        OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_Vlm_QrpResult.bmp"));
     const QString caption = tr("QRP Report");
     if (!SaveControlImage(picture, ControlImageBmp, this)) {
         ShowErrorMessage(caption, tr("The picture could not be saved as %1 !").arg(picture));
