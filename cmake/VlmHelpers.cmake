@@ -1,18 +1,63 @@
 # Helpers that let each folder add its own sources and tests without
 # touching the top-level CMakeLists.txt.
 
+# vlm_layer(<target> [UI] [PURE] [DEPENDS layer...] [QT component...] [SOURCES file...])
+#   The static library of the current folder: one folder of src/ is one layer
+#   and one target. DEPENDS names the layers directly below, as the include
+#   test's table (tests/layers) allows them; their include paths and libraries
+#   come along. A logic layer links QtCore and the QT components it names; PURE
+#   links no Qt at all; UI adds Qt Gui, Widgets and Print Support and is left
+#   out of a logic-only build. vlm_logic and vlm_ui gather the layers of each kind.
+function(vlm_layer target)
+  cmake_parse_arguments(L "UI;PURE" "" "DEPENDS;QT;SOURCES" ${ARGN})
+  add_library(${target} STATIC ${L_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${L_DEPENDS})
+  if(NOT L_PURE)
+    target_link_libraries(${target} PUBLIC Qt6::Core)
+  endif()
+  foreach(component ${L_QT})
+    target_link_libraries(${target} PUBLIC Qt6::${component})
+  endforeach()
+  if(L_UI)
+    target_link_libraries(${target} PUBLIC Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+    if(VLM_LOGIC_ONLY)
+      set_target_properties(${target} PROPERTIES EXCLUDE_FROM_ALL ON)
+    endif()
+    set_property(GLOBAL APPEND PROPERTY VLM_UI_LAYERS ${target})
+    set_property(DIRECTORY PROPERTY VLM_LAYER_KIND ui)
+  else()
+    set_property(GLOBAL APPEND PROPERTY VLM_LOGIC_LAYERS ${target})
+    set_property(DIRECTORY PROPERTY VLM_LAYER_KIND logic)
+  endif()
+  set_property(DIRECTORY PROPERTY VLM_LAYER_TARGET ${target})
+endfunction()
+
+# Adds files to the current folder's layer after checking that its kind fits.
+function(vlm_layer_sources kind)
+  get_property(target DIRECTORY PROPERTY VLM_LAYER_TARGET)
+  get_property(actual DIRECTORY PROPERTY VLM_LAYER_KIND)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(NOT target)
+    message(FATAL_ERROR "${folder}: call vlm_layer() before adding sources")
+  endif()
+  if(NOT actual STREQUAL kind)
+    message(FATAL_ERROR "${folder} holds ${actual} code; put ${ARGN} into the folder "
+      "of that kind (widgets go to a ui/ folder, everything else beside it)")
+  endif()
+  foreach(f ${ARGN})
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+endfunction()
+
 # vlm_logic_sources(a.cpp b.cpp ...): non-widget code (QtCore, QtSql, QtNetwork at most).
 function(vlm_logic_sources)
-  foreach(f ${ARGN})
-    target_sources(vlm_logic PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
-  endforeach()
+  vlm_layer_sources(logic ${ARGN})
 endfunction()
 
 # vlm_ui_sources(a.cpp ...): pages and windows (not built in a logic-only build).
 function(vlm_ui_sources)
-  foreach(f ${ARGN})
-    target_sources(vlm_ui PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
-  endforeach()
+  vlm_layer_sources(ui ${ARGN})
 endfunction()
 
 # vlm_test(NAME n SOURCES ... LIBS ... [GUI] [QTTEST] [DB])

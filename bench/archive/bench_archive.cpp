@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "reports/archivewriter.h"
+#include "archive/archivewriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

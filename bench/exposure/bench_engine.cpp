@@ -1,6 +1,6 @@
 // Speed of the field-strength engine: every FieldStrength call builds its own
 // envelope table, as the plot's mouse read-out and the point list do.
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>

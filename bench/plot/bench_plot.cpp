@@ -2,10 +2,10 @@
 // (field strength, texts, nearest point marker, labels) and one full redraw
 // (all items rebuilt for the range, then painted). Goals: read-out well under
 // 0.1 ms, redraw under 16 ms (one frame at 60 Hz).
-#include "charts/xychart.h"
+#include "charts/ui/xychart.h"
 #include "exposure/graphprep.h"
 #include "exposure/graphtexts.h"
-#include "exposure/graphwindow.h"
+#include "exposure/ui/graphwindow.h"
 
 #include <QApplication>
 #include <QImage>

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "reports/pdfcanvas.h"
+#include "reportengine/pdfcanvas.h"
 
 namespace {
 QStringList reportLines(int count)

@@ -1,6 +1,6 @@
 #include "cli/clistation.h"
 
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetconnectionstring.h"
 #include "store/jetliterals.h"

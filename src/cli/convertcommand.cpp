@@ -2,8 +2,8 @@
 
 #include "cli/angletext.h"
 #include "cli/clinumbers.h"
-#include "shell/meridoxbinding.h"
-#include "shell/numberformat.h"
+#include "base/meridoxbinding.h"
+#include "base/numberformat.h"
 
 #include <QCoreApplication>
 

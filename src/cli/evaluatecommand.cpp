@@ -2,7 +2,7 @@
 
 #include "cli/clistation.h"
 #include "exposure/evaluation.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

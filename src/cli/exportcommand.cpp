@@ -3,8 +3,8 @@
 #include "cli/clistation.h"
 #include "reports/exportdatabase.h"
 #include "reports/exportsource.h"
-#include "shell/programfolder.h"
-#include "store/currentselection.h"
+#include "base/programfolder.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

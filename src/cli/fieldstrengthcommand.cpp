@@ -3,7 +3,7 @@
 #include "cli/clinumbers.h"
 #include "cli/fieldstrengthbatch.h"
 #include "cli/fieldstrengthinput.h"
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 #include "exposure/evaluation.h"
 
 #include <map>

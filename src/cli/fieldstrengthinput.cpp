@@ -1,7 +1,7 @@
 #include "cli/fieldstrengthinput.h"
 
 #include "cli/clinumbers.h"
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <array>
 

@@ -3,13 +3,13 @@
 #include "base/ownerfilename.h"
 #include "cli/clistation.h"
 #include "exposure/evaluation.h"
-#include "reports/archivepackage.h"
+#include "archive/archivepackage.h"
 #include "reports/exportdatabase.h"
 #include "reports/reportjobs.h"
 #include "reports/submissionfiles.h"
 #include "reports/submissionnote.h"
-#include "shell/programfolder.h"
-#include "store/currentselection.h"
+#include "base/programfolder.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

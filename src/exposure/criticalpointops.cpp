@@ -1,7 +1,7 @@
 #include "exposure/criticalpointops.h"
 
 #include "exposure/pointrules.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"

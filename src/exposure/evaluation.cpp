@@ -1,9 +1,9 @@
 #include "exposure/evaluation.h"
 
 #include "exposure/criticalpointops.h"
-#include "exposure/engine.h"
-#include "shell/numberformat.h"
-#include "store/currentselection.h"
+#include "exposure/engine/engine.h"
+#include "base/numberformat.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 

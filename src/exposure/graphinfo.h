@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exposure/limits.h"
-#include "exposure/patterntable.h"
+#include "exposure/engine/limits.h"
+#include "exposure/engine/patterntable.h"
 
 #include <QString>
 #include <QVector>

@@ -1,7 +1,7 @@
 #include "exposure/graphprep.h"
 
-#include "exposure/engine.h"
-#include "shell/numberformat.h"
+#include "exposure/engine/engine.h"
+#include "base/numberformat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "exposure/graphtemplate.h"
 #include "exposure/graphtexts.h"
-#include "reports/reportjob.h"
+#include "reportengine/reportjob.h"
 #include "store/recordresult.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "exposure/graphqueries.h"
 
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 #include "exposure/graphprep.h"
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/jetliterals.h"

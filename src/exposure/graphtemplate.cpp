@@ -1,6 +1,6 @@
 #include "exposure/graphtemplate.h"
 
-#include "reports/reportcanvas.h"
+#include "reportengine/reportcanvas.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/rasterimage.h"
+#include "reportengine/rasterimage.h"
 #include "store/recordresult.h"
 
 #include <QHash>

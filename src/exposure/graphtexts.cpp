@@ -1,7 +1,7 @@
 #include "exposure/graphtexts.h"
 
-#include "exposure/engine.h"
-#include "shell/numberformat.h"
+#include "exposure/engine/engine.h"
+#include "base/numberformat.h"
 
 const QString GraphLineBreak = QStringLiteral("\n\r");
 

@@ -1,6 +1,6 @@
 #include "exposure/pointrules.h"
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "exposure/powerchainstore.h"
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordstatement.h"

@@ -1,6 +1,6 @@
 #include "pages/sitedefselection.h"
 
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/recordops_selection.h"
 
 void ClearPlacementSelection()

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "exposure/aperturesize.h"
-#include "exposure/engine.h"
+#include "exposure/engine/aperturesize.h"
+#include "exposure/engine/engine.h"
 #include "reports/placeholders.h"
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 
 namespace {
 const char *const kPatternPlaceholders[10] = {"<V00>", "<V10>", "<V20>", "<V30>", "<V40>",

@@ -3,11 +3,11 @@
 #include "reports/exportsource.h"
 #include "reports/exportstatements.h"
 #include "reports/exporttexts.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 
-#include "shell/programfolder.h"
+#include "base/programfolder.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exposure/patterntable.h"
+#include "exposure/engine/patterntable.h"
 #include "store/recordresult.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "reports/exporttexts.h"
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 
 #include <QRegularExpression>
 #include <algorithm>

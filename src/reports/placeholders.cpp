@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 
 QString ReplacePlaceholder(const QString &line, const QString &placeholder, const QString &value)
 {

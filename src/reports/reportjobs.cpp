@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "reports/bmpreader.h"
-#include "reports/clock.h"
-#include "shell/installlayout.h"
-#include "shell/programfolder.h"
-#include "store/currentselection.h"
+#include "reportengine/bmpreader.h"
+#include "base/clock.h"
+#include "base/installlayout.h"
+#include "base/programfolder.h"
+#include "base/currentselection.h"
 
 namespace {
 // Owner letter data, the named document and the regulator's address, in the current

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "reports/reportjob.h"
+#include "reportengine/reportjob.h"
 #include "reports/rvsengineprint.h"
 #include "store/recordresult.h"
 

@@ -1,7 +1,7 @@
 #include "reports/rvsengineprint.h"
 
 #include "reports/letterlayout.h"
-#include "reports/reportcanvas.h"
+#include "reportengine/reportcanvas.h"
 
 namespace {
 constexpr double kLetterLeft = 25.0;

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "reports/documentdata.h"
-#include "reports/rasterimage.h"
+#include "reportengine/rasterimage.h"
 #include "reports/reportkind.h"
 
 class ReportCanvas;

@@ -1,8 +1,8 @@
 #include "reports/submissionfiles.h"
 
 #include "base/safefile.h"
-#include "shell/numberformat.h"
-#include "shell/shellutilities.h"
+#include "base/numberformat.h"
+#include "base/shellutilities.h"
 
 #include <QDir>
 #include <QFileInfo>

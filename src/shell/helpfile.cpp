@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "shell/programfolder.h"
+#include "base/programfolder.h"
 
 namespace {
 QString &helpFile()

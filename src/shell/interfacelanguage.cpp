@@ -1,7 +1,7 @@
 #include "shell/interfacelanguage.h"
 
-#include "shell/preferences.h"
-#include "store/currentselection.h"
+#include "base/preferences.h"
+#include "base/currentselection.h"
 
 int InterfaceLanguageFor(std::optional<int> stored, QLocale::Language systemLanguage)
 {

@@ -1,10 +1,10 @@
 #include "store/datamodule.h"
 
-#include "shell/messages.h"
-#include "shell/numberformat.h"
-#include "shell/preferences.h"
-#include "shell/installlayout.h"
-#include "shell/programfolder.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "base/preferences.h"
+#include "base/installlayout.h"
+#include "base/programfolder.h"
 #include "store/jetconnectionstring.h"
 
 #include <QCoreApplication>

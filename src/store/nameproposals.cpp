@@ -1,6 +1,6 @@
 #include "store/nameproposals.h"
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 
 #include <QCoreApplication>
 

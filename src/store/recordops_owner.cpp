@@ -1,6 +1,6 @@
 #include "store/recordops_owner.h"
 
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/recordstatement.h"

@@ -1,6 +1,6 @@
 #include "store/recordops_selection.h"
 
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/recordops_placement.h"
 #include "store/recordops_site.h"

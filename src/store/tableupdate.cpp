@@ -1,7 +1,7 @@
 #include "store/tableupdate.h"
 
-#include "shell/installlayout.h"
-#include "shell/programfolder.h"
+#include "base/installlayout.h"
+#include "base/programfolder.h"
 #include "store/datamodule.h"
 #include "store/tableupdateparser.h"
 

@@ -1,6 +1,6 @@
 #include "update/updatenotifier.h"
 
-#include "shell/messages.h"
+#include "base/messages.h"
 #include "update/updatecheck.h"
 #include "update/updatedownload.h"
 

@@ -1,6 +1,6 @@
 #include "update/updateserver.h"
 
-#include "shell/preferences.h"
+#include "base/preferences.h"
 #include "update/updatedefaults.h"
 
 #include <QtGlobal>

@@ -1,8 +1,8 @@
 // The antenna page in a window of its own: catalogue, polar chart, placements
 // and custom antennas on a fresh database.
 #include "../sitepage/pagefixture.h"
-#include "charts/polarchart.h"
-#include "pages/antennadef.h"
+#include "charts/ui/polarchart.h"
+#include "pages/ui/antennadef.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "reports/archivepackage.h"
-#include "reports/clock.h"
+#include "archive/archivepackage.h"
+#include "base/clock.h"
 #include "zipinspection.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "reports/archivewriter.h"
+#include "archive/archivewriter.h"
 #include "zipinspection.h"
 
 #include <QDir>

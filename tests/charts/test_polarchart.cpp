@@ -1,5 +1,5 @@
 // The polar chart's scale and what the widget draws.
-#include "charts/polarchart.h"
+#include "charts/ui/polarchart.h"
 #include "charts/polarchartgeometry.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 // output line per input line, and never a field strength that is negative or
 // not a number.
 #include "cli/fieldstrengthbatch.h"
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "cli/clidispatcher.h"
 #include "cli/commands.h"
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // vlmcli convert, run in-process against the staged coordinate library.
 #include "cli/clidispatcher.h"
 #include "cli/commands.h"
-#include "shell/meridoxbinding.h"
-#include "shell/programfolder.h"
+#include "base/meridoxbinding.h"
+#include "base/programfolder.h"
 
 #include <QTemporaryDir>
 

@@ -4,7 +4,7 @@
 #include "exportfixture.h"
 #include "fulldisk.h"
 #include "pdftools.h"
-#include "shell/programfolder.h"
+#include "base/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

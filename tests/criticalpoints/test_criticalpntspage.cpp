@@ -1,9 +1,9 @@
 #include "../powerchain/pagetestsupport.h"
-#include "exposure/criticalpntspage.h"
-#include "exposure/ctplistmodel.h"
+#include "exposure/ui/criticalpntspage.h"
+#include "exposure/ui/ctplistmodel.h"
 #include "exposure/ctprowcolour.h"
-#include "exposure/limits.h"
-#include "shell/tcolor.h"
+#include "exposure/engine/limits.h"
+#include "shell/ui/tcolor.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
-#include "exposure/ctplistmodel.h"
+#include "exposure/ui/ctplistmodel.h"
 #include "exposure/ctpprintlayout.h"
-#include "exposure/ctptableprinter.h"
+#include "exposure/ui/ctptableprinter.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>

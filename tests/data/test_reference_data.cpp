@@ -2,7 +2,7 @@
 // and the reference data keep the promises the program relies on.
 #include "referencedb.h"
 
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <QRegularExpression>
 #include <QStringList>

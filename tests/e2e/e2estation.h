@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exposure/patterntable.h"
+#include "exposure/engine/patterntable.h"
 
 #include <QString>
 #include <cmath>

@@ -3,11 +3,11 @@
 #include "endtoend.h"
 #include "outputfiles.h"
 #include "pdftools.h"
-#include "shell/mainwindow.h"
-#include "shell/messages.h"
-#include "shell/pagebase.h"
+#include "app/mainwindow.h"
+#include "base/messages.h"
+#include "shell/ui/pagebase.h"
 #include "shell/wizardpages.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "wizarddriver.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "wizarddriver.h"
 
-#include "shell/mainwindow.h"
-#include "shell/messages.h"
-#include "shell/pagebase.h"
+#include "app/mainwindow.h"
+#include "base/messages.h"
+#include "shell/ui/pagebase.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

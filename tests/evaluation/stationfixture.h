@@ -1,7 +1,7 @@
 #pragma once
 
 #include "freshdatabasetest.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 #include "exposure/evaluation.h"
 #include "stationfixture.h"
 

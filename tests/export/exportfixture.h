@@ -2,7 +2,7 @@
 
 #include "freshdatabasetest.h"
 #include "qstringprint.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "cli/exportcommand.h"
 #include "clirun.h"
 #include "exportfixture.h"
-#include "shell/programfolder.h"
+#include "base/programfolder.h"
 
 #include <QDir>
 #include <sstream>

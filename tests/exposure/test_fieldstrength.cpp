@@ -1,4 +1,4 @@
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "exposure/limits.h"
+#include "exposure/engine/limits.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "exposure/patterntable.h"
+#include "exposure/engine/patterntable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Where an installed copy keeps the user's database and the owners' folders.
-#include "shell/installlayout.h"
-#include "shell/preferences.h"
-#include "shell/programfolder.h"
+#include "base/installlayout.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

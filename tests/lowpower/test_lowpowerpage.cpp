@@ -14,15 +14,15 @@
 
 #include <memory>
 
-#include "exposure/lowpower/lowpowerpage.h"
+#include "exposure/lowpower/ui/lowpowerpage.h"
 #include "reportfixturedata.h"
-#include "reports/clock.h"
-#include "reports/printoperations.h"
-#include "shell/messages.h"
-#include "shell/programfolder.h"
-#include "shell/wizardhost.h"
+#include "base/clock.h"
+#include "reports/ui/printoperations.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "freshdatabase.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cconversion.h"
-#include "shell/conversiondefinitions.h"
+#include "base/conversiondefinitions.h"
 
 #include <cstdlib>
 #include <filesystem>

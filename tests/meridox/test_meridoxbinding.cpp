@@ -1,9 +1,9 @@
 // The program's binding to libmeridox.so: loading from the program's folder,
 // the start-up definitions, the two site-page conversions and the missing
 // library.
-#include "shell/meridoxbinding.h"
-#include "shell/messages.h"
-#include "shell/programfolder.h"
+#include "base/meridoxbinding.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The report template beside the program is a text file anybody can edit:
 // reading it and drawing every report it holds must never crash or hang.
 #include "exposure/graphtemplate.h"
-#include "reports/reportcanvas.h"
+#include "reportengine/reportcanvas.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "exposure/engine.h"
+#include "exposure/engine/engine.h"
 #include "exposure/graphprep.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "exposure/graphprint.h"
 #include "exposure/graphtemplate.h"
-#include "reports/pdfcanvas.h"
+#include "reportengine/pdfcanvas.h"
 
 #include <QFile>
 #include <QTemporaryDir>

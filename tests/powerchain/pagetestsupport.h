@@ -2,8 +2,8 @@
 
 #include "fakewizardhost.h"
 #include "freshdatabase.h"
-#include "shell/messages.h"
-#include "store/currentselection.h"
+#include "base/messages.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QFile>

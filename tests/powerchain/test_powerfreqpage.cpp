@@ -1,4 +1,4 @@
-#include "exposure/powerfreqpage.h"
+#include "exposure/ui/powerfreqpage.h"
 #include "pagetestsupport.h"
 #include "shell/wizardpages.h"
 

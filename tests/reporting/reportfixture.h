@@ -11,9 +11,9 @@
 
 #include <memory>
 
-#include "reports/clock.h"
-#include "shell/programfolder.h"
-#include "store/currentselection.h"
+#include "base/clock.h"
+#include "base/programfolder.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "freshdatabase.h"
 

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "reports/bmpreader.h"
+#include "reportengine/bmpreader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -3,7 +3,7 @@
 
 #include <QTemporaryDir>
 
-#include "reports/bmpreader.h"
+#include "reportengine/bmpreader.h"
 
 namespace {
 void put16(QByteArray &b, int v)

@@ -1,9 +1,9 @@
 // Every document writer on a disk that runs out of space: the call fails and
 // says why, the earlier file stays byte for byte, no temporary file is left.
 #include "fulldisk.h"
-#include "reports/archivepackage.h"
-#include "reports/pdfcanvas.h"
-#include "reports/rtfwriter.h"
+#include "archive/archivepackage.h"
+#include "reportengine/pdfcanvas.h"
+#include "reportengine/rtfwriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,7 +11,7 @@
 #include <limits>
 
 #include "pdftools.h"
-#include "reports/pdfcanvas.h"
+#include "reportengine/pdfcanvas.h"
 
 namespace {
 class PdfCanvasTest : public ::testing::Test

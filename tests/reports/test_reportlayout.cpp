@@ -1,12 +1,12 @@
 // Text conversion, memo layout and picture placement of the report engine.
 #include <gtest/gtest.h>
 
-#include "reports/memolayout.h"
-#include "reports/rasterimage.h"
-#include "reports/reportfont.h"
-#include "reports/rtfwriter.h"
-#include "reports/textwidth.h"
-#include "reports/winansi.h"
+#include "reportengine/memolayout.h"
+#include "reportengine/rasterimage.h"
+#include "reportengine/reportfont.h"
+#include "reportengine/rtfwriter.h"
+#include "reportengine/textwidth.h"
+#include "reportengine/winansi.h"
 
 namespace {
 // Every character is one millimetre wide, so expected positions can be written out.

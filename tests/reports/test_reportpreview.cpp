@@ -6,10 +6,10 @@
 #include <QtTest>
 
 #include "pdftools.h"
-#include "reports/paintercanvas.h"
-#include "reports/pdfcanvas.h"
-#include "reports/reportpreview.h"
-#include "shell/messages.h"
+#include "reportengine/ui/paintercanvas.h"
+#include "reportengine/pdfcanvas.h"
+#include "reportengine/ui/reportpreview.h"
+#include "base/messages.h"
 
 namespace {
 // A small letter head, a landscape second page and a third page of report lines.

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "shell/helpfile.h"
-#include "shell/programfolder.h"
+#include "base/programfolder.h"
 
 namespace {
 TEST(HelpFile, ChosenByInterfaceLanguage)

@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 
 #include "shell/interfacelanguage.h"
-#include "shell/preferences.h"
-#include "store/currentselection.h"
+#include "base/preferences.h"
+#include "base/currentselection.h"
 
 namespace {
 TEST(InterfaceLanguage, StoredValueOrSystemLanguage)

@@ -1,5 +1,5 @@
 // Typing in a lookup list whose shown column is not the key column.
-#include "shell/lookupcombo.h"
+#include "shell/ui/lookupcombo.h"
 
 #include <QComboBox>
 #include <QStandardItemModel>

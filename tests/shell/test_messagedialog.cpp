@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "shell/applicationstate.h"
-#include "shell/controlimage.h"
-#include "shell/messagedialog.h"
-#include "shell/splashwindow.h"
-#include "shell/version.h"
+#include "base/applicationstate.h"
+#include "shell/ui/controlimage.h"
+#include "shell/ui/messagedialog.h"
+#include "shell/ui/splashwindow.h"
+#include "base/version.h"
 
 class TestMessageDialog : public QObject
 {

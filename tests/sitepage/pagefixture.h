@@ -7,10 +7,10 @@
 
 #include "fakewizardhost.h"
 #include "freshdatabase.h"
-#include "shell/meridoxbinding.h"
-#include "shell/messages.h"
-#include "shell/programfolder.h"
-#include "store/currentselection.h"
+#include "base/meridoxbinding.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The site page in a window of its own: coordinate fields and their
 // conversion, saving and deleting sites, and the site description.
 #include "pagefixture.h"
-#include "pages/sitedef.h"
-#include "shell/meridoxbinding.h"
+#include "pages/ui/sitedef.h"
+#include "base/meridoxbinding.h"
 
 #include <QCheckBox>
 #include <QComboBox>

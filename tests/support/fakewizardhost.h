@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/wizardhost.h"
+#include "shell/ui/wizardhost.h"
 
 class TdtmMain;
 

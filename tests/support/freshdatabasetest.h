@@ -1,7 +1,7 @@
 #pragma once
 
 #include "freshdatabase.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

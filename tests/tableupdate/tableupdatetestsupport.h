@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/preferences.h"
-#include "shell/programfolder.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

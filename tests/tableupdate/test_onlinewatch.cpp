@@ -1,8 +1,8 @@
 #include "localhttpserver.h"
-#include "shell/applicationstate.h"
-#include "shell/messages.h"
-#include "shell/onlinewatch.h"
-#include "shell/onlinewatchhandler.h"
+#include "base/applicationstate.h"
+#include "base/messages.h"
+#include "store/online/onlinewatch.h"
+#include "store/online/onlinewatchhandler.h"
 #include "tableupdatetestsupport.h"
 
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 
 #include "base/safefile.h"
 #include "localhttpserver.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 #include "update/updatecheck.h"
 #include "update/updatedownload.h"
 #include "update/updatenotifier.h"

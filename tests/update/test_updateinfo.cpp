@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/preferences.h"
+#include "base/preferences.h"
 #include "update/updateinfo.h"
 #include "update/updateserver.h"
 #include "update/versionnumber.h"

@@ -13,12 +13,12 @@
 
 #include <memory>
 
-#include "pages/userdatapage.h"
-#include "shell/messages.h"
-#include "shell/preferences.h"
-#include "shell/programfolder.h"
+#include "pages/ui/userdatapage.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
 #include "shell/wizardpages.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "userdatatesthost.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/wizardhost.h"
+#include "shell/ui/wizardhost.h"
 
 // A stand-in for the main window: remembers where the page sent the user.
 class TUserDataTestHost : public IWizardHost

@@ -9,17 +9,17 @@
 #include <memory>
 
 #include "../tableupdate/localhttpserver.h"
-#include "shell/applicationstate.h"
+#include "base/applicationstate.h"
 #include "shell/helpfile.h"
-#include "shell/mainwindow.h"
-#include "shell/messages.h"
-#include "shell/onlinewatchhandler.h"
-#include "shell/pagebase.h"
-#include "shell/preferences.h"
-#include "shell/programfolder.h"
-#include "shell/welcomepage.h"
+#include "app/mainwindow.h"
+#include "base/messages.h"
+#include "store/online/onlinewatchhandler.h"
+#include "shell/ui/pagebase.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "shell/ui/welcomepage.h"
 #include "shell/wizardpages.h"
-#include "store/currentselection.h"
+#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 // The welcome page and the help in the real main window (without a database),

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "exposure/units.h"
+#include "exposure/engine/units.h"
 
 namespace {
 double roundOneDecimal(double value)

@@ -1,6 +1,6 @@
 #include "exposure/lowpower/lowpowerstore.h"
 
-#include "shell/numberformat.h"
+#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 

@@ -1,0 +1,7 @@
+#include "base/currentselection.h"
+
+TCurrentSelection &CurrentSelection()
+{
+    static TCurrentSelection selection;
+    return selection;
+}

@@ -1,0 +1,151 @@
+#include "base/numberformat.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+
+namespace {
+// Beyond this a double has no fractional digits left to round.
+constexpr double ExactIntegerLimit = 4503599627370496.0; // 2^52
+
+QString stripTrailingZeros(QString text)
+{
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text;
+}
+
+QString groupThousands(const QString &digits)
+{
+    QString out;
+    const int n = digits.size();
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += ThousandSeparator;
+        out += digits.at(i);
+    }
+    return out;
+}
+
+// Fixed text with '.' as decimal point, rounded and stripped.
+QString roundedPlain(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    const double rounded = RoundHalfEven(value, decimals);
+    return stripTrailingZeros(QString::number(rounded, 'f', qMax(0, decimals)));
+}
+} // namespace
+
+void ApplyNumberFormat()
+{
+    // Dutch as written in Belgium uses exactly "," and ".".
+    QLocale locale(QLocale::Dutch, QLocale::Belgium);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
+}
+
+std::optional<double> ParseNumber(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d+))?$"));
+    const QRegularExpressionMatch m = pattern.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString integerPart = m.captured(2);
+    const QString fraction = m.captured(3);
+    if (integerPart.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    integerPart.remove(ThousandSeparator);
+
+    QString plain = m.captured(1) + (integerPart.isEmpty() ? QStringLiteral("0") : integerPart);
+    if (!fraction.isEmpty())
+        plain += QLatin1Char('.') + fraction;
+    if (m.hasCaptured(4) && !m.captured(4).isEmpty())
+        plain += QLatin1Char('e') + m.captured(4);
+
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double NumberOrZero(const QString &text) { return ParseNumber(text).value_or(0.0); }
+
+double RoundHalfEven(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= ExactIntegerLimit)
+        return value;
+    const double lower = std::floor(scaled);
+    const double diff = scaled - lower;
+    // Tolerance for decimal halves stored a few units in the last place off.
+    const double tolerance = std::max(1e-9, std::fabs(scaled) * 8 * DBL_EPSILON);
+    double result;
+    if (std::fabs(diff - 0.5) <= tolerance)
+        result = std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+    else
+        result = diff < 0.5 ? lower : lower + 1.0;
+    return result / scale;
+}
+
+int RoundToInt(double value)
+{
+    const double rounded = RoundHalfEven(value, 0);
+    if (!(rounded > double(INT_MIN) - 1.0 && rounded < double(INT_MAX) + 1.0))
+        return rounded > 0 ? INT_MAX : (rounded < 0 ? INT_MIN : 0);
+    return static_cast<int>(rounded);
+}
+
+QString FormatNumber(double value)
+{
+    QString text = QString::number(value, 'g', 15);
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text.replace(QLatin1Char('.'), DecimalSeparator);
+}
+
+QString FormatRounded(double value, int decimals)
+{
+    return roundedPlain(value, decimals).replace(QLatin1Char('.'), DecimalSeparator);
+}
+
+QString FormatGrouped(double value, int decimals)
+{
+    QString plain = roundedPlain(value, decimals);
+    if (!std::isfinite(value))
+        return plain;
+    QString sign;
+    if (plain.startsWith(QLatin1Char('-'))) {
+        sign = QStringLiteral("-");
+        plain.remove(0, 1);
+    }
+    const int point = plain.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? plain : plain.left(point);
+    QString out = sign + groupThousands(whole);
+    if (point >= 0)
+        out += DecimalSeparator + plain.mid(point + 1);
+    return out;
+}
+
+QChar FilterNumberKey(QChar typed, bool decimalsAllowed)
+{
+    if (typed.isDigit() && typed.unicode() < 128)
+        return typed;
+    if (decimalsAllowed && (typed == DecimalSeparator || typed == ThousandSeparator))
+        return DecimalSeparator;
+    return QChar();
+}

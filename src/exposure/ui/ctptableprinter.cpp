@@ -1,0 +1,105 @@
+#include "exposure/ui/ctptableprinter.h"
+
+#include "exposure/ui/ctplistmodel.h"
+#include "exposure/ctpprintlayout.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cmath>
+
+namespace
+{
+
+QFont tableFont(int points, bool bold = false)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+int px(double value)
+{
+    return int(std::lround(value));
+}
+
+} // namespace
+
+int PrintCtpTable(QPrinter &printer, const TEvaluation &ev, const QVector<int> &screenWidths,
+                  const QDate &date)
+{
+    printer.setDocName(QStringLiteral("Print All Critical Test Points"));
+    printer.setCopyCount(1);
+    printer.setPageOrientation(QPageLayout::Landscape);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return 0;
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const int offsetLeft = page.left() - paper.left();
+    const int offsetTop = page.top() - paper.top();
+
+    const QFont body = tableFont(10);
+    const int rowHeight = QFontMetrics(body, &printer).boundingRect(QStringLiteral("Dummy")).height();
+    const TCtpPrintLayout l = CtpPrintLayout(page.width(), page.height(), offsetLeft, offsetTop,
+                                             rowHeight, screenWidths, ev.count());
+    const int columns = l.edges.size() - 1;
+    const int margin = px(0.1 * l.hUnit);
+    painter.setPen(QPen(Qt::black, qMax(1, px(l.hUnit / 200))));
+
+    for (int p = 0; p < l.pageCount; ++p) {
+        if (p > 0)
+            printer.newPage();
+        const int first = p * l.rowsPerPage;
+        const int rowsHere = qMin(l.rowsPerPage, ev.count() - first);
+        const bool lastPage = p == l.pageCount - 1;
+
+        // Header: date and page at the right, title at the left.
+        painter.setFont(tableFont(8));
+        const QString pageText =
+            CtpPageText(QLocale().toString(date, QLocale::ShortFormat), p + 1, l.pageCount);
+        const int right = page.width() - px(1.5 * l.hUnit);
+        painter.drawText(QRect(0, px(0.5 * l.vUnit), right, rowHeight * 2),
+                         Qt::AlignRight | Qt::AlignTop, pageText);
+        painter.setFont(tableFont(18));
+        painter.drawText(QPoint(px(3 * l.hUnit),
+                                px(l.vUnit) + QFontMetrics(painter.font(), &printer).ascent()),
+                         QStringLiteral("Critical Test Points"));
+
+        // Grid: inner column edges, and the line under the captions.
+        const int bottom = lastPage ? l.tableTop + (rowsHere + 1) * l.rowHeight
+                                    : l.tableTop + (l.rowsPerPage + 2) * l.rowHeight;
+        for (int c = 1; c < columns; ++c)
+            painter.drawLine(l.edges[c], l.tableTop, l.edges[c], bottom);
+        const int captionLine = l.tableTop + l.rowHeight;
+        painter.drawLine(l.edges.first() - margin, captionLine, l.edges.last() + margin,
+                         captionLine);
+
+        painter.setFont(tableFont(10, true));
+        for (int c = 0; c < columns; ++c) {
+            painter.drawText(QRect(l.edges[c], l.tableTop, l.edges[c + 1] - l.edges[c], l.rowHeight),
+                             Qt::AlignCenter, TCtpListModel::columnCaption(c).trimmed());
+        }
+
+        painter.setFont(body);
+        for (int i = 0; i < rowsHere; ++i) {
+            const int y = l.tableTop + (i + 1) * l.rowHeight;
+            const TEvaluationLine &line = ev.lines[first + i];
+            for (int c = 0; c < columns && c < EvaluationColumnCount; ++c) {
+                const QRect cell(l.edges[c] + margin, y, l.edges[c + 1] - l.edges[c] - 2 * margin,
+                                 l.rowHeight);
+                painter.save();
+                painter.setClipRect(cell);
+                painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, line[c]);
+                painter.restore();
+            }
+        }
+    }
+    painter.end();
+    return l.pageCount;
+}

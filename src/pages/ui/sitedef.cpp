@@ -1,0 +1,208 @@
+// The site page: construction, activation and the site description.
+#include "pages/ui/sitedef.h"
+
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "shell/ui/wizardhost.h"
+#include "shell/wizardpages.h"
+#include "base/currentselection.h"
+#include "store/datamodule.h"
+#include "store/recordops_owner.h"
+#include "store/recordstatement.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace
+{
+// Keys 1 and 2 of the postcode table stand for "no town chosen yet"; a key
+// that was never set (0) means the same.
+bool isRealTown(qint32 key)
+{
+    return key > 2;
+}
+} // namespace
+
+TfraSiteDef::TfraSiteDef(IWizardHost &host, QWidget *parent) : TfraBase(PageSiteDef, host, parent)
+{
+    buildControls();
+    setDescriptionChanged(false);
+    setSiteChanged(false);
+}
+
+TfraSiteDef::~TfraSiteDef() = default;
+
+TdtmMain *TfraSiteDef::dm() const
+{
+    return host().DataModule();
+}
+
+bool TfraSiteDef::succeeded(const QString &error)
+{
+    if (error.isEmpty())
+        return true;
+    ShowErrorMessage(tr("Database"), error);
+    return false;
+}
+
+void TfraSiteDef::ActivatePage()
+{
+    TfraBase::ActivatePage();
+    ApplyNumberFormat();
+    if (!dm())
+        return;
+    bindLookups();
+    if (!succeeded(OpenOwnerRecord(*dm(), CurrentSelection().ownerId, false).error))
+        return;
+    loadDescription();
+    nextButton()->setEnabled(CurrentSelection().siteCount > 0);
+    setDescriptionChanged(false);
+    applyVisibility();
+    m_addr1->setFocus();
+}
+
+void TfraSiteDef::bindLookups()
+{
+    TJetDataset *zips = dm()->tblZipCity2;
+    if (m_zip->model() == zips)
+        return;
+    const QSignalBlocker zipBlocker(m_zip);
+    const QSignalBlocker townBlocker(m_town);
+    m_zip->setModel(zips);
+    m_zip->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("Zip"))));
+    m_town->setModel(zips);
+    m_town->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("CityNameN"))));
+}
+
+void TfraSiteDef::loadDescription()
+{
+    const TJetDataset *owner = dm()->qryUserData;
+    m_loading = true;
+    m_addr1->setText(FieldText(owner, QStringLiteral("OwnerSiteAddr1")));
+    m_addr2->setText(FieldText(owner, QStringLiteral("OwnerSiteAddr2")));
+    m_biptRef->setText(FieldText(owner, QStringLiteral("OwnerSiteBiptRef")));
+    m_clubCall->setText(FieldText(owner, QStringLiteral("OwnerSiteClubCall")));
+    m_sharedBy->setText(FieldText(owner, QStringLiteral("OwnerSiteSharedBy")));
+    m_siteRemark->setText(FieldText(owner, QStringLiteral("OwnerSiteRem")));
+    m_clubStation->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteClubStn")) != 0);
+    m_antennasExist->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteAlreadyAnt")) != 0);
+    m_shared->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteShared")) != 0);
+    m_note->setPlainText(FieldText(owner, QStringLiteral("OwnerSiteNote")));
+    selectZipRow(FieldInt(owner, QStringLiteral("IdZipCity2")));
+    m_loading = false;
+}
+
+void TfraSiteDef::selectZipRow(qint32 key)
+{
+    const TJetDataset *zips = dm()->tblZipCity2;
+    int row = -1;
+    for (int i = 0; i < zips->recordCount() && row < 0; ++i) {
+        if (zips->value(i, QStringLiteral("IdZipCity2")).toInt() == key)
+            row = i;
+    }
+    const QSignalBlocker zipBlocker(m_zip);
+    const QSignalBlocker townBlocker(m_town);
+    m_zip->setCurrentIndex(row);
+    m_town->setCurrentIndex(row);
+}
+
+qint32 TfraSiteDef::descriptionZipKey() const
+{
+    const int row = m_zip->currentIndex();
+    if (row < 0 || !dm())
+        return 0;
+    return dm()->tblZipCity2->value(row, QStringLiteral("IdZipCity2")).toInt();
+}
+
+void TfraSiteDef::zipPicked(int row)
+{
+    const QSignalBlocker blocker(m_town);
+    m_town->setCurrentIndex(row);
+    if (!m_loading)
+        descriptionEdited();
+}
+
+void TfraSiteDef::townPicked(int row)
+{
+    const QSignalBlocker blocker(m_zip);
+    m_zip->setCurrentIndex(row);
+    if (!m_loading)
+        descriptionEdited();
+}
+
+void TfraSiteDef::descriptionEdited()
+{
+    setDescriptionChanged(true);
+}
+
+void TfraSiteDef::setDescriptionChanged(bool changed)
+{
+    m_descriptionSave->setEnabled(changed);
+    m_descriptionCancel->setEnabled(changed);
+}
+
+void TfraSiteDef::saveDescription()
+{
+    TOwnerSiteInfo info;
+    info.idZipCity2 = descriptionZipKey();
+    info.shared = m_shared->isChecked();
+    info.clubStation = m_clubStation->isChecked();
+    info.antennasExist = m_antennasExist->isChecked();
+    info.address1 = m_addr1->text();
+    info.address2 = m_addr2->text();
+    info.remark = m_siteRemark->text();
+    info.biptRef = m_biptRef->text();
+    info.clubCall = m_clubCall->text();
+    info.sharedBy = m_sharedBy->text();
+    const QStringList note = m_note->toPlainText().split(QLatin1Char('\n'));
+    const qint32 owner = CurrentSelection().ownerId;
+    if (!succeeded(UpdateOwnerSiteInfo(*dm(), owner, info, note).error))
+        return;
+    if (!succeeded(OpenOwnerRecord(*dm(), owner, false).error))
+        return;
+    loadDescription();
+    setDescriptionChanged(false);
+    applyVisibility();
+    if (m_siteGroup->isVisible())
+        m_coordinate[CoordLambertX]->setFocus();
+}
+
+void TfraSiteDef::cancelDescription()
+{
+    if (!succeeded(OpenOwnerRecord(*dm(), CurrentSelection().ownerId, false).error))
+        return;
+    loadDescription();
+    setDescriptionChanged(false);
+}
+
+void TfraSiteDef::copyOwnerAddress()
+{
+    const TJetDataset *owner = dm()->qryUserData;
+    m_addr1->setText(FieldText(owner, QStringLiteral("OwnerAddress1")));
+    m_addr2->setText(FieldText(owner, QStringLiteral("OwnerAddress2")));
+    m_loading = true;
+    selectZipRow(FieldInt(owner, QStringLiteral("IdZipCity1")));
+    m_loading = false;
+    setDescriptionChanged(true);
+}
+
+void TfraSiteDef::applyVisibility()
+{
+    // The saved description decides: an address typed but not saved yet
+    // does not open the site groups.
+    const TJetDataset *owner = dm()->qryUserData;
+    const bool hasAddress = !FieldText(owner, QStringLiteral("OwnerSiteAddr1")).isEmpty() &&
+                            isRealTown(FieldInt(owner, QStringLiteral("IdZipCity2")));
+    m_siteGroup->setVisible(hasAddress);
+    m_sitePanel->setVisible(hasAddress);
+    if (hasAddress) {
+        refreshSiteList();
+    } else {
+        m_overviewGroup->setVisible(false);
+    }
+}

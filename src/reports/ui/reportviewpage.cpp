@@ -1,0 +1,200 @@
+#include "reports/ui/reportviewpage.h"
+
+#include <QFileInfo>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "base/ownerfilename.h"
+#include "reports/antennareporttext.h"
+#include "base/clock.h"
+#include "reports/documentdata.h"
+#include "reports/ui/printoperations.h"
+#include "reports/reportjobs.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "shell/ui/wizardhost.h"
+#include "shell/wizardpages.h"
+#include "base/currentselection.h"
+#include "store/sitetree.h"
+
+namespace {
+QString caption()
+{
+    return QCoreApplication::translate("TfraReportView", "VLM Reporting");
+}
+
+// Depth of a tree node: 0 the owner, 1 a site, 2 a placement.
+int nodeLevel(const QTreeWidgetItem *item)
+{
+    int level = 0;
+    for (const QTreeWidgetItem *p = item ? item->parent() : nullptr; p; p = p->parent())
+        ++level;
+    return level;
+}
+} // namespace
+
+TfraReportView::TfraReportView(IWizardHost &host, QWidget *parent)
+    : TfraBase(PageReportView, host, parent), m_dm(host.DataModule())
+{
+    setObjectName(QStringLiteral("TfraReportView"));
+    buildControls();
+}
+
+TfraReportView::~TfraReportView() = default;
+
+void TfraReportView::buildControls()
+{
+    auto *selectBox = new QGroupBox(tr("  Select Antenna  "), content());
+    selectBox->setObjectName(QStringLiteral("gbxAntSelect"));
+    m_tree = new QTreeWidget(selectBox);
+    m_tree->setObjectName(QStringLiteral("trvAntRepSelect"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setMouseTracking(true); // hot tracking
+    m_print = new QPushButton(tr(" &Print"), selectBox);
+    m_print->setObjectName(QStringLiteral("bbnRepPrint"));
+    m_files = new QPushButton(tr("Make &File"), selectBox);
+    m_files->setObjectName(QStringLiteral("bbnRepFiles"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_print);
+    buttons->addWidget(m_files);
+    auto *selectLayout = new QVBoxLayout(selectBox);
+    selectLayout->addWidget(m_tree, 1);
+    selectLayout->addLayout(buttons);
+
+    m_reportBox = new QGroupBox(tr("  Report  "), content());
+    m_reportBox->setObjectName(QStringLiteral("gbxReporting"));
+    m_text = new QTextEdit(m_reportBox);
+    m_text->setObjectName(QStringLiteral("retReporting"));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(9);
+    m_text->setFont(mono);
+    auto *reportLayout = new QVBoxLayout(m_reportBox);
+    reportLayout->addWidget(m_text);
+
+    auto *layout = new QHBoxLayout(content());
+    layout->addWidget(selectBox, 1);
+    layout->addWidget(m_reportBox, 3);
+
+    connect(m_tree, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current, QTreeWidgetItem *) {
+                if (!m_filling)
+                    nodeSelected(current);
+            });
+    connect(m_print, &QPushButton::clicked, this, &TfraReportView::printClicked);
+    connect(m_files, &QPushButton::clicked, this, &TfraReportView::makeFileClicked);
+    showNoReport();
+}
+
+void TfraReportView::ActivatePage()
+{
+    TfraBase::ActivatePage();
+    ApplyNumberFormat();
+    m_reference.clear();
+    m_filling = true;
+    m_tree->clear();
+    m_filling = false;
+    if (!m_dm) {
+        showNoReport();
+        return;
+    }
+    const TCurrentSelection &cs = CurrentSelection();
+    const TOpResult<TSiteTree> tree = FillSiteTree(*m_dm, cs.ownerId, cs.call);
+    if (!tree.ok()) {
+        ShowErrorMessage(caption(), tree.error);
+        showNoReport();
+        return;
+    }
+    m_filling = true;
+    auto *root = new QTreeWidgetItem(m_tree, {tree.value.rootText});
+    QTreeWidgetItem *selected = nullptr;
+    for (int s = 0; s < tree.value.sites.size(); ++s) {
+        const TSiteTreeSite &site = tree.value.sites[s];
+        auto *siteItem = new QTreeWidgetItem(root, {site.name});
+        for (int p = 0; p < site.placements.size(); ++p) {
+            auto *item = new QTreeWidgetItem(siteItem, {site.placements[p].ref});
+            if (s == tree.value.selectedSite && p == tree.value.selectedPlacement)
+                selected = item;
+        }
+    }
+    m_tree->expandAll();
+    if (selected)
+        m_tree->setCurrentItem(selected);
+    m_filling = false;
+    nodeSelected(selected);
+}
+
+void TfraReportView::showNoReport()
+{
+    m_print->setEnabled(false);
+    m_files->setEnabled(false);
+    m_lines.clear();
+    m_text->clear();
+    m_reportBox->setTitle(tr("  Report  "));
+}
+
+void TfraReportView::nodeSelected(QTreeWidgetItem *item)
+{
+    if (!item || nodeLevel(item) != 2 || !m_dm) {
+        showNoReport();
+        return;
+    }
+    m_print->setEnabled(true);
+    m_files->setEnabled(true);
+    m_reference = item->text(0);
+    m_reportBox->setTitle(QStringLiteral("  ") + tr("Report on") + QStringLiteral(" \"") +
+                          m_reference + QStringLiteral("\".  "));
+    const TCurrentSelection &cs = CurrentSelection();
+    const auto rows = LoadReportData(*m_dm, cs.ownerId, m_reference, cs.languageId);
+    if (!rows.ok()) {
+        ShowErrorMessage(caption(), rows.error);
+        return;
+    }
+    const auto document = LoadDocument(*m_dm, cs.languageId, QStringLiteral("AntReport"));
+    if (!document.ok()) {
+        ShowErrorMessage(caption(), document.error);
+        return;
+    }
+    m_lines = BuildAntennaReportText(document.value.lines(), rows.value, cs.languageId,
+                                     CurrentDateTime().date());
+    m_text->setPlainText(m_lines.join(QLatin1Char('\n')));
+}
+
+void TfraReportView::printClicked()
+{
+    if (m_reference.isEmpty())
+        return;
+    const QString path = UserDocumentPath(CurrentSelection().userDirectory,
+                                          m_reference + QStringLiteral(".pdf"));
+    const TOpStatus status = PrintAntennaReport(m_lines, path, true, this);
+    if (!status.ok())
+        ShowErrorMessage(caption(), status.error);
+}
+
+void TfraReportView::makeFileClicked()
+{
+    if (m_reference.isEmpty())
+        return;
+    const TCurrentSelection &cs = CurrentSelection();
+    const QString path = OwnerFilePath(
+        cs.userDirectory, cs.call, QStringLiteral("_VLM_") + m_reference + QStringLiteral(".pdf"));
+    const TOpStatus status = PrintAntennaReport(m_lines, path, false, this);
+    if (!status.ok()) {
+        ShowErrorMessage(caption(), status.error);
+        return;
+    }
+    ShowInfoMessage(caption(), tr("The Report was saved... (") +
+                                   QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
+                                   QStringLiteral(")"));
+}

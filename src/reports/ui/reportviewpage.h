@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStringList>
+
+#include "shell/ui/pagebase.h"
+
+class QGroupBox;
+class QPushButton;
+class QTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TdtmMain;
+
+// The report page: the owner's placements in a tree; choosing one shows its report as
+// plain text, which " &Print" previews and "Make &File" writes as a PDF file into the
+// owner's personal directory.
+class TfraReportView : public TfraBase
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfraReportView)
+
+public:
+    TfraReportView(IWizardHost &host, QWidget *parent = nullptr);
+    ~TfraReportView() override;
+
+    void ActivatePage() override;
+
+    // The report text shown, one entry a line.
+    QStringList ReportLines() const { return m_lines; }
+    // The placement reference of the report shown; empty when none.
+    QString ReportReference() const { return m_reference; }
+
+private:
+    void buildControls();
+    void nodeSelected(QTreeWidgetItem *item);
+    void showNoReport();
+    void printClicked();
+    void makeFileClicked();
+
+    TdtmMain *m_dm = nullptr;
+    QTreeWidget *m_tree = nullptr;
+    QPushButton *m_print = nullptr;
+    QPushButton *m_files = nullptr;
+    QGroupBox *m_reportBox = nullptr;
+    QTextEdit *m_text = nullptr;
+    QString m_reference;
+    QStringList m_lines;
+    bool m_filling = false;
+};

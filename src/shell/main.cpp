@@ -1,9 +1,0 @@
-#include <QApplication>
-
-#include "shell/applicationstartup.h"
-
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    return RunApplication(app);
-}

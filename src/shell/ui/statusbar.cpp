@@ -1,0 +1,91 @@
+#include "shell/ui/statusbar.h"
+
+#include <QPainter>
+
+#include "base/applicationstate.h"
+#include "shell/ui/tcolor.h"
+
+namespace {
+constexpr int BarHeight = 19;
+
+struct PanelSpec
+{
+    int width;
+    Qt::Alignment alignment;
+    bool lowered;
+};
+
+const PanelSpec Panels[TStatusBar::PanelCount] = {
+    {80, Qt::AlignHCenter, false}, {80, Qt::AlignHCenter, true},  {100, Qt::AlignRight, false},
+    {70, Qt::AlignHCenter, true},  {60, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true},
+    {60, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true},  {80, Qt::AlignRight, false},
+    {20, Qt::AlignHCenter, true},  {40, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true},
+    {8, Qt::AlignHCenter, false},  {30, Qt::AlignRight, true},    {50, Qt::AlignLeft, false},
+};
+} // namespace
+
+TStatusBar::TStatusBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("stbFmMain"));
+    setFixedHeight(BarHeight);
+    m_texts = QStringList{tr("VLM Database:"), tr("Disconnected"), tr("Current User: "),
+                          QString(),           tr("Location: "),   QString(),
+                          tr("Antenna: "),     QString(),          tr("Internet : "),
+                          QString(),           tr("Ver.: "),       QString(),
+                          QStringLiteral("/"), QString(),          tr("Velmor")};
+    connect(&TApplicationState::instance(), &TApplicationState::internetStatusChanged, this,
+            [this] { update(panelRect(PanelInternet)); });
+}
+
+QString TStatusBar::panelText(int panel) const
+{
+    return panel >= 0 && panel < PanelCount ? m_texts.at(panel) : QString();
+}
+
+void TStatusBar::setPanelText(int panel, const QString &text)
+{
+    if (panel < 0 || panel >= PanelCount || m_texts.at(panel) == text)
+        return;
+    m_texts[panel] = text;
+    update(panelRect(panel));
+}
+
+QRect TStatusBar::panelRect(int panel) const
+{
+    int left = 0;
+    for (int i = 0; i < panel && i < PanelCount; ++i)
+        left += Panels[i].width;
+    const int width = panel >= 0 && panel < PanelCount ? Panels[panel].width : 0;
+    return QRect(left, 0, width, height());
+}
+
+QSize TStatusBar::sizeHint() const
+{
+    return QSize(panelRect(PanelCount - 1).right() + 1, BarHeight);
+}
+
+void TStatusBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor light = palette().color(QPalette::Light);
+    for (int i = 0; i < PanelCount; ++i) {
+        const QRect r = panelRect(i).adjusted(1, 1, -2, -2);
+        if (Panels[i].lowered) {
+            painter.setPen(shadow);
+            painter.drawLine(r.topLeft(), r.topRight());
+            painter.drawLine(r.topLeft(), r.bottomLeft());
+            painter.setPen(light);
+            painter.drawLine(r.bottomLeft(), r.bottomRight());
+            painter.drawLine(r.topRight(), r.bottomRight());
+        }
+        if (i == PanelInternet) {
+            painter.fillRect(r.adjusted(2, 2, -1, -1), ColourFromValue(InternetStatus()));
+            continue;
+        }
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect textRect = Panels[i].lowered ? r.adjusted(2, 0, -2, 0) : panelRect(i);
+        painter.drawText(textRect, Panels[i].alignment | Qt::AlignVCenter, m_texts.at(i));
+    }
+}

@@ -1,7 +1,0 @@
-#include "store/currentselection.h"
-
-TCurrentSelection &CurrentSelection()
-{
-    static TCurrentSelection selection;
-    return selection;
-}

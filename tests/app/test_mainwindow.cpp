@@ -1,0 +1,426 @@
+#include <QtTest>
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "base/applicationstate.h"
+#include "app/mainwindow.h"
+#include "base/messages.h"
+#include "shell/ui/pagebase.h"
+#include "app/pagefactory.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "shell/ui/statusbar.h"
+#include "shell/ui/tcolor.h"
+#include "base/version.h"
+#include "shell/wizardpages.h"
+#include "base/currentselection.h"
+#include "store/datamodule.h"
+
+// Walks the wizard in the real main window under the offscreen platform.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsOnTheWelcomePage();
+    void nextAndBackWalkAllPages();
+    void framesAreCreatedOnceAndKeepTheirState();
+    void submissionBackFollowsTheLowPowerFlag();
+    void factoryMakesEachPageForItsIndex();
+    void titleOutsideThePagesIsEmpty();
+    void exitAsksAndNoKeepsTheProgramRunning();
+    void skippedConfirmationClosesWithoutAQuestion();
+    void welcomeNextClearsTheSkip();
+    void statusBarShowsSelectionAndInternetColour();
+    void helpOpensThePagesContext();
+    void anotherStartRestoresTheWindow();
+    void firstShowConnectsAndShowsTheDatabaseVersion();
+    void missingDatabaseEndsWithTheTerminationMessage();
+
+private:
+    void clickNext(TfrmMain &window);
+    void clickBack(TfrmMain &window);
+    QTemporaryDir *m_dir = nullptr;
+};
+
+void TestMainWindow::initTestCase()
+{
+    // The shell's own navigation is tested with plain page frames; the real
+    // pages have their own tests.
+    TfrmMain::SetPageFactory([](int page, IWizardHost &host, QWidget *parent) {
+        return new TfraBase(page, host, parent);
+    });
+}
+
+void TestMainWindow::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    SetPreferenceFile(m_dir->filePath("prefs.ini"));
+    SetProgramFolder(m_dir->path());
+    CurrentSelection().clear();
+    SetSkipExitConfirmation(false);
+    SetInternetStatus(InternetRed);
+    ClearShownMessages();
+}
+
+void TestMainWindow::cleanup()
+{
+    SetPreferenceFile(QString());
+    SetProgramFolder(QString());
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+void TestMainWindow::clickNext(TfrmMain &window)
+{
+    TfraBase *frame = window.PageFrame(window.ActivePage());
+    QVERIFY(frame);
+    QVERIFY(frame->nextButton()->isVisible());
+    QTest::mouseClick(frame->nextButton(), Qt::LeftButton);
+}
+
+void TestMainWindow::clickBack(TfrmMain &window)
+{
+    TfraBase *frame = window.PageFrame(window.ActivePage());
+    QVERIFY(frame);
+    QVERIFY(frame->backButton()->isVisible());
+    QTest::mouseClick(frame->backButton(), Qt::LeftButton);
+}
+
+void TestMainWindow::startsOnTheWelcomePage()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(window.windowTitle(), QString(" Velmor"));
+    QCOMPARE(window.size(), QSize(937, 657));
+    QCOMPARE(window.ActivePage(), int(PageWelcome));
+    QCOMPARE(window.PageTitleText(), QString("Welcome to VLM"));
+    auto *pages = window.findChild<QTabWidget *>("pctFmMain");
+    QVERIFY(pages);
+    QVERIFY(!pages->tabBar()->isVisible());
+    QCOMPARE(pages->count(), 9);
+
+    TfraBase *welcome = window.PageFrame(PageWelcome);
+    QVERIFY(welcome);
+    QCOMPARE(welcome->objectName(), QString("TfraWelcome"));
+    QVERIFY(welcome->parentWidget() == window.findChild<QWidget *>("tbsWelcome"));
+    QVERIFY(!welcome->backButton()->isVisible());
+    QVERIFY(welcome->helpButton()->isVisible());
+    // Only the welcome frame exists before the user moves on.
+    for (int page = 1; page < WizardPageCount; ++page)
+        QVERIFY(!window.PageFrame(page));
+
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::nextAndBackWalkAllPages()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QList<int> forward{1, 3, 4, 5, 6, 7, 8};
+    for (int page : forward) {
+        clickNext(window);
+        QCOMPARE(window.ActivePage(), page);
+        QCOMPARE(window.PageTitleText(), PageTitle(page));
+        QVERIFY(window.PageFrame(page)->isVisible());
+    }
+    const QList<int> backward{7, 6, 5, 4, 3, 1, 0};
+    for (int page : backward) {
+        clickBack(window);
+        QCOMPARE(window.ActivePage(), page);
+        QCOMPARE(window.PageTitleText(), PageTitle(page));
+    }
+    // The low-power page is reached from its own button on the user data page;
+    // here the page control is set directly.
+    window.SetActivePage(PageQrpInput);
+    QCOMPARE(window.PageTitleText(), QString("Special Low Power Case"));
+    clickBack(window);
+    QCOMPARE(window.ActivePage(), int(PageUserData));
+
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::framesAreCreatedOnceAndKeepTheirState()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    clickNext(window);
+    TfraBase *userData = window.PageFrame(PageUserData);
+    QVERIFY(userData);
+    userData->setProperty("state", "typed");
+    clickNext(window);
+    TfraBase *sites = window.PageFrame(PageSiteDef);
+    clickBack(window);
+    clickNext(window);
+    QCOMPARE(window.PageFrame(PageUserData), userData);
+    QCOMPARE(window.PageFrame(PageSiteDef), sites);
+    QCOMPARE(userData->property("state").toString(), QString("typed"));
+    QCOMPARE(window.findChild<QWidget *>("tbsUserData")->findChildren<TfraBase *>().size(), 1);
+
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::submissionBackFollowsTheLowPowerFlag()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    window.SetActivePage(PageBiptData);
+    CurrentSelection().lowPowerReport = true;
+    clickBack(window);
+    QCOMPARE(window.ActivePage(), int(PageQrpInput));
+    // Leaving the low-power page backwards clears its report flag ...
+    clickBack(window);
+    QCOMPARE(window.ActivePage(), int(PageUserData));
+    QVERIFY(!CurrentSelection().lowPowerReport);
+    // ... so the submission page goes back to the reports again.
+    window.SetActivePage(PageBiptData);
+    clickBack(window);
+    QCOMPARE(window.ActivePage(), int(PageReportView));
+
+    SetSkipExitConfirmation(true);
+}
+
+namespace {
+class FakeHost : public IWizardHost
+{
+public:
+    void SetActivePage(int page) override { active = page; }
+    int ActivePage() const override { return active; }
+    void CloseWizard() override {}
+    void RefreshStatusBar() override {}
+    void ShowHelp(int) override {}
+    TdtmMain *DataModule() const override { return nullptr; }
+    int active = 0;
+};
+} // namespace
+
+void TestMainWindow::factoryMakesEachPageForItsIndex()
+{
+    // The real registry: every index gives a frame of that page, placeholder or not.
+    FakeHost host;
+    QWidget parent;
+    for (int page = 0; page < WizardPageCount; ++page) {
+        TfraBase *frame = CreateWizardPage(page, host, &parent);
+        QVERIFY(frame);
+        QCOMPARE(frame->PageIndex(), page);
+        QCOMPARE(frame->objectName(), FrameClassName(page));
+        QVERIFY(frame->findChild<QPushButton *>("bbnNext"));
+        QCOMPARE(frame->findChild<QPushButton *>("bbnBack")->isVisibleTo(frame), page != PageWelcome);
+    }
+}
+
+void TestMainWindow::titleOutsideThePagesIsEmpty()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    for (int page : {-1, 9, 42}) {
+        window.ShowPageTitle(PageSiteDef);
+        window.ShowPageTitle(page);
+        QVERIFY2(window.PageTitleText().isEmpty(), qPrintable(QString::number(page)));
+    }
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::exitAsksAndNoKeepsTheProgramRunning()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    int beforeExitCalls = 0;
+    window.SetBeforeExit([&beforeExitCalls] { ++beforeExitCalls; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.SetActivePage(PageBiptData);
+
+    const struct
+    {
+        int answer;
+        bool staysOpen;
+    } answers[] = {{AnswerNo, true}, {AnswerClosed, true}, {AnswerYes, false}};
+    for (const auto &a : answers) {
+        ClearShownMessages();
+        SetNextAnswer(a.answer);
+        clickNext(window); // the submission page's Next closes the window
+        QCOMPARE(ShownMessages().size(), 1);
+        QCOMPARE(ShownMessages().first().caption, QString("Leaving VLM"));
+        QCOMPARE(ShownMessages().first().text, QString("Are you sure you want to leave VLM ?"));
+        QCOMPARE(ShownMessages().first().kind, int(MessageQuestion));
+        QCOMPARE(window.isVisible(), a.staysOpen);
+        if (a.staysOpen)
+            QCOMPARE(window.ActivePage(), int(PageBiptData));
+    }
+    QCOMPARE(beforeExitCalls, 1);
+}
+
+void TestMainWindow::skippedConfirmationClosesWithoutAQuestion()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    SetSkipExitConfirmation(true);
+    QVERIFY(window.close());
+    QVERIFY(ShownMessages().isEmpty());
+}
+
+void TestMainWindow::welcomeNextClearsTheSkip()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    SetSkipExitConfirmation(true);
+    clickNext(window);
+    QVERIFY(!SkipExitConfirmation());
+    SetNextAnswer(AnswerYes);
+    window.close();
+}
+
+void TestMainWindow::statusBarShowsSelectionAndInternetColour()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    TStatusBar *bar = window.findChild<TStatusBar *>("stbFmMain");
+    QVERIFY(bar);
+    QCOMPARE(bar->height(), 19);
+
+    const QStringList fixed{"VLM Database:", "Disconnected", "Current User: ", "", "Location: ", "",
+                            "Antenna: ", "", "Internet : ", "", "Ver.: "};
+    for (int i = 0; i < fixed.size(); ++i)
+        QCOMPARE(bar->panelText(i), fixed.at(i));
+    QCOMPARE(bar->panelText(TStatusBar::PanelSlash), QString("/"));
+    const int widths[] = {80, 80, 100, 70, 60, 70, 60, 70, 80, 20, 40, 70, 8, 30, 50};
+    for (int i = 0; i < TStatusBar::PanelCount; ++i)
+        QCOMPARE(bar->panelRect(i).width(), widths[i]);
+    QTRY_COMPARE(bar->panelText(TStatusBar::PanelVersion), GetFileVersionText() + " ");
+
+    CurrentSelection().setCall("ON4ABCDEFGHIJ");
+    CurrentSelection().setSiteName("Home");
+    CurrentSelection().setPlacementRef("Dipole 40m");
+    window.RefreshStatusBar();
+    QCOMPARE(bar->panelText(TStatusBar::PanelCall), QString("ON4ABCDEFG"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelSite), QString("Home"));
+    QCOMPARE(bar->panelText(TStatusBar::PanelPlacement), QString("Dipole 40m"));
+
+    const QPoint centre = bar->panelRect(TStatusBar::PanelInternet).center();
+    for (int colour : {int(InternetRed), int(InternetAmber), int(InternetGreen)}) {
+        SetInternetStatus(colour);
+        QTRY_COMPARE(bar->grab().toImage().pixelColor(centre), ColourFromValue(colour));
+    }
+
+    TfrmMain::ClearSelection(CurrentSelection());
+    CurrentSelection().interfaceLanguage = 2;
+    TfrmMain::ClearSelection(CurrentSelection());
+    QCOMPARE(CurrentSelection().interfaceLanguage, 2);
+    QVERIFY(CurrentSelection().call.isEmpty());
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::helpOpensThePagesContext()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("Help"));
+    QFile manual(m_dir->filePath("Help/MANUAL_FR.HLP"));
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+    manual.write("<html><body><a name=\"10\"></a><p>Welcome</p><a name=\"19\"></a><p>Last step</p>"
+                 "</body></html>");
+    manual.close();
+    TPreferences::setOwnerLan(3); // German users get the French manual
+
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.SetActivePage(PageBiptData);
+    QTest::mouseClick(window.PageFrame(PageBiptData)->helpButton(), Qt::LeftButton);
+
+    auto *browser = window.findChild<QTextBrowser *>("txbHelp");
+    QVERIFY(browser);
+    QVERIFY(browser->toPlainText().contains("Last step"));
+    QCOMPARE(browser->parentWidget()->property("helpContext").toInt(), 19);
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::anotherStartRestoresTheWindow()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    window.showMinimized();
+    QTRY_VERIFY(window.isMinimized());
+    window.RestoreAndRaise();
+    QTRY_VERIFY(!window.isMinimized());
+    QVERIFY(window.isVisible());
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::firstShowConnectsAndShowsTheDatabaseVersion()
+{
+    QVERIFY(QFile::copy(VLM_TEST_DB, m_dir->filePath("VlmMain.mdb")));
+    QFile::setPermissions(m_dir->filePath("VlmMain.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+    TdtmMain dataModule;
+    TfrmMain window(&dataModule);
+    window.SetUpdateCheckEnabled(false);
+    QSignalSpy shown(&window, &TfrmMain::firstShowDone);
+    window.show();
+    QVERIFY(shown.wait(10000));
+
+    TStatusBar *bar = window.statusBar();
+    QCOMPARE(bar->panelText(TStatusBar::PanelConnection), QString("Connected"));
+    const QString version = bar->panelText(TStatusBar::PanelDatabaseVersion);
+    QVERIFY2(version.endsWith(' ') && version.trimmed().size() > 0, qPrintable(version));
+    QVERIFY(dataModule.conMainDb->isConnected());
+    QVERIFY(!dataModule.TerminationRequested());
+    QCOMPARE(ReadPreference("\\Preferences", "DbPath").toString().isEmpty(), false);
+
+    // The panel follows the connection while the window is visible.
+    dataModule.conMainDb->close();
+    QCOMPARE(bar->panelText(TStatusBar::PanelConnection), QString("Disconnected"));
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::missingDatabaseEndsWithTheTerminationMessage()
+{
+    TdtmMain dataModule;
+    TfrmMain window(&dataModule);
+    window.SetUpdateCheckEnabled(false);
+    QSignalSpy shown(&window, &TfrmMain::firstShowDone);
+    QSignalSpy terminate(&dataModule, &TdtmMain::terminationRequested);
+    window.show();
+    QVERIFY(shown.wait(10000));
+
+    QVERIFY(dataModule.TerminationRequested());
+    QVERIFY(terminate.count() >= 1);
+    QVERIFY(!dataModule.conMainDb->isConnected());
+    bool terminationShown = false;
+    for (const ShownMessage &m : ShownMessages())
+        terminationShown |= m.caption == "VLM Database" && m.text.startsWith("Unable to connect");
+    QVERIFY(terminationShown);
+    QVERIFY(!QFile::exists(m_dir->filePath("VlmMain.mdb")));
+    QCOMPARE(CurrentSelection().ownerId, 0);
+    SetSkipExitConfirmation(true);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
