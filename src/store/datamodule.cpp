@@ -173,6 +173,14 @@ bool TdtmMain::ConnectDatabase(bool automatic)
         requestTermination();
         return false;
     }
+    // Said once, here, instead of SQLite's own words at every Save.
+    if (conMainDb->isReadOnly())
+        ShowErrorMessage(tr("VLM Database"),
+                         tr("The VLM Database cannot be written:") + QLatin1Char('\n') +
+                             QDir::toNativeSeparators(conMainDb->dataSource()) + QLatin1Char('\n') +
+                             tr("You can look at your data, but no change can be saved. "
+                                "Give yourself the right to write the file and its folder, "
+                                "then start the program again."));
     return true;
 }
 

@@ -72,6 +72,12 @@ bool TSmallDisk::fill()
     return full;
 }
 
+bool TSmallDisk::makeReadOnly()
+{
+    return m_mounted && ::mount("tmpfs", QFile::encodeName(m_path).constData(), "tmpfs",
+                                MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+}
+
 TScopedWriteFailure::TScopedWriteFailure(qint64 bytes)
 {
     InjectWriteFailureAfter(bytes);

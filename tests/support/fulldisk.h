@@ -22,6 +22,8 @@ public:
     // Writes a filler file until the disk takes no more byte. False when the
     // disk could not be filled.
     bool fill();
+    // Mounts the disk again read-only: nobody, root included, may write it.
+    bool makeReadOnly();
 
 private:
     QString m_path;
