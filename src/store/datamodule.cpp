@@ -216,9 +216,9 @@ QString TdtmMain::GetDatabaseVersion()
 {
     if (!conMainDb->isConnected()) {
         m_firstRunPending = false;
-        // After a failed search the application is ending; the lookup tables
-        // would only add a second error message.
-        if (!ConnectDatabase(true))
+        // After a failed search the application is ending: neither a second
+        // search nor the lookup tables would add more than a second message.
+        if (TerminationRequested() || !ConnectDatabase(true))
             return QString();
         OpenLookupTables();
     }
