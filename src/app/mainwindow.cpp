@@ -306,6 +306,11 @@ void TfrmMain::startUpdateCheck()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    // Pending edits are settled first, also when leaving needs no question.
+    if (TfraBase *frame = PageFrame(ActivePage()); frame && !frame->ResolvePendingEdits()) {
+        event->ignore();
+        return;
+    }
     if (SkipExitConfirmation()) {
         event->accept();
         return;

@@ -42,6 +42,8 @@ private slots:
     void titleOutsideThePagesIsEmpty();
     void exitAsksAndNoKeepsTheProgramRunning();
     void skippedConfirmationClosesWithoutAQuestion();
+    void closingWithPendingEditsAsksFirst_data();
+    void closingWithPendingEditsAsksFirst();
     void welcomeNextClearsTheSkip();
     void statusBarShowsSelectionAndInternetColour();
     void helpOpensThePagesContext();
@@ -287,6 +289,71 @@ void TestMainWindow::skippedConfirmationClosesWithoutAQuestion()
     SetSkipExitConfirmation(true);
     QVERIFY(window.close());
     QVERIFY(ShownMessages().isEmpty());
+}
+
+namespace
+{
+// A page with one group whose Save and Cancel are enabled while it is edited.
+class TEditedPage : public TfraBase
+{
+public:
+    TEditedPage(int page, IWizardHost &host, QWidget *parent) : TfraBase(page, host, parent)
+    {
+        save = new QPushButton(QStringLiteral("&Save"), content());
+        cancel = new QPushButton(QStringLiteral("&Cancel"), content());
+        for (QPushButton *b : {save, cancel}) {
+            connect(b, &QPushButton::clicked, this, [this, b] {
+                saved += b == save ? 1 : 0;
+                save->setEnabled(false);
+                cancel->setEnabled(false);
+            });
+        }
+        watchPendingEdits(save, cancel, QStringLiteral("User Data"));
+    }
+    QPushButton *save;
+    QPushButton *cancel;
+    int saved = 0;
+};
+} // namespace
+
+void TestMainWindow::closingWithPendingEditsAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("saved");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("yes saves and leaves") << AnswerYes << 1 << true;
+    QTest::newRow("no throws the edit away and leaves") << AnswerNo << 0 << true;
+    QTest::newRow("the box closed: stays with the edit") << AnswerClosed << 0 << false;
+}
+
+// An up-to-date program closes without "Are you sure..."; a pending edit is
+// still asked about first.
+void TestMainWindow::closingWithPendingEditsAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(int, saved);
+    QFETCH(bool, closes);
+    TfrmMain::SetPageFactory([](int page, IWizardHost &host, QWidget *parent) -> TfraBase * {
+        return new TEditedPage(page, host, parent);
+    });
+    {
+        TfrmMain window;
+        window.SetUpdateCheckEnabled(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *page = static_cast<TEditedPage *>(window.PageFrame(PageWelcome));
+        QVERIFY(page && page->save->isEnabled());
+        SetSkipExitConfirmation(true);
+        ClearShownMessages();
+        SetNextAnswer(answer);
+        QCOMPARE(window.close(), closes);
+        QCOMPARE(ShownMessages().size(), 1);
+        QCOMPARE(ShownMessages().first().caption, QStringLiteral("User Data"));
+        QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+        QCOMPARE(page->saved, saved);
+        QCOMPARE(page->save->isEnabled(), !closes);
+    }
+    initTestCase(); // the plain pages again
 }
 
 void TestMainWindow::welcomeNextClearsTheSkip()

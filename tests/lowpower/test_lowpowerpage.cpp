@@ -289,7 +289,13 @@ void TestLowPowerPage::backClearsTheFlagAndCloseEnds()
     QVERIFY(!CurrentSelection().lowPowerReport);
     QCOMPARE(m_host->active, int(PageUserData));
     enterWorkedExample(QStringLiteral("6"), QStringLiteral("0"));
+    // The typed values are pending: leaving asks first, and Yes saves them.
+    ClearShownMessages();
+    SetNextAnswer(AnswerYes);
     m_page->nextButton()->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+    QVERIFY(!child<QPushButton>("bbnQrpSave")->isEnabled());
     QVERIFY(m_host->closed);
 }
 

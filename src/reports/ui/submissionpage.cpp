@@ -103,6 +103,7 @@ TfraBiptData::TfraBiptData(IWizardHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfraBiptData"));
     buildControls();
+    watchPendingEdits(m_terrainSave, m_terrainCancel, caption());
 }
 
 TfraBiptData::~TfraBiptData() = default;

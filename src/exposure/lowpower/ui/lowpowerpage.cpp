@@ -70,6 +70,7 @@ TfraQrpInput::TfraQrpInput(IWizardHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfraQrpInput"));
     buildControls();
+    watchPendingEdits(m_save, m_cancel, msgCaption());
 }
 
 TfraQrpInput::~TfraQrpInput() = default;
@@ -311,6 +312,10 @@ bool TfraQrpInput::eventFilter(QObject *watched, QEvent *event)
     const bool full = edit->text().size() >= edit->maxLength() && !edit->hasSelectedText();
     if (c.isNull() || full)
         return true;
+    if (!IsTypedNumber(TextAfterTyping(edit->text(), edit->cursorPosition(), edit->selectionStart(),
+                                       int(edit->selectedText().size()), c),
+                       decimals, false))
+        return true; // a second ","
     if (c != text.at(0)) {
         edit->insert(QString(c));
         return true;
