@@ -14,6 +14,7 @@
 #include "base/applicationstate.h"
 #include "shell/helpfile.h"
 #include "shell/ui/helpviewer.h"
+#include "shell/ui/languageswitch.h"
 #include "shell/interfacelanguage.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
@@ -69,6 +70,10 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
       m_dataModule(dataModule),
       m_pageFactory(pageFactoryOverride() ? pageFactoryOverride() : PageFactory(CreateWizardPage))
 {
+    // The interface language first, so that the window is built in it.
+    const int language = DetermineInterfaceLanguage();
+    SetInterfaceLanguage(language);
+
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Velmor"));
     setFixedSize(937, 657);
@@ -100,7 +105,7 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     selection.ownerPosition = selection.sitePosition = selection.placementPosition = 0;
     selection.terrainStudy = false;
     // 5. Interface language and help file.
-    SelectHelpFile(DetermineInterfaceLanguage());
+    SelectHelpFile(language);
     // F1 opens the help of the active page, as the pages' Help buttons do.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelp(ActivePage()); });

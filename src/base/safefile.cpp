@@ -17,10 +17,6 @@ namespace
 // when no failure is injected.
 std::atomic<qint64> writeBudget{-1};
 
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("SafeFile", text);
-}
 
 // How much of a write of size bytes the injected failure lets through.
 qint64 AllowedBytes(qint64 size)
@@ -51,7 +47,7 @@ bool TSafeFile::isOpen() const
 bool TSafeFile::fail(const QString &reason)
 {
     if (m_error.isEmpty())
-        m_error = Translate("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
+        m_error = QCoreApplication::translate("SafeFile", "Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
     discard();
     return false;
 }
@@ -61,9 +57,9 @@ bool TSafeFile::open()
     m_error.clear();
     discard();
     if (m_path.isEmpty())
-        return fail(Translate("no file name given"));
+        return fail(QCoreApplication::translate("SafeFile", "no file name given"));
     if (QFileInfo(m_path).isDir())
-        return fail(Translate("a folder has that name"));
+        return fail(QCoreApplication::translate("SafeFile", "a folder has that name"));
     m_file = std::make_unique<QSaveFile>(m_path);
     // Unbuffered: every write reaches the file system at once, so that its
     // error is seen here and not lost in a flush at the end.
@@ -75,7 +71,7 @@ bool TSafeFile::open()
 bool TSafeFile::write(const char *data, qint64 size)
 {
     if (!isOpen())
-        return fail(m_error.isEmpty() ? Translate("the file is not open") : m_error);
+        return fail(m_error.isEmpty() ? QCoreApplication::translate("SafeFile", "the file is not open") : m_error);
     const qint64 allowed = AllowedBytes(size);
     qint64 done = 0;
     while (done < allowed) {
@@ -92,7 +88,7 @@ bool TSafeFile::write(const char *data, qint64 size)
 bool TSafeFile::commit()
 {
     if (!isOpen())
-        return fail(m_error.isEmpty() ? Translate("the file is not open") : m_error);
+        return fail(m_error.isEmpty() ? QCoreApplication::translate("SafeFile", "the file is not open") : m_error);
     if (!m_file->flush())
         return fail(m_file->errorString());
     // QSaveFile syncs too but ignores the result; a file the disk could not

@@ -16,10 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <ostream>
 
 namespace
@@ -31,8 +27,9 @@ constexpr std::string_view HelpText =
     "Makes the submission package of the owner with the call sign CALL in the\n"
     "database file DB, exactly as the submission page does, in the owner's personal\n"
     "directory:\n"
-    "  CALL_Vlm.mdb              the regulator export database (a fresh copy of the\n"
-    "                            template \"Empty_Vlm.mdb\" beside the program)\n"
+    "  CALL_Vlm.mdb              the regulator export database (the template\n"
+    "                            \"Empty_Vlm.mdb\" beside the program, filled, as an\n"
+    "                            Access 2000 file)\n"
     "  CALL_VLM_Letter_Bipt.pdf  the cover letter: the certification letter with the\n"
     "                            owner's terrain-study note when the evaluation of the\n"
     "                            critical test points requires one, otherwise the\n"
@@ -46,39 +43,12 @@ constexpr std::string_view HelpText =
     "Exit codes: 0 success, 1 the database, the owner, the template, the personal\n"
     "directory or one of the files could not be used, 2 wrong usage.\n";
 
-// The export is built under a temporary name beside the target and renamed onto
-// it only when complete, so that a failure (a full disk) keeps the earlier
-// export database whole.
 QString WriteExport(TdtmMain &dm, const QString &target)
 {
-    QString building;
-    {
-        QTemporaryFile reserved(target + QStringLiteral(".XXXXXX"));
-        reserved.setAutoRemove(false);
-        if (!reserved.open())
-            return QStringLiteral("cannot write '") + target + QStringLiteral("': ") +
-                   reserved.errorString();
-        building = reserved.fileName();
-    }
-    QString error;
-    if (!CopyExportTemplate(building))
-        error = QStringLiteral("cannot copy the template '") +
-                ProgramFile(QStringLiteral("Empty_Vlm.mdb")) + QStringLiteral("' to '") + target +
-                QLatin1Char('\'');
-    else if (!dm.ConnectExportDatabase(building))
-        error = QStringLiteral("cannot open '") + target + QLatin1Char('\'');
-    else
-        error = BuildExportDatabase(dm).error;
-    dm.conExport->close();
-    if (error.isEmpty() && std::rename(QFile::encodeName(building).constData(),
-                                       QFile::encodeName(target).constData()) != 0)
-        error = QStringLiteral("cannot write '") + target + QStringLiteral("': ") +
-                QString::fromLocal8Bit(std::strerror(errno));
-    if (!error.isEmpty()) {
-        QFile::remove(building);
-        QFile::remove(building + QStringLiteral("-journal"));
-    }
-    return error;
+    const TExportFileResult created = CreateExportDatabase(dm, target);
+    return created.ok()
+               ? QString()
+               : ExportFailureMessage(created).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QString WriteLetter(TdtmMain &dm, const QString &target)

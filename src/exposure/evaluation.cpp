@@ -50,8 +50,10 @@ QString FieldStrengthText(double e)
 
 QString SummaryLocationText(int summaryClass, const QString &reference, const QString &antenna)
 {
-    const QString at = QStringLiteral("at ") + reference + QStringLiteral(" by ") + antenna;
-    return summaryClass <= 2 ? at + QStringLiteral(": requires a") : at + QStringLiteral(":");
+    return summaryClass <= 2
+               ? QCoreApplication::translate("Evaluation", "at %1 by %2: requires a")
+                     .arg(reference, antenna)
+               : QCoreApplication::translate("Evaluation", "at %1 by %2:").arg(reference, antenna);
 }
 
 QString SummaryResultText(int summaryClass)
@@ -95,7 +97,9 @@ std::optional<TEvaluationSummary> SummarizeEvaluation(const TEvaluation &ev)
     s.entry = best;
     s.summaryClass = SummaryClass(ev.fieldStrength[best], ev.frequency[best]);
     s.valueText = FieldStrengthText(ev.fieldStrength[best]) + QStringLiteral(" V/m");
-    s.locationText = SummaryLocationText(s.summaryClass, ev.reference[best], ev.antennaRef[best]);
+    s.reference = ev.reference[best];
+    s.antennaRef = ev.antennaRef[best];
+    s.locationText = SummaryLocationText(s.summaryClass, s.reference, s.antennaRef);
     s.resultText = SummaryResultText(s.summaryClass);
     s.colour = SummaryColour(s.summaryClass);
     return s;

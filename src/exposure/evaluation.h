@@ -50,6 +50,8 @@ struct TEvaluationSummary {
     QString valueText;    // "1,23 V/m"
     QString locationText; // "at CTP_01 by Loc01-Ant01: requires a"
     QString resultText;   // "Technical Antenna File"
+    QString reference;    // the point and the placement the location text names
+    QString antennaRef;
     int colour = 0;       // red + 256 × green + 65536 × blue
 };
 

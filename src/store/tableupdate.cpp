@@ -12,9 +12,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("TableUpdate", text); }
-
+namespace
+{
 TTableUpdateResult finish(const QString &file, TTableUpdateResult result)
 {
     QFile::remove(file);
@@ -29,7 +28,7 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
     if (!dm.conMainDb->isConnected()) {
         result.outcome = TTableUpdateResult::Failed;
         result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
-        result.error = tr("The database is not connected.");
+        result.error = QCoreApplication::translate("TableUpdate", "The database is not connected.");
         return result;
     }
     // The guard is in place before the transaction and leaves after it.
@@ -37,14 +36,16 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
     if (!guard.active() || !db.transaction()) {
         result.outcome = TTableUpdateResult::Failed;
         result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
-        result.error = tr("The update could not start a transaction: %1")
-                           .arg(guard.active() ? db.lastError().text() : guard.setupError());
+        result.error =
+            QCoreApplication::translate("TableUpdate", "The update could not start a transaction: %1")
+                .arg(guard.active() ? db.lastError().text() : guard.setupError());
         return result;
     }
     guard.arm();
     for (const TTableUpdateBlock &block : script.blocks) {
         if (progress)
-            progress(tr("Applying Update (%1)...").arg(block.number));
+            progress(QCoreApplication::translate("TableUpdate", "Applying Update (%1)...")
+                         .arg(block.number));
         if (!block.closed || block.statement.trimmed().isEmpty())
             continue;
         if (!dm.conMainDb->exec(block.statement, TJetWildcards::UpdateFile)) {
@@ -52,7 +53,9 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
             result.failedBlock = block.number;
             if (!guard.refusal().isEmpty()) {
                 result.outcome = TTableUpdateResult::Forbidden;
-                result.error = tr("Block %1 asks for %2, which a table update may not do.")
+                result.error = QCoreApplication::translate(
+                                   "TableUpdate",
+                                   "Block %1 asks for %2, which a table update may not do.")
                                    .arg(block.number)
                                    .arg(guard.refusal());
             } else {
@@ -101,7 +104,8 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         return result;
     if (info.size() > MaxTableUpdateFileSize) {
         result.outcome = TTableUpdateResult::Refused;
-        result.error = tr("The update file is larger than 10 MB and was not applied.");
+        result.error = QCoreApplication::translate(
+            "TableUpdate", "The update file is larger than 10 MB and was not applied.");
         return finish(file, result);
     }
     QFile in(file);
@@ -117,10 +121,10 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         return finish(file, result);
     }
     if (progress)
-        progress(tr("Applying Updates..."));
+        progress(QCoreApplication::translate("TableUpdate", "Applying Updates..."));
     result = runBlocks(dm, script, progress);
     if (result.outcome == TTableUpdateResult::Applied && progress)
-        progress(tr("Updates were successfull..."));
+        progress(QCoreApplication::translate("TableUpdate", "Updates were successfull..."));
     return finish(file, result);
 }
 

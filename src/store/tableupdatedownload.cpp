@@ -16,8 +16,6 @@
 namespace {
 constexpr qint64 ChunkSize = 1024;
 
-QString tr(const char *text) { return QCoreApplication::translate("DownloadFile", text); }
-
 QByteArray programFileName()
 {
     const QString path = QCoreApplication::applicationFilePath();
@@ -71,7 +69,7 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
             if (result.bytes + chunk.size() > maxBytes)
                 return stop(
                     TDownloadResult::TooLarge,
-                    tr("The download is larger than %1 bytes and was refused.").arg(maxBytes));
+                    QCoreApplication::translate("DownloadFile", "The download is larger than %1 bytes and was refused.").arg(maxBytes));
             if (!out.write(chunk))
                 return stop(TDownloadResult::LocalFile, out.errorText());
             result.bytes += chunk.size();
@@ -83,7 +81,7 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
         stop(TDownloadResult::TimedOut,
-             tr("The server did not send the file within %1 seconds.").arg(totalMs / 1000.0));
+             QCoreApplication::translate("DownloadFile", "The server did not send the file within %1 seconds.").arg(totalMs / 1000.0));
     });
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, drain);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -101,7 +99,7 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     if (result.httpStatus >= 300 && result.httpStatus < 400) {
         const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
         return failed(result, TDownloadResult::Redirected,
-                      tr("The server sent the update to %1, which is not the update server; "
+                      QCoreApplication::translate("DownloadFile", "The server sent the update to %1, which is not the update server; "
                          "it was not followed.")
                           .arg(url.resolved(target).toString()),
                       localFile);
@@ -112,7 +110,7 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
         // The server answered with a file and the transfer then broke off.
         if (result.httpStatus < 300)
             return failed(result, TDownloadResult::Broken,
-                          tr("The transfer broke off after %1 bytes: %2")
+                          QCoreApplication::translate("DownloadFile", "The transfer broke off after %1 bytes: %2")
                               .arg(result.bytes)
                               .arg(reply->errorString()),
                           localFile);
@@ -122,7 +120,7 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     if (announced.isValid() && announced.toLongLong() != result.bytes)
         return failed(result, TDownloadResult::Broken,
-                      tr("The transfer broke off after %1 of %2 bytes.")
+                      QCoreApplication::translate("DownloadFile", "The transfer broke off after %1 of %2 bytes.")
                           .arg(result.bytes)
                           .arg(announced.toLongLong()),
                       localFile);

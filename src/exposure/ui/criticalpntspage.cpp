@@ -114,6 +114,7 @@ bool TfraCriticalPnts::evaluatePoints()
     m_model->setEvaluation(std::move(result.value.evaluation));
     // With no entries the summary line keeps what it showed.
     if (const std::optional<TEvaluationSummary> &s = result.value.summary) {
+        m_summary = s;
         m_maxValue->setText(s->valueText);
         m_maxLocation->setText(s->locationText);
         m_maxResult->setText(s->resultText);
@@ -122,6 +123,16 @@ bool TfraCriticalPnts::evaluatePoints()
     }
     setIdleState();
     return true;
+}
+
+void TfraCriticalPnts::retranslateUi()
+{
+    // The summary line is composed from the last evaluation's point and placement.
+    if (m_summary) {
+        m_maxLocation->setText(SummaryLocationText(m_summary->summaryClass, m_summary->reference,
+                                                   m_summary->antennaRef));
+        m_maxResult->setText(SummaryResultText(m_summary->summaryClass));
+    }
 }
 
 void TfraCriticalPnts::setOverviewState()
@@ -235,8 +246,8 @@ void TfraCriticalPnts::save()
         if (!checkPoint(m_modDist->text(), m_modHeight->text(), m_modRem->text()))
             return;
         const QString ref = m_editRef;
-        const int answer = AskYesNo(tr("Updating ") + ref,
-                                    tr("Are you sure you want to update ") + ref + tr(" ?"));
+        const int answer = AskYesNo(tr("Updating %1").arg(ref),
+                                    tr("Are you sure you want to update %1 ?").arg(ref));
         if (answer == AnswerYes) {
             const TOpStatus status =
                 UpdatePoint(*m_dm, CurrentSelection().ownerId, m_editId, ref,
@@ -275,8 +286,8 @@ void TfraCriticalPnts::deleteReference()
     if (!current.isValid())
         return;
     const QString ref = m_model->evaluation().reference.value(current.row());
-    const int answer = AskYesNo(tr("Deleting ") + ref,
-                                tr("Are you sure you want to delete ") + ref + tr(" ?"));
+    const int answer =
+        AskYesNo(tr("Deleting %1").arg(ref), tr("Are you sure you want to delete %1 ?").arg(ref));
     if (answer == AnswerYes) {
         const TOpStatus status = DeleteReference(*m_dm, CurrentSelection().ownerId, ref);
         if (!status.ok())

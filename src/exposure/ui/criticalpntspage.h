@@ -37,7 +37,11 @@ public:
     bool IsAdding() const { return m_adding; }
     int AddStep() const { return m_step; }
 
+protected:
+    void retranslateUi() override;
+
 private:
+    std::optional<TEvaluationSummary> m_summary; // the summary line shown, if any
     void buildControls();
     QWidget *buildOverview();
     QWidget *buildModifyGroup();

@@ -16,6 +16,7 @@
 #include "shell/ui/tcolor.h"
 #include "base/currentselection.h"
 
+#include <QEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -59,7 +60,7 @@ TFrmGraph::TFrmGraph(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     BuildLayout();
 
-    m_chart->setAxisCaptions(QStringLiteral("Distance(m)"), QStringLiteral(" Height (m)"));
+    SetAxisCaptions();
     m_chart->setGridVisible(true);
     m_chart->setVerticalCrosshair(0, Qt::black, 1, Qt::DotLine);
     m_chart->setHorizontalCrosshair(0, QColor(128, 0, 128), 1, Qt::DashDotDotLine);
@@ -117,6 +118,7 @@ void TFrmGraph::SetGraph(const TGraphData &data)
     RebuildGrid();
     m_readOut->clear();
     m_pointInfo->clear();
+    m_readOutAt.reset();
     ResetZoom();
 }
 
@@ -218,10 +220,28 @@ void TFrmGraph::TraceGraph()
     }
 }
 
+void TFrmGraph::SetAxisCaptions()
+{
+    m_chart->setAxisCaptions(tr("Distance(m)"), tr(" Height (m)"));
+}
+
+void TFrmGraph::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The captions, grid and read-out follow the interface language at once.
+    SetAxisCaptions();
+    RebuildGrid();
+    if (m_readOutAt)
+        ShowReadOut(*m_readOutAt);
+}
+
 void TFrmGraph::ShowReadOut(const QPointF &world)
 {
     if (world.x() < 0)
         return;
+    m_readOutAt = world;
     const double e = ReadOutFieldStrength(m_data.info, world.x(), world.y());
     m_readOut->setText(LabelText(ReadOutText(world.x(), world.y(), e)));
     const int tag = m_chart->nearestMarkerTag(PointMarkerClass, world);

@@ -157,6 +157,7 @@ void TfraPowerFreq::nodeSelected(QTreeWidgetItem *current, QTreeWidgetItem *prev
 void TfraPowerFreq::showNoPlacement()
 {
     m_havePlacement = false;
+    m_titleFor.clear();
     m_title->setText(tr("No Antenna Selected !"));
     m_title->setStyleSheet(QStringLiteral("color: red;"));
     m_resultPanel->hide();
@@ -192,7 +193,8 @@ void TfraPowerFreq::showPlacement(QTreeWidgetItem *item)
         return;
     }
     m_row = ReadPowerChainRow(*m_dm->qryStation);
-    m_title->setText(tr("For : ") + item->text(0));
+    m_titleFor = item->text(0);
+    m_title->setText(tr("For : ") + m_titleFor);
     m_title->setStyleSheet(QStringLiteral("color: navy;"));
 
     const TOpResult<TAntennaDetails> details = GetAntDetails(*m_dm, m_row.idListAnt);
@@ -423,6 +425,12 @@ void TfraPowerFreq::cancel()
         lossesRecalc();
     }
     setPending(false);
+}
+
+void TfraPowerFreq::retranslateUi()
+{
+    if (!m_titleFor.isEmpty())
+        m_title->setText(tr("For : ") + m_titleFor);
 }
 
 void TfraPowerFreq::NextClicked()

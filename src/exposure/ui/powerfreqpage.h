@@ -44,8 +44,10 @@ public:
 protected:
     void NextClicked() override;
     void BackClicked() override;
+    void retranslateUi() override;
 
 private:
+    QString m_titleFor; // the placement the title names, empty while none is shown
     void buildControls();
     QWidget *buildFeederBox();
     QWidget *buildAdditionalBox();

@@ -35,6 +35,9 @@ public:
     bool customInsertMode() const { return m_customInsert; }
     QString catalogueSort() const { return m_catalogueSort; }
 
+protected:
+    void retranslateUi() override;
+
 private:
     // Controls (antennadeflayout.cpp).
     void buildControls();

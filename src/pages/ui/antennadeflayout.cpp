@@ -321,3 +321,8 @@ void TfraAntennaDef::connectControls()
     connect(m_customSave, &QPushButton::clicked, this, &TfraAntennaDef::saveCustom);
     connect(m_customCancel, &QPushButton::clicked, this, &TfraAntennaDef::cancelCustom);
 }
+
+void TfraAntennaDef::retranslateUi()
+{
+    m_chart->setTitle(tr("Vert. Radiation Pattern")); // painted by the chart itself
+}

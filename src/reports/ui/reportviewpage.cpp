@@ -144,6 +144,19 @@ void TfraReportView::showNoReport()
     m_reportBox->setTitle(tr("  Report  "));
 }
 
+void TfraReportView::showReportTitle()
+{
+    m_reportBox->setTitle(QStringLiteral("  ") + tr("Report on") + QStringLiteral(" \"") +
+                          m_reference + QStringLiteral("\".  "));
+}
+
+void TfraReportView::retranslateUi()
+{
+    // The title names the placement while a report is shown.
+    if (m_print->isEnabled())
+        showReportTitle();
+}
+
 void TfraReportView::nodeSelected(QTreeWidgetItem *item)
 {
     if (!item || nodeLevel(item) != 2 || !m_dm) {
@@ -153,8 +166,7 @@ void TfraReportView::nodeSelected(QTreeWidgetItem *item)
     m_print->setEnabled(true);
     m_files->setEnabled(true);
     m_reference = item->text(0);
-    m_reportBox->setTitle(QStringLiteral("  ") + tr("Report on") + QStringLiteral(" \"") +
-                          m_reference + QStringLiteral("\".  "));
+    showReportTitle();
     const TCurrentSelection &cs = CurrentSelection();
     const auto rows = LoadReportData(*m_dm, cs.ownerId, m_reference, cs.languageId);
     if (!rows.ok()) {

@@ -30,8 +30,12 @@ public:
     // The placement reference of the report shown; empty when none.
     QString ReportReference() const { return m_reference; }
 
+protected:
+    void retranslateUi() override;
+
 private:
     void buildControls();
+    void showReportTitle();
     void nodeSelected(QTreeWidgetItem *item);
     void showNoReport();
     void printClicked();

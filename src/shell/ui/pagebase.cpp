@@ -1,5 +1,6 @@
 #include "shell/ui/pagebase.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStyle>
@@ -121,6 +122,15 @@ void TfraBase::BackClicked()
 }
 
 void TfraBase::HelpClicked() { m_host.ShowHelp(m_pageIndex); }
+
+void TfraBase::retranslateUi() {}
+
+void TfraBase::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+}
 
 void TfraBase::showEvent(QShowEvent *event)
 {

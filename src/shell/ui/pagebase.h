@@ -57,6 +57,11 @@ protected:
     // Opens the help at this page's context.
     virtual void HelpClicked();
 
+    // Rebuilds the texts the page composes itself (with numbers, names or
+    // states) after the interface language changed. Fixed texts made with
+    // tr() follow on their own (languageswitch.h). The base does nothing.
+    virtual void retranslateUi();
+
     IWizardHost &host() const { return m_host; }
 
     // A group of the page with its Save and Cancel buttons, which
@@ -66,6 +71,7 @@ protected:
                            std::function<bool()> pending = {});
 
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     struct TPendingGroup {

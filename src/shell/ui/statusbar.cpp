@@ -1,10 +1,12 @@
 #include "shell/ui/statusbar.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 #include "base/applicationstate.h"
+#include "shell/ui/languageswitch.h"
 #include "shell/ui/tcolor.h"
 
 namespace {
@@ -52,6 +54,18 @@ void TStatusBar::showNotice(const QString &text)
     setToolTip(text);
 }
 
+void TStatusBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The captions and the connection state follow the language; names and
+    // versions are no translation and stay.
+    for (QString &text : m_texts)
+        text = RetranslatedText(text, this);
+    update();
+}
+
 QString TStatusBar::panelText(int panel) const
 {
     return panel >= 0 && panel < PanelCount ? m_texts.at(panel) : QString();
@@ -62,15 +76,33 @@ void TStatusBar::setPanelText(int panel, const QString &text)
     if (panel < 0 || panel >= PanelCount || m_texts.at(panel) == text)
         return;
     m_texts[panel] = text;
-    update(panelRect(panel));
+    update(); // a longer text may widen its panel and move the ones to its right
+}
+
+int TStatusBar::panelWidth(int panel) const
+{
+    const int width = Panels[panel].width;
+    switch (panel) {
+    case PanelCall:
+    case PanelSite:
+    case PanelPlacement:
+    case PanelInternet:
+    case PanelVersion:
+    case PanelDatabaseVersion:
+        return width; // data keeps its panel (names are cut to their stored lengths)
+    default:
+        // A lowered panel writes its text inside the bevel, a few pixels narrower.
+        const int margins = Panels[panel].lowered ? 7 : 1;
+        return std::max(width, fontMetrics().horizontalAdvance(m_texts.at(panel)) + margins);
+    }
 }
 
 QRect TStatusBar::panelRect(int panel) const
 {
     int left = 0;
     for (int i = 0; i < panel && i < PanelCount; ++i)
-        left += Panels[i].width;
-    const int width = panel >= 0 && panel < PanelCount ? Panels[panel].width : 0;
+        left += panelWidth(i);
+    const int width = panel >= 0 && panel < PanelCount ? panelWidth(panel) : 0;
     return QRect(left, 0, width, height());
 }
 

@@ -11,9 +11,8 @@
 
 #include <memory>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("CheckInternet", text); }
-
+namespace
+{
 } // namespace
 
 QUrl ServerPathUrl(const QUrl &server, const QString &path)
@@ -32,7 +31,8 @@ TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTim
 {
     TInternetCheck check;
     if (!server.isValid() || server.host().isEmpty()) {
-        check.error = tr("No update server is configured.");
+        check.error =
+            QCoreApplication::translate("CheckInternet", "No update server is configured.");
         return check;
     }
     const TPingResult ping = PingHost(server.host(), pingTimeoutMs);
@@ -65,13 +65,13 @@ TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTim
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (outOfTime) {
-        check.error = tr("The server did not answer within %1 seconds.").arg(totalMs / 1000.0);
+        check.error = QCoreApplication::translate("CheckInternet", "The server did not answer within %1 seconds.").arg(totalMs / 1000.0);
         check.timedOut = true;
         return check;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 300 && status < 400) {
-        check.error = tr("The server sent the check to another host.");
+        check.error = QCoreApplication::translate("CheckInternet", "The server sent the check to another host.");
         return check;
     }
     if (reply->error() != QNetworkReply::NoError) {
