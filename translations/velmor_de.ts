@@ -38,16 +38,36 @@
         <source>No update server is configured.</source>
         <translation>Es ist kein Update-Server eingestellt.</translation>
     </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server sent the check to another host.</source>
+        <translation>Der Server hat die Prüfung an einen anderen Host weitergeleitet.</translation>
+    </message>
 </context>
 <context>
     <name>DownloadFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>The download is larger than %1 bytes and was refused.</source>
         <translation>Der Download ist größer als %1 Bytes und wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server did not send the file within %1 seconds.</source>
+        <translation>Der Server hat die Datei nicht innerhalb von %1 Sekunden gesendet.</translation>
+    </message>
+    <message>
+        <source>The server sent the update to %1, which is not the update server; it was not followed.</source>
+        <translation>Der Server hat die Aktualisierung an %1 weitergeleitet, das nicht der Aktualisierungsserver ist; dem wurde nicht gefolgt.</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 bytes: %2</source>
+        <translation>Die Übertragung brach nach %1 Bytes ab: %2</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 of %2 bytes.</source>
+        <translation>Die Übertragung brach nach %1 von %2 Bytes ab.</translation>
     </message>
 </context>
 <context>
@@ -298,10 +318,6 @@ Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?
         <translation>Das PDF-Dokument konnte nicht aus dem Speicher zurückgelesen werden.</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
         <translation>Die PDF-Bibliothek ist fehlgeschlagen (Fehler 0x%1, Detail %2).</translation>
     </message>
@@ -463,10 +479,22 @@ Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?
     </message>
 </context>
 <context>
-    <name>RtfWriter</name>
+    <name>SafeFile</name>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>ein Ordner trägt diesen Namen</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
     </message>
 </context>
 <context>
@@ -588,6 +616,10 @@ Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?
         <source>The connection is closed.</source>
         <translation>Die Verbindung ist geschlossen.</translation>
     </message>
+    <message>
+        <source>The VLM Database cannot be written: the change was not saved.</source>
+        <translation>Die VLM-Datenbank kann nicht beschrieben werden: die Änderung wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>TJetDataset</name>
@@ -615,12 +647,6 @@ Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?
         <translation>VLM-Update</translation>
     </message>
     <message>
-        <source>The table update could not be downloaded:
-%1</source>
-        <translation>Die Tabellenaktualisierung konnte nicht heruntergeladen werden:
-%1</translation>
-    </message>
-    <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
@@ -633,6 +659,37 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
 %1</source>
         <translation>Die Tabellenaktualisierung wurde nicht angewendet:
 %1</translation>
+    </message>
+    <message>
+        <source>No update: the server took more than %1 s</source>
+        <translation>Keine Aktualisierung: der Server brauchte mehr als %1 s</translation>
+    </message>
+    <message>
+        <source>The table update could not be downloaded:
+%1
+Nothing of it was applied.</source>
+        <translation>Die Tabellenaktualisierung konnte nicht heruntergeladen werden:
+%1
+Nichts davon wurde angewendet.</translation>
+    </message>
+    <message>
+        <source>The table update was refused:
+%1
+None of its changes were kept; your data is as it was.</source>
+        <translation>Die Tabellenaktualisierung wurde abgelehnt:
+%1
+Keine ihrer Änderungen wurde behalten; Ihre Daten sind unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>No folder of your own was found for the program&apos;s instance socket.</source>
+        <translation>Für den Instanz-Socket des Programms wurde kein eigener Ordner gefunden.</translation>
+    </message>
+    <message>
+        <source>The socket %1 belongs to another user.</source>
+        <translation>Der Socket %1 gehört einem anderen Benutzer.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +753,57 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>Updates were successfull...</source>
         <translation>Die Aktualisierungen waren erfolgreich...</translation>
     </message>
+    <message>
+        <source>Block %1 asks for %2, which a table update may not do.</source>
+        <translation>Block %1 verlangt %2, was eine Tabellenaktualisierung nicht darf.</translation>
+    </message>
+</context>
+<context>
+    <name>TableUpdateGuard</name>
+    <message>
+        <source>a change outside the main database</source>
+        <translation>eine Änderung außerhalb der Hauptdatenbank</translation>
+    </message>
+    <message>
+        <source>loading an extension</source>
+        <translation>das Laden einer Erweiterung</translation>
+    </message>
+    <message>
+        <source>a change to %1</source>
+        <translation>eine Änderung an %1</translation>
+    </message>
+    <message>
+        <source>dropping %1</source>
+        <translation>das Löschen von %1</translation>
+    </message>
+    <message>
+        <source>altering %1</source>
+        <translation>das Ändern von %1</translation>
+    </message>
+    <message>
+        <source>an index on %1</source>
+        <translation>einen Index auf %1</translation>
+    </message>
+    <message>
+        <source>attaching the file %1</source>
+        <translation>das Anhängen der Datei %1</translation>
+    </message>
+    <message>
+        <source>the setting PRAGMA %1</source>
+        <translation>die Einstellung PRAGMA %1</translation>
+    </message>
+    <message>
+        <source>a transaction of its own</source>
+        <translation>eine eigene Transaktion</translation>
+    </message>
+    <message>
+        <source>a change to the database&apos;s structure</source>
+        <translation>eine Änderung am Aufbau der Datenbank</translation>
+    </message>
+    <message>
+        <source>The database connection does not allow a guarded update.</source>
+        <translation>Die Datenbankverbindung erlaubt keine geschützte Aktualisierung.</translation>
+    </message>
 </context>
 <context>
     <name>TdtmMain</name>
@@ -754,6 +862,14 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
     <message>
         <source>Error when opening VLM Database (table: </source>
         <translation>Fehler beim Öffnen der VLM-Datenbank (Tabelle: </translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written:</source>
+        <translation>Die VLM-Datenbank kann nicht beschrieben werden:</translation>
+    </message>
+    <message>
+        <source>You can look at your data, but no change can be saved. Give yourself the right to write the file and its folder, then start the program again.</source>
+        <translation>Sie können Ihre Daten ansehen, aber keine Änderung kann gespeichert werden. Geben Sie sich das Schreibrecht für die Datei und ihren Ordner und starten Sie das Programm neu.</translation>
     </message>
 </context>
 <context>
@@ -926,6 +1042,10 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>This antenna works on several bands: please choose its frequency first...</source>
         <translation>Diese Antenne arbeitet auf mehreren Bändern: wählen Sie zuerst ihre Frequenz...</translation>
     </message>
+    <message>
+        <source>There is no correct value for the &quot;%1&quot; field !</source>
+        <translation>Es gibt keinen korrekten Wert für das Feld &quot;%1&quot; !</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -940,6 +1060,10 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
     <message>
         <source>&amp;Next  </source>
         <translation>&amp;Weiter  </translation>
+    </message>
+    <message>
+        <source>Save the changes ?</source>
+        <translation>Änderungen speichern ?</translation>
     </message>
 </context>
 <context>
@@ -1668,6 +1792,14 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Wollen Sie diesen Antennenstandort wirklich löschen ?</translation>
+    </message>
+    <message>
+        <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
+        <translation>Die Lambert-72- und die WGS84-Koordinaten beschreiben nicht denselben Ort ! Geben Sie eine der beiden erneut ein, damit die andere daraus umgerechnet wird.</translation>
+    </message>
+    <message>
+        <source>Site Data</source>
+        <translation>Standortdaten</translation>
     </message>
 </context>
 <context>

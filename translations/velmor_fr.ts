@@ -38,16 +38,36 @@
         <source>No update server is configured.</source>
         <translation>Aucun serveur de mise à jour n&apos;est configuré.</translation>
     </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas répondu dans les %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent the check to another host.</source>
+        <translation>Le serveur a renvoyé la vérification vers un autre hôte.</translation>
+    </message>
 </context>
 <context>
     <name>DownloadFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The download is larger than %1 bytes and was refused.</source>
         <translation>Le téléchargement dépasse %1 octets et a été refusé.</translation>
+    </message>
+    <message>
+        <source>The server did not send the file within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas envoyé le fichier dans les %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent the update to %1, which is not the update server; it was not followed.</source>
+        <translation>Le serveur a renvoyé la mise à jour vers %1, qui n&apos;est pas le serveur de mise à jour&#xa0;; ce renvoi n&apos;a pas été suivi.</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 bytes: %2</source>
+        <translation>Le transfert s&apos;est interrompu après %1 octets&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 of %2 bytes.</source>
+        <translation>Le transfert s&apos;est interrompu après %1 octets sur %2.</translation>
     </message>
 </context>
 <context>
@@ -298,10 +318,6 @@ Les documents n&apos;en montreront pas le champ. Créer le document quand même 
         <translation>Le document PDF n&apos;a pas pu être relu depuis la mémoire.</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
         <translation>La bibliothèque PDF a échoué (erreur 0x%1, détail %2).</translation>
     </message>
@@ -463,10 +479,22 @@ Les documents n&apos;en montreront pas le champ. Créer le document quand même 
     </message>
 </context>
 <context>
-    <name>RtfWriter</name>
+    <name>SafeFile</name>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>aucun nom de fichier donné</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>le fichier n&apos;est pas ouvert</translation>
     </message>
 </context>
 <context>
@@ -588,6 +616,10 @@ Les documents n&apos;en montreront pas le champ. Créer le document quand même 
         <source>The connection is closed.</source>
         <translation>La connexion est fermée.</translation>
     </message>
+    <message>
+        <source>The VLM Database cannot be written: the change was not saved.</source>
+        <translation>La base de données VLM ne peut pas être écrite&#xa0;: la modification n&apos;a pas été enregistrée.</translation>
+    </message>
 </context>
 <context>
     <name>TJetDataset</name>
@@ -615,12 +647,6 @@ Les documents n&apos;en montreront pas le champ. Créer le document quand même 
         <translation>Mise à jour VLM</translation>
     </message>
     <message>
-        <source>The table update could not be downloaded:
-%1</source>
-        <translation>La mise à jour des tables n&apos;a pas pu être téléchargée&#xa0;:
-%1</translation>
-    </message>
-    <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
@@ -633,6 +659,37 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
 %1</source>
         <translation>La mise à jour des tables n&apos;a pas été appliquée&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>No update: the server took more than %1 s</source>
+        <translation>Pas de mise à jour&#xa0;: le serveur a mis plus de %1 s</translation>
+    </message>
+    <message>
+        <source>The table update could not be downloaded:
+%1
+Nothing of it was applied.</source>
+        <translation>La mise à jour des tables n&apos;a pas pu être téléchargée&#xa0;:
+%1
+Rien n&apos;en a été appliqué.</translation>
+    </message>
+    <message>
+        <source>The table update was refused:
+%1
+None of its changes were kept; your data is as it was.</source>
+        <translation>La mise à jour des tables a été refusée&#xa0;:
+%1
+Aucune de ses modifications n&apos;a été conservée&#xa0;; vos données sont restées telles quelles.</translation>
+    </message>
+</context>
+<context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>No folder of your own was found for the program&apos;s instance socket.</source>
+        <translation>Aucun dossier personnel n&apos;a été trouvé pour le socket d&apos;instance du programme.</translation>
+    </message>
+    <message>
+        <source>The socket %1 belongs to another user.</source>
+        <translation>Le socket %1 appartient à un autre utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +753,57 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>Updates were successfull...</source>
         <translation>Les mises à jour ont réussi...</translation>
     </message>
+    <message>
+        <source>Block %1 asks for %2, which a table update may not do.</source>
+        <translation>Le bloc %1 demande %2, ce qu&apos;une mise à jour des tables n&apos;a pas le droit de faire.</translation>
+    </message>
+</context>
+<context>
+    <name>TableUpdateGuard</name>
+    <message>
+        <source>a change outside the main database</source>
+        <translation>une modification en dehors de la base de données principale</translation>
+    </message>
+    <message>
+        <source>loading an extension</source>
+        <translation>le chargement d&apos;une extension</translation>
+    </message>
+    <message>
+        <source>a change to %1</source>
+        <translation>une modification de %1</translation>
+    </message>
+    <message>
+        <source>dropping %1</source>
+        <translation>la suppression de %1</translation>
+    </message>
+    <message>
+        <source>altering %1</source>
+        <translation>la modification de %1</translation>
+    </message>
+    <message>
+        <source>an index on %1</source>
+        <translation>un index sur %1</translation>
+    </message>
+    <message>
+        <source>attaching the file %1</source>
+        <translation>l&apos;attachement du fichier %1</translation>
+    </message>
+    <message>
+        <source>the setting PRAGMA %1</source>
+        <translation>le réglage PRAGMA %1</translation>
+    </message>
+    <message>
+        <source>a transaction of its own</source>
+        <translation>une transaction à elle</translation>
+    </message>
+    <message>
+        <source>a change to the database&apos;s structure</source>
+        <translation>une modification de la structure de la base de données</translation>
+    </message>
+    <message>
+        <source>The database connection does not allow a guarded update.</source>
+        <translation>La connexion à la base de données ne permet pas de mise à jour protégée.</translation>
+    </message>
 </context>
 <context>
     <name>TdtmMain</name>
@@ -754,6 +862,14 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     <message>
         <source>Error when opening VLM Database (table: </source>
         <translation>Erreur à l&apos;ouverture de la base de données VLM (table&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written:</source>
+        <translation>La base de données VLM ne peut pas être écrite&#xa0;:</translation>
+    </message>
+    <message>
+        <source>You can look at your data, but no change can be saved. Give yourself the right to write the file and its folder, then start the program again.</source>
+        <translation>Vous pouvez consulter vos données, mais aucune modification ne peut être enregistrée. Donnez-vous le droit d&apos;écrire le fichier et son dossier, puis redémarrez le programme.</translation>
     </message>
 </context>
 <context>
@@ -926,6 +1042,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>This antenna works on several bands: please choose its frequency first...</source>
         <translation>Cette antenne fonctionne sur plusieurs bandes : choisissez d&apos;abord sa fréquence...</translation>
     </message>
+    <message>
+        <source>There is no correct value for the &quot;%1&quot; field !</source>
+        <translation>Il n&apos;y a pas de valeur correcte pour le champ «&#xa0;%1&#xa0;»&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -940,6 +1060,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     <message>
         <source>&amp;Next  </source>
         <translation>&amp;Suivant  </translation>
+    </message>
+    <message>
+        <source>Save the changes ?</source>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1668,6 +1792,14 @@ Specify as required (dB)</source>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Êtes-vous sûr de vouloir supprimer cet emplacement d&apos;antenne&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
+        <translation>Les coordonnées Lambert 72 et WGS84 ne décrivent pas le même endroit&#xa0;! Retapez l&apos;une des deux, afin que l&apos;autre en soit convertie.</translation>
+    </message>
+    <message>
+        <source>Site Data</source>
+        <translation>Données du site</translation>
     </message>
 </context>
 <context>

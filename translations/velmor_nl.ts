@@ -38,16 +38,36 @@
         <source>No update server is configured.</source>
         <translation>Er is geen updateserver ingesteld.</translation>
     </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>De server antwoordde niet binnen %1 seconden.</translation>
+    </message>
+    <message>
+        <source>The server sent the check to another host.</source>
+        <translation>De server stuurde de controle door naar een andere host.</translation>
+    </message>
 </context>
 <context>
     <name>DownloadFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>The download is larger than %1 bytes and was refused.</source>
         <translation>De download is groter dan %1 bytes en werd geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server did not send the file within %1 seconds.</source>
+        <translation>De server stuurde het bestand niet binnen %1 seconden.</translation>
+    </message>
+    <message>
+        <source>The server sent the update to %1, which is not the update server; it was not followed.</source>
+        <translation>De server stuurde de bijwerking door naar %1, dat niet de bijwerkingsserver is; dat werd niet gevolgd.</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 bytes: %2</source>
+        <translation>De overdracht brak af na %1 bytes: %2</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 of %2 bytes.</source>
+        <translation>De overdracht brak af na %1 van %2 bytes.</translation>
     </message>
 </context>
 <context>
@@ -298,10 +318,6 @@ De documenten tonen er geen veldsterkte voor. Het document toch maken ?</transla
         <translation>Het PDF-document kon niet uit het geheugen worden teruggelezen.</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
         <translation>De PDF-bibliotheek faalde (fout 0x%1, detail %2).</translation>
     </message>
@@ -463,10 +479,22 @@ De documenten tonen er geen veldsterkte voor. Het document toch maken ?</transla
     </message>
 </context>
 <context>
-    <name>RtfWriter</name>
+    <name>SafeFile</name>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>geen bestandsnaam opgegeven</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>een map heeft die naam</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>het bestand is niet geopend</translation>
     </message>
 </context>
 <context>
@@ -588,6 +616,10 @@ De documenten tonen er geen veldsterkte voor. Het document toch maken ?</transla
         <source>The connection is closed.</source>
         <translation>De verbinding is gesloten.</translation>
     </message>
+    <message>
+        <source>The VLM Database cannot be written: the change was not saved.</source>
+        <translation>De VLM-databank kan niet worden beschreven: de wijziging werd niet opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>TJetDataset</name>
@@ -615,12 +647,6 @@ De documenten tonen er geen veldsterkte voor. Het document toch maken ?</transla
         <translation>VLM-update</translation>
     </message>
     <message>
-        <source>The table update could not be downloaded:
-%1</source>
-        <translation>De tabelupdate kon niet worden gedownload:
-%1</translation>
-    </message>
-    <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
@@ -633,6 +659,37 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
 %1</source>
         <translation>De tabelupdate werd niet toegepast:
 %1</translation>
+    </message>
+    <message>
+        <source>No update: the server took more than %1 s</source>
+        <translation>Geen bijwerking: de server deed er meer dan %1 s over</translation>
+    </message>
+    <message>
+        <source>The table update could not be downloaded:
+%1
+Nothing of it was applied.</source>
+        <translation>De tabelbijwerking kon niet worden gedownload:
+%1
+Er werd niets van toegepast.</translation>
+    </message>
+    <message>
+        <source>The table update was refused:
+%1
+None of its changes were kept; your data is as it was.</source>
+        <translation>De tabelbijwerking werd geweigerd:
+%1
+Geen enkele wijziging ervan bleef behouden; uw gegevens zijn zoals voorheen.</translation>
+    </message>
+</context>
+<context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>No folder of your own was found for the program&apos;s instance socket.</source>
+        <translation>Er werd geen eigen map gevonden voor de instantiesocket van het programma.</translation>
+    </message>
+    <message>
+        <source>The socket %1 belongs to another user.</source>
+        <translation>De socket %1 behoort toe aan een andere gebruiker.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +753,57 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>Updates were successfull...</source>
         <translation>De updates zijn gelukt...</translation>
     </message>
+    <message>
+        <source>Block %1 asks for %2, which a table update may not do.</source>
+        <translation>Blok %1 vraagt om %2, wat een tabelbijwerking niet mag.</translation>
+    </message>
+</context>
+<context>
+    <name>TableUpdateGuard</name>
+    <message>
+        <source>a change outside the main database</source>
+        <translation>een wijziging buiten de hoofddatabank</translation>
+    </message>
+    <message>
+        <source>loading an extension</source>
+        <translation>het laden van een uitbreiding</translation>
+    </message>
+    <message>
+        <source>a change to %1</source>
+        <translation>een wijziging van %1</translation>
+    </message>
+    <message>
+        <source>dropping %1</source>
+        <translation>het verwijderen van %1</translation>
+    </message>
+    <message>
+        <source>altering %1</source>
+        <translation>het wijzigen van %1</translation>
+    </message>
+    <message>
+        <source>an index on %1</source>
+        <translation>een index op %1</translation>
+    </message>
+    <message>
+        <source>attaching the file %1</source>
+        <translation>het koppelen van het bestand %1</translation>
+    </message>
+    <message>
+        <source>the setting PRAGMA %1</source>
+        <translation>de instelling PRAGMA %1</translation>
+    </message>
+    <message>
+        <source>a transaction of its own</source>
+        <translation>een eigen transactie</translation>
+    </message>
+    <message>
+        <source>a change to the database&apos;s structure</source>
+        <translation>een wijziging van de structuur van de databank</translation>
+    </message>
+    <message>
+        <source>The database connection does not allow a guarded update.</source>
+        <translation>De databankverbinding laat geen beveiligde bijwerking toe.</translation>
+    </message>
 </context>
 <context>
     <name>TdtmMain</name>
@@ -754,6 +862,14 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     <message>
         <source>Error when opening VLM Database (table: </source>
         <translation>Fout bij het openen van de VLM-databank (tabel: </translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written:</source>
+        <translation>De VLM-databank kan niet worden beschreven:</translation>
+    </message>
+    <message>
+        <source>You can look at your data, but no change can be saved. Give yourself the right to write the file and its folder, then start the program again.</source>
+        <translation>U kunt uw gegevens bekijken, maar geen enkele wijziging kan worden opgeslagen. Geef uzelf schrijfrechten op het bestand en zijn map en start het programma opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -926,6 +1042,10 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>This antenna works on several bands: please choose its frequency first...</source>
         <translation>Deze antenne werkt op meerdere banden: kies eerst haar frequentie...</translation>
     </message>
+    <message>
+        <source>There is no correct value for the &quot;%1&quot; field !</source>
+        <translation>Er is geen correcte waarde voor het veld &quot;%1&quot; !</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -940,6 +1060,10 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     <message>
         <source>&amp;Next  </source>
         <translation>&amp;Volgende  </translation>
+    </message>
+    <message>
+        <source>Save the changes ?</source>
+        <translation>De wijzigingen opslaan ?</translation>
     </message>
 </context>
 <context>
@@ -1668,6 +1792,14 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Bent u zeker dat u deze antennelocatie wilt verwijderen ?</translation>
+    </message>
+    <message>
+        <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
+        <translation>De Lambert 72- en de WGS84-coördinaten beschrijven niet dezelfde plaats ! Typ een van beide opnieuw, zodat de andere ervan wordt omgerekend.</translation>
+    </message>
+    <message>
+        <source>Site Data</source>
+        <translation>Locatiegegevens</translation>
     </message>
 </context>
 <context>

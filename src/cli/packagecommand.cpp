@@ -2,6 +2,7 @@
 
 #include "archive/archivepackage.h"
 #include "base/currentselection.h"
+#include "base/ownerfilename.h"
 #include "base/programfolder.h"
 #include "cli/clistation.h"
 #include "exposure/evaluation.h"
@@ -129,17 +130,16 @@ int PackageCommand::run(const std::vector<std::string> &args, CliStreams &stream
                     << "' of " << args[1] << " does not exist\n";
         return ExitFailure;
     }
-    const QDir folder(cs.userDirectory);
+    const QString exportFile = OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_Vlm.mdb"));
     // The exposure summary first, as the report page comes before the submission
     // page: the cover letter lists it among the enclosed files.
     const TOpResult<QString> exposure = WriteExposureSummary(dm);
     const QString exposureFile = exposure.value;
     QString error = exposure.error;
-    const QString exportFile = folder.filePath(OwnerFileName(cs.call, QStringLiteral("_Vlm.mdb")));
     if (error.isEmpty())
         error = WriteExport(dm, exportFile);
     const QString letterFile =
-        folder.filePath(OwnerFileName(cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf")));
+        OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
     if (error.isEmpty())
         error = WriteLetter(dm, letterFile);
     OwnerArchiveResult archive;

@@ -3,6 +3,7 @@
 #include "../sitepage/pagefixture.h"
 #include "charts/ui/polarchart.h"
 #include "pages/ui/antennadef.h"
+#include "shell/wizardpages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,6 +40,13 @@ private slots:
     void siteSelectorSwitchesThePlacements();
     void customAntennaStoresThe90DegreeValueTwice();
     void customAntennaInUseCannotBeDeleted();
+    void cancelCancelsWhateverTheTilt();
+    void numberFieldsRefuseWhatIsNoNumber_data();
+    void numberFieldsRefuseWhatIsNoNumber();
+    void saveNamesTheFieldThatIsNoNumber_data();
+    void saveNamesTheFieldThatIsNoNumber();
+    void leavingWithAPendingPlacementAsks_data();
+    void leavingWithAPendingPlacementAsks();
 
 private:
     void openPage();
@@ -559,6 +567,134 @@ void TestAntennaPage::customAntennaInUseCannotBeDeleted()
         0);
     QCOMPARE(child<QTableWidget>("dbgAntCustom")->rowCount(), 0);
     QVERIFY(!child<QPushButton>("bbnAntCustomDel")->isEnabled());
+}
+
+// Cancel throws the placement's edits away even when the tilt field it leaves
+// holds what the tilt check refuses.
+void TestAntennaPage::cancelCancelsWhateverTheTilt()
+{
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    auto *tilt = child<QLineEdit>("dbmAntProjTilt");
+    tilt->setFocus();
+    QTRY_VERIFY(tilt->hasFocus());
+    QVERIFY(tilt->text().isEmpty());
+    ClearShownMessages();
+    QTest::mouseClick(child<QPushButton>("bbnAntProjCancel"), Qt::LeftButton);
+    QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
+    QVERIFY(!m_page->placementInsertMode());
+    QVERIFY(!child<QPushButton>("bbnAntProjCancel")->isEnabled());
+    QCOMPARE(placementRefs(), QString());
+}
+
+void TestAntennaPage::numberFieldsRefuseWhatIsNoNumber_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("height: one comma") << "dbmAntProjHeight"
+                                       << "15.5,3"
+                                       << "15,53";
+    QTest::newRow("height: no sign") << "dbmAntProjHeight"
+                                     << "-12"
+                                     << "12";
+    QTest::newRow("tilt: a minus only in front") << "dbmAntProjTilt"
+                                                 << "-5-5"
+                                                 << "-55";
+    QTest::newRow("tilt: one comma") << "dbmAntProjTilt"
+                                     << "1,,2"
+                                     << "1,2";
+}
+
+void TestAntennaPage::numberFieldsRefuseWhatIsNoNumber()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    openPage();
+    child<QPushButton>("bbnAntProjAdd")->click();
+    auto *edit = child<QLineEdit>(qPrintable(field));
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+
+    // The custom antenna's pattern fields follow the same rule.
+    child<QTabWidget>("pgcAntennas")->setCurrentIndex(1);
+    child<QPushButton>("bbnAntCustomAdd")->click();
+    auto *pattern = child<QLineEdit>("dbeVi30");
+    QTest::keyClicks(pattern, QStringLiteral("5-5,1,2"));
+    QCOMPARE(pattern->text(), QStringLiteral("55,12"));
+}
+
+// What slips past the keys (pasted text) is refused by Save, which names the
+// field instead of leaving the database to answer in its own words.
+void TestAntennaPage::saveNamesTheFieldThatIsNoNumber_data()
+{
+    QTest::addColumn<bool>("custom");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("placement height") << false << "dbmAntProjHeight"
+                                      << "There is no correct value for the \"Height (m)\" field !";
+    QTest::newRow("custom pattern 5-5") << true << "dbeVi20"
+                                        << "There is no correct value for the \"20°\" field !";
+}
+
+void TestAntennaPage::saveNamesTheFieldThatIsNoNumber()
+{
+    QFETCH(bool, custom);
+    QFETCH(QString, field);
+    QFETCH(QString, message);
+    openPage();
+    selectAntenna(12);
+    if (custom) {
+        child<QTabWidget>("pgcAntennas")->setCurrentIndex(1);
+        child<QPushButton>("bbnAntCustomAdd")->click();
+        child<QLineEdit>("dbeAntCustomType")->setText(QStringLiteral("Moxon"));
+        child<QLineEdit>(qPrintable(field))->setText(QStringLiteral("5-5"));
+    } else {
+        child<QPushButton>("bbnAntProjAdd")->click();
+        child<QLineEdit>(qPrintable(field))->setText(QStringLiteral("15,5,3"));
+    }
+    ClearShownMessages();
+    child<QPushButton>(custom ? "bbnAntCustomSave" : "bbnAntProjSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().text, message);
+    QTRY_VERIFY(child<QLineEdit>(qPrintable(field))->hasFocus());
+    QCOMPARE(m_db->value(QStringLiteral("SELECT count(*) FROM tblStation")).toInt(), 0);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT count(*) FROM tblListAnt WHERE IdAntFamily = 49"))
+                 .toInt(),
+             0);
+}
+
+void TestAntennaPage::leavingWithAPendingPlacementAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("yes saves, then leaves") << AnswerYes << "Loc03-Ant01" << true;
+    QTest::newRow("no throws it away, then leaves") << AnswerNo << "" << true;
+    QTest::newRow("the box closed: stays, edit kept") << AnswerClosed << "" << false;
+}
+
+void TestAntennaPage::leavingWithAPendingPlacementAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(bool, left);
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    QTest::keyClicks(child<QLineEdit>("dbmAntProjHeight"), QStringLiteral("12"));
+    m_db->host.activePage = PageAntennaDef;
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    m_page->backButton()->click();
+    QVERIFY2(ShownMessages().size() == 1, qPrintable(ShownMessages().value(1).text));
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Data"));
+    QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+    QCOMPARE(placementRefs(), stored);
+    QCOMPARE(m_db->host.activePage, left ? int(PageSiteDef) : int(PageAntennaDef));
+    QCOMPARE(child<QPushButton>("bbnAntProjSave")->isEnabled(), !left);
 }
 
 QTEST_MAIN(TestAntennaPage)

@@ -23,6 +23,7 @@
 #include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "freshdatabase.h"
+#include "fulldisk.h"
 
 namespace {
 class FakeHost : public IWizardHost
@@ -56,6 +57,8 @@ private slots:
     void placementWithoutPointsShowsTheTemplateOnly();
     void makeFileWritesTheCallNamedPdf();
     void makeFileWithoutPersonalDirectoryUsesTheCurrentFolder();
+    void makeFileForAPortableCallStaysInThePersonalDirectory();
+    void makeFileOnAFullDiskKeepsTheEarlierReport();
     void printPreviewsTheReport();
     void exposureSummaryIsWrittenInThePersonalDirectory();
     void documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes_data();
@@ -174,6 +177,36 @@ void TestReportViewPage::makeFileWithoutPersonalDirectoryUsesTheCurrentFolder()
     m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
     QDir::setCurrent(previous);
     QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"))));
+}
+
+void TestReportViewPage::makeFileForAPortableCallStaysInThePersonalDirectory()
+{
+    CurrentSelection().setCall(QStringLiteral("ON4XYZ/P"));
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("ON4XYZ_P_VLM_Loc01-Ant02.pdf"))).size() > 0);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].text.startsWith(QStringLiteral("The Report was saved...")),
+             qPrintable(shown[0].text));
+}
+
+void TestReportViewPage::makeFileOnAFullDiskKeepsTheEarlierReport()
+{
+    const QString path = m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"));
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    const QByteArray earlier = FileBytes(path);
+    QVERIFY(!earlier.isEmpty());
+    ClearShownMessages();
+    {
+        TScopedWriteFailure full(100);
+        m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    }
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("No space left on device")),
+             qPrintable(shown[0].text));
+    QVERIFY(!shown[0].text.contains(QStringLiteral("was saved")));
+    QCOMPARE(FileBytes(path), earlier);
 }
 
 void TestReportViewPage::printPreviewsTheReport()

@@ -8,6 +8,7 @@
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
 #include "store/datamodule.h"
+#include "fulldisk.h"
 #include "zipinspection.h"
 
 #include <QDir>
@@ -71,6 +72,8 @@ private slots:
     void createMdbFailuresAreReported_data();
     void createMdbFailuresAreReported();
     void zipHoldsEveryEntryButItself();
+    void interruptedWritesNeverEnterTheListOrTheZip();
+    void aFullDiskKeepsTheEarlierLetterAndZip();
     void fileListShowsThePersonalDirectory();
     void doubleClickOpensFilesOnly();
     void terrainNoteSaveAndCancel();
@@ -372,6 +375,55 @@ void TestSubmissionPage::zipHoldsEveryEntryButItself()
     ClearShownMessages();
     QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
     QCOMPARE(InspectArchive(zip).entries.size(), 4);
+}
+
+// A run killed while writing leaves its temporary file beside the document: it
+// is neither listed nor packed, and the next ZIP removes it.
+void TestSubmissionPage::interruptedWritesNeverEnterTheListOrTheZip()
+{
+    WriteFile(userFile(QStringLiteral("ON4XX_Vlm.zip.aB12cD")), QByteArray(3000, 'z'));
+    WriteFile(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy")), "half a letter");
+    WriteFile(userFile(QStringLiteral("plan.pdf")), "plan");
+    page->show();
+    page->ActivatePage();
+    QVERIFY(rowNamed(QStringLiteral("plan.pdf")));
+    QVERIFY(!rowNamed(QStringLiteral("ON4XX_Vlm.zip.aB12cD")));
+    QVERIFY(!rowNamed(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy")));
+
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const InspectedArchive archive = InspectArchive(userFile(QStringLiteral("ON4XX_Vlm.zip")));
+    QVERIFY2(archive.readable, qPrintable(archive.error));
+    QCOMPARE(archive.entries.keys(), QStringList{QStringLiteral("plan.pdf")});
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_Vlm.zip.aB12cD"))));
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy"))));
+}
+
+// "Save Letter" and "Create ZIP" when the disk is full: the user is told, and
+// the earlier letter and archive stay as they were.
+void TestSubmissionPage::aFullDiskKeepsTheEarlierLetterAndZip()
+{
+    page->show();
+    page->ActivatePage();
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QString letter = userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
+    const QString zip = userFile(QStringLiteral("ON4XX_Vlm.zip"));
+    const QByteArray earlierLetter = FileBytes(letter);
+    const QByteArray earlierZip = FileBytes(zip);
+    QVERIFY(!earlierLetter.isEmpty() && !earlierZip.isEmpty());
+    ClearShownMessages();
+
+    TScopedWriteFailure full(0);
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("No space left on device")),
+             qPrintable(shown[0].text));
+    QVERIFY2(shown[1].text.startsWith(QStringLiteral("Couldn't create the ZIP File")),
+             qPrintable(shown[1].text));
+    QCOMPARE(FileBytes(letter), earlierLetter);
+    QCOMPARE(FileBytes(zip), earlierZip);
 }
 
 void TestSubmissionPage::fileListShowsThePersonalDirectory()

@@ -1,5 +1,6 @@
 #include "exposure/ui/graphwindow.h"
 
+#include "base/ownerfilename.h"
 #include "charts/ui/xychart.h"
 #include "exposure/graphprint.h"
 #include "exposure/graphqueries.h"
@@ -50,14 +51,6 @@ QString LabelText(QString text)
 QPointF At(const TCurvePoint &p)
 {
     return {p.x, p.y};
-}
-
-// A call sign such as "ON4AB/P" must not turn into a folder in a file name.
-QString FileNamePart(QString text)
-{
-    text.replace(QLatin1Char('/'), QLatin1Char('_'));
-    text.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return text;
 }
 
 } // namespace
@@ -316,10 +309,9 @@ QString TFrmGraph::SaveScreenPath() const
 {
     const QString extension =
         m_format->currentIndex() == ControlImageBmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
-    const QString name = FileNamePart(m_data.info.callSign + QStringLiteral("_vlm_") +
-                                      m_data.info.placementRef + QStringLiteral("_diag")) +
-                         extension;
-    return QDir(CurrentSelection().userDirectory).filePath(name);
+    return OwnerFilePath(CurrentSelection().userDirectory, m_data.info.callSign,
+                         QStringLiteral("_vlm_") + m_data.info.placementRef +
+                             QStringLiteral("_diag") + extension);
 }
 
 bool TFrmGraph::SaveScreen()

@@ -38,6 +38,8 @@ public:
     void lossesRecalc();
 
     bool HasPendingChanges() const { return m_dirty; }
+    // Closing the window asks as Next and Back do.
+    bool ResolvePendingEdits() override { return resolvePendingEdits(); }
 
 protected:
     void NextClicked() override;

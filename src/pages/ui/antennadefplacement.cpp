@@ -13,6 +13,7 @@
 #include "store/recordops_site.h"
 #include "store/recordstatement.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -187,6 +188,11 @@ void TfraAntennaDef::savePlacement()
         ShowErrorMessage(tr("Antenna Data"), tr("Select an antenna of the catalogue first."));
         return;
     }
+    if (!IsStorableNumber(m_height->text())) {
+        ShowErrorMessage(tr("Antenna Data"), NumberFieldMessage(tr("Height (m)")));
+        m_height->setFocus();
+        return;
+    }
     const QString tilt = m_tilt->text().trimmed();
     if (!tilt.isEmpty() && !IsAcceptedTilt(tilt)) {
         // The tilt check on leaving the field is not enough: a click on Save
@@ -337,7 +343,9 @@ void TfraAntennaDef::siteSelected(int position)
 
 void TfraAntennaDef::tiltLeft()
 {
-    if (IsAcceptedTilt(m_tilt->text()))
+    // Cancel throws the tilt away: checking it first would keep the click from
+    // ever reaching the button.
+    if (IsAcceptedTilt(m_tilt->text()) || QApplication::focusWidget() == m_cancel)
         return;
     ShowInfoMessage(tr("Antenna Data"), tr("This value should be maximum 45° !"));
     QTimer::singleShot(0, m_tilt, [this]() { m_tilt->setFocus(Qt::OtherFocusReason); });

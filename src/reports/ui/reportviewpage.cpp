@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ownerfilename.h"
 #include "reports/antennareporttext.h"
 #include "base/clock.h"
 #include "reports/documentdata.h"
@@ -212,8 +213,8 @@ void TfraReportView::makeFileClicked()
     if (m_reference.isEmpty() || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const TCurrentSelection &cs = CurrentSelection();
-    const QString path = UserDocumentPath(
-        cs.userDirectory, cs.call + QStringLiteral("_VLM_") + m_reference + QStringLiteral(".pdf"));
+    const QString path = OwnerFilePath(
+        cs.userDirectory, cs.call, QStringLiteral("_VLM_") + m_reference + QStringLiteral(".pdf"));
     const TOpStatus status = PrintAntennaReport(m_lines, path, false, this);
     if (!status.ok()) {
         ShowErrorMessage(caption(), status.error);

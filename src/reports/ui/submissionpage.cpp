@@ -1,5 +1,6 @@
 #include "reports/ui/submissionpage.h"
 
+#include "base/ownerfilename.h"
 #include "reports/ui/incompletewarning.h"
 
 #include "archive/archivepackage.h"
@@ -104,6 +105,7 @@ TfraBiptData::TfraBiptData(IWizardHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfraBiptData"));
     buildControls();
+    watchPendingEdits(m_terrainSave, m_terrainCancel, caption());
 }
 
 TfraBiptData::~TfraBiptData() = default;
@@ -291,9 +293,8 @@ void TfraBiptData::letterClicked(bool preview)
     if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const TCurrentSelection &selection = CurrentSelection();
-    QString fileName = OwnerFileName(selection.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
-    if (!selection.userDirectory.isEmpty())
-        fileName = QDir(selection.userDirectory).filePath(fileName);
+    const QString fileName = OwnerFilePath(selection.userDirectory, selection.call,
+                                           QStringLiteral("_VLM_Letter_Bipt.pdf"));
     const QStringList files = DirectoryEntryList(selection.userDirectory);
     const TOpStatus printed = selection.terrainStudy
                                   ? PrintCertificationLetter(*m_dm, MemoLines(m_terrainMemo), files,
