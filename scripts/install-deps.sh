@@ -6,13 +6,15 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev
   libgctp-dev libhpdf-dev libzip-dev zlib1g-dev libjpeg-dev
   sqlite3 libsqlite3-dev
+  mdbtools mdbtools-dev
   libgtest-dev libgmock-dev libbenchmark-dev libproj-dev proj-data
   clang libclang-rt-14-dev
   fonts-liberation2
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox x11-utils
   qpdf poppler-utils unzip zip python3
 )
 

@@ -10,6 +10,9 @@
 #include "shell/ui/messagedialog.h"
 #include "base/meridoxbinding.h"
 #include "base/messages.h"
+#include "base/preferences.h"
+#include "shell/interfacelanguage.h"
+#include "shell/ui/languageswitch.h"
 #include "store/online/onlinewatchhandler.h"
 #include "app/onlinewatchstartup.h"
 #include "shell/singleinstance.h"
@@ -30,6 +33,11 @@ int RunApplication(QApplication &app)
 {
     TDialogPresenter presenter;
     PresenterInstallation installed(&presenter);
+
+    // The stored interface language (or the system's) already for the first
+    // messages and the splash; the main window confirms it and writes it back.
+    SetInterfaceLanguage(
+        InterfaceLanguageFor(TPreferences::ownerLan(), QLocale::system().language()));
 
     // 1. The coordinate-conversion library, loaded and configured before anything else.
     const ConversionLibraryLoad conversion = LoadConversionLibrary();

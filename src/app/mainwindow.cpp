@@ -14,6 +14,7 @@
 #include "base/applicationstate.h"
 #include "shell/helpfile.h"
 #include "shell/ui/helpviewer.h"
+#include "shell/ui/languageswitch.h"
 #include "shell/interfacelanguage.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
@@ -69,6 +70,10 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
       m_dataModule(dataModule),
       m_pageFactory(pageFactoryOverride() ? pageFactoryOverride() : PageFactory(CreateWizardPage))
 {
+    // The interface language first, so that the window is built in it.
+    const int language = DetermineInterfaceLanguage();
+    SetInterfaceLanguage(language);
+
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Velmor"));
     setFixedSize(937, 657);
@@ -86,9 +91,9 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     m_statusBar = new TStatusBar(this);
     layout->addWidget(m_statusBar);
 
-    // 1. No connection yet; the program's number format.
-    if (m_dataModule)
-        m_dataModule->conMainDb->close();
+    // 1. The program's number format. A connection the online check made while
+    // the splash stood stays open: closing it here made the first show connect
+    // a second time and tell every start-up error twice.
     ApplyNumberFormat();
     connectDataModule();
     // 2.-3. Tab sheets with their frame classes, the welcome frame.
@@ -100,7 +105,7 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     selection.ownerPosition = selection.sitePosition = selection.placementPosition = 0;
     selection.terrainStudy = false;
     // 5. Interface language and help file.
-    SelectHelpFile(DetermineInterfaceLanguage());
+    SelectHelpFile(language);
     // F1 opens the help of the active page, as the pages' Help buttons do.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ShowHelp(ActivePage()); });
@@ -306,6 +311,11 @@ void TfrmMain::startUpdateCheck()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    // Pending edits are settled first, also when leaving needs no question.
+    if (TfraBase *frame = PageFrame(ActivePage()); frame && !frame->ResolvePendingEdits()) {
+        event->ignore();
+        return;
+    }
     if (SkipExitConfirmation()) {
         event->accept();
         return;

@@ -2,6 +2,7 @@
 
 #include "reportengine/reportcanvas.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -181,8 +182,9 @@ TOpResult<TGraphTemplate> ReadGraphTemplate(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return TOpResult<TGraphTemplate>::failure(QStringLiteral("Cannot read the report template ") +
-                                                  path + QStringLiteral(": ") + file.errorString());
+        return TOpResult<TGraphTemplate>::failure(
+            QCoreApplication::translate("GraphTemplate", "Cannot read the report template %1: %2")
+                .arg(path, file.errorString()));
     return ParseGraphTemplate(QString::fromUtf8(file.readAll()));
 }
 
@@ -191,7 +193,8 @@ TOpStatus CheckGraphReport(const TGraphTemplate &tmpl, const QString &report,
 {
     const auto found = tmpl.reports.constFind(report);
     if (found == tmpl.reports.constEnd())
-        return {QStringLiteral("The report template has no report ") + report};
+        return {QCoreApplication::translate("GraphTemplate", "The report template has no report %1")
+                    .arg(report)};
     for (const TGraphTemplateCommand &c : *found) {
         for (const QString &arg : c.args) {
             auto it = ParameterPattern().globalMatch(arg);

@@ -3,6 +3,8 @@
 #include "exposure/engine/engine.h"
 #include "base/numberformat.h"
 
+#include <QCoreApplication>
+
 const QString GraphLineBreak = QStringLiteral("\n\r");
 
 namespace
@@ -27,17 +29,20 @@ double ReadOutFieldStrength(const TGraphInfo &info, double x, double y)
 
 QString ReadOutText(double x, double y, double e)
 {
-    return QStringLiteral("X(m)   =  ") + Aligned(x, 1, 5) + GraphLineBreak +
-           QStringLiteral("Y(m)   =  ") + Aligned(y, 1, 5) + GraphLineBreak +
-           QStringLiteral("FS(V/m)=  ") + Aligned(e, 2, 6);
+    return QCoreApplication::translate("GraphTexts", "X(m)   =  ") + Aligned(x, 1, 5) +
+           GraphLineBreak + QCoreApplication::translate("GraphTexts", "Y(m)   =  ") +
+           Aligned(y, 1, 5) + GraphLineBreak +
+           QCoreApplication::translate("GraphTexts", "FS(V/m)=  ") + Aligned(e, 2, 6);
 }
 
 QString PointPanelText(const TGraphPoint &point)
 {
-    return QStringLiteral("Critical point =") + FormatNumber(point.number).rightJustified(5) +
-           GraphLineBreak + QStringLiteral("Height (m)     =") + Aligned(point.y, 2, 5) +
-           GraphLineBreak + QStringLiteral("Distance (m)   =") + Aligned(point.x, 2, 5) +
-           GraphLineBreak + QStringLiteral("Field Str(V/m) =") +
+    return QCoreApplication::translate("GraphTexts", "Critical point =") +
+           FormatNumber(point.number).rightJustified(5) + GraphLineBreak +
+           QCoreApplication::translate("GraphTexts", "Height (m)     =") + Aligned(point.y, 2, 5) +
+           GraphLineBreak + QCoreApplication::translate("GraphTexts", "Distance (m)   =") +
+           Aligned(point.x, 2, 5) + GraphLineBreak +
+           QCoreApplication::translate("GraphTexts", "Field Str(V/m) =") +
            Aligned(point.fieldStrength, 2, 6);
 }
 
@@ -45,24 +50,26 @@ QVector<TGraphGridRow> GraphGridRows(const TGraphInfo &info)
 {
     const auto number = [](double value) { return Aligned(value, 2, 6); };
     QVector<TGraphGridRow> rows = {
-        {QStringLiteral("Call:"), info.callSign},
+        {QCoreApplication::translate("GraphTexts", "Call:"), info.callSign},
         {QString(), QString()},
-        {QStringLiteral("Antenna:"), info.placementRef},
-        {QStringLiteral("Ant.type:"), info.antennaType},
-        {QStringLiteral("Ant.descr:"), info.antennaDescription},
-        {QStringLiteral("Ant.Height(m)"), number(info.antennaHeight)},
-        {QStringLiteral("TX-Power(W):"), number(info.txPower)},
-        {QStringLiteral("Mode-corr(dB):"), number(info.modeCorrection)},
-        {QStringLiteral("Time-corr(dB):"), number(info.timeCorrection)},
-        {QStringLiteral("Line-Loss(dB):"), number(info.feederLoss)},
-        {QStringLiteral("Add.loss(dB):"), number(info.additionalLoss)},
-        {QStringLiteral("Ant.PWR(dBW):"), number(info.antennaPower)},
-        {QStringLiteral("EIRP(dbW):"), number(info.eirp)},
-        {QStringLiteral("Tilt(deg)"), number(info.tilt)},
-        {QStringLiteral("Freq(MHz):"), QString(6, QLatin1Char(' ')) + FormatRounded(info.frequency)},
+        {QCoreApplication::translate("GraphTexts", "Antenna:"), info.placementRef},
+        {QCoreApplication::translate("GraphTexts", "Ant.type:"), info.antennaType},
+        {QCoreApplication::translate("GraphTexts", "Ant.descr:"), info.antennaDescription},
+        {QCoreApplication::translate("GraphTexts", "Ant.Height(m)"), number(info.antennaHeight)},
+        {QCoreApplication::translate("GraphTexts", "TX-Power(W):"), number(info.txPower)},
+        {QCoreApplication::translate("GraphTexts", "Mode-corr(dB):"), number(info.modeCorrection)},
+        {QCoreApplication::translate("GraphTexts", "Time-corr(dB):"), number(info.timeCorrection)},
+        {QCoreApplication::translate("GraphTexts", "Line-Loss(dB):"), number(info.feederLoss)},
+        {QCoreApplication::translate("GraphTexts", "Add.loss(dB):"), number(info.additionalLoss)},
+        {QCoreApplication::translate("GraphTexts", "Ant.PWR(dBW):"), number(info.antennaPower)},
+        {QCoreApplication::translate("GraphTexts", "EIRP(dbW):"), number(info.eirp)},
+        {QCoreApplication::translate("GraphTexts", "Tilt(deg)"), number(info.tilt)},
+        {QCoreApplication::translate("GraphTexts", "Freq(MHz):"),
+         QString(6, QLatin1Char(' ')) + FormatRounded(info.frequency)},
     };
     if (info.apertureSize > 0)
-        rows.append({QStringLiteral("Diam(wvl):"), FormatNumber(info.apertureSize)});
+        rows.append({QCoreApplication::translate("GraphTexts", "Diam(wvl):"),
+                     FormatNumber(info.apertureSize)});
     return rows;
 }
 

@@ -9,6 +9,8 @@
 // The texts of the plot window: the mouse read-out, the point panel, the rows
 // of the summary grid and the parameters of the plot print. Numbers use the
 // program's format; lines of a panel end with a line feed and a carriage return.
+// The captions are in the interface language (context "GraphTexts"); their
+// translations keep the English widths, so that the values stay aligned.
 
 // Separates the lines of the read-out and the point panel.
 extern const QString GraphLineBreak;

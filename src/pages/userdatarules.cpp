@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("TfraUserData", text); }
+namespace
+{
 } // namespace
 
 UserDataField FirstMissingUserField(const TUserDataEntries &e)
@@ -21,19 +21,26 @@ QString MissingUserFieldMessage(UserDataField field)
 {
     switch (field) {
     case UserFieldFirstName:
-        return tr("There is no value for the \"First Name\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"First Name\" field !");
     case UserFieldName:
-        return tr("There is no value for the \"Name\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"Name\" field !");
     case UserFieldCall:
-        return tr("There is no value for the \"Call\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"Call\" field !");
     case UserFieldLanguage:
-        return tr("There is no value for the \"Language\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"Language\" field !");
     case UserFieldAddressMain:
-        return tr("There is no value for the \"Address (Main)\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"Address (Main)\" field !");
     case UserFieldZip:
-        return tr("There is no value for the \"Zip\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"Zip\" field !");
     case UserFieldTown:
-        return tr("There is no value for the \"City\" field !");
+        return QCoreApplication::translate("TfraUserData",
+                                           "There is no value for the \"City\" field !");
     case UserFieldNone:
         break;
     }
@@ -43,13 +50,17 @@ QString MissingUserFieldMessage(UserDataField field)
 QString CallFileNameProblem(const QString &call)
 {
     if (call == QLatin1String(".") || call == QLatin1String(".."))
-        return tr("The call \"%1\" cannot be used as a file name.").arg(call);
+        return QCoreApplication::translate("TfraUserData",
+                                           "The call \"%1\" cannot be used as a file name.")
+            .arg(call);
     const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (const QChar c : call) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control
             || refused.contains(c)) {
-            return tr("The call may not contain path separators, control characters or any of "
-                      ": * ? \" < > |, because it becomes part of the names of your files.");
+            return QCoreApplication::translate(
+                "TfraUserData",
+                "The call may not contain path separators, control characters or any of "
+                ": * ? \" < > |, because it becomes part of the names of your files.");
         }
     }
     return QString();

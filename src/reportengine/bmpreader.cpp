@@ -10,11 +10,6 @@ constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 constexpr quint32 kRgb = 0;
 constexpr quint32 kBitFields = 3;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BmpReader", text);
-}
-
 class Bytes
 {
 public:
@@ -67,11 +62,12 @@ bool ReadBmp(const QByteArray &data, RasterImage *image, QString *error)
 {
     const Bytes in(data);
     if (!in.has(0, 18) || data[0] != 'B' || data[1] != 'M')
-        return fail(error, tr("The file is not a BMP picture."));
+        return fail(error,
+                    QCoreApplication::translate("BmpReader", "The file is not a BMP picture."));
     const qint64 pixelOffset = in.u32(10);
     const qint64 headerSize = in.u32(14);
     if (!in.has(14, headerSize) || (headerSize != 12 && headerSize < 40))
-        return fail(error, tr("The BMP header is damaged."));
+        return fail(error, QCoreApplication::translate("BmpReader", "The BMP header is damaged."));
 
     qint64 width = 0, height = 0;
     quint32 bits = 0, compression = kRgb, colours = 0;
@@ -95,7 +91,8 @@ bool ReadBmp(const QByteArray &data, RasterImage *image, QString *error)
         if (compression == kBitFields) {
             const qint64 maskOffset = headerSize >= 52 ? 54 : 14 + headerSize;
             if (!in.has(maskOffset, 12))
-                return fail(error, tr("The BMP header is damaged."));
+                return fail(error,
+                            QCoreApplication::translate("BmpReader", "The BMP header is damaged."));
             for (int i = 0; i < 3; ++i)
                 masks[i] = in.u32(maskOffset + 4 * i);
             if (headerSize < 52)
@@ -103,11 +100,14 @@ bool ReadBmp(const QByteArray &data, RasterImage *image, QString *error)
         }
     }
     if (width <= 0 || height <= 0 || width * height > kMaxPixels)
-        return fail(error, tr("The BMP picture has an unusable size."));
+        return fail(error, QCoreApplication::translate("BmpReader",
+                                                       "The BMP picture has an unusable size."));
     if (compression != kRgb && !(compression == kBitFields && (bits == 16 || bits == 32)))
-        return fail(error, tr("Compressed BMP pictures are not supported."));
+        return fail(error, QCoreApplication::translate(
+                               "BmpReader", "Compressed BMP pictures are not supported."));
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        return fail(error, tr("The BMP picture has an unsupported colour depth."));
+        return fail(error, QCoreApplication::translate(
+                               "BmpReader", "The BMP picture has an unsupported colour depth."));
     if (compression == kRgb && bits == 16) {
         masks[0] = 0x7C00;
         masks[1] = 0x03E0;
@@ -135,7 +135,8 @@ bool ReadBmp(const QByteArray &data, RasterImage *image, QString *error)
 
     const qint64 stride = ((width * bits + 31) / 32) * 4;
     if (!in.has(pixelOffset, stride * height))
-        return fail(error, tr("The BMP picture is truncated."));
+        return fail(error,
+                    QCoreApplication::translate("BmpReader", "The BMP picture is truncated."));
 
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
     QByteArray rgb(static_cast<int>(width * height * 3), Qt::Uninitialized);
@@ -179,6 +180,8 @@ bool ReadBmpFile(const QString &path, RasterImage *image, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(error, tr("Cannot open the picture %1: %2").arg(path, file.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("BmpReader", "Cannot open the picture %1: %2")
+                        .arg(path, file.errorString()));
     return ReadBmp(file.readAll(), image, error);
 }

@@ -1,22 +1,17 @@
 #include "reportengine/pdfcanvas.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <cstdlib>
 
 #include <hpdf.h>
 
+#include "base/safefile.h"
 #include "base/clock.h"
 #include "reportengine/winansi.h"
 
 namespace {
 constexpr double kPointsPerMm = 72.0 / 25.4;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PdfCanvas", text);
-}
 
 void setDate(HPDF_Doc doc)
 {
@@ -54,7 +49,8 @@ struct PdfCanvas::Private {
 
     QString errorText() const
     {
-        return tr("The PDF library failed (error 0x%1, detail %2).")
+        return QCoreApplication::translate("PdfCanvas",
+                                           "The PDF library failed (error 0x%1, detail %2).")
             .arg(static_cast<qulonglong>(firstError), 4, 16, QLatin1Char('0'))
             .arg(static_cast<qulonglong>(firstDetail));
     }
@@ -66,7 +62,7 @@ PdfCanvas::PdfCanvas() : d(std::make_unique<Private>())
 {
     d->doc = HPDF_New(&Private::onError, d.get());
     if (!d->doc) {
-        setError(tr("The PDF library could not start."));
+        setError(QCoreApplication::translate("PdfCanvas", "The PDF library could not start."));
         return;
     }
     HPDF_SetCompressionMode(d->doc, HPDF_COMP_ALL);
@@ -169,7 +165,7 @@ QByteArray PdfCanvas::toPdf(QString *error)
     if (!ok())
         return failed(errorText());
     if (!d->doc)
-        return failed(tr("The PDF library could not start."));
+        return failed(QCoreApplication::translate("PdfCanvas", "The PDF library could not start."));
     if (d->firstError != HPDF_OK || HPDF_SaveToStream(d->doc) != HPDF_OK)
         return failed(d->errorText());
     QByteArray pdf;
@@ -187,7 +183,8 @@ QByteArray PdfCanvas::toPdf(QString *error)
             return failed(d->errorText());
     }
     if (done != pdf.size())
-        return failed(tr("The PDF document could not be read back from memory."));
+        return failed(QCoreApplication::translate(
+            "PdfCanvas", "The PDF document could not be read back from memory."));
     return pdf;
 }
 
@@ -196,16 +193,5 @@ bool PdfCanvas::save(const QString &path, QString *error)
     const QByteArray pdf = toPdf(error);
     if (pdf.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(pdf) != pdf.size() || !file.commit()) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, pdf, error);
 }

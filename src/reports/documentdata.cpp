@@ -127,7 +127,7 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
                         "AntType, AntMakeDescr, AntennasHeight, AntennasTilt, BandFreqCenter, "
                         "AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, "
                         "AntV90, AntennasAntPwr, AntennasEirp, AntExtra, CriticalPntDist, "
-                        "CriticalPntHeight, CriticalPntRef, SpaceAttLow, SpaceAttHigh")
+                        "CriticalPntHeight, CriticalPntRef, SpaceAttLow, SpaceAttHigh, StationTxPower")
              .arg(CityColumn(languageId)),
          QStringLiteral("FROM ((((((tblOwner INNER JOIN tblTower ON tblTower.IdOwner = "
                         "tblOwner.IdOwner) INNER JOIN tblStation ON tblStation.IdTower = "
@@ -169,6 +169,9 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
         for (int k = 0; k < 10; ++k)
             r.pattern[k] = fieldDouble(q, Schema::PatternColumns[k]);
         r.antPower = fieldDouble(q, Schema::AntennasAntPwr);
+        // As in the evaluation: a power chain never saved gives no field strength.
+        r.hasPower = !q->fieldValue(Schema::AntennasAntPwr).isNull() &&
+                     fieldDouble(q, Schema::StationTxPower) > 0;
         r.eirp = fieldDouble(q, Schema::AntennasEirp);
         r.antExtra = FieldText(q, Schema::AntExtra);
         r.pointDistance = fieldDouble(q, Schema::CriticalPntDist);

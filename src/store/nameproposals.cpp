@@ -7,11 +7,6 @@
 namespace
 {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("NameProposals", text);
-}
-
 // The part of a name after its last "_", or the whole name when it has none.
 QString numberPart(const QString &name)
 {
@@ -49,11 +44,15 @@ TNameProposal ProposeSiteName(const std::optional<QString> &greatestName)
         return TNameProposal{QStringLiteral("Location_01"), QString()};
     const std::optional<qint64> n = parseNumber(numberPart(*greatestName));
     if (!n)
-        return failure(tr("'%1' is not a valid integer value: the site name \"%2\" does not end "
-                          "in a number.")
+        return failure(QCoreApplication::translate(
+                           "NameProposals",
+                           "'%1' is not a valid integer value: the site name \"%2\" does not end "
+                           "in a number.")
                            .arg(numberPart(*greatestName), *greatestName));
     if (*n + 1 > MaxNumberedItems)
-        return failure(tr("An owner can have at most %1 sites.").arg(MaxNumberedItems));
+        return failure(
+            QCoreApplication::translate("NameProposals", "An owner can have at most %1 sites.")
+                .arg(MaxNumberedItems));
     return TNameProposal{QStringLiteral("Location_") + twoDigits(*n + 1), QString()};
 }
 
@@ -76,11 +75,15 @@ TNameProposal ProposePlacementRef(const QString &siteName,
     const QString tail = ref.mid(split + 1);
     const std::optional<qint64> n = parseNumber(tail);
     if (!n)
-        return failure(tr("'%1' is not a valid integer value: the placement reference \"%2\" "
-                          "does not end in a number.")
+        return failure(QCoreApplication::translate(
+                           "NameProposals",
+                           "'%1' is not a valid integer value: the placement reference \"%2\" "
+                           "does not end in a number.")
                            .arg(tail, ref));
     if (*n + 1 > MaxNumberedItems)
-        return failure(tr("A site can have at most %1 antenna placements.").arg(MaxNumberedItems));
+        return failure(QCoreApplication::translate("NameProposals",
+                                                   "A site can have at most %1 antenna placements.")
+                           .arg(MaxNumberedItems));
     return TNameProposal{prefix + twoDigits(*n + 1), QString()};
 }
 

@@ -208,6 +208,7 @@ inline constexpr QLatin1String StationCalcAdd("StationCalcAdd");
 inline constexpr QLatin1String AntennasAntPwr("AntennasAntPwr");
 inline constexpr QLatin1String AntennasAvgPwr("AntennasAvgPwr");
 inline constexpr QLatin1String AntennasEirp("AntennasEirp");
+inline constexpr QLatin1String AntennasSimTx("AntennasSimTx");
 
 // tblCriticalPnt
 inline constexpr QLatin1String tblCriticalPnt("tblCriticalPnt");

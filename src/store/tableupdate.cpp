@@ -3,6 +3,7 @@
 #include "base/installlayout.h"
 #include "base/programfolder.h"
 #include "store/datamodule.h"
+#include "store/tableupdateguard.h"
 #include "store/tableupdateparser.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("TableUpdate", text); }
-
+namespace
+{
 TTableUpdateResult finish(const QString &file, TTableUpdateResult result)
 {
     QFile::remove(file);
@@ -25,28 +25,49 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
 {
     TTableUpdateResult result;
     QSqlDatabase db = dm.conMainDb->database();
-    if (!dm.conMainDb->isConnected() || !db.transaction()) {
+    if (!dm.conMainDb->isConnected()) {
         result.outcome = TTableUpdateResult::Failed;
         result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
-        result.error = dm.conMainDb->isConnected()
-                           ? tr("The update could not start a transaction: %1").arg(db.lastError().text())
-                           : tr("The database is not connected.");
+        result.error = QCoreApplication::translate("TableUpdate", "The database is not connected.");
         return result;
     }
+    // The guard is in place before the transaction and leaves after it.
+    TTableUpdateGuard guard(db);
+    if (!guard.active() || !db.transaction()) {
+        result.outcome = TTableUpdateResult::Failed;
+        result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
+        result.error =
+            QCoreApplication::translate("TableUpdate", "The update could not start a transaction: %1")
+                .arg(guard.active() ? db.lastError().text() : guard.setupError());
+        return result;
+    }
+    guard.arm();
     for (const TTableUpdateBlock &block : script.blocks) {
         if (progress)
-            progress(tr("Applying Update (%1)...").arg(block.number));
+            progress(QCoreApplication::translate("TableUpdate", "Applying Update (%1)...")
+                         .arg(block.number));
         if (!block.closed || block.statement.trimmed().isEmpty())
             continue;
-        if (!dm.conMainDb->exec(block.statement)) {
-            result.outcome = TTableUpdateResult::Failed;
+        if (!dm.conMainDb->exec(block.statement, TJetWildcards::UpdateFile)) {
+            guard.disarm();
             result.failedBlock = block.number;
-            result.error = dm.conMainDb->lastErrorText();
+            if (!guard.refusal().isEmpty()) {
+                result.outcome = TTableUpdateResult::Forbidden;
+                result.error = QCoreApplication::translate(
+                                   "TableUpdate",
+                                   "Block %1 asks for %2, which a table update may not do.")
+                                   .arg(block.number)
+                                   .arg(guard.refusal());
+            } else {
+                result.outcome = TTableUpdateResult::Failed;
+                result.error = dm.conMainDb->lastErrorText();
+            }
             db.rollback();
             return result;
         }
         ++result.blocksRun;
     }
+    guard.disarm();
     if (!db.commit()) {
         result.outcome = TTableUpdateResult::Failed;
         result.error = db.lastError().text();
@@ -83,7 +104,8 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         return result;
     if (info.size() > MaxTableUpdateFileSize) {
         result.outcome = TTableUpdateResult::Refused;
-        result.error = tr("The update file is larger than 10 MB and was not applied.");
+        result.error = QCoreApplication::translate(
+            "TableUpdate", "The update file is larger than 10 MB and was not applied.");
         return finish(file, result);
     }
     QFile in(file);
@@ -99,10 +121,10 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         return finish(file, result);
     }
     if (progress)
-        progress(tr("Applying Updates..."));
+        progress(QCoreApplication::translate("TableUpdate", "Applying Updates..."));
     result = runBlocks(dm, script, progress);
     if (result.outcome == TTableUpdateResult::Applied && progress)
-        progress(tr("Updates were successfull..."));
+        progress(QCoreApplication::translate("TableUpdate", "Updates were successfull..."));
     return finish(file, result);
 }
 

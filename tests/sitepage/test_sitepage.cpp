@@ -3,12 +3,14 @@
 #include "pagefixture.h"
 #include "pages/ui/sitedef.h"
 #include "base/meridoxbinding.h"
+#include "shell/wizardpages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -37,6 +39,11 @@ private slots:
     void overviewClickSelectsTheSite();
     void clearingTheAddressHidesTheSiteGroups();
     void copyTakesTheOwnersAddress();
+    void siteNoteIsStoredAsTyped();
+    void saveRefusesCoordinatesThatCannotBe_data();
+    void saveRefusesCoordinatesThatCannotBe();
+    void leavingWithPendingEditsAsks_data();
+    void leavingWithPendingEditsAsks();
 
 private:
     void openPage();
@@ -146,31 +153,31 @@ void TestSitePage::leavingAGroupConverts_data()
 
     const QString noWgs = QStringLiteral(",,,,,");
     QTest::newRow("Lambert pair in range")
-        << QString(QStringLiteral("150000,170000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamX"
+        << QString(QStringLiteral("150000,170000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamX")
         << "" << true;
     QTest::newRow("X beyond Belgium")
-        << QString(QStringLiteral("300000,170000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamX"
+        << QString(QStringLiteral("300000,170000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamX")
         << "< Invalid Values" << false;
     QTest::newRow("Y below the range")
-        << QString(QStringLiteral("150000,20000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamY"
+        << QString(QStringLiteral("150000,20000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamY")
         << "< Invalid Values" << false;
     QTest::newRow("X with four digits is incomplete")
-        << QString(QStringLiteral("1500,170000,") + noWgs).split(QLatin1Char(',')) << "dbmLocLamX"
+        << QString(QStringLiteral("1500,170000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamX")
         << "" << false;
     QTest::newRow("WGS84 set in range")
-        << QStringLiteral(",,4,21,0,50,51,0").split(QLatin1Char(',')) << "dbmLocLatNSec"
+        << QStringLiteral(",,4,21,0,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLatNSec")
         << "" << true;
     QTest::newRow("longitude degrees must be one digit")
-        << QStringLiteral(",,10,21,0,50,51,0").split(QLatin1Char(',')) << "dbmLocLongEDeg"
+        << QStringLiteral(",,10,21,0,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLongEDeg")
         << "" << false;
     QTest::newRow("latitude 53 is outside Belgium")
-        << QStringLiteral(",,4,21,0,53,51,0").split(QLatin1Char(',')) << "dbmLocLatNDeg"
+        << QStringLiteral(",,4,21,0,53,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLatNDeg")
         << "Invalid Values >" << false;
     QTest::newRow("minutes above 59")
-        << QStringLiteral(",,4,61,0,50,51,0").split(QLatin1Char(',')) << "dbmLocLongEMin"
+        << QStringLiteral(",,4,61,0,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLongEMin")
         << "Invalid Values >" << false;
     QTest::newRow("empty seconds are incomplete")
-        << QStringLiteral(",,4,21,,50,51,0").split(QLatin1Char(',')) << "dbmLocLatNDeg"
+        << QStringLiteral(",,4,21,,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLatNDeg")
         << "" << false;
 }
 
@@ -220,16 +227,16 @@ void TestSitePage::coordinateFieldsTakeDigitsUpToTheirLength_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("seventh Lambert digit") << "dbmLocLamX"
+    QTest::newRow("seventh Lambert digit") << QStringLiteral("dbmLocLamX")
                                            << "1234567"
                                            << "123456";
-    QTest::newRow("third minutes digit") << "dbmLocLongEMin"
+    QTest::newRow("third minutes digit") << QStringLiteral("dbmLocLongEMin")
                                          << "123"
                                          << "12";
-    QTest::newRow("fourth degrees digit") << "dbmLocLatNDeg"
+    QTest::newRow("fourth degrees digit") << QStringLiteral("dbmLocLatNDeg")
                                           << "5012"
                                           << "501";
-    QTest::newRow("letters, signs and separators") << "dbmLocLamY"
+    QTest::newRow("letters, signs and separators") << QStringLiteral("dbmLocLamY")
                                                    << "1a-2,3.4 "
                                                    << "1234";
 }
@@ -365,8 +372,8 @@ void TestSitePage::secondSiteShowsTheSelector()
     QVERIFY(m_page->siteInsertMode());
     const QStringList values = {QStringLiteral("160000"), QStringLiteral("180000"),
                                 QStringLiteral("4"),      QStringLiteral("30"),
-                                QStringLiteral("0"),      QStringLiteral("50"),
-                                QStringLiteral("55"),     QStringLiteral("0")};
+                                QStringLiteral("40"),     QStringLiteral("50"),
+                                QStringLiteral("55"),     QStringLiteral("49")};
     const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
                            "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
     for (int i = 0; i < 8; ++i)
@@ -546,6 +553,99 @@ void TestSitePage::copyTakesTheOwnersAddress()
     QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 5);
     QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
     QTRY_VERIFY(edit("dbmLocLamX")->hasFocus());
+}
+
+// The note to the regulator keeps its lines, however often it is saved.
+void TestSitePage::siteNoteIsStoredAsTyped()
+{
+    openPage();
+    auto *note = m_page->findChild<QPlainTextEdit *>(QStringLiteral("dbmSiteNote"));
+    QVERIFY(note);
+    const QString typed = QStringLiteral("Mast on the garage roof\nNeighbours asked");
+    note->setPlainText(typed);
+    for (int save = 0; save < 3; ++save) {
+        QTest::keyClicks(edit("dbeSiteRef"), QString::number(save)); // something to save
+        QVERIFY(button("bbnSiteSave")->isEnabled());
+        button("bbnSiteSave")->click();
+        QCOMPARE(note->toPlainText(), typed);
+    }
+    QCOMPARE(m_db->value(QStringLiteral("SELECT OwnerSiteNote FROM tblOwner WHERE IdOwner = %1")
+                             .arg(m_owner))
+                 .toString(),
+             typed + QLatin1Char('\n'));
+}
+
+void TestSitePage::saveRefusesCoordinatesThatCannotBe_data()
+{
+    QTest::addColumn<QStringList>("values"); // X, Y, lon d m s, lat d m s
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    const QString noValue = QStringLiteral("There is no correct value for the \"%1\" field !");
+    QTest::newRow("X outside Belgium")
+        << QStringList{QStringLiteral("300000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("22"), QStringLiteral("8"), QStringLiteral("50"), QStringLiteral("50"), QStringLiteral("25")}
+        << noValue.arg(QStringLiteral("Lambert (X)")) << QStringLiteral("dbmLocLamX");
+    QTest::newRow("latitude degrees outside Belgium")
+        << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("22"), QStringLiteral("8"), QStringLiteral("53"), QStringLiteral("50"), QStringLiteral("25")}
+        << noValue.arg(QStringLiteral("Latitude (Deg.)")) << QStringLiteral("dbmLocLatNDeg");
+    QTest::newRow("61 minutes") << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("61"), QStringLiteral("8"), QStringLiteral("50"), QStringLiteral("50"), QStringLiteral("25")}
+                                << noValue.arg(QStringLiteral("Longitude (Min.)")) << QStringLiteral("dbmLocLongEMin");
+    QTest::newRow("the two forms are two places")
+        << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("21"), QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("51"), QStringLiteral("0")}
+        << QStringLiteral("The Lambert 72 and the WGS84 coordinates do not describe the same "
+                          "place ! Type one of the two again, so that the other is converted "
+                          "from it.")
+        << QStringLiteral("dbmLocLamX");
+}
+
+// Save keeps a site only when its coordinates are plausible and both forms
+// name the same place.
+void TestSitePage::saveRefusesCoordinatesThatCannotBe()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    openPage();
+    const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
+                           "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
+    for (int i = 0; i < 8; ++i)
+        edit(names[i])->setText(values.at(i));
+    ClearShownMessages();
+    button("bbnLocSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Location"));
+    QCOMPARE(ShownMessages().first().text, message);
+    QTRY_VERIFY(edit(qPrintable(focus))->hasFocus());
+    QCOMPARE(siteCount(m_owner), 0);
+}
+
+void TestSitePage::leavingWithPendingEditsAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("page");
+    QTest::newRow("yes saves") << AnswerYes << "roof" << int(PageAntennaDef);
+    QTest::newRow("no throws it away") << AnswerNo << "" << int(PageAntennaDef);
+}
+
+// Next with an edited site asks "Save the changes ?" before it leaves.
+void TestSitePage::leavingWithPendingEditsAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(int, page);
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    CurrentSelection().siteCount = 1;
+    openPage();
+    QTest::keyClicks(edit("dbeLocRem"), QStringLiteral("roof"));
+    QVERIFY(button("bbnLocSave")->isEnabled());
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    m_page->nextButton()->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Location"));
+    QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+    QCOMPARE(m_db->host.activePage, page);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT TowerRem FROM tblTower")).toString(), stored);
 }
 
 QTEST_MAIN(TestSitePage)

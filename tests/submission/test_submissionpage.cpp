@@ -1,13 +1,14 @@
 #include "base/clock.h"
-#include "reports/ui/printoperations.h"
-#include "reports/ui/submissionpage.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "reports/ui/printoperations.h"
+#include "reports/ui/submissionpage.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "fakewizardhost.h"
 #include "freshdatabase.h"
+#include "fulldisk.h"
 #include "zipinspection.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMimeDatabase>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -55,9 +57,13 @@ private slots:
     void createMdbFailuresAreReported_data();
     void createMdbFailuresAreReported();
     void zipHoldsEveryEntryButItself();
+    void interruptedWritesNeverEnterTheListOrTheZip();
+    void aFullDiskKeepsTheEarlierLetterAndZip();
     void fileListShowsThePersonalDirectory();
     void doubleClickOpensFilesOnly();
     void terrainNoteSaveAndCancel();
+    void incompleteEvaluationWarnsBeforeEveryDocument_data();
+    void incompleteEvaluationWarnsBeforeEveryDocument();
 
 private:
     template <typename T> T *find(const char *name)
@@ -111,8 +117,9 @@ void TestSubmissionPage::init()
     const qint32 site = q.lastInsertId().toInt();
     QVERIFY(q.exec(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
                                   "AntennasRef, AntennasHeight, AntennasTilt, AntennasPol, "
-                                  "AntennasAntPwr, AntennasEirp) SELECT %1, MIN(IdListAnt), 12, "
-                                  "'Dipole', 10, 0, 'H', 20.5, 22.65 FROM tblListAnt")
+                                  "AntennasAntPwr, AntennasEirp, StationTxPower) SELECT %1, "
+                                  "MIN(IdListAnt), 12, 'Dipole', 10, 0, 'H', 20.5, 22.65, 100 FROM "
+                                  "tblListAnt")
                        .arg(site)));
 
     CurrentSelection().clear();
@@ -240,11 +247,24 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QVERIFY(!dm->conExport->isConnected());
     QVERIFY(create->isEnabled());
     QVERIFY(find<QProgressBar>("pgbExportDbm")->isHidden());
-    QVERIFY(rowNamed(QStringLiteral("ON4XX_Vlm.mdb")));
+    // The desktop sees an Access database, by its content as by its name, and the
+    // list shows the type it gives such files.
+    QTreeWidgetItem *row = rowNamed(QStringLiteral("ON4XX_Vlm.mdb"));
+    QVERIFY(row);
+    QFile written(mdb);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QMimeType byContent = QMimeDatabase().mimeTypeForData(written.readAll());
+    QCOMPARE(byContent.name(), QStringLiteral("application/vnd.ms-access"));
+    const QLocale programLocale; // type names speak the system's language
+    QLocale::setDefault(QLocale::system());
+    const QString systemTypeName = byContent.comment();
+    QLocale::setDefault(programLocale);
+    QCOMPARE(row->text(2), systemTypeName);
 
     // A row that no export writes disappears: the second run starts from the template.
-    FileColumn(mdb, QStringLiteral(
-                      "INSERT INTO File4BTable (AntennaPK, AntennaName) VALUES (99, 'stale')"));
+    QCOMPARE(AccessFileExec(mdb, QStringLiteral("INSERT INTO File4BTable (AntennaPK, AntennaName) "
+                                                "VALUES (99, 'stale')")),
+             QString());
     QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
              QStringList{QStringLiteral("2")});
     QTest::mouseClick(create, Qt::LeftButton);
@@ -252,7 +272,7 @@ void TestSubmissionPage::createMdbTwiceGivesAFreshFilledCopy()
     QCOMPARE(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM File4BTable")),
              QStringList{QStringLiteral("1")});
     QCOMPARE(FileColumn(mdb, QStringLiteral(
-                               "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+                                 "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
              QStringList{QStringLiteral("202")});
 }
 
@@ -260,29 +280,28 @@ void TestSubmissionPage::createMdbFailuresAreReported_data()
 {
     QTest::addColumn<QByteArray>("templateContent"); // empty: no template at all
     QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("copyLeft");
     QTest::newRow("template missing")
         << QByteArray()
         << QStringLiteral("The export database couldn't be created !\n"
-                          "Look and see if the file \"Empty_Vlm.mdb\" realy exists...")
-        << false;
+                          "Look and see if the file \"Empty_Vlm.mdb\" realy exists...");
     QTest::newRow("template is no database")
         << QByteArray("this is not a database file")
-        << QStringLiteral("Unable to connect the Export Database !\n%1") << true;
+        << QStringLiteral("The export database couldn't be created !\n"
+                          "The file \"Empty_Vlm.mdb\" is not a usable Access database: not an "
+                          "Access database");
 }
 
 void TestSubmissionPage::createMdbFailuresAreReported()
 {
     QFETCH(QByteArray, templateContent);
     QFETCH(QString, message);
-    QFETCH(bool, copyLeft);
     const QString templateFile = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
     QVERIFY(QFile::remove(templateFile));
     if (!templateContent.isEmpty())
         WriteFile(templateFile, templateContent);
+    // An earlier export stays byte for byte as it was.
     const QString mdb = userFile(QStringLiteral("ON4XX_Vlm.mdb"));
-    if (message.contains(QLatin1String("%1")))
-        message = message.arg(mdb);
+    WriteFile(mdb, "an earlier export");
 
     page->ActivatePage();
     QPushButton *create = find<QPushButton>("bbnCreateMdb");
@@ -294,7 +313,9 @@ void TestSubmissionPage::createMdbFailuresAreReported()
     QCOMPARE(shown[0].kind, int(MessageError));
     QVERIFY(create->isEnabled());
     QVERIFY(!dm->conExport->isConnected());
-    QCOMPARE(QFileInfo::exists(mdb), copyLeft);
+    QFile earlier(mdb);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("an earlier export"));
 }
 
 void TestSubmissionPage::zipHoldsEveryEntryButItself()
@@ -339,6 +360,55 @@ void TestSubmissionPage::zipHoldsEveryEntryButItself()
     ClearShownMessages();
     QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
     QCOMPARE(InspectArchive(zip).entries.size(), 4);
+}
+
+// A run killed while writing leaves its temporary file beside the document: it
+// is neither listed nor packed, and the next ZIP removes it.
+void TestSubmissionPage::interruptedWritesNeverEnterTheListOrTheZip()
+{
+    WriteFile(userFile(QStringLiteral("ON4XX_Vlm.zip.aB12cD")), QByteArray(3000, 'z'));
+    WriteFile(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy")), "half a letter");
+    WriteFile(userFile(QStringLiteral("plan.pdf")), "plan");
+    page->show();
+    page->ActivatePage();
+    QVERIFY(rowNamed(QStringLiteral("plan.pdf")));
+    QVERIFY(!rowNamed(QStringLiteral("ON4XX_Vlm.zip.aB12cD")));
+    QVERIFY(!rowNamed(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy")));
+
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const InspectedArchive archive = InspectArchive(userFile(QStringLiteral("ON4XX_Vlm.zip")));
+    QVERIFY2(archive.readable, qPrintable(archive.error));
+    QCOMPARE(archive.entries.keys(), QStringList{QStringLiteral("plan.pdf")});
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_Vlm.zip.aB12cD"))));
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy"))));
+}
+
+// "Save Letter" and "Create ZIP" when the disk is full: the user is told, and
+// the earlier letter and archive stay as they were.
+void TestSubmissionPage::aFullDiskKeepsTheEarlierLetterAndZip()
+{
+    page->show();
+    page->ActivatePage();
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QString letter = userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
+    const QString zip = userFile(QStringLiteral("ON4XX_Vlm.zip"));
+    const QByteArray earlierLetter = FileBytes(letter);
+    const QByteArray earlierZip = FileBytes(zip);
+    QVERIFY(!earlierLetter.isEmpty() && !earlierZip.isEmpty());
+    ClearShownMessages();
+
+    TScopedWriteFailure full(0);
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("No space left on device")),
+             qPrintable(shown[0].text));
+    QVERIFY2(shown[1].text.startsWith(QStringLiteral("Couldn't create the ZIP File")),
+             qPrintable(shown[1].text));
+    QCOMPARE(FileBytes(letter), earlierLetter);
+    QCOMPARE(FileBytes(zip), earlierZip);
 }
 
 void TestSubmissionPage::fileListShowsThePersonalDirectory()
@@ -439,6 +509,45 @@ void TestSubmissionPage::terrainNoteSaveAndCancel()
         q.exec(QStringLiteral("SELECT OwnerFileNote FROM tblOwner WHERE IdOwner = %1").arg(owner)));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("Measured on 5 March\nAll below the limit\n"));
+}
+
+void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
+    const std::pair<const char *, const char *> steps[] = {
+        {"bbnCreateMdb", "ON4XX_Vlm.mdb"},
+        {"bbnSaveLetter", "ON4XX_VLM_Letter_Bipt.pdf"},
+        {"bbnCreateZip", "ON4XX_Vlm.zip"}};
+    for (const auto &[button, file] : steps) {
+        QTest::addRow("%s, No", button) << QString::fromLatin1(button) << QString::fromLatin1(file)
+                                        << int(AnswerNo);
+        QTest::addRow("%s, Yes", button) << QString::fromLatin1(button)
+                                         << QString::fromLatin1(file) << int(AnswerYes);
+    }
+}
+
+// With a placement whose power chain was never saved, each step asks before it
+// writes its file, naming the placement; No writes nothing.
+void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(int, answer);
+    QSqlQuery q(dm->conMainDb->database());
+    QVERIFY(q.exec(QStringLiteral("UPDATE tblStation SET StationTxPower = 0")));
+    page->show();
+    page->ActivatePage();
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown[0].kind, int(MessageQuestion));
+    QVERIFY(shown[0].text.startsWith(
+        QStringLiteral("The evaluation is incomplete: no power chain for Dipole.")));
+    QCOMPARE(QFileInfo::exists(userFile(file)), answer == AnswerYes);
 }
 
 QTEST_MAIN(TestSubmissionPage)

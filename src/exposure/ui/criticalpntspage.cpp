@@ -4,6 +4,7 @@
 #include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/pointrules.h"
 #include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/ctptableprinter.h"
@@ -25,6 +26,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace
 {
@@ -113,16 +116,46 @@ bool TfraCriticalPnts::evaluatePoints()
         return false;
     }
     m_model->setEvaluation(std::move(result.value.evaluation));
+    m_noLimit->setVisible(HasEntryBelowTenMegahertz(m_model->evaluation()));
+    // "no power chain" is longer than a value: the field column grows to show it whole.
+    m_list->resizeColumnToContents(ColumnField);
+    m_list->setColumnWidth(ColumnField, std::max(TCtpListModel::columnWidth(ColumnField),
+                                                 m_list->columnWidth(ColumnField)));
     // With no entries the summary line keeps what it showed.
     if (const std::optional<TEvaluationSummary> &s = result.value.summary) {
+        m_summary = s;
         m_maxValue->setText(s->valueText);
         m_maxLocation->setText(s->locationText);
         m_maxResult->setText(s->resultText);
         paintLabel(m_maxValue, s->colour);
         paintLabel(m_maxResult, s->colour);
+        // Painted like the cells of the combined column: the verdict colour behind black text.
+        m_combined->setText(s->combinedText);
+        QPalette palette = m_combined->palette();
+        palette.setColor(QPalette::Window, ColourFromValue(s->combinedColour));
+        palette.setColor(QPalette::WindowText, QColor(Qt::black));
+        m_combined->setPalette(palette);
+        m_combined->setAutoFillBackground(true);
+        m_incomplete->setText(s->incompleteText);
+        m_combined->setVisible(!s->combinedText.isEmpty());
+        m_incomplete->setVisible(!s->incompleteText.isEmpty());
     }
     setIdleState();
     return true;
+}
+
+void TfraCriticalPnts::retranslateUi()
+{
+    // The summary line is composed from the last evaluation's point and placement.
+    if (m_summary) {
+        m_maxLocation->setText(SummaryLocationText(m_summary->summaryClass, m_summary->reference,
+                                                   m_summary->antennaRef));
+        m_maxResult->setText(SummaryResultText(m_summary->summaryClass));
+        m_combined->setText(CombinedSummaryText(m_model->evaluation(), m_summary->combinedPoint));
+        m_incomplete->setText(IncompleteText(m_summary->missingPower));
+    }
+    m_noLimit->setText(NoLimitFootnote());
+    m_model->retranslate();
 }
 
 void TfraCriticalPnts::setOverviewState()
@@ -186,9 +219,15 @@ void TfraCriticalPnts::rowDoubleClicked(const QModelIndex &index)
     // The plot of the row's placement opens (when its reference names exactly
     // one placement); the list is evaluated again afterwards either way.
     const TEvaluation &ev = m_model->evaluation();
-    if (m_dm && index.row() < ev.count())
-        TFrmGraph::OpenGraph(*m_dm, ev.lines[index.row()][ColumnSite], ev.antennaRef[index.row()],
-                             window());
+    const int row = index.row();
+    if (m_dm && row < ev.count() && !ev.hasPower(row)) {
+        // Its contours and points would be those of a power nobody entered.
+        ShowInfoMessage(caption(), tr("The power chain of %1 was never saved: enter its power "
+                                      "on the power page to see its plot.")
+                                       .arg(ev.antennaRef[row]));
+    } else if (m_dm && row < ev.count()) {
+        TFrmGraph::OpenGraph(*m_dm, ev.lines[row][ColumnSite], ev.antennaRef[row], window());
+    }
     setIdleState();
     evaluatePoints();
     setOverviewState();
@@ -234,8 +273,8 @@ void TfraCriticalPnts::save()
         if (!checkPoint(m_modDist->text(), m_modHeight->text(), m_modRem->text()))
             return;
         const QString ref = m_editRef;
-        const int answer = AskYesNo(tr("Updating ") + ref,
-                                    tr("Are you sure you want to update ") + ref + tr(" ?"));
+        const int answer = AskYesNo(tr("Updating %1").arg(ref),
+                                    tr("Are you sure you want to update %1 ?").arg(ref));
         if (answer == AnswerYes) {
             const TOpStatus status =
                 UpdatePoint(*m_dm, CurrentSelection().ownerId, m_editId, ref,
@@ -274,8 +313,8 @@ void TfraCriticalPnts::deleteReference()
     if (!current.isValid())
         return;
     const QString ref = m_model->evaluation().reference.value(current.row());
-    const int answer = AskYesNo(tr("Deleting ") + ref,
-                                tr("Are you sure you want to delete ") + ref + tr(" ?"));
+    const int answer =
+        AskYesNo(tr("Deleting %1").arg(ref), tr("Are you sure you want to delete %1 ?").arg(ref));
     if (answer == AnswerYes) {
         const TOpStatus status = DeleteReference(*m_dm, CurrentSelection().ownerId, ref);
         if (!status.ok())

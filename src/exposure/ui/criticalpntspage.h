@@ -37,7 +37,11 @@ public:
     bool IsAdding() const { return m_adding; }
     int AddStep() const { return m_step; }
 
+protected:
+    void retranslateUi() override;
+
 private:
+    std::optional<TEvaluationSummary> m_summary; // the summary line shown, if any
     void buildControls();
     QWidget *buildOverview();
     QWidget *buildModifyGroup();
@@ -82,6 +86,9 @@ private:
     QLabel *m_maxValue = nullptr;
     QLabel *m_maxLocation = nullptr;
     QLabel *m_maxResult = nullptr;
+    QLabel *m_combined = nullptr;
+    QLabel *m_incomplete = nullptr;
+    QLabel *m_noLimit = nullptr;
 
     QGroupBox *m_modify = nullptr;
     QLabel *m_modRef = nullptr;

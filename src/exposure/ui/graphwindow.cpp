@@ -1,5 +1,6 @@
 #include "exposure/ui/graphwindow.h"
 
+#include "base/ownerfilename.h"
 #include "charts/ui/xychart.h"
 #include "exposure/graphprint.h"
 #include "exposure/graphqueries.h"
@@ -15,6 +16,7 @@
 #include "shell/ui/tcolor.h"
 #include "base/currentselection.h"
 
+#include <QEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -34,6 +36,7 @@ namespace
 QPointer<TFrmGraph> g_window;
 std::function<void(const ReportJob &)> g_previewHook;
 
+const QColor SafetyArcColour(139, 0, 0);
 const QColor ContourColours[GraphLevelCount] = {QColor(85, 213, 85), QColor(85, 85, 255),
                                                 QColor(255, 85, 85)};
 
@@ -50,14 +53,6 @@ QPointF At(const TCurvePoint &p)
     return {p.x, p.y};
 }
 
-// A call sign such as "ON4AB/P" must not turn into a folder in a file name.
-QString FileNamePart(QString text)
-{
-    text.replace(QLatin1Char('/'), QLatin1Char('_'));
-    text.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return text;
-}
-
 } // namespace
 
 TFrmGraph::TFrmGraph(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -66,7 +61,7 @@ TFrmGraph::TFrmGraph(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     BuildLayout();
 
-    m_chart->setAxisCaptions(QStringLiteral("Distance(m)"), QStringLiteral(" Height (m)"));
+    SetAxisCaptions();
     m_chart->setGridVisible(true);
     m_chart->setVerticalCrosshair(0, Qt::black, 1, Qt::DotLine);
     m_chart->setHorizontalCrosshair(0, QColor(128, 0, 128), 1, Qt::DashDotDotLine);
@@ -124,6 +119,7 @@ void TFrmGraph::SetGraph(const TGraphData &data)
     RebuildGrid();
     m_readOut->clear();
     m_pointInfo->clear();
+    m_readOutAt.reset();
     ResetZoom();
 }
 
@@ -225,12 +221,54 @@ void TFrmGraph::TraceGraph()
         label.opaque = true;
         m_chart->addLabel(label);
     }
+    if (info.safetyDistance)
+        TraceSafetyArc();
+}
+
+void TFrmGraph::TraceSafetyArc()
+{
+    // A dark red dashed half circle with its distance written where it crosses
+    // the 45° line above the beam side.
+    const TCurve &arc = m_data.safetyArc;
+    m_chart->setPen(SafetyArcColour, 1, Qt::DashLine);
+    m_chart->moveTo(At(arc[0]));
+    for (int i = 1; i < CurvePointCount; ++i)
+        m_chart->lineTo(At(arc[i]));
+    TXYChart::Label label;
+    label.at = At(arc[45]);
+    label.text = tr("Safety distance %1 m").arg(FormatRounded(*m_data.info.safetyDistance, 2));
+    label.fontName = QStringLiteral("Arial");
+    label.fontSize = 8;
+    label.textColour = SafetyArcColour;
+    label.border = SafetyArcColour;
+    label.background = Qt::white;
+    label.opaque = true;
+    m_chart->addLabel(label);
+}
+
+void TFrmGraph::SetAxisCaptions()
+{
+    m_chart->setAxisCaptions(tr("Distance(m)"), tr(" Height (m)"));
+}
+
+void TFrmGraph::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The captions, grid and read-out follow the interface language at once.
+    SetAxisCaptions();
+    RebuildGrid();
+    TraceGraph(); // the label of the safety distance
+    if (m_readOutAt)
+        ShowReadOut(*m_readOutAt);
 }
 
 void TFrmGraph::ShowReadOut(const QPointF &world)
 {
     if (world.x() < 0)
         return;
+    m_readOutAt = world;
     const double e = ReadOutFieldStrength(m_data.info, world.x(), world.y());
     m_readOut->setText(LabelText(ReadOutText(world.x(), world.y(), e)));
     const int tag = m_chart->nearestMarkerTag(PointMarkerClass, world);
@@ -273,10 +311,9 @@ QString TFrmGraph::SaveScreenPath() const
 {
     const QString extension =
         m_format->currentIndex() == ControlImageBmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
-    const QString name = FileNamePart(m_data.info.callSign + QStringLiteral("_vlm_") +
-                                      m_data.info.placementRef + QStringLiteral("_diag")) +
-                         extension;
-    return QDir(CurrentSelection().userDirectory).filePath(name);
+    return OwnerFilePath(CurrentSelection().userDirectory, m_data.info.callSign,
+                         QStringLiteral("_vlm_") + m_data.info.placementRef +
+                             QStringLiteral("_diag") + extension);
 }
 
 bool TFrmGraph::SaveScreen()

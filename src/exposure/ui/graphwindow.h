@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -69,17 +70,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     explicit TFrmGraph(QWidget *parent = nullptr);
     void BuildLayout();
     void RebuildGrid();
+    void SetAxisCaptions();
     void UpdateLegend();
     void ZoomXChanged(int position);
     void ZoomYChanged(int position);
     void Traceguides();
+    void TraceSafetyArc();
 
     TGraphData m_data;
+    std::optional<QPointF> m_readOutAt; // where the read-out was taken last
     TGraphView m_base;
     TGraphView m_view;
 

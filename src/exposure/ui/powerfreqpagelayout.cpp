@@ -47,14 +47,6 @@ QLineEdit *field(const QString &name, QWidget *parent, int width = 70)
     return e;
 }
 
-QString hint(std::initializer_list<const char *> lines)
-{
-    QStringList texts;
-    for (const char *line : lines)
-        texts << QString::fromUtf8(line);
-    return texts.join(QLatin1Char('\n'));
-}
-
 } // namespace
 
 void TfraPowerFreq::buildControls()
@@ -162,13 +154,12 @@ void TfraPowerFreq::buildControls()
     m_filter->watch(m_mode, TInputFieldFilter::WholeNumber);
     m_filter->watch(m_time, TInputFieldFilter::WholeNumber);
 
-    m_swr->setToolTip(hint({"SWR/Power Meter: ", "0.03 dB on HF", "0.05 dB on VHF",
-                            "up to 0.01 dB on UHF"}));
-    m_tuner->setToolTip(hint({"Antenna Tuner: ", "Typical 0.1 to 0.3 dB max."}));
-    m_perPair->setToolTip(hint({"Connectors (one male + one female): ", "0.005 to 0.05 dB on HF",
-                                "0.01 to 0.05 dB on VHF", "0.02 to 0.1 dB on UHF"}));
-    m_addManual->setToolTip(hint({"Other Sources of Attenuation: ", "Specify as required (dB)"}));
-    m_lpf->setToolTip(hint({"Low Pass Filter Attenuation: ", "Specify as required (dB)"}));
+    m_swr->setToolTip(tr("SWR/Power Meter: \n0.03 dB on HF\n0.05 dB on VHF\nup to 0.01 dB on UHF"));
+    m_tuner->setToolTip(tr("Antenna Tuner: \nTypical 0.1 to 0.3 dB max."));
+    m_perPair->setToolTip(tr("Connectors (one male + one female): \n0.005 to 0.05 dB on HF\n"
+                             "0.01 to 0.05 dB on VHF\n0.02 to 0.1 dB on UHF"));
+    m_addManual->setToolTip(tr("Other Sources of Attenuation: \nSpecify as required (dB)"));
+    m_lpf->setToolTip(tr("Low Pass Filter Attenuation: \nSpecify as required (dB)"));
 }
 
 QWidget *TfraPowerFreq::buildFeederBox()
@@ -302,6 +293,12 @@ QWidget *TfraPowerFreq::buildResultPanel()
     grid->addWidget(label(QString(), tr("dBW"), m_resultPanel), 1, 2);
     grid->addWidget(m_eirpW, 1, 3);
     grid->addWidget(label(QString(), tr("W"), m_resultPanel), 1, 4);
+    // How far people stay from the antenna for the field to be below the limit.
+    m_safetyDistance = resultLabel(QStringLiteral("lblStSafetyDistance"), m_resultPanel);
+    m_safetyDistance->setFont(bold);
+    m_safetyDistance->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(label(QString(), tr("Safety Distance :"), m_resultPanel), 2, 0);
+    grid->addWidget(m_safetyDistance, 2, 1, 1, 5);
     grid->setColumnStretch(5, 1);
     return m_resultPanel;
 }

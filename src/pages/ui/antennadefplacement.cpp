@@ -14,6 +14,8 @@
 #include "store/recordstatement.h"
 #include "store/schema.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,8 +80,9 @@ void TfraAntennaDef::reloadPlacements()
     m_config->setRowCount(placements->recordCount());
     int currentRow = 0;
     for (int row = 0; row < placements->recordCount(); ++row) {
-        const QLatin1String fields[] = {Schema::AntennasRef, Schema::AntType, Schema::AntMakeDescr};
-        for (int column = 0; column < 3; ++column)
+        const QLatin1String fields[] = {Schema::AntennasRef, Schema::AntType, Schema::AntMakeDescr,
+                                        Schema::BandFreqDescr};
+        for (int column = 0; column < 4; ++column)
             m_config->setItem(
                 row, column,
                 new QTableWidgetItem(placements->value(row, fields[column]).toString()));
@@ -121,11 +124,16 @@ void TfraAntennaDef::loadPlacementFields()
     }
     m_loading = true;
     m_reference->setText(FieldText(placements, Schema::AntennasRef));
-    m_height->setText(FormatNumber(placements->fieldValue(Schema::AntennasHeight).toDouble()));
-    m_tilt->setText(FormatNumber(placements->fieldValue(Schema::AntennasTilt).toDouble()));
+    m_height->setText(
+        FormatNumber(placements->fieldValue(Schema::AntennasHeight).toDouble()));
+    m_tilt->setText(
+        FormatNumber(placements->fieldValue(Schema::AntennasTilt).toDouble()));
     m_remark->setText(FieldText(placements, Schema::AntennasRem));
+    const QVariant simultaneous = placements->fieldValue(Schema::AntennasSimTx);
+    m_simultaneous->setChecked(simultaneous.isNull() || simultaneous.toInt() != 0);
     const qint32 band = FieldInt(placements, Schema::IdBandFreqSt);
     const TJetDataset *bands = dm()->tblBandFreqSt;
+    m_band->setCurrentIndex(-1); // a band that is not in the list shows as none
     for (int row = 0; row < bands->recordCount(); ++row) {
         if (bands->value(row, Schema::IdBandFreqSt).toInt() == band)
             m_band->setCurrentIndex(row);
@@ -140,7 +148,9 @@ void TfraAntennaDef::clearPlacementFields()
     m_height->clear();
     m_tilt->clear();
     m_remark->clear();
-    m_band->setCurrentIndex(m_band->count() > 0 ? 0 : -1);
+    // A new placement of a multi-band antenna has no band until one is picked.
+    m_band->setCurrentIndex(-1);
+    m_simultaneous->setChecked(true);
     m_loading = false;
 }
 
@@ -168,8 +178,8 @@ void TfraAntennaDef::addPlacement()
 
 qint32 TfraAntennaDef::pickedPlacementBand() const
 {
-    const int row = qMax(0, m_band->currentIndex());
-    return dm()->tblBandFreqSt->value(row, Schema::IdBandFreqSt).toInt();
+    const int row = m_band->currentIndex();
+    return row < 0 ? 0 : dm()->tblBandFreqSt->value(row, Schema::IdBandFreqSt).toInt();
 }
 
 void TfraAntennaDef::savePlacement()
@@ -177,6 +187,11 @@ void TfraAntennaDef::savePlacement()
     TCurrentSelection &cs = CurrentSelection();
     if (!positionCatalogue()) {
         ShowErrorMessage(tr("Antenna Data"), tr("Select an antenna of the catalogue first."));
+        return;
+    }
+    if (!IsStorableNumber(m_height->text())) {
+        ShowErrorMessage(tr("Antenna Data"), NumberFieldMessage(tr("Height (m)")));
+        m_height->setFocus();
         return;
     }
     const QString tilt = m_tilt->text().trimmed();
@@ -188,20 +203,48 @@ void TfraAntennaDef::savePlacement()
         return;
     }
     const TJetDataset *antenna = dm()->qryAntList;
-    TPlacementValues values;
-    values.idBandFreqSt = selectedAntennaBand() == BandChosenPerPlacement
-                              ? pickedPlacementBand()
-                              : FieldInt(antenna, Schema::IdBandFreq);
-    values.polarisation = FieldText(antenna, Schema::ListAntPolSh);
-    values.height = m_height->text();
-    values.tilt = m_tilt->text();
-    values.remark = m_remark->text();
-
+    const TJetDataset *placement = dm()->qryAntSel;
     // A confirmed double click on a site without placements has nothing to
     // change: it places the antenna instead.
     const qint32 placementId =
-        dm()->qryAntSel->isEmpty() ? 0 : FieldInt(dm()->qryAntSel, Schema::IdStation);
-    if (m_placementInsert || placementId == 0) {
+        placement->isEmpty() ? 0 : FieldInt(placement, Schema::IdStation);
+    const bool inserting = m_placementInsert || placementId == 0;
+
+    // Another antenna of the catalogue replaces the placement's own only when
+    // the user says so; otherwise the placement keeps its antenna, band and
+    // polarisation, and the rest is saved.
+    const qint32 antennaId = FieldInt(antenna, Schema::IdListAnt);
+    bool keepAntenna = false;
+    if (!inserting && !m_antennaChangeConfirmed &&
+        antennaId != FieldInt(placement, Schema::IdListAnt))
+        keepAntenna = AskYesNo(tr("Modifying the Antenna Selection"),
+                               tr("Are you sure you want to change the antenna selection ?")) !=
+                      AnswerYes;
+    m_antennaChangeConfirmed = false;
+
+    const bool multiBand = selectedAntennaBand() == BandChosenPerPlacement;
+    if (!keepAntenna && multiBand && pickedPlacementBand() == 0) {
+        ShowErrorMessage(tr("Antenna Data"),
+                         tr("This antenna works on several bands: please choose its frequency "
+                            "first..."));
+        m_band->setFocus();
+        return;
+    }
+    TPlacementValues values;
+    if (keepAntenna) {
+        values.idBandFreqSt = FieldInt(placement, Schema::IdBandFreqSt);
+        values.polarisation = FieldText(placement, Schema::AntennasPol);
+    } else {
+        values.idBandFreqSt =
+            multiBand ? pickedPlacementBand() : FieldInt(antenna, Schema::IdBandFreq);
+        values.polarisation = FieldText(antenna, Schema::ListAntPolSh);
+    }
+    values.height = m_height->text();
+    values.tilt = m_tilt->text();
+    values.remark = m_remark->text();
+    values.simultaneous = m_simultaneous->isChecked();
+
+    if (inserting) {
         const TOpResult<QString> ref = NextPlacementRef(*dm(), cs.siteId, cs.siteName);
         if (!succeeded(ref.error))
             return;
@@ -219,8 +262,9 @@ void TfraAntennaDef::savePlacement()
         cs.setPlacementRef(ref.value);
         host().RefreshStatusBar();
     } else {
-        const qint32 antennaId = FieldInt(antenna, Schema::IdListAnt);
-        if (!succeeded(UpdatePlacement(*dm(), placementId, antennaId, values).error))
+        const qint32 kept = FieldInt(placement, Schema::IdListAnt);
+        if (!succeeded(
+                UpdatePlacement(*dm(), placementId, keepAntenna ? kept : antennaId, values).error))
             return;
     }
     nextButton()->setEnabled(cs.placementCount >= 1);
@@ -300,7 +344,9 @@ void TfraAntennaDef::siteSelected(int position)
 
 void TfraAntennaDef::tiltLeft()
 {
-    if (IsAcceptedTilt(m_tilt->text()))
+    // Cancel throws the tilt away: checking it first would keep the click from
+    // ever reaching the button.
+    if (IsAcceptedTilt(m_tilt->text()) || QApplication::focusWidget() == m_cancel)
         return;
     ShowInfoMessage(tr("Antenna Data"), tr("This value should be maximum 45° !"));
     QTimer::singleShot(0, m_tilt, [this]() { m_tilt->setFocus(Qt::OtherFocusReason); });

@@ -7,6 +7,7 @@
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
 #include "store/datamodule.h"
+#include "store/jetliterals.h"
 #include "store/recordops_owner.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
@@ -34,6 +35,8 @@ TfraSiteDef::TfraSiteDef(IWizardHost &host, QWidget *parent) : TfraBase(PageSite
     buildControls();
     setDescriptionChanged(false);
     setSiteChanged(false);
+    watchPendingEdits(m_descriptionSave, m_descriptionCancel, tr("Site Data"));
+    watchPendingEdits(m_siteSave, m_siteCancel, tr("Antenna Location"));
 }
 
 TfraSiteDef::~TfraSiteDef() = default;
@@ -93,7 +96,9 @@ void TfraSiteDef::loadDescription()
     m_clubStation->setChecked(FieldInt(owner, Schema::OwnerSiteClubStn) != 0);
     m_antennasExist->setChecked(FieldInt(owner, Schema::OwnerSiteAlreadyAnt) != 0);
     m_shared->setChecked(FieldInt(owner, Schema::OwnerSiteShared) != 0);
-    m_note->setPlainText(FieldText(owner, Schema::OwnerSiteNote));
+    // Shown without the break that closes its last line, so that a Save
+    // stores the note as it stands and it never grows an empty line.
+    m_note->setPlainText(MemoEditorText(FieldText(owner, Schema::OwnerSiteNote)));
     selectZipRow(FieldInt(owner, Schema::IdZipCity2));
     m_loading = false;
 }
@@ -160,7 +165,7 @@ void TfraSiteDef::saveDescription()
     info.biptRef = m_biptRef->text();
     info.clubCall = m_clubCall->text();
     info.sharedBy = m_sharedBy->text();
-    const QStringList note = m_note->toPlainText().split(QLatin1Char('\n'));
+    const QStringList note = MemoEditorLines(m_note->toPlainText());
     const qint32 owner = CurrentSelection().ownerId;
     if (!succeeded(UpdateOwnerSiteInfo(*dm(), owner, info, note).error))
         return;

@@ -7,6 +7,7 @@
 #include "shell/ui/wizardhost.h"
 #include "store/datamodule.h"
 #include "store/online/onlinewatchhandler.h"
+#include "store/jetliterals.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
@@ -168,10 +169,7 @@ void TfraUserData::loadRecord()
         edit->setText(FieldText(record, field));
     // A memo is stored as lines each ending in a break; the last break closes
     // the last line and is not an empty line of its own.
-    QString note = FieldText(record, Schema::OwnerNote);
-    if (note.endsWith(QLatin1Char('\n')))
-        note.chop(note.endsWith(QLatin1String("\r\n")) ? 2 : 1);
-    m_note->setPlainText(note);
+    m_note->setPlainText(MemoEditorText(FieldText(record, Schema::OwnerNote)));
     setZipKey(FieldInt(record, Schema::IdZipCity1));
     m_language->setCurrentIndex(m_language->findData(FieldInt(record, Schema::IdLanguage)));
     const QVariant specialCase = record->fieldValue(Schema::OwnerSpecCase);

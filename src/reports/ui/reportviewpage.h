@@ -30,17 +30,23 @@ public:
     // The placement reference of the report shown; empty when none.
     QString ReportReference() const { return m_reference; }
 
+protected:
+    void retranslateUi() override;
+
 private:
     void buildControls();
+    void showReportTitle();
     void nodeSelected(QTreeWidgetItem *item);
     void showNoReport();
     void printClicked();
     void makeFileClicked();
+    void exposureClicked();
 
     TdtmMain *m_dm = nullptr;
     QTreeWidget *m_tree = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_files = nullptr;
+    QPushButton *m_exposure = nullptr;
     QGroupBox *m_reportBox = nullptr;
     QTextEdit *m_text = nullptr;
     QString m_reference;

@@ -1,5 +1,8 @@
 #include "reports/ui/submissionpage.h"
 
+#include "base/ownerfilename.h"
+#include "reports/ui/incompletewarning.h"
+
 #include "archive/archivepackage.h"
 #include "reports/exportdatabase.h"
 #include "reports/ui/printoperations.h"
@@ -102,6 +105,7 @@ TfraBiptData::TfraBiptData(IWizardHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfraBiptData"));
     buildControls();
+    watchPendingEdits(m_terrainSave, m_terrainCancel, caption());
 }
 
 TfraBiptData::~TfraBiptData() = default;
@@ -116,12 +120,24 @@ QString TfraBiptData::userFolder() const
     return CurrentSelection().userDirectory;
 }
 
+void TfraBiptData::showFileBoxTitle()
+{
+    m_fileBox->setTitle(tr("  All Files in Personal Directory (") + userFolder() +
+                        QDir::separator() + QStringLiteral("...)  "));
+}
+
+void TfraBiptData::retranslateUi()
+{
+    if (m_activated)
+        showFileBoxTitle();
+}
+
 void TfraBiptData::ActivatePage()
 {
     TfraBase::ActivatePage();
     ApplyNumberFormat();
-    m_fileBox->setTitle(tr("  All Files in Personal Directory (") + userFolder() +
-                        QDir::separator() + QStringLiteral("...)  "));
+    m_activated = true;
+    showFileBoxTitle();
 
     const bool terrain = CurrentSelection().terrainStudy;
     m_terrainBox->setVisible(terrain);
@@ -235,7 +251,7 @@ void TfraBiptData::terrainCancelClicked()
 
 void TfraBiptData::createMdbClicked()
 {
-    if (!m_dm)
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     WaitCursor wait;
     m_createMdb->setEnabled(false);
@@ -243,14 +259,13 @@ void TfraBiptData::createMdbClicked()
     const QString target = QDir(selection.userDirectory)
                                .filePath(OwnerFileName(selection.call, QStringLiteral("_Vlm.mdb")));
 
-    // Without a personal directory the copy would land wherever the program runs.
-    if (selection.userDirectory.isEmpty() || !CopyExportTemplate(target)) {
+    // Without a personal directory the file would land wherever the program runs.
+    if (selection.userDirectory.isEmpty()) {
         wait.restore();
-        ShowErrorMessage(caption(), tr("The export database couldn't be created !") +
-                                        QLatin1Char('\n') +
-                                        tr("Look and see if the file \"Empty_Vlm.mdb\" realy "
-                                           "exists..."));
-    } else if (m_dm->ConnectExportDatabase(target)) {
+        TExportFileResult missing;
+        missing.failure = TExportFileResult::Failure::TemplateMissing;
+        ShowErrorMessage(caption(), ExportFailureMessage(missing));
+    } else {
         TExportProgress progress;
         progress.start = [this](int maximum) {
             m_progress->setRange(0, maximum);
@@ -262,16 +277,11 @@ void TfraBiptData::createMdbClicked()
             m_progress->setValue(0);
             m_progress->setVisible(false);
         };
-        const TOpStatus built = BuildExportDatabase(*m_dm, progress);
-        m_dm->conExport->close();
-        if (!built.ok()) {
+        const TExportFileResult created = CreateExportDatabase(*m_dm, target, progress);
+        if (!created.ok()) {
             wait.restore();
-            ShowErrorMessage(caption(), built.error);
+            ShowErrorMessage(caption(), ExportFailureMessage(created));
         }
-    } else {
-        wait.restore();
-        ShowErrorMessage(caption(), tr("Unable to connect the Export Database !") +
-                                        QLatin1Char('\n') + QDir::toNativeSeparators(target));
     }
     m_createMdb->setEnabled(true);
     wait.restore();
@@ -280,12 +290,11 @@ void TfraBiptData::createMdbClicked()
 
 void TfraBiptData::letterClicked(bool preview)
 {
-    if (!m_dm)
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const TCurrentSelection &selection = CurrentSelection();
-    QString fileName = OwnerFileName(selection.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
-    if (!selection.userDirectory.isEmpty())
-        fileName = QDir(selection.userDirectory).filePath(fileName);
+    const QString fileName = OwnerFilePath(selection.userDirectory, selection.call,
+                                           QStringLiteral("_VLM_Letter_Bipt.pdf"));
     const QStringList files = DirectoryEntryList(selection.userDirectory);
     const TOpStatus printed = selection.terrainStudy
                                   ? PrintCertificationLetter(*m_dm, MemoLines(m_terrainMemo), files,
@@ -299,6 +308,8 @@ void TfraBiptData::letterClicked(bool preview)
 
 void TfraBiptData::createZipClicked()
 {
+    if (m_dm && !ConfirmIncompleteEvaluation(*m_dm, caption()))
+        return;
     const TCurrentSelection &selection = CurrentSelection();
     WaitCursor wait;
     const QStringList entries = DirectoryEntryList(selection.userDirectory);

@@ -39,8 +39,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void retranslateUi() override;
 
 private:
+    void showFileBoxTitle();
+    bool m_activated = false; // the file box title names the folder once the page was shown
     void buildControls();
     QGroupBox *buildTerrainGroup();
     QGroupBox *buildExportGroup();

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <QWidget>
 
-// The main window's status bar (objectName stbFmMain): fifteen fixed panels,
-// left to right, each with its width, alignment and bevel; panel 9 is drawn by
-// the program as a rectangle in the colour of the Internet indicator.
+// The main window's status bar (objectName stbFmMain): fifteen panels, left to
+// right, each with its width, alignment and bevel; panel 9 is drawn by the
+// program as a rectangle in the colour of the Internet indicator. A caption or
+// the connection state that a translation makes longer than its panel widens
+// the panel, so that it is never cut.
 class TStatusBar : public QWidget
 {
     Q_OBJECT
@@ -38,12 +40,17 @@ public:
     void setPanelText(int panel, const QString &text);
     // Left edge and width of a panel, in pixels.
     QRect panelRect(int panel) const;
+    // Shows a notice in the last panel, also as the bar's tool tip.
+    void showNotice(const QString &text);
 
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    int panelWidth(int panel) const;
+
     QStringList m_texts;
 };

@@ -3,6 +3,8 @@
 #include "base/applicationstate.h"
 #include "shell/helpfile.h"
 #include "shell/ui/helpviewer.h"
+#include "shell/ui/languageswitch.h"
+#include "base/messages.h"
 #include "base/numberformat.h"
 #include "store/online/onlinewatchhandler.h"
 #include "base/preferences.h"
@@ -65,6 +67,11 @@ int languageOfManual(const QString &upperAddress)
     }
     return -1;
 }
+QStringList languageNames()
+{
+    return {TfraWelcome::tr("English"), TfraWelcome::tr("Dutch"), TfraWelcome::tr("French"),
+            TfraWelcome::tr("German")};
+}
 } // namespace
 
 TfraWelcome::TfraWelcome(IWizardHost &host, QWidget *parent) : TfraBase(PageWelcome, host, parent)
@@ -89,7 +96,7 @@ TfraWelcome::TfraWelcome(IWizardHost &host, QWidget *parent) : TfraBase(PageWelc
     m_language = new QComboBox(navigationPanel());
     m_language->setObjectName(QStringLiteral("cmbSetupLan"));
     m_language->setFixedWidth(113);
-    m_language->addItems({tr("English"), tr("Dutch"), tr("French"), tr("German")});
+    m_language->addItems(languageNames());
     paintEntry(m_language, EntryColour);
     m_language->installEventFilter(new TFocusColour(m_language));
     if (auto *bar = qobject_cast<QHBoxLayout *>(navigationPanel()->layout())) {
@@ -127,6 +134,20 @@ void TfraWelcome::languageChosen(int index)
     CurrentSelection().interfaceLanguage = index;
     TPreferences::setOwnerLan(index);
     SelectHelpFile(index);
+    // The whole window follows at once; without the language's file it stays English.
+    if (!SetInterfaceLanguage(index))
+        ShowErrorMessage(
+            tr("Change Language"),
+            tr("The translation of the program into %1 cannot be found, so the program "
+               "stays in English. Install the program again to repair it.")
+                .arg(m_language->itemText(index)));
+}
+
+void TfraWelcome::retranslateUi()
+{
+    const QStringList names = languageNames();
+    for (int i = 0; i < names.size() && i < m_language->count(); ++i)
+        m_language->setItemText(i, names.at(i));
 }
 
 void TfraWelcome::FollowLink(const QUrl &link)

@@ -31,6 +31,9 @@ public:
     // The page the browser shows (the online page's address or the local file).
     QUrl shownPage() const { return m_shown; }
 
+protected:
+    void retranslateUi() override;
+
 signals:
     // The browser shows a new page (tests wait for the online page).
     void pageShown(const QUrl &page);

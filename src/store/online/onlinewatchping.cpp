@@ -14,9 +14,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
-QString tr(const char *text) { return QCoreApplication::translate("PingHost", text); }
-
+namespace
+{
 enum class IcmpOutcome { Unavailable, Answered, Silent, Failed };
 
 // One echo request on an unprivileged ICMP datagram socket (the kernel fills
@@ -61,7 +60,8 @@ TPingResult PingHost(const QString &host, int timeoutMs)
     if (address.isNull()) {
         const QHostInfo info = QHostInfo::fromName(host);
         if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
-            result.error = tr("The host %1 cannot be found.").arg(host);
+            result.error =
+                QCoreApplication::translate("PingHost", "The host %1 cannot be found.").arg(host);
             return result;
         }
         address = info.addresses().constFirst();
