@@ -176,6 +176,7 @@ TEST_F(PackageCli, PortableCallFilesStayInThePersonalDirectory)
     files.sort();
     EXPECT_EQ(files,
               (QStringList{QStringLiteral("ON4XX_P_VLM_B.pdf"),
+                           QStringLiteral("ON4XX_P_VLM_Exposure.pdf"),
                            QStringLiteral("ON4XX_P_VLM_Letter_Bipt.pdf"),
                            QStringLiteral("ON4XX_P_Vlm.mdb"), QStringLiteral("ON4XX_P_Vlm.zip")}));
 }
@@ -192,7 +193,7 @@ protected:
         ASSERT_EQ(package.code, ExitSuccess) << package.err;
         for (const QString &name : QDir(ownerDir).entryList(QDir::Files))
             earlier[name] = FileBytes(owned(name));
-        ASSERT_EQ(earlier.size(), 4);
+        ASSERT_EQ(earlier.size(), 5); // report, exposure summary, letter, export, archive
     }
     void expectFailureKeepingTheEarlierRun()
     {
