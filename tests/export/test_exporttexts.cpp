@@ -130,4 +130,28 @@ TEST(ExportTexts, VerticalDiagramGains)
         << rows[1].toStdString();
 }
 
+// The last steps of the diagram, for the pattern above: 80° and 90° are raised by
+// 0,1 and 2,5 dB (-19,9 and -22,5 dBi against 6 dBi at 0°), the degrees between
+// step 0,26 dB each, and the steps past 90° keep the 90° entry.
+TEST(ExportTexts, VerticalDiagramLastSteps)
+{
+    const AntennaPattern pattern = {6, 5, 3, 0, -3, -6, -10, -15, -20, -25};
+    const QStringList gains = VerticalDiagramGains(pattern);
+    ASSERT_EQ(gains.size(), 101);
+    const struct {
+        int step;
+        const char *gain;
+    } rows[] = {{80, "-25.90"}, {88, "-27.98"}, {89, "-28.24"}, {90, "-28.50"},
+                {91, "-28.50"}, {95, "-28.50"}, {99, "-28.50"}, {100, "-28.50"}};
+    for (const auto &row : rows)
+        EXPECT_EQ(gains[row.step], QLatin1String(row.gain)) << "step " << row.step;
+
+    const QStringList last = VerticalDiagramStepInserts(3, 100, 605, gains[100]);
+    ASSERT_EQ(last.size(), 2);
+    EXPECT_TRUE(last[0].endsWith(QStringLiteral("VALUES (605, 3, 100, 101, -28.50)")))
+        << last[0].toStdString();
+    EXPECT_TRUE(last[1].endsWith(QStringLiteral("VALUES (606, 3, -101, -100, -28.50)")))
+        << last[1].toStdString();
+}
+
 } // namespace

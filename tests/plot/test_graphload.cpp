@@ -147,4 +147,36 @@ TEST_F(GraphLoad, PointsShowTheFieldStrengthsOfTheCriticalPointsList)
     }
 }
 
+// The plot takes the space attenuation by the same rule as the list: high from a
+// band centred at 1000 MHz on (10 dB here), low below (0 dB). One dipole-like
+// antenna with 10 dBW, a point 10 m away at its height: 3,46 or 1,09 V/m.
+TEST_F(StationDbTest, PlotTakesTheHighSpaceAttenuationFromOneThousandMegahertz)
+{
+    const qint32 owner = addOwner(QStringLiteral("ON4ONE"));
+    const qint32 site = addSite(owner, QStringLiteral("Location_01"));
+    const qint32 antenna = addDipoleLikeAntenna();
+    const qint32 wall = sql(QStringLiteral("INSERT INTO tblSpaceAtt (SpaceAttDescrE, "
+                                           "SpaceAttLow, SpaceAttHigh) VALUES ('Test', 0, 10)"));
+    addPoint(site, QStringLiteral("CTP_01"), 10, 10, wall);
+    const struct {
+        double centre; // MHz
+        double e;      // V/m, as plotted
+    } bands[] = {{999.9, 3.46}, {1000, 1.09}, {1000.1, 1.09}};
+    for (const auto &band : bands) {
+        const qint32 id = sql(QStringLiteral("INSERT INTO tblBandFreqSt (BandFreqDescr, "
+                                             "BandFreqCenter) VALUES ('Test', %1)")
+                                  .arg(band.centre));
+        addPlacement(site, QStringLiteral("Loc01-Ant01"), antenna, id, 10, 0, 10);
+        sql(QStringLiteral("UPDATE tblStation SET IdMode = 1, IdTxTime = 1"));
+        const TOpResult<TGraphLoad> r = LoadGraph(*dm, owner, QStringLiteral("ON4ONE"),
+                                                  QStringLiteral("Location_01"),
+                                                  QStringLiteral("Loc01-Ant01"));
+        ASSERT_TRUE(r.ok()) << r.error.toStdString();
+        ASSERT_TRUE(r.value.found) << band.centre << " MHz";
+        ASSERT_EQ(r.value.data.points.size(), 1);
+        EXPECT_DOUBLE_EQ(r.value.data.points[0].fieldStrength, band.e) << band.centre << " MHz";
+        sql(QStringLiteral("DELETE FROM tblStation"));
+    }
+}
+
 } // namespace

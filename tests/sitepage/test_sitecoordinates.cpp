@@ -2,6 +2,7 @@
 #include "pages/sitedefcoordinates.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace
 {
@@ -53,6 +54,47 @@ TEST(SiteCoordinates, GroupChecks)
     for (const GroupCase &c : cases) {
         EXPECT_EQ(CheckLambertGroup(c.texts), c.lambert) << c.why;
         EXPECT_EQ(CheckWgs84Group(c.texts), c.wgs84) << c.why;
+    }
+}
+
+// Each bound on its own: one field at its lowest or highest plausible value or
+// just beyond it, every other field well inside. The group of that field
+// converts only inside the bounds, and a Save names exactly that field.
+TEST(SiteCoordinates, EachBoundOnItsOwn)
+{
+    const struct {
+        TSiteCoordinateField field;
+        const char *text;
+        bool plausible;
+    } cases[] = {
+        {CoordLambertX, "22101", true},   {CoordLambertX, "22100", false},
+        {CoordLambertX, "258999", true},  {CoordLambertX, "259000", false},
+        {CoordLambertY, "20001", true},   {CoordLambertY, "20000", false},
+        {CoordLambertY, "245999", true},  {CoordLambertY, "246000", false},
+        {CoordLonDeg, "2", true},         {CoordLonDeg, "1", false},
+        {CoordLonDeg, "7", true},         {CoordLonDeg, "8", false},
+        {CoordLatDeg, "49", true},        {CoordLatDeg, "48", false},
+        {CoordLatDeg, "52", true},        {CoordLatDeg, "53", false},
+        {CoordLonMin, "0", true},         {CoordLonMin, "-1", false},
+        {CoordLonMin, "59", true},        {CoordLonMin, "60", false},
+        {CoordLonSec, "0", true},         {CoordLonSec, "-1", false},
+        {CoordLonSec, "59", true},        {CoordLonSec, "60", false},
+        {CoordLatMin, "0", true},         {CoordLatMin, "-1", false},
+        {CoordLatMin, "59", true},        {CoordLatMin, "60", false},
+        {CoordLatSec, "0", true},         {CoordLatSec, "-1", false},
+        {CoordLatSec, "59", true},        {CoordLatSec, "60", false},
+    };
+    using C = TConversionCheck;
+    for (const auto &c : cases) {
+        TSiteCoordinateTexts t = Texts("150000", "170000", "4", "22", "8", "50", "50", "25");
+        t.text[c.field] = QString::fromLatin1(c.text);
+        const bool lambert = c.field == CoordLambertX || c.field == CoordLambertY;
+        const C group = lambert ? CheckLambertGroup(t) : CheckWgs84Group(t);
+        const C other = lambert ? CheckWgs84Group(t) : CheckLambertGroup(t);
+        const std::string why = "field " + std::to_string(c.field) + " = " + c.text;
+        EXPECT_EQ(group, c.plausible ? C::Convertible : C::OutOfRange) << why;
+        EXPECT_EQ(other, C::Convertible) << why;
+        EXPECT_EQ(FirstImplausibleSiteCoordinate(t), c.plausible ? -1 : int(c.field)) << why;
     }
 }
 
