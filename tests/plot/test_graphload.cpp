@@ -168,9 +168,9 @@ TEST_F(StationDbTest, PlotTakesTheHighSpaceAttenuationFromOneThousandMegahertz)
                                   .arg(band.centre));
         addPlacement(site, QStringLiteral("Loc01-Ant01"), antenna, id, 10, 0, 10);
         sql(QStringLiteral("UPDATE tblStation SET IdMode = 1, IdTxTime = 1"));
-        const TOpResult<TGraphLoad> r = LoadGraph(*dm, owner, QStringLiteral("ON4ONE"),
-                                                  QStringLiteral("Location_01"),
-                                                  QStringLiteral("Loc01-Ant01"));
+        const TOpResult<TGraphLoad> r =
+            LoadGraph(*dm, owner, QStringLiteral("ON4ONE"), QStringLiteral("Location_01"),
+                      QStringLiteral("Loc01-Ant01"));
         ASSERT_TRUE(r.ok()) << r.error.toStdString();
         ASSERT_TRUE(r.value.found) << band.centre << " MHz";
         ASSERT_EQ(r.value.data.points.size(), 1);

@@ -67,22 +67,22 @@ TEST(SiteCoordinates, EachBoundOnItsOwn)
         const char *text;
         bool plausible;
     } cases[] = {
-        {CoordLambertX, "22101", true},   {CoordLambertX, "22100", false},
-        {CoordLambertX, "258999", true},  {CoordLambertX, "259000", false},
-        {CoordLambertY, "20001", true},   {CoordLambertY, "20000", false},
-        {CoordLambertY, "245999", true},  {CoordLambertY, "246000", false},
-        {CoordLonDeg, "2", true},         {CoordLonDeg, "1", false},
-        {CoordLonDeg, "7", true},         {CoordLonDeg, "8", false},
-        {CoordLatDeg, "49", true},        {CoordLatDeg, "48", false},
-        {CoordLatDeg, "52", true},        {CoordLatDeg, "53", false},
-        {CoordLonMin, "0", true},         {CoordLonMin, "-1", false},
-        {CoordLonMin, "59", true},        {CoordLonMin, "60", false},
-        {CoordLonSec, "0", true},         {CoordLonSec, "-1", false},
-        {CoordLonSec, "59", true},        {CoordLonSec, "60", false},
-        {CoordLatMin, "0", true},         {CoordLatMin, "-1", false},
-        {CoordLatMin, "59", true},        {CoordLatMin, "60", false},
-        {CoordLatSec, "0", true},         {CoordLatSec, "-1", false},
-        {CoordLatSec, "59", true},        {CoordLatSec, "60", false},
+        {CoordLambertX, "22101", true},  {CoordLambertX, "22100", false},
+        {CoordLambertX, "258999", true}, {CoordLambertX, "259000", false},
+        {CoordLambertY, "20001", true},  {CoordLambertY, "20000", false},
+        {CoordLambertY, "245999", true}, {CoordLambertY, "246000", false},
+        {CoordLonDeg, "2", true},        {CoordLonDeg, "1", false},
+        {CoordLonDeg, "7", true},        {CoordLonDeg, "8", false},
+        {CoordLatDeg, "49", true},       {CoordLatDeg, "48", false},
+        {CoordLatDeg, "52", true},       {CoordLatDeg, "53", false},
+        {CoordLonMin, "0", true},        {CoordLonMin, "-1", false},
+        {CoordLonMin, "59", true},       {CoordLonMin, "60", false},
+        {CoordLonSec, "0", true},        {CoordLonSec, "-1", false},
+        {CoordLonSec, "59", true},       {CoordLonSec, "60", false},
+        {CoordLatMin, "0", true},        {CoordLatMin, "-1", false},
+        {CoordLatMin, "59", true},       {CoordLatMin, "60", false},
+        {CoordLatSec, "0", true},        {CoordLatSec, "-1", false},
+        {CoordLatSec, "59", true},       {CoordLatSec, "60", false},
     };
     using C = TConversionCheck;
     for (const auto &c : cases) {
