@@ -57,8 +57,8 @@ void PrintCsv(const TEvaluation &ev, const TJetDataset &rows, std::ostream &out)
         out << CsvField(Utf8(line[ColumnReference])) << ',' << CsvField(Utf8(line[ColumnSite]))
             << ',' << CsvField(Utf8(line[ColumnAntenna])) << ','
             << PlainNumber(rows.value(i, Schema::CriticalPntDist).toDouble(), 15) << ','
-            << PlainNumber(rows.value(i, Schema::CriticalPntHeight).toDouble(), 15)
-            << ',' << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
+            << PlainNumber(rows.value(i, Schema::CriticalPntHeight).toDouble(), 15) << ','
+            << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
             << CsvField(Utf8(line[ColumnDescription])) << ',';
         if (ev.hasPower(i))
             out << PlainNumber(ev.fieldStrength[i], 17) << ',' << ev.verdict[i];

@@ -1,8 +1,7 @@
 #include "exposure/powerchainstore.h"
 
-#include "exposure/engine/aperturesize.h"
-
 #include "base/numberformat.h"
+#include "exposure/engine/aperturesize.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordstatement.h"

@@ -1,5 +1,17 @@
 // The low-power page on the fixture owner: typing the measures, the result and its
 // highlighted column, Save and Cancel, the power check, and the files it writes.
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "exposure/lowpower/ui/lowpowerpage.h"
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
+#include "reportfixturedata.h"
+#include "reports/ui/printoperations.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -11,20 +23,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
-
-#include "exposure/lowpower/ui/lowpowerpage.h"
-#include "reportfixturedata.h"
-#include "base/clock.h"
-#include "reports/ui/printoperations.h"
-#include "base/messages.h"
-#include "base/programfolder.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
 
 class TestLowPowerPage : public QObject
 {

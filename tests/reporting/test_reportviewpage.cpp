@@ -1,5 +1,17 @@
 // The report page on the fixture station: tree selection, caption, report text,
 // " &Print" (preview) and "Make &File" (PDF in the personal directory and the message).
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
+#include "fulldisk.h"
+#include "reportfixturedata.h"
+#include "reports/ui/printoperations.h"
+#include "reports/ui/reportviewpage.h"
+#include "store/datamodule.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,20 +22,7 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
-
 #include <memory>
-
-#include "reportfixturedata.h"
-#include "base/clock.h"
-#include "reports/ui/printoperations.h"
-#include "reports/ui/reportviewpage.h"
-#include "base/messages.h"
-#include "base/programfolder.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
-#include "fulldisk.h"
 
 class TestReportViewPage : public QObject
 {

@@ -100,7 +100,8 @@ void TestSingleInstance::foreignSocketsAreNeverTheRunningInstance()
     if (::geteuid() != 0)
         QSKIP("a socket of another user can only be set up as root");
     const uid_t nobody = 65534;
-    const QString key = TSingleInstance::KeyForProgram(m_runtime->filePath(QStringLiteral("a/Vlm")));
+    const QString key =
+        TSingleInstance::KeyForProgram(m_runtime->filePath(QStringLiteral("a/Vlm")));
     const QString path = TSingleInstance(key).socketPath();
 
     // A socket file of another user, nobody listening: taken over.

@@ -2,13 +2,13 @@
 #include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
+#include "fulldisk.h"
 #include "reports/ui/printoperations.h"
 #include "reports/ui/submissionpage.h"
 #include "shell/wizardpages.h"
 #include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
-#include "fulldisk.h"
 #include "zipinspection.h"
 
 #include <QDir>

@@ -268,7 +268,8 @@ TEST_F(OnlineWatchHandlerTest, AForbiddenUpdateIsRefusedAndTold)
 
     EXPECT_EQ(m_dm->GetDatabaseVersion(), QStringLiteral("1"));
     ASSERT_EQ(ShownMessages().size(), 1);
-    EXPECT_TRUE(messageTexts().first().contains(QStringLiteral("refused"))) << messageTexts().first().toStdString();
+    EXPECT_TRUE(messageTexts().first().contains(QStringLiteral("refused")))
+        << messageTexts().first().toStdString();
     EXPECT_TRUE(messageTexts().first().contains(QStringLiteral("tblStation")))
         << messageTexts().first().toStdString();
 }

@@ -199,10 +199,13 @@ TEST_F(ApplyTableUpdates, ReferenceTablesAndNewTablesMayChange)
         "<BEGIN>\nDELETE FROM tblBipt WHERE 1 = 0\n<END>\n";
     const TTableUpdateResult result = apply(file);
     ASSERT_EQ(result.outcome, TTableUpdateResult::Applied) << result.error.toStdString();
-    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 2")), QStringLiteral("Dutch (1)"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 3")), QStringLiteral("French (2)"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(IdNews || '=' || NewsText, ',') FROM tblNews")),
-              QStringLiteral("1=first,2=second"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 2")),
+              QStringLiteral("Dutch (1)"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 3")),
+              QStringLiteral("French (2)"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT group_concat(IdNews || '=' || NewsText, ',') FROM tblNews")),
+        QStringLiteral("1=first,2=second"));
 }
 
 class DownloadFileTest : public testing::Test

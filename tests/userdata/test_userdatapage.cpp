@@ -1,4 +1,11 @@
-#include <QtTest>
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "fakewizardhost.h"
+#include "pages/ui/userdatapage.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -10,17 +17,8 @@
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
+#include <QtTest>
 #include <memory>
-
-#include "pages/ui/userdatapage.h"
-#include "base/messages.h"
-#include "base/preferences.h"
-#include "base/programfolder.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
 
 // The user data page on a fresh copy of the shipped database, without the main window.
 class TestUserDataPage : public QObject

@@ -26,7 +26,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
-
 #include <algorithm>
 
 namespace
