@@ -8,6 +8,7 @@
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordstatement.h"
+#include "store/schema.h"
 
 #include <cmath>
 
@@ -39,27 +40,23 @@ TOpResult<QVector<TPlacementSafety>> ReadPlacements(TdtmMain &dm, const QString 
     if (!status.ok())
         return TOpResult<QVector<TPlacementSafety>>::failure(status);
 
-    static const char *const patternNames[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
-                                               "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
     TJetDataset *rows = dm.qryTemp3;
     QVector<TPlacementSafety> list;
     for (rows->first(); !rows->eof(); rows->next()) {
-        const auto value = [rows](const char *name) {
-            return rows->fieldValue(QString::fromLatin1(name));
-        };
+        const auto value = [rows](QLatin1String name) { return rows->fieldValue(name); };
         TPlacementSafety s;
-        s.siteName = value("TowerName").toString();
-        s.placementRef = value("AntennasRef").toString();
-        s.frequency = NumberOf(value("BandFreqCenter"));
+        s.siteName = value(Schema::TowerName).toString();
+        s.placementRef = value(Schema::AntennasRef).toString();
+        s.frequency = NumberOf(value(Schema::BandFreqCenter));
         if (const std::optional<LimitLevels> levels = VerdictLevels(s.frequency))
             s.limit = levels->limit;
         // The same rule as the evaluation: a power chain never saved has no power.
-        const QVariant power = value("AntennasAntPwr");
-        s.hasPower = !power.isNull() && NumberOf(value("StationTxPower")) > 0;
+        const QVariant power = value(Schema::AntennasAntPwr);
+        s.hasPower = !power.isNull() && NumberOf(value(Schema::StationTxPower)) > 0;
         AntennaPattern pattern{};
         for (int k = 0; k < 10; ++k)
-            pattern[k] = NumberOf(value(patternNames[k]));
-        const int n = ApertureSizeFromText(value("AntExtra").toString().toStdString());
+            pattern[k] = NumberOf(value(Schema::PatternColumns[k]));
+        const int n = ApertureSizeFromText(value(Schema::AntExtra).toString().toStdString());
         if (s.hasPower)
             s.distance = SafetyDistance(pattern, n, s.frequency, NumberOf(power));
         list << s;
