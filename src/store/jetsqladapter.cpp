@@ -498,6 +498,18 @@ void dropPrimaryKey(Sequence &definition)
     }
 }
 
+// The (seed, step) of COUNTER(1, 1): numbers, signs and commas only. Anything
+// else in the group is not dropped with it, so that no literal is ever lost.
+bool isSeedAndStep(const Node &group)
+{
+    for (const Node &n : group.children) {
+        if (n.isGroup || !(n.token.kind == TSqlToken::Number || n.token.isSymbol(",") ||
+                           n.token.isSymbol("-") || n.token.isSymbol("+")))
+            return false;
+    }
+    return group.closed;
+}
+
 // CREATE TABLE t (c COUNTER, ...): Jet's AutoNumber column becomes SQLite's,
 // so that rows added without a key get one instead of NULL.
 void rewriteCounter(Sequence &s)
@@ -528,6 +540,8 @@ void rewriteCounter(Sequence &s)
             continue;
         if (!counters.isEmpty())
             return; // Jet allows one; SQLite is left to say what is wrong
+        if (d.size() > 2 && d[2].isGroup && !isSeedAndStep(d[2]))
+            return; // not a seed and step: left for SQLite to refuse
         counters.append(d[0]);
         d[1].token.text = QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
         d[1].token.kind = TSqlToken::Word;
@@ -545,7 +559,7 @@ void rewriteCounter(Sequence &s)
         int k = 0;
         if (k + 1 < d.size() && d[k].token.isWord("CONSTRAINT"))
             k += 2;
-        const bool primaryKey = k + 2 < d.size() && d[k].token.isWord("PRIMARY") &&
+        const bool primaryKey = k + 3 == d.size() && d[k].token.isWord("PRIMARY") &&
                                 d[k + 1].token.isWord("KEY") && d[k + 2].isGroup &&
                                 d[k + 2].children.size() == 1 &&
                                 sameName(d[k + 2].children[0], counters.first());
