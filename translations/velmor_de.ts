@@ -1559,6 +1559,10 @@ Nach Bedarf angeben (dB)</translation>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Wollen Sie diesen Antennenstandort wirklich löschen ?</translation>
     </message>
+    <message>
+        <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
+        <translation>Die Antennenstandorte und ihre Koordinaten erscheinen hier, sobald Adresse und Gemeinde oben gespeichert sind.</translation>
+    </message>
 </context>
 <context>
     <name>TfraUserData</name>
@@ -1737,6 +1741,10 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
         <translation>Das Rufzeichen darf keine Pfadtrenner, Steuerzeichen oder eines von : * ? &quot; &lt; &gt; | enthalten, weil es Teil der Namen Ihrer Dateien wird.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no town yet: type the postcode of your address !</source>
+        <translation>&quot;%1&quot; steht für noch keine Gemeinde: geben Sie die PLZ Ihrer Adresse ein !</translation>
     </message>
 </context>
 <context>

@@ -1559,6 +1559,10 @@ Specify as required (dB)</source>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Êtes-vous sûr de vouloir supprimer cet emplacement d&apos;antenne&#xa0;?</translation>
     </message>
+    <message>
+        <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
+        <translation>Les emplacements d&apos;antenne et leurs coordonnées apparaissent ici dès que l&apos;adresse et la commune ci-dessus sont enregistrées.</translation>
+    </message>
 </context>
 <context>
     <name>TfraUserData</name>
@@ -1737,6 +1741,10 @@ Specify as required (dB)</source>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
         <translation>L&apos;indicatif ne peut contenir ni séparateurs de chemin, ni caractères de contrôle, ni aucun de&#xa0;: *&#xa0;? &quot; &lt; &gt; |, car il fait partie des noms de vos fichiers.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no town yet: type the postcode of your address !</source>
+        <translation>&quot;%1&quot; signifie pas encore de commune&#xa0;: tapez le code postal de votre adresse&#xa0;!</translation>
     </message>
 </context>
 <context>

@@ -1559,6 +1559,10 @@ Opgeven zoals vereist (dB)</translation>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Bent u zeker dat u deze antennelocatie wilt verwijderen ?</translation>
     </message>
+    <message>
+        <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
+        <translation>De antennelocaties en hun coördinaten verschijnen hier zodra het adres en de gemeente hierboven opgeslagen zijn.</translation>
+    </message>
 </context>
 <context>
     <name>TfraUserData</name>
@@ -1737,6 +1741,10 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
         <translation>De roepnaam mag geen padscheidingstekens, stuurtekens of een van : * ? &quot; &lt; &gt; | bevatten, want hij wordt een deel van de namen van uw bestanden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no town yet: type the postcode of your address !</source>
+        <translation>&quot;%1&quot; staat voor nog geen gemeente: typ de postcode van uw adres !</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
+#include "store/postcodes.h"
 #include "store/recordstatement.h"
 
 namespace {
@@ -38,7 +39,7 @@ QStringList TDocumentTemplate::lines() const
 
 QString CityColumn(int languageId)
 {
-    return languageId == 2 ? QStringLiteral("CityNameN") : QStringLiteral("CityNameF");
+    return TownColumnForLanguage(languageId);
 }
 
 TOpResult<TOwnerLetterData> LoadOwnerLetterData(TdtmMain &dm, qint32 ownerId, int languageId)

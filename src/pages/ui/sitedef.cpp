@@ -7,26 +7,18 @@
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/postcodes.h"
 #include "store/recordops_owner.h"
 #include "store/recordstatement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-
-namespace
-{
-// Keys 1 and 2 of the postcode table stand for "no town chosen yet"; a key
-// that was never set (0) means the same.
-bool isRealTown(qint32 key)
-{
-    return key > 2;
-}
-} // namespace
 
 TfraSiteDef::TfraSiteDef(IWizardHost &host, QWidget *parent) : TfraBase(PageSiteDef, host, parent)
 {
@@ -69,14 +61,18 @@ void TfraSiteDef::ActivatePage()
 void TfraSiteDef::bindLookups()
 {
     TJetDataset *zips = dm()->tblZipCity2;
-    if (m_zip->model() == zips)
-        return;
     const QSignalBlocker zipBlocker(m_zip);
     const QSignalBlocker townBlocker(m_town);
-    m_zip->setModel(zips);
-    m_zip->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("Zip"))));
-    m_town->setModel(zips);
-    m_town->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("CityNameN"))));
+    if (m_zip->model() != zips) {
+        m_zip->setModel(zips);
+        m_zip->setModelColumn(qMax(0, zips->fieldIndex(QStringLiteral("Zip"))));
+        m_town->setModel(zips);
+    }
+    // The town names of the owner's documents (Dutch for a Dutch owner).
+    const TCurrentSelection &selection = CurrentSelection();
+    const QString townColumn =
+        TownColumnForLanguage(TownListLanguage(selection.languageId, selection.interfaceLanguage));
+    m_town->setModelColumn(qMax(0, zips->fieldIndex(townColumn)));
 }
 
 void TfraSiteDef::loadDescription()
@@ -197,9 +193,10 @@ void TfraSiteDef::applyVisibility()
     // does not open the site groups.
     const TJetDataset *owner = dm()->qryUserData;
     const bool hasAddress = !FieldText(owner, QStringLiteral("OwnerSiteAddr1")).isEmpty() &&
-                            isRealTown(FieldInt(owner, QStringLiteral("IdZipCity2")));
+                            !IsNoTownYet(FieldInt(owner, QStringLiteral("IdZipCity2")));
     m_siteGroup->setVisible(hasAddress);
     m_sitePanel->setVisible(hasAddress);
+    m_siteHint->setVisible(!hasAddress);
     if (hasAddress) {
         refreshSiteList();
     } else {
