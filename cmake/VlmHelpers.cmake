@@ -63,7 +63,8 @@ endfunction()
 # vlm_test(NAME n SOURCES ... LIBS ... [GUI] [QTTEST] [DB])
 #   Logic tests use GoogleTest (gtest_main) unless QTTEST is given.
 #   DB: the test works on copies of the built databases (VLM_TEST_DB,
-#   VLM_TEST_EXPORT_DB) with the fixtures of tests/support.
+#   VLM_TEST_EXPORT_DB, the Access template, and VLM_TEST_EXPORT_STAGING, its
+#   tables as SQLite) with the fixtures of tests/support.
 #   GUI tests (QtTest, offscreen platform) are defined but neither built nor
 #   registered in a logic-only build, so that properties set on them stay valid.
 function(vlm_test)
@@ -101,7 +102,7 @@ endfunction()
 function(vlm_test_databases name wanted)
   if(wanted)
     target_compile_definitions(${name} PRIVATE VLM_TEST_DB="${VLM_TEST_DB}"
-      VLM_TEST_EXPORT_DB="${VLM_TEST_EXPORT_DB}")
+      VLM_TEST_EXPORT_DB="${VLM_TEST_EXPORT_DB}" VLM_TEST_EXPORT_STAGING="${VLM_TEST_EXPORT_STAGING}")
     target_link_libraries(${name} PRIVATE vlm_test_support)
     add_dependencies(${name} vlm_databases)
   endif()

@@ -13,6 +13,7 @@ PACKAGES=(
   libgl-dev
   libgctp-dev libhpdf-dev libzip-dev zlib1g-dev libjpeg-dev
   sqlite3 libsqlite3-dev
+  mdbtools mdbtools-dev
   libgtest-dev libgmock-dev libbenchmark-dev libproj-dev proj-data
   clang libclang-rt-14-dev
   fonts-liberation2

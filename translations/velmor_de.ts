@@ -78,6 +78,56 @@
     </message>
 </context>
 <context>
+    <name>ExportDatabase</name>
+    <message>
+        <source>The export database couldn&apos;t be created !</source>
+        <translation>Die Exportdatenbank konnte nicht erstellt werden !</translation>
+    </message>
+    <message>
+        <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
+        <translation>Prüfen Sie, ob die Datei &quot;Empty_Vlm.mdb&quot; wirklich vorhanden ist...</translation>
+    </message>
+    <message>
+        <source>The file &quot;Empty_Vlm.mdb&quot; is not a usable Access database: %1</source>
+        <translation>Die Datei &quot;Empty_Vlm.mdb&quot; ist keine verwendbare Access-Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>Unable to connect the Export Database !</source>
+        <translation>Die Exportdatenbank kann nicht verbunden werden !</translation>
+    </message>
+    <message>
+        <source>An earlier export database was left as it was.</source>
+        <translation>Eine frühere Exportdatenbank blieb unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportStaging</name>
+    <message>
+        <source>&quot;%1&quot; where a whole number belongs</source>
+        <translation>&quot;%1&quot;, wo eine ganze Zahl stehen muss</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; where a number belongs</source>
+        <translation>&quot;%1&quot;, wo eine Zahl stehen muss</translation>
+    </message>
+    <message>
+        <source>Column %1 of table %2 has the type &quot;%3&quot;, which an Access database cannot hold.</source>
+        <translation>Spalte %1 der Tabelle %2 hat den Typ &quot;%3&quot;, den eine Access-Datenbank nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Table %1, column %2: %3</source>
+        <translation>Tabelle %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>Table %1: %2</source>
+        <translation>Tabelle %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>GraphTemplate</name>
     <message>
         <source>Cannot read the report template %1: %2</source>
@@ -853,18 +903,6 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
     <message>
         <source>&amp;Close</source>
         <translation>Schl&amp;ießen</translation>
-    </message>
-    <message>
-        <source>The export database couldn&apos;t be created !</source>
-        <translation>Die Exportdatenbank konnte nicht erstellt werden !</translation>
-    </message>
-    <message>
-        <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
-        <translation>Prüfen Sie, ob die Datei &quot;Empty_Vlm.mdb&quot; wirklich vorhanden ist...</translation>
-    </message>
-    <message>
-        <source>Unable to connect the Export Database !</source>
-        <translation>Die Exportdatenbank kann nicht verbunden werden !</translation>
     </message>
     <message>
         <source>All files have been written in a ZIP File as :</source>

@@ -78,6 +78,56 @@
     </message>
 </context>
 <context>
+    <name>ExportDatabase</name>
+    <message>
+        <source>The export database couldn&apos;t be created !</source>
+        <translation>La base de données d&apos;exportation n&apos;a pas pu être créée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
+        <translation>Vérifiez que le fichier &quot;Empty_Vlm.mdb&quot; existe bien...</translation>
+    </message>
+    <message>
+        <source>The file &quot;Empty_Vlm.mdb&quot; is not a usable Access database: %1</source>
+        <translation>Le fichier &quot;Empty_Vlm.mdb&quot; n&apos;est pas une base de données Access utilisable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unable to connect the Export Database !</source>
+        <translation>Impossible de se connecter à la base de données d&apos;exportation&#xa0;!</translation>
+    </message>
+    <message>
+        <source>An earlier export database was left as it was.</source>
+        <translation>Une base de données d&apos;exportation antérieure a été laissée telle quelle.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportStaging</name>
+    <message>
+        <source>&quot;%1&quot; where a whole number belongs</source>
+        <translation>&quot;%1&quot; là où un nombre entier est attendu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; where a number belongs</source>
+        <translation>&quot;%1&quot; là où un nombre est attendu</translation>
+    </message>
+    <message>
+        <source>Column %1 of table %2 has the type &quot;%3&quot;, which an Access database cannot hold.</source>
+        <translation>La colonne %1 de la table %2 est du type &quot;%3&quot;, qu&apos;une base de données Access ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>Table %1, column %2: %3</source>
+        <translation>Table %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Table %1: %2</source>
+        <translation>Table %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>GraphTemplate</name>
     <message>
         <source>Cannot read the report template %1: %2</source>
@@ -853,18 +903,6 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>The export database couldn&apos;t be created !</source>
-        <translation>La base de données d&apos;exportation n&apos;a pas pu être créée&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
-        <translation>Vérifiez que le fichier &quot;Empty_Vlm.mdb&quot; existe bien...</translation>
-    </message>
-    <message>
-        <source>Unable to connect the Export Database !</source>
-        <translation>Impossible de se connecter à la base de données d&apos;exportation&#xa0;!</translation>
     </message>
     <message>
         <source>All files have been written in a ZIP File as :</source>

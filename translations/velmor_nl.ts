@@ -78,6 +78,56 @@
     </message>
 </context>
 <context>
+    <name>ExportDatabase</name>
+    <message>
+        <source>The export database couldn&apos;t be created !</source>
+        <translation>De exportdatabank kon niet worden aangemaakt !</translation>
+    </message>
+    <message>
+        <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
+        <translation>Kijk na of het bestand &quot;Empty_Vlm.mdb&quot; echt bestaat...</translation>
+    </message>
+    <message>
+        <source>The file &quot;Empty_Vlm.mdb&quot; is not a usable Access database: %1</source>
+        <translation>Het bestand &quot;Empty_Vlm.mdb&quot; is geen bruikbare Access-databank: %1</translation>
+    </message>
+    <message>
+        <source>Unable to connect the Export Database !</source>
+        <translation>Kan geen verbinding maken met de exportdatabank !</translation>
+    </message>
+    <message>
+        <source>An earlier export database was left as it was.</source>
+        <translation>Een eerdere exportdatabank is ongewijzigd gebleven.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportStaging</name>
+    <message>
+        <source>&quot;%1&quot; where a whole number belongs</source>
+        <translation>&quot;%1&quot; waar een geheel getal hoort</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; where a number belongs</source>
+        <translation>&quot;%1&quot; waar een getal hoort</translation>
+    </message>
+    <message>
+        <source>Column %1 of table %2 has the type &quot;%3&quot;, which an Access database cannot hold.</source>
+        <translation>Kolom %1 van tabel %2 heeft het type &quot;%3&quot;, dat een Access-databank niet kan bevatten.</translation>
+    </message>
+    <message>
+        <source>Table %1, column %2: %3</source>
+        <translation>Tabel %1, kolom %2: %3</translation>
+    </message>
+    <message>
+        <source>Table %1: %2</source>
+        <translation>Tabel %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
     <name>GraphTemplate</name>
     <message>
         <source>Cannot read the report template %1: %2</source>
@@ -853,18 +903,6 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Sluiten</translation>
-    </message>
-    <message>
-        <source>The export database couldn&apos;t be created !</source>
-        <translation>De exportdatabank kon niet worden aangemaakt !</translation>
-    </message>
-    <message>
-        <source>Look and see if the file &quot;Empty_Vlm.mdb&quot; realy exists...</source>
-        <translation>Kijk na of het bestand &quot;Empty_Vlm.mdb&quot; echt bestaat...</translation>
-    </message>
-    <message>
-        <source>Unable to connect the Export Database !</source>
-        <translation>Kan geen verbinding maken met de exportdatabank !</translation>
     </message>
     <message>
         <source>All files have been written in a ZIP File as :</source>

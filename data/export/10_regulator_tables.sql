@@ -1,49 +1,53 @@
 -- The regulator's application database ("Empty_Vlm.mdb"): its table layout
 -- for an amateur station's antenna file. Table and column names are the
--- regulator's and must stay as they are. The submission page copies this
--- empty template, fills the application row 61 of the five file tables and
--- replaces the rows of the four antenna tables.
--- Yes/No columns hold 1/0 (the program writes the words True and False).
+-- regulator's and must stay as they are. The build writes these tables as an
+-- Access 2000 file; the export reads that template into a staging database,
+-- fills the application row 61 of the five file tables and replaces the rows
+-- of the four antenna tables.
+-- The declared types give the Access column types (src/reports/exportstaging.h):
+-- INTEGER Long Integer, DOUBLE Double, VARCHAR(255) Text (255), LONGTEXT Memo,
+-- BOOLEAN Yes/No (1/0; the program writes the words True and False). The
+-- PRIMARY KEY column of each table becomes its primary key.
 
 -- The application itself.
 CREATE TABLE FileTable (
   FilePK        INTEGER PRIMARY KEY,
-  FileLanguage  TEXT COLLATE NOCASE            -- 'N' Dutch, 'F' French
+  FileLanguage  VARCHAR(255) COLLATE NOCASE            -- 'N' Dutch, 'F' French
 );
 
 -- Applicant.
 CREATE TABLE File1Table (
   File1PK                     INTEGER PRIMARY KEY,
   FileFK                      INTEGER,          -- row of FileTable
-  AA01NameApplicant           TEXT COLLATE NOCASE,
-  AA02AddressApplicant        TEXT COLLATE NOCASE,
-  AA03ZipCodeApplicant        TEXT COLLATE NOCASE,
-  AA03CityApplicant           TEXT COLLATE NOCASE,
-  AA04NameContactApplicant    TEXT COLLATE NOCASE,
-  AA05TelContactApplicant     TEXT COLLATE NOCASE,
-  AA06EmailContactApplicant   TEXT COLLATE NOCASE,
-  AA07RefApplicant            TEXT COLLATE NOCASE,
-  AA08RefBIPTApplicant        TEXT COLLATE NOCASE,
-  AA09InfoApplicant           TEXT COLLATE NOCASE
+  AA01NameApplicant           VARCHAR(255) COLLATE NOCASE,
+  AA02AddressApplicant        VARCHAR(255) COLLATE NOCASE,
+  AA03ZipCodeApplicant        VARCHAR(255) COLLATE NOCASE,
+  AA03CityApplicant           VARCHAR(255) COLLATE NOCASE,
+  AA04NameContactApplicant    VARCHAR(255) COLLATE NOCASE,
+  AA05TelContactApplicant     VARCHAR(255) COLLATE NOCASE,
+  AA06EmailContactApplicant   VARCHAR(255) COLLATE NOCASE,
+  AA07RefApplicant            VARCHAR(255) COLLATE NOCASE,
+  AA08RefBIPTApplicant        VARCHAR(255) COLLATE NOCASE,
+  AA09InfoApplicant           LONGTEXT COLLATE NOCASE
 );
 
 -- Operators and site sharing.
 CREATE TABLE File2Table (
   File2PK              INTEGER PRIMARY KEY,
   FileFK               INTEGER,
-  AO01OtherExploitant  TEXT COLLATE NOCASE,
-  BS01SiteShareable    INTEGER NOT NULL DEFAULT 0,
-  BI01SiteDescription  TEXT COLLATE NOCASE
+  AO01OtherExploitant  VARCHAR(255) COLLATE NOCASE,
+  BS01SiteShareable    BOOLEAN NOT NULL DEFAULT 0,
+  BI01SiteDescription  LONGTEXT COLLATE NOCASE
 );
 
 -- Location of the site.
 CREATE TABLE File3Table (
   File3PK                  INTEGER PRIMARY KEY,
   FileFK                   INTEGER,
-  LS02AddressSite          TEXT COLLATE NOCASE,
-  LS03ZipCodeSite          TEXT COLLATE NOCASE,
-  LS03CitySite             TEXT COLLATE NOCASE,
-  AS04SiteExists           INTEGER NOT NULL DEFAULT 0,
+  LS02AddressSite          VARCHAR(255) COLLATE NOCASE,
+  LS03ZipCodeSite          VARCHAR(255) COLLATE NOCASE,
+  LS03CitySite             VARCHAR(255) COLLATE NOCASE,
+  AS04SiteExists           BOOLEAN NOT NULL DEFAULT 0,
   LS07XLambertCoordinates  INTEGER DEFAULT 0,
   LS07YLambertCoordinates  INTEGER DEFAULT 0
 );
@@ -52,19 +56,19 @@ CREATE TABLE File3Table (
 CREATE TABLE File4Table (
   File4PK               INTEGER PRIMARY KEY,
   FileFK                INTEGER,
-  ST01Other10MHHz10GHz  TEXT COLLATE NOCASE
+  ST01Other10MHHz10GHz  VARCHAR(255) COLLATE NOCASE
 );
 
 -- One default antenna per antenna of the application.
 CREATE TABLE DefaultAntennaTable (
   DefaultAntennaPK                   INTEGER PRIMARY KEY,
-  DefaultAntennaType                 TEXT COLLATE NOCASE,
-  DefaultAntennaTilt                 REAL,        -- degrees
-  DefaultAntennaHorizontalBeamWidth  REAL,        -- degrees
-  DefaultAntennaGaindB               REAL,        -- dBi
-  DefaultAntennaHeight               REAL,        -- m
-  DefaultAntennaFrequencyMHz         REAL,
-  DefaultAntennaPowerdBm             REAL
+  DefaultAntennaType                 VARCHAR(255) COLLATE NOCASE,
+  DefaultAntennaTilt                 DOUBLE,        -- degrees
+  DefaultAntennaHorizontalBeamWidth  DOUBLE,        -- degrees
+  DefaultAntennaGaindB               DOUBLE,        -- dBi
+  DefaultAntennaHeight               DOUBLE,        -- m
+  DefaultAntennaFrequencyMHz         DOUBLE,
+  DefaultAntennaPowerdBm             DOUBLE
 );
 
 -- The antennas of the application.
@@ -73,26 +77,26 @@ CREATE TABLE File4BTable (
   FileFK                       INTEGER,         -- row of FileTable
   AntennaNr                    INTEGER,
   DefaultAntennaFK             INTEGER,         -- row of DefaultAntennaTable
-  AntennaName                  TEXT COLLATE NOCASE,
-  AntennaType                  TEXT COLLATE NOCASE,
-  AntennaPositionHeight        REAL,            -- m
-  AntennaAzimut                REAL,            -- degrees
-  AntennaTilt                  REAL,
-  AntennaElectricalTilt        REAL,
-  AntennaMechanicalTilt        REAL,
-  AntennaEntryPowerdBm         REAL,
-  AntennaFrequency             REAL,            -- MHz
-  AntennaHorizontalOpening     REAL,            -- degrees
-  AntennaVerticalOpening       REAL,
-  AntennaFromFrequency         REAL,
-  AntennaToFrequency           REAL,
-  AntennaGaindB                REAL,
-  AntennaGainRef               TEXT COLLATE NOCASE,  -- 'I' isotropic, 'D' dipole
-  AntennaEIRPdBW               REAL,
-  AntennaERPdBW                REAL,
-  AntennaPolarization          TEXT COLLATE NOCASE,
+  AntennaName                  VARCHAR(255) COLLATE NOCASE,
+  AntennaType                  VARCHAR(255) COLLATE NOCASE,
+  AntennaPositionHeight        DOUBLE,            -- m
+  AntennaAzimut                DOUBLE,            -- degrees
+  AntennaTilt                  DOUBLE,
+  AntennaElectricalTilt        DOUBLE,
+  AntennaMechanicalTilt        DOUBLE,
+  AntennaEntryPowerdBm         DOUBLE,
+  AntennaFrequency             DOUBLE,            -- MHz
+  AntennaHorizontalOpening     DOUBLE,            -- degrees
+  AntennaVerticalOpening       DOUBLE,
+  AntennaFromFrequency         DOUBLE,
+  AntennaToFrequency           DOUBLE,
+  AntennaGaindB                DOUBLE,
+  AntennaGainRef               VARCHAR(255) COLLATE NOCASE,  -- 'I' isotropic, 'D' dipole
+  AntennaEIRPdBW               DOUBLE,
+  AntennaERPdBW                DOUBLE,
+  AntennaPolarization          VARCHAR(255) COLLATE NOCASE,
   AntennaNumberOfTransmitters  INTEGER,
-  AntennaDefaultTxPowerdBm     REAL
+  AntennaDefaultTxPowerdBm     DOUBLE
 );
 
 -- Horizontal and vertical radiation diagrams of the default antennas:
@@ -100,16 +104,16 @@ CREATE TABLE File4BTable (
 CREATE TABLE DefaultAntennaHorizontalDiagramEntryTable (
   DefaultAntennaHorizontalDiagramEntryPK  INTEGER PRIMARY KEY,
   DefaultAntennaFK                        INTEGER,
-  FromAngle                               REAL,
-  ToAngle                                 REAL,
-  GaindB                                  REAL
+  FromAngle                               DOUBLE,
+  ToAngle                                 DOUBLE,
+  GaindB                                  DOUBLE
 );
 
 CREATE TABLE DefaultAntennaVerticalDiagramEntryTable (
   DefaultAntennaVerticalDiagramEntryPK  INTEGER PRIMARY KEY,
   DefaultAntennaFK                      INTEGER,
-  FromAngle                             REAL,
-  ToAngle                               REAL,
-  GaindB                                REAL
+  FromAngle                             DOUBLE,
+  ToAngle                               DOUBLE,
+  GaindB                                DOUBLE
 );
 CREATE INDEX idxVerticalDiagramAntenna ON DefaultAntennaVerticalDiagramEntryTable (DefaultAntennaFK);

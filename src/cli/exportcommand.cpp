@@ -21,9 +21,10 @@ constexpr std::string_view HelpText =
     "\n"
     "Writes the regulator export database of the owner with the call sign CALL in\n"
     "the database file DB to FILE, exactly as the submission page's \"Create\" does:\n"
-    "FILE becomes a fresh copy of the template \"Empty_Vlm.mdb\" beside the program\n"
-    "(an existing FILE is replaced), whose application rows and antenna tables are\n"
-    "then filled with the owner's data in the owner's document language.\n"
+    "FILE becomes the template \"Empty_Vlm.mdb\" beside the program with its\n"
+    "application rows and antenna tables filled with the owner's data in the owner's\n"
+    "document language, written as an Access 2000 file. An existing FILE is replaced\n"
+    "only when the new one is complete; after a failure it is left as it was.\n"
     "\n"
     "Options:\n"
     "  -h, --help   this help\n"
@@ -80,21 +81,13 @@ int ExportCommand::run(const std::vector<std::string> &args, CliStreams &streams
         streams.err << "vlmcli export: " << error.toStdString() << '\n';
         return ExitFailure;
     }
-    if (!CopyExportTemplate(target)) {
-        streams.err << "vlmcli export: cannot copy the template '"
-                    << ProgramFile(QStringLiteral("Empty_Vlm.mdb")).toStdString() << "' to '"
-                    << args[2] << "'\n";
-        return ExitFailure;
-    }
-    if (!dm.ConnectExportDatabase(target)) {
-        streams.err << "vlmcli export: cannot open '" << args[2] << "'\n";
-        return ExitFailure;
-    }
-
-    const TOpStatus built = BuildExportDatabase(dm);
-    dm.conExport->close();
-    if (!built.ok()) {
-        streams.err << "vlmcli export: " << built.error.toStdString() << '\n';
+    const TExportFileResult created = CreateExportDatabase(dm, target);
+    if (!created.ok()) {
+        streams.err << "vlmcli export: "
+                    << ExportFailureMessage(created)
+                           .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                           .toStdString()
+                    << '\n';
         return ExitFailure;
     }
     const TOpResult<int> antennas = CountExportAntennas(dm, CurrentSelection().ownerId);

@@ -26,8 +26,9 @@ constexpr std::string_view HelpText =
     "Makes the submission package of the owner with the call sign CALL in the\n"
     "database file DB, exactly as the submission page does, in the owner's personal\n"
     "directory:\n"
-    "  CALL_Vlm.mdb              the regulator export database (a fresh copy of the\n"
-    "                            template \"Empty_Vlm.mdb\" beside the program)\n"
+    "  CALL_Vlm.mdb              the regulator export database (the template\n"
+    "                            \"Empty_Vlm.mdb\" beside the program, filled, as an\n"
+    "                            Access 2000 file)\n"
     "  CALL_VLM_Letter_Bipt.pdf  the cover letter: the certification letter with the\n"
     "                            owner's terrain-study note when the evaluation of the\n"
     "                            critical test points requires one, otherwise the\n"
@@ -43,15 +44,10 @@ constexpr std::string_view HelpText =
 
 QString WriteExport(TdtmMain &dm, const QString &target)
 {
-    if (!CopyExportTemplate(target))
-        return QStringLiteral("cannot copy the template '") +
-               ProgramFile(QStringLiteral("Empty_Vlm.mdb")) + QStringLiteral("' to '") + target +
-               QLatin1Char('\'');
-    if (!dm.ConnectExportDatabase(target))
-        return QStringLiteral("cannot open '") + target + QLatin1Char('\'');
-    const TOpStatus built = BuildExportDatabase(dm);
-    dm.conExport->close();
-    return built.error;
+    const TExportFileResult created = CreateExportDatabase(dm, target);
+    return created.ok()
+               ? QString()
+               : ExportFailureMessage(created).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QString WriteLetter(TdtmMain &dm, const QString &target)

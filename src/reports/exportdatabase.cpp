@@ -1,18 +1,20 @@
 #include "reports/exportdatabase.h"
 
 #include "reports/exportsource.h"
+#include "reports/exportstaging.h"
 #include "reports/exportstatements.h"
 #include "reports/exporttexts.h"
 #include "base/currentselection.h"
+#include "base/programfolder.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 
-#include "base/programfolder.h"
-
-#include <QFile>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -149,16 +151,63 @@ TOpStatus BuildExportDatabase(TdtmMain &dm, const TExportProgress &progressCallb
     return status;
 }
 
-bool CopyExportTemplate(const QString &target)
+TExportFileResult CreateExportDatabase(TdtmMain &dm, const QString &target,
+                                       const TExportProgress &progress)
 {
+    using Failure = TExportFileResult::Failure;
     const QString source = ProgramFile(QStringLiteral("Empty_Vlm.mdb"));
     if (!QFileInfo(source).isFile())
-        return false;
-    if (QFileInfo::exists(target) && !QFile::remove(target))
-        return false;
-    if (!QFile::copy(source, target))
-        return false;
-    QFile::setPermissions(target,
-                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
-    return true;
+        return {Failure::TemplateMissing, QDir::toNativeSeparators(source)};
+
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return {Failure::Connection, folder.errorString()};
+    const QString staging = folder.filePath(QStringLiteral("staging.sqlite"));
+    const TOpStatus loaded = LoadAccessIntoStaging(source, staging);
+    if (!loaded.ok())
+        return {Failure::TemplateUnreadable, loaded.error};
+
+    if (!dm.ConnectExportDatabase(staging))
+        return {Failure::Connection, QDir::toNativeSeparators(staging)};
+    const TOpStatus built = BuildExportDatabase(dm, progress);
+    dm.conExport->close();
+    if (!built.ok())
+        return {Failure::Statement, built.error};
+
+    const TOpStatus written = WriteStagingAsAccess(staging, target);
+    if (!written.ok())
+        return {Failure::Writing, written.error};
+    return {};
+}
+
+QString ExportFailureMessage(const TExportFileResult &result)
+{
+    using Failure = TExportFileResult::Failure;
+    const QString created =
+        QCoreApplication::translate("ExportDatabase", "The export database couldn't be created !");
+    switch (result.failure) {
+    case Failure::None:
+        return QString();
+    case Failure::TemplateMissing:
+        return created + QLatin1Char('\n') +
+               QCoreApplication::translate(
+                   "ExportDatabase", "Look and see if the file \"Empty_Vlm.mdb\" realy exists...");
+    case Failure::TemplateUnreadable:
+        return created + QLatin1Char('\n') +
+               QCoreApplication::translate("ExportDatabase",
+                                           "The file \"Empty_Vlm.mdb\" is not a usable Access "
+                                           "database: %1")
+                   .arg(result.detail);
+    case Failure::Connection:
+        return QCoreApplication::translate("ExportDatabase",
+                                           "Unable to connect the Export Database !") +
+               QLatin1Char('\n') + result.detail;
+    case Failure::Statement:
+        return result.detail;
+    case Failure::Writing:
+        return created + QLatin1Char('\n') + result.detail + QLatin1Char('\n') +
+               QCoreApplication::translate("ExportDatabase",
+                                           "An earlier export database was left as it was.");
+    }
+    return result.detail;
 }

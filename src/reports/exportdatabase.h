@@ -3,7 +3,6 @@
 #include "store/recordresult.h"
 
 #include <QString>
-
 #include <functional>
 
 class TdtmMain;
@@ -26,11 +25,34 @@ struct TExportProgress {
 // to then stays in the file. Running it twice on the same file gives the same content.
 TOpStatus BuildExportDatabase(TdtmMain &dm, const TExportProgress &progress = {});
 
-// A fresh copy of the export template "Empty_Vlm.mdb" beside the program at target,
-// replacing an earlier file, and writable even when the template itself is read-only.
-// False when the template is missing or the copy fails (an earlier file then stays
-// only when the template is missing).
-bool CopyExportTemplate(const QString &target);
+// How creating the export file ended.
+struct TExportFileResult {
+    enum class Failure {
+        None,
+        TemplateMissing,    // no "Empty_Vlm.mdb" beside the program
+        TemplateUnreadable, // it is not an Access database with tables
+        Connection,         // the staging database could not be made or opened
+        Statement,          // a statement of the export failed
+        Writing,            // the Access file could not be written
+    };
+    Failure failure = Failure::None;
+    QString detail;
+    bool ok() const { return failure == Failure::None; }
+};
+
+// The regulator export database of the current owner at target (call + "_Vlm.mdb"
+// in the owner's folder), as the submission page and vlmcli make it: the template
+// "Empty_Vlm.mdb" beside the program is read into a temporary SQLite staging
+// database, the export connection conExport opens it, BuildExportDatabase runs its
+// statements there, and the staging tables are written as an Access 2000 file
+// under a temporary name beside target, then renamed to it. On any failure an
+// earlier file at target stays as it was.
+TExportFileResult CreateExportDatabase(TdtmMain &dm, const QString &target,
+                                       const TExportProgress &progress = {});
+
+// The message for the user when creating the export file failed (one or more
+// lines, without the caption).
+QString ExportFailureMessage(const TExportFileResult &result);
 
 // The progress range for `antennas` placements: 231 steps each and 10 more.
 int ExportProgressMaximum(int antennas);

@@ -1,5 +1,7 @@
 #include "referencedb.h"
 
+#include "reports/exportstaging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 void EnsureApplication()
 {
@@ -29,9 +32,19 @@ ReferenceDb::ReferenceDb(const QString &source)
 {
     EnsureApplication();
     const QString copy = QDir(m_dir.path()).filePath(QFileInfo(source).fileName());
-    if (!QFile::copy(source, copy))
-        return;
-    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    QFile file(source);
+    const bool access =
+        file.open(QIODevice::ReadOnly) && file.read(20).mid(4, 15) == "Standard Jet DB";
+    file.close();
+    if (access) {
+        // The regulator's template: its tables as the export's staging database has them.
+        if (!LoadAccessIntoStaging(source, copy).ok())
+            return;
+    } else {
+        if (!QFile::copy(source, copy))
+            return;
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(copy);
     db.open();
@@ -77,7 +90,8 @@ QString ReferenceDb::exec(const QString &sql, int *rowsAffected) const
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(sql))
-        return query.lastError().text().isEmpty() ? QStringLiteral("failed") : query.lastError().text();
+        return query.lastError().text().isEmpty() ? QStringLiteral("failed")
+                                                  : query.lastError().text();
     if (rowsAffected)
         *rowsAffected = query.numRowsAffected();
     return {};

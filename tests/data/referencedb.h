@@ -7,7 +7,8 @@
 #include <QVector>
 
 // A private copy of one shipped database, opened through Qt SQL for a test
-// and removed with its temporary folder afterwards.
+// and removed with its temporary folder afterwards. The Access template is
+// copied into a SQLite staging database as the export does.
 class ReferenceDb
 {
 public:

@@ -1,20 +1,40 @@
 #include "outputfiles.h"
 
+#include "reports/exportstaging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <zip.h>
 
 namespace
 {
+bool IsAccessFile(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) && f.read(20).mid(4, 15) == "Standard Jet DB";
+}
+
 // Runs work on a connection of its own to the file, closed and removed afterwards.
+// An Access file is read through a SQLite copy made by the export's staging loader.
 void WithDatabase(const QString &file, const std::function<void(QSqlDatabase &)> &work)
 {
+    if (IsAccessFile(file)) {
+        QTemporaryDir dir;
+        const QString staging = dir.filePath(QStringLiteral("peek.sqlite"));
+        const TOpStatus loaded = LoadAccessIntoStaging(file, staging);
+        if (loaded.ok())
+            WithDatabase(staging, work);
+        else
+            qWarning("cannot read %s: %s", qPrintable(file), qPrintable(loaded.error));
+        return;
+    }
     const QString name = QStringLiteral("e2e-peek");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);

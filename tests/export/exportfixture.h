@@ -1,8 +1,9 @@
 #pragma once
 
+#include "base/currentselection.h"
 #include "freshdatabasetest.h"
 #include "qstringprint.h"
-#include "base/currentselection.h"
+#include "reports/exportstaging.h"
 #include "store/datamodule.h"
 
 #include <QFile>
@@ -15,9 +16,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A data module on fresh copies of the shipped main database and of the export
-// template, with an owner written straight through SQLite: Antwerpen (Dutch
-// "Antwerpen", French "Anvers") as home town, Brussel as site town.
+// A data module on a fresh copy of the shipped main database, with the export
+// connection open on a staging database loaded from the export template, and an
+// owner written straight through SQLite: Antwerpen (Dutch "Antwerpen", French
+// "Anvers") as home town, Brussel as site town.
 class ExportDbTest : public FreshDatabaseTest
 {
 protected:
@@ -31,11 +33,14 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(FreshDatabaseTest::SetUp());
-        ASSERT_TRUE(CopyWritable(QStringLiteral(VLM_TEST_EXPORT_DB), exportFile()));
+        const TOpStatus loaded =
+            LoadAccessIntoStaging(QStringLiteral(VLM_TEST_EXPORT_DB), exportFile());
+        ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
         ASSERT_TRUE(dm->ConnectExportDatabase(exportFile()));
     }
 
-    QString exportFile() const { return m_dir.filePath(QStringLiteral("ON4XX_Vlm.mdb")); }
+    // The staging database the export's statements run on.
+    QString exportFile() const { return m_dir.filePath(QStringLiteral("staging.sqlite")); }
     QString mainFile() const { return m_dir.filePath(QStringLiteral("VlmMain.mdb")); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 

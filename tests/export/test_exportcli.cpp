@@ -100,10 +100,28 @@ TEST_F(ExportCli, RefusesWhatItCannotUse)
     EXPECT_EQ(FileColumn(mainFile(), QStringLiteral("SELECT OwnerCall FROM tblOwner")),
               QStringList{QStringLiteral("ON4XX")});
 
+    // A template that is not an Access file fails the command and keeps an earlier FILE.
+    ASSERT_EQ(RunExport({db, "ON4XX", out}).code, ExitSuccess);
+    QFile earlier(QString::fromStdString(out));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QByteArray before = earlier.readAll();
+    earlier.close();
+    QFile notAccess(programDir + QStringLiteral("/Empty_Vlm.mdb"));
+    ASSERT_TRUE(notAccess.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    notAccess.write("not an Access file");
+    notAccess.close();
+    const CliRun badTemplate = RunExport({db, "ON4XX", out});
+    EXPECT_EQ(badTemplate.code, ExitFailure);
+    EXPECT_NE(badTemplate.err.find("is not a usable Access database"), std::string::npos)
+        << badTemplate.err;
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(earlier.readAll() == before);
+    earlier.close();
+
     ASSERT_TRUE(QFile::remove(programDir + QStringLiteral("/Empty_Vlm.mdb")));
     const CliRun noTemplate = RunExport({db, "ON4XX", out});
     EXPECT_EQ(noTemplate.code, ExitFailure);
-    EXPECT_NE(noTemplate.err.find("cannot copy the template"), std::string::npos) << noTemplate.err;
+    EXPECT_NE(noTemplate.err.find("realy exists"), std::string::npos) << noTemplate.err;
 }
 
 } // namespace

@@ -290,7 +290,7 @@ TEST_F(DataModuleTest, VersionReadWithoutVersionRowIsEmpty)
 TEST_F(DataModuleTest, ExportConnectionOpensOnlyAnExistingFile)
 {
     const QString exportFile = storetest::CopyDatabase(m_other, QStringLiteral("ON4AB_Vlm.mdb"),
-                                                       QStringLiteral(VLM_TEST_EXPORT_DB));
+                                                       QStringLiteral(VLM_TEST_EXPORT_STAGING));
     TdtmMain dtm;
     ASSERT_TRUE(dtm.ConnectExportDatabase(exportFile));
     EXPECT_EQ(dtm.conExport->dataSource(), exportFile);

@@ -1,5 +1,6 @@
 #include "freshdatabase.h"
 
+#include "reports/exportstaging.h"
 #include "store/jetconnectionstring.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 bool CopyWritable(const QString &from, const QString &to)
 {
@@ -85,8 +87,36 @@ QStringList TakeIssuedStatements(TdtmMain &dm)
     return lines;
 }
 
+bool IsAccessFile(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) && f.read(20).mid(4, 15) == "Standard Jet DB";
+}
+
+QString AccessFileExec(const QString &file, const QString &statement)
+{
+    QTemporaryDir dir;
+    const QString staging = dir.filePath(QStringLiteral("exec.sqlite"));
+    TOpStatus status = LoadAccessIntoStaging(file, staging);
+    if (!status.ok())
+        return status.error;
+    const QStringList result = FileColumn(staging, statement);
+    if (!result.isEmpty() && result.first().startsWith(QLatin1String("error: ")))
+        return result.first();
+    status = WriteStagingAsAccess(staging, file);
+    return status.error;
+}
+
 QStringList FileColumn(const QString &file, const QString &select)
 {
+    if (IsAccessFile(file)) {
+        QTemporaryDir dir;
+        const QString staging = dir.filePath(QStringLiteral("peek.sqlite"));
+        const TOpStatus loaded = LoadAccessIntoStaging(file, staging);
+        if (!loaded.ok())
+            return {QStringLiteral("error: ") + loaded.error};
+        return FileColumn(staging, select);
+    }
     const QString name = QStringLiteral("fixture-peek");
     QStringList rows;
     {

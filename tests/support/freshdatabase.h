@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
 #include <memory>
 
 // Copies `from` to `to` and makes the copy writable for its owner (the built
@@ -22,12 +21,11 @@ bool CopyWritable(const QString &from, const QString &to);
 std::unique_ptr<TdtmMain> OpenFreshMainDatabase(const QString &sourceFile, const QString &folder,
                                                 QString *error = nullptr);
 
-struct FixtureSqlResult
-{
+struct FixtureSqlResult {
     bool ok = false;
-    qint32 rowId = 0;     // the new rowid of an INSERT
-    QVariant firstValue;  // the first column of the first row of a SELECT
-    QString error;        // the statement and the driver's message when !ok
+    qint32 rowId = 0;    // the new rowid of an INSERT
+    QVariant firstValue; // the first column of the first row of a SELECT
+    QString error;       // the statement and the driver's message when !ok
 };
 
 // Runs one statement of SQLite text on the connection.
@@ -47,5 +45,15 @@ QStringList TakeIssuedStatements(TdtmMain &dm);
 
 // The first column of every row of a SELECT on a database file, read through
 // a connection of its own (outside the program's connections); a failing
-// statement gives one row "error: " + the driver's message.
+// statement gives one row "error: " + the driver's message. An Access file (the
+// regulator's files) is read through a SQLite copy made by the export's staging
+// loader.
 QStringList FileColumn(const QString &file, const QString &select);
+
+// Whether a file starts like an Access (Jet) database.
+bool IsAccessFile(const QString &file);
+
+// Runs one statement on an Access file: its tables read into SQLite, the
+// statement run there, the result written back as an Access file. Empty when
+// fine, else the error.
+QString AccessFileExec(const QString &file, const QString &statement);

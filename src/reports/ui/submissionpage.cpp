@@ -255,14 +255,13 @@ void TfraBiptData::createMdbClicked()
     const QString target = QDir(selection.userDirectory)
                                .filePath(OwnerFileName(selection.call, QStringLiteral("_Vlm.mdb")));
 
-    // Without a personal directory the copy would land wherever the program runs.
-    if (selection.userDirectory.isEmpty() || !CopyExportTemplate(target)) {
+    // Without a personal directory the file would land wherever the program runs.
+    if (selection.userDirectory.isEmpty()) {
         wait.restore();
-        ShowErrorMessage(caption(), tr("The export database couldn't be created !") +
-                                        QLatin1Char('\n') +
-                                        tr("Look and see if the file \"Empty_Vlm.mdb\" realy "
-                                           "exists..."));
-    } else if (m_dm->ConnectExportDatabase(target)) {
+        TExportFileResult missing;
+        missing.failure = TExportFileResult::Failure::TemplateMissing;
+        ShowErrorMessage(caption(), ExportFailureMessage(missing));
+    } else {
         TExportProgress progress;
         progress.start = [this](int maximum) {
             m_progress->setRange(0, maximum);
@@ -274,16 +273,11 @@ void TfraBiptData::createMdbClicked()
             m_progress->setValue(0);
             m_progress->setVisible(false);
         };
-        const TOpStatus built = BuildExportDatabase(*m_dm, progress);
-        m_dm->conExport->close();
-        if (!built.ok()) {
+        const TExportFileResult created = CreateExportDatabase(*m_dm, target, progress);
+        if (!created.ok()) {
             wait.restore();
-            ShowErrorMessage(caption(), built.error);
+            ShowErrorMessage(caption(), ExportFailureMessage(created));
         }
-    } else {
-        wait.restore();
-        ShowErrorMessage(caption(), tr("Unable to connect the Export Database !") +
-                                        QLatin1Char('\n') + QDir::toNativeSeparators(target));
     }
     m_createMdb->setEnabled(true);
     wait.restore();
