@@ -99,6 +99,14 @@
         <source>An earlier export database was left as it was.</source>
         <translation>Eine frühere Exportdatenbank blieb unverändert.</translation>
     </message>
+    <message>
+        <source>The export database was written as :</source>
+        <translation>Die Exportdatenbank wurde geschrieben als :</translation>
+    </message>
+    <message>
+        <source>Antennas in it: %1</source>
+        <translation>Enthaltene Antennen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportStaging</name>

@@ -99,6 +99,14 @@
         <source>An earlier export database was left as it was.</source>
         <translation>Une base de données d&apos;exportation antérieure a été laissée telle quelle.</translation>
     </message>
+    <message>
+        <source>The export database was written as :</source>
+        <translation>La base de données d&apos;exportation a été écrite sous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Antennas in it: %1</source>
+        <translation>Antennes qu&apos;elle contient&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportStaging</name>

@@ -99,6 +99,14 @@
         <source>An earlier export database was left as it was.</source>
         <translation>Een eerdere exportdatabank is ongewijzigd gebleven.</translation>
     </message>
+    <message>
+        <source>The export database was written as :</source>
+        <translation>De exportdatabank werd weggeschreven als :</translation>
+    </message>
+    <message>
+        <source>Antennas in it: %1</source>
+        <translation>Antennes erin: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportStaging</name>
