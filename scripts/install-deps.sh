@@ -17,7 +17,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libproj-dev proj-data
   clang libclang-rt-14-dev
   fonts-liberation2
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox x11-utils
   qpdf poppler-utils unzip zip python3
   dpkg-dev file desktop-file-utils appstream
 )

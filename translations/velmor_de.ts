@@ -38,16 +38,36 @@
         <source>No update server is configured.</source>
         <translation>Es ist kein Update-Server eingestellt.</translation>
     </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server sent the check to another host.</source>
+        <translation>Der Server hat die Prüfung an einen anderen Host weitergeleitet.</translation>
+    </message>
 </context>
 <context>
     <name>DownloadFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>The download is larger than %1 bytes and was refused.</source>
         <translation>Der Download ist größer als %1 Bytes und wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server did not send the file within %1 seconds.</source>
+        <translation>Der Server hat die Datei nicht innerhalb von %1 Sekunden gesendet.</translation>
+    </message>
+    <message>
+        <source>The server sent the update to %1, which is not the update server; it was not followed.</source>
+        <translation>Der Server hat die Aktualisierung an %1 weitergeleitet, das nicht der Aktualisierungsserver ist; dem wurde nicht gefolgt.</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 bytes: %2</source>
+        <translation>Die Übertragung brach nach %1 Bytes ab: %2</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 of %2 bytes.</source>
+        <translation>Die Übertragung brach nach %1 von %2 Bytes ab.</translation>
     </message>
 </context>
 <context>
@@ -75,6 +95,29 @@
     <message>
         <source>at %1 by %2:</source>
         <translation>bei %1 durch %2:</translation>
+    </message>
+    <message>
+        <source>no limit applies below 10 MHz</source>
+        <translation>kein Grenzwert unter 10 MHz</translation>
+    </message>
+    <message>
+        <source>no power chain</source>
+        <translation>keine Leistungskette</translation>
+    </message>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.</source>
+        <translation>Die Bewertung ist unvollständig: keine Leistungskette für %1.</translation>
+    </message>
+    <message>
+        <source>Together at %1 (%2): %3 of the limit</source>
+        <translation>Zusammen bei %1 (%2): %3 des Grenzwerts</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>Die Datenbank enthält keinen Text für die Expositionszusammenfassung (Dokument &quot;ExposureSummary&quot;): aktualisieren Sie ihre Referenztabellen.</translation>
     </message>
 </context>
 <context>
@@ -238,6 +281,15 @@
     </message>
 </context>
 <context>
+    <name>IncompleteEvaluation</name>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.
+The documents will show no field strength for it. Make the document anyway ?</source>
+        <translation>Die Bewertung ist unvollständig: keine Leistungskette für %1.
+Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?</translation>
+    </message>
+</context>
+<context>
     <name>NameProposals</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value: the site name &quot;%2&quot; does not end in a number.</source>
@@ -272,10 +324,6 @@
     <message>
         <source>The PDF document could not be read back from memory.</source>
         <translation>Das PDF-Dokument konnte nicht aus dem Speicher zurückgelesen werden.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
@@ -439,10 +487,22 @@
     </message>
 </context>
 <context>
-    <name>RtfWriter</name>
+    <name>SafeFile</name>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>ein Ordner trägt diesen Namen</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
     </message>
 </context>
 <context>
@@ -493,6 +553,10 @@
     <message>
         <source>Field     </source>
         <translation>Feld      </translation>
+    </message>
+    <message>
+        <source>% of limit (together)</source>
+        <translation>% der Grenze (zusammen)</translation>
     </message>
 </context>
 <context>
@@ -545,6 +609,10 @@
         <source> Height (m)</source>
         <translation> Höhe (m)</translation>
     </message>
+    <message>
+        <source>Safety distance %1 m</source>
+        <translation>Sicherheitsabstand %1 m</translation>
+    </message>
 </context>
 <context>
     <name>TJetConnection</name>
@@ -555,6 +623,10 @@
     <message>
         <source>The connection is closed.</source>
         <translation>Die Verbindung ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written: the change was not saved.</source>
+        <translation>Die VLM-Datenbank kann nicht beschrieben werden: die Änderung wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -583,12 +655,6 @@
         <translation>VLM-Update</translation>
     </message>
     <message>
-        <source>The table update could not be downloaded:
-%1</source>
-        <translation>Die Tabellenaktualisierung konnte nicht heruntergeladen werden:
-%1</translation>
-    </message>
-    <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
@@ -601,6 +667,37 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
 %1</source>
         <translation>Die Tabellenaktualisierung wurde nicht angewendet:
 %1</translation>
+    </message>
+    <message>
+        <source>No update: the server took more than %1 s</source>
+        <translation>Keine Aktualisierung: der Server brauchte mehr als %1 s</translation>
+    </message>
+    <message>
+        <source>The table update could not be downloaded:
+%1
+Nothing of it was applied.</source>
+        <translation>Die Tabellenaktualisierung konnte nicht heruntergeladen werden:
+%1
+Nichts davon wurde angewendet.</translation>
+    </message>
+    <message>
+        <source>The table update was refused:
+%1
+None of its changes were kept; your data is as it was.</source>
+        <translation>Die Tabellenaktualisierung wurde abgelehnt:
+%1
+Keine ihrer Änderungen wurde behalten; Ihre Daten sind unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>No folder of your own was found for the program&apos;s instance socket.</source>
+        <translation>Für den Instanz-Socket des Programms wurde kein eigener Ordner gefunden.</translation>
+    </message>
+    <message>
+        <source>The socket %1 belongs to another user.</source>
+        <translation>Der Socket %1 gehört einem anderen Benutzer.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +761,57 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>Updates were successfull...</source>
         <translation>Die Aktualisierungen waren erfolgreich...</translation>
     </message>
+    <message>
+        <source>Block %1 asks for %2, which a table update may not do.</source>
+        <translation>Block %1 verlangt %2, was eine Tabellenaktualisierung nicht darf.</translation>
+    </message>
+</context>
+<context>
+    <name>TableUpdateGuard</name>
+    <message>
+        <source>a change outside the main database</source>
+        <translation>eine Änderung außerhalb der Hauptdatenbank</translation>
+    </message>
+    <message>
+        <source>loading an extension</source>
+        <translation>das Laden einer Erweiterung</translation>
+    </message>
+    <message>
+        <source>a change to %1</source>
+        <translation>eine Änderung an %1</translation>
+    </message>
+    <message>
+        <source>dropping %1</source>
+        <translation>das Löschen von %1</translation>
+    </message>
+    <message>
+        <source>altering %1</source>
+        <translation>das Ändern von %1</translation>
+    </message>
+    <message>
+        <source>an index on %1</source>
+        <translation>einen Index auf %1</translation>
+    </message>
+    <message>
+        <source>attaching the file %1</source>
+        <translation>das Anhängen der Datei %1</translation>
+    </message>
+    <message>
+        <source>the setting PRAGMA %1</source>
+        <translation>die Einstellung PRAGMA %1</translation>
+    </message>
+    <message>
+        <source>a transaction of its own</source>
+        <translation>eine eigene Transaktion</translation>
+    </message>
+    <message>
+        <source>a change to the database&apos;s structure</source>
+        <translation>eine Änderung am Aufbau der Datenbank</translation>
+    </message>
+    <message>
+        <source>The database connection does not allow a guarded update.</source>
+        <translation>Die Datenbankverbindung erlaubt keine geschützte Aktualisierung.</translation>
+    </message>
 </context>
 <context>
     <name>TdtmMain</name>
@@ -722,6 +870,14 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
     <message>
         <source>Error when opening VLM Database (table: </source>
         <translation>Fehler beim Öffnen der VLM-Datenbank (Tabelle: </translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written:</source>
+        <translation>Die VLM-Datenbank kann nicht beschrieben werden:</translation>
+    </message>
+    <message>
+        <source>You can look at your data, but no change can be saved. Give yourself the right to write the file and its folder, then start the program again.</source>
+        <translation>Sie können Ihre Daten ansehen, aber keine Änderung kann gespeichert werden. Geben Sie sich das Schreibrecht für die Datei und ihren Ordner und starten Sie das Programm neu.</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1038,22 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>This value should be maximum 45° !</source>
         <translation>Dieser Wert darf höchstens 45° betragen !</translation>
     </message>
+    <message>
+        <source>Transmits at the same time as the other antennas of the site</source>
+        <translation>Sendet gleichzeitig mit den anderen Antennen des Standorts</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Frequenzband</translation>
+    </message>
+    <message>
+        <source>This antenna works on several bands: please choose its frequency first...</source>
+        <translation>Diese Antenne arbeitet auf mehreren Bändern: wählen Sie zuerst ihre Frequenz...</translation>
+    </message>
+    <message>
+        <source>There is no correct value for the &quot;%1&quot; field !</source>
+        <translation>Es gibt keinen korrekten Wert für das Feld &quot;%1&quot; !</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -896,6 +1068,10 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
     <message>
         <source>&amp;Next  </source>
         <translation>&amp;Weiter  </translation>
+    </message>
+    <message>
+        <source>Save the changes ?</source>
+        <translation>Änderungen speichern ?</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1279,10 @@ Keine ihrer Änderungen wurde behalten; die Datenbank ist wie vorher.</translati
         <source>Are you sure you want to delete %1 ?</source>
         <translation>Wollen Sie %1 wirklich löschen ?</translation>
     </message>
+    <message>
+        <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
+        <translation>Die Leistungskette von %1 wurde nie gespeichert: geben Sie ihre Leistung auf der Leistungsseite ein, um die Grafik zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1292,6 +1472,10 @@ Specify as required (dB)</source>
         <translation>Dämpfung des Tiefpassfilters: 
 Nach Bedarf angeben (dB)</translation>
     </message>
+    <message>
+        <source>Safety Distance :</source>
+        <translation>Sicherheitsabstand :</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1433,6 +1617,18 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>The Report was saved... (</source>
         <translation>Der Bericht wurde gespeichert... (</translation>
+    </message>
+    <message>
+        <source>E&amp;xposure Summary</source>
+        <translation>E&amp;xpositionszusammenfassung</translation>
+    </message>
+    <message>
+        <source>The method, every critical test point against every antenna, the combined exposure and the safety distances, as a PDF file</source>
+        <translation>Die Methode, jeder kritische Messpunkt gegen jede Antenne, die gemeinsame Exposition und die Sicherheitsabstände, als PDF-Datei</translation>
+    </message>
+    <message>
+        <source>The exposure summary was saved... (</source>
+        <translation>Die Expositionszusammenfassung wurde gespeichert... (</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1804,14 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
         <translation>Die Antennenstandorte und ihre Koordinaten erscheinen hier, sobald Adresse und Gemeinde oben gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
+        <translation>Die Lambert-72- und die WGS84-Koordinaten beschreiben nicht denselben Ort ! Geben Sie eine der beiden erneut ein, damit die andere daraus umgerechnet wird.</translation>
+    </message>
+    <message>
+        <source>Site Data</source>
+        <translation>Standortdaten</translation>
     </message>
 </context>
 <context>

@@ -38,16 +38,36 @@
         <source>No update server is configured.</source>
         <translation>Aucun serveur de mise à jour n&apos;est configuré.</translation>
     </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas répondu dans les %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent the check to another host.</source>
+        <translation>Le serveur a renvoyé la vérification vers un autre hôte.</translation>
+    </message>
 </context>
 <context>
     <name>DownloadFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The download is larger than %1 bytes and was refused.</source>
         <translation>Le téléchargement dépasse %1 octets et a été refusé.</translation>
+    </message>
+    <message>
+        <source>The server did not send the file within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas envoyé le fichier dans les %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent the update to %1, which is not the update server; it was not followed.</source>
+        <translation>Le serveur a renvoyé la mise à jour vers %1, qui n&apos;est pas le serveur de mise à jour&#xa0;; ce renvoi n&apos;a pas été suivi.</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 bytes: %2</source>
+        <translation>Le transfert s&apos;est interrompu après %1 octets&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 of %2 bytes.</source>
+        <translation>Le transfert s&apos;est interrompu après %1 octets sur %2.</translation>
     </message>
 </context>
 <context>
@@ -75,6 +95,29 @@
     <message>
         <source>at %1 by %2:</source>
         <translation>au point %1 par %2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>no limit applies below 10 MHz</source>
+        <translation>aucune limite sous 10 MHz</translation>
+    </message>
+    <message>
+        <source>no power chain</source>
+        <translation>pas de chaîne de puissance</translation>
+    </message>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.</source>
+        <translation>L&apos;évaluation est incomplète : pas de chaîne de puissance pour %1.</translation>
+    </message>
+    <message>
+        <source>Together at %1 (%2): %3 of the limit</source>
+        <translation>Ensemble en %1 (%2) : %3 de la limite</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>La base de données ne contient pas le texte de la synthèse de l&apos;exposition (document &quot;ExposureSummary&quot;) : mettez à jour ses tables de référence.</translation>
     </message>
 </context>
 <context>
@@ -238,6 +281,15 @@
     </message>
 </context>
 <context>
+    <name>IncompleteEvaluation</name>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.
+The documents will show no field strength for it. Make the document anyway ?</source>
+        <translation>L&apos;évaluation est incomplète : pas de chaîne de puissance pour %1.
+Les documents n&apos;en montreront pas le champ. Créer le document quand même ?</translation>
+    </message>
+</context>
+<context>
     <name>NameProposals</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value: the site name &quot;%2&quot; does not end in a number.</source>
@@ -272,10 +324,6 @@
     <message>
         <source>The PDF document could not be read back from memory.</source>
         <translation>Le document PDF n&apos;a pas pu être relu depuis la mémoire.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
@@ -439,10 +487,22 @@
     </message>
 </context>
 <context>
-    <name>RtfWriter</name>
+    <name>SafeFile</name>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>aucun nom de fichier donné</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>le fichier n&apos;est pas ouvert</translation>
     </message>
 </context>
 <context>
@@ -493,6 +553,10 @@
     <message>
         <source>Field     </source>
         <translation>Champ     </translation>
+    </message>
+    <message>
+        <source>% of limit (together)</source>
+        <translation>% de la limite (ensemble)</translation>
     </message>
 </context>
 <context>
@@ -545,6 +609,10 @@
         <source> Height (m)</source>
         <translation> Hauteur (m)</translation>
     </message>
+    <message>
+        <source>Safety distance %1 m</source>
+        <translation>Distance de sécurité %1 m</translation>
+    </message>
 </context>
 <context>
     <name>TJetConnection</name>
@@ -555,6 +623,10 @@
     <message>
         <source>The connection is closed.</source>
         <translation>La connexion est fermée.</translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written: the change was not saved.</source>
+        <translation>La base de données VLM ne peut pas être écrite&#xa0;: la modification n&apos;a pas été enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -583,12 +655,6 @@
         <translation>Mise à jour VLM</translation>
     </message>
     <message>
-        <source>The table update could not be downloaded:
-%1</source>
-        <translation>La mise à jour des tables n&apos;a pas pu être téléchargée&#xa0;:
-%1</translation>
-    </message>
-    <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
@@ -601,6 +667,37 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
 %1</source>
         <translation>La mise à jour des tables n&apos;a pas été appliquée&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>No update: the server took more than %1 s</source>
+        <translation>Pas de mise à jour&#xa0;: le serveur a mis plus de %1 s</translation>
+    </message>
+    <message>
+        <source>The table update could not be downloaded:
+%1
+Nothing of it was applied.</source>
+        <translation>La mise à jour des tables n&apos;a pas pu être téléchargée&#xa0;:
+%1
+Rien n&apos;en a été appliqué.</translation>
+    </message>
+    <message>
+        <source>The table update was refused:
+%1
+None of its changes were kept; your data is as it was.</source>
+        <translation>La mise à jour des tables a été refusée&#xa0;:
+%1
+Aucune de ses modifications n&apos;a été conservée&#xa0;; vos données sont restées telles quelles.</translation>
+    </message>
+</context>
+<context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>No folder of your own was found for the program&apos;s instance socket.</source>
+        <translation>Aucun dossier personnel n&apos;a été trouvé pour le socket d&apos;instance du programme.</translation>
+    </message>
+    <message>
+        <source>The socket %1 belongs to another user.</source>
+        <translation>Le socket %1 appartient à un autre utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +761,57 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>Updates were successfull...</source>
         <translation>Les mises à jour ont réussi...</translation>
     </message>
+    <message>
+        <source>Block %1 asks for %2, which a table update may not do.</source>
+        <translation>Le bloc %1 demande %2, ce qu&apos;une mise à jour des tables n&apos;a pas le droit de faire.</translation>
+    </message>
+</context>
+<context>
+    <name>TableUpdateGuard</name>
+    <message>
+        <source>a change outside the main database</source>
+        <translation>une modification en dehors de la base de données principale</translation>
+    </message>
+    <message>
+        <source>loading an extension</source>
+        <translation>le chargement d&apos;une extension</translation>
+    </message>
+    <message>
+        <source>a change to %1</source>
+        <translation>une modification de %1</translation>
+    </message>
+    <message>
+        <source>dropping %1</source>
+        <translation>la suppression de %1</translation>
+    </message>
+    <message>
+        <source>altering %1</source>
+        <translation>la modification de %1</translation>
+    </message>
+    <message>
+        <source>an index on %1</source>
+        <translation>un index sur %1</translation>
+    </message>
+    <message>
+        <source>attaching the file %1</source>
+        <translation>l&apos;attachement du fichier %1</translation>
+    </message>
+    <message>
+        <source>the setting PRAGMA %1</source>
+        <translation>le réglage PRAGMA %1</translation>
+    </message>
+    <message>
+        <source>a transaction of its own</source>
+        <translation>une transaction à elle</translation>
+    </message>
+    <message>
+        <source>a change to the database&apos;s structure</source>
+        <translation>une modification de la structure de la base de données</translation>
+    </message>
+    <message>
+        <source>The database connection does not allow a guarded update.</source>
+        <translation>La connexion à la base de données ne permet pas de mise à jour protégée.</translation>
+    </message>
 </context>
 <context>
     <name>TdtmMain</name>
@@ -722,6 +870,14 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     <message>
         <source>Error when opening VLM Database (table: </source>
         <translation>Erreur à l&apos;ouverture de la base de données VLM (table&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written:</source>
+        <translation>La base de données VLM ne peut pas être écrite&#xa0;:</translation>
+    </message>
+    <message>
+        <source>You can look at your data, but no change can be saved. Give yourself the right to write the file and its folder, then start the program again.</source>
+        <translation>Vous pouvez consulter vos données, mais aucune modification ne peut être enregistrée. Donnez-vous le droit d&apos;écrire le fichier et son dossier, puis redémarrez le programme.</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1038,22 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>This value should be maximum 45° !</source>
         <translation>Cette valeur doit être de 45° au maximum&#xa0;!</translation>
     </message>
+    <message>
+        <source>Transmits at the same time as the other antennas of the site</source>
+        <translation>Émet en même temps que les autres antennes de l&apos;emplacement</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>This antenna works on several bands: please choose its frequency first...</source>
+        <translation>Cette antenne fonctionne sur plusieurs bandes : choisissez d&apos;abord sa fréquence...</translation>
+    </message>
+    <message>
+        <source>There is no correct value for the &quot;%1&quot; field !</source>
+        <translation>Il n&apos;y a pas de valeur correcte pour le champ «&#xa0;%1&#xa0;»&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -896,6 +1068,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
     <message>
         <source>&amp;Next  </source>
         <translation>&amp;Suivant  </translation>
+    </message>
+    <message>
+        <source>Save the changes ?</source>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1279,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; la base de données
         <source>Are you sure you want to delete %1 ?</source>
         <translation>Êtes-vous sûr de vouloir supprimer %1&#xa0;?</translation>
     </message>
+    <message>
+        <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
+        <translation>La chaîne de puissance de %1 n&apos;a jamais été enregistrée : entrez sa puissance sur la page de puissance pour voir son graphique.</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1292,6 +1472,10 @@ Specify as required (dB)</source>
         <translation>Atténuation du filtre passe-bas&#xa0;: 
 À préciser selon le cas (dB)</translation>
     </message>
+    <message>
+        <source>Safety Distance :</source>
+        <translation>Distance de sécurité :</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1433,6 +1617,18 @@ Specify as required (dB)</source>
     <message>
         <source>The Report was saved... (</source>
         <translation>Le rapport a été enregistré... (</translation>
+    </message>
+    <message>
+        <source>E&amp;xposure Summary</source>
+        <translation>Synthèse de l&apos;e&amp;xposition</translation>
+    </message>
+    <message>
+        <source>The method, every critical test point against every antenna, the combined exposure and the safety distances, as a PDF file</source>
+        <translation>La méthode, chaque point de test critique face à chaque antenne, l&apos;exposition combinée et les distances de sécurité, en fichier PDF</translation>
+    </message>
+    <message>
+        <source>The exposure summary was saved... (</source>
+        <translation>La synthèse de l&apos;exposition a été enregistrée... (</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1804,14 @@ Specify as required (dB)</source>
     <message>
         <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
         <translation>Les emplacements d&apos;antenne et leurs coordonnées apparaissent ici dès que l&apos;adresse et la commune ci-dessus sont enregistrées.</translation>
+    </message>
+    <message>
+        <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
+        <translation>Les coordonnées Lambert 72 et WGS84 ne décrivent pas le même endroit&#xa0;! Retapez l&apos;une des deux, afin que l&apos;autre en soit convertie.</translation>
+    </message>
+    <message>
+        <source>Site Data</source>
+        <translation>Données du site</translation>
     </message>
 </context>
 <context>

@@ -38,16 +38,36 @@
         <source>No update server is configured.</source>
         <translation>Er is geen updateserver ingesteld.</translation>
     </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>De server antwoordde niet binnen %1 seconden.</translation>
+    </message>
+    <message>
+        <source>The server sent the check to another host.</source>
+        <translation>De server stuurde de controle door naar een andere host.</translation>
+    </message>
 </context>
 <context>
     <name>DownloadFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>The download is larger than %1 bytes and was refused.</source>
         <translation>De download is groter dan %1 bytes en werd geweigerd.</translation>
+    </message>
+    <message>
+        <source>The server did not send the file within %1 seconds.</source>
+        <translation>De server stuurde het bestand niet binnen %1 seconden.</translation>
+    </message>
+    <message>
+        <source>The server sent the update to %1, which is not the update server; it was not followed.</source>
+        <translation>De server stuurde de bijwerking door naar %1, dat niet de bijwerkingsserver is; dat werd niet gevolgd.</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 bytes: %2</source>
+        <translation>De overdracht brak af na %1 bytes: %2</translation>
+    </message>
+    <message>
+        <source>The transfer broke off after %1 of %2 bytes.</source>
+        <translation>De overdracht brak af na %1 van %2 bytes.</translation>
     </message>
 </context>
 <context>
@@ -75,6 +95,29 @@
     <message>
         <source>at %1 by %2:</source>
         <translation>bij %1 door %2:</translation>
+    </message>
+    <message>
+        <source>no limit applies below 10 MHz</source>
+        <translation>geen grenswaarde onder 10 MHz</translation>
+    </message>
+    <message>
+        <source>no power chain</source>
+        <translation>geen vermogensketen</translation>
+    </message>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.</source>
+        <translation>De evaluatie is onvolledig: geen vermogensketen voor %1.</translation>
+    </message>
+    <message>
+        <source>Together at %1 (%2): %3 of the limit</source>
+        <translation>Samen op %1 (%2): %3 van de grenswaarde</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>De databank bevat geen tekst voor de samenvatting van de blootstelling (document &quot;ExposureSummary&quot;): werk de referentietabellen bij.</translation>
     </message>
 </context>
 <context>
@@ -238,6 +281,15 @@
     </message>
 </context>
 <context>
+    <name>IncompleteEvaluation</name>
+    <message>
+        <source>The evaluation is incomplete: no power chain for %1.
+The documents will show no field strength for it. Make the document anyway ?</source>
+        <translation>De evaluatie is onvolledig: geen vermogensketen voor %1.
+De documenten tonen er geen veldsterkte voor. Het document toch maken ?</translation>
+    </message>
+</context>
+<context>
     <name>NameProposals</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value: the site name &quot;%2&quot; does not end in a number.</source>
@@ -272,10 +324,6 @@
     <message>
         <source>The PDF document could not be read back from memory.</source>
         <translation>Het PDF-document kon niet uit het geheugen worden teruggelezen.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kan niet worden geschreven: %2</translation>
     </message>
     <message>
         <source>The PDF library failed (error 0x%1, detail %2).</source>
@@ -439,10 +487,22 @@
     </message>
 </context>
 <context>
-    <name>RtfWriter</name>
+    <name>SafeFile</name>
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>geen bestandsnaam opgegeven</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>een map heeft die naam</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>het bestand is niet geopend</translation>
     </message>
 </context>
 <context>
@@ -493,6 +553,10 @@
     <message>
         <source>Field     </source>
         <translation>Veld      </translation>
+    </message>
+    <message>
+        <source>% of limit (together)</source>
+        <translation>% van grens (samen)</translation>
     </message>
 </context>
 <context>
@@ -545,6 +609,10 @@
         <source> Height (m)</source>
         <translation> Hoogte (m)</translation>
     </message>
+    <message>
+        <source>Safety distance %1 m</source>
+        <translation>Veiligheidsafstand %1 m</translation>
+    </message>
 </context>
 <context>
     <name>TJetConnection</name>
@@ -555,6 +623,10 @@
     <message>
         <source>The connection is closed.</source>
         <translation>De verbinding is gesloten.</translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written: the change was not saved.</source>
+        <translation>De VLM-databank kan niet worden beschreven: de wijziging werd niet opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -583,12 +655,6 @@
         <translation>VLM-update</translation>
     </message>
     <message>
-        <source>The table update could not be downloaded:
-%1</source>
-        <translation>De tabelupdate kon niet worden gedownload:
-%1</translation>
-    </message>
-    <message>
         <source>The table update failed in block %1:
 %2
 None of its changes were kept; the database is as it was before.</source>
@@ -601,6 +667,37 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
 %1</source>
         <translation>De tabelupdate werd niet toegepast:
 %1</translation>
+    </message>
+    <message>
+        <source>No update: the server took more than %1 s</source>
+        <translation>Geen bijwerking: de server deed er meer dan %1 s over</translation>
+    </message>
+    <message>
+        <source>The table update could not be downloaded:
+%1
+Nothing of it was applied.</source>
+        <translation>De tabelbijwerking kon niet worden gedownload:
+%1
+Er werd niets van toegepast.</translation>
+    </message>
+    <message>
+        <source>The table update was refused:
+%1
+None of its changes were kept; your data is as it was.</source>
+        <translation>De tabelbijwerking werd geweigerd:
+%1
+Geen enkele wijziging ervan bleef behouden; uw gegevens zijn zoals voorheen.</translation>
+    </message>
+</context>
+<context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>No folder of your own was found for the program&apos;s instance socket.</source>
+        <translation>Er werd geen eigen map gevonden voor de instantiesocket van het programma.</translation>
+    </message>
+    <message>
+        <source>The socket %1 belongs to another user.</source>
+        <translation>De socket %1 behoort toe aan een andere gebruiker.</translation>
     </message>
 </context>
 <context>
@@ -664,6 +761,57 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>Updates were successfull...</source>
         <translation>De updates zijn gelukt...</translation>
     </message>
+    <message>
+        <source>Block %1 asks for %2, which a table update may not do.</source>
+        <translation>Blok %1 vraagt om %2, wat een tabelbijwerking niet mag.</translation>
+    </message>
+</context>
+<context>
+    <name>TableUpdateGuard</name>
+    <message>
+        <source>a change outside the main database</source>
+        <translation>een wijziging buiten de hoofddatabank</translation>
+    </message>
+    <message>
+        <source>loading an extension</source>
+        <translation>het laden van een uitbreiding</translation>
+    </message>
+    <message>
+        <source>a change to %1</source>
+        <translation>een wijziging van %1</translation>
+    </message>
+    <message>
+        <source>dropping %1</source>
+        <translation>het verwijderen van %1</translation>
+    </message>
+    <message>
+        <source>altering %1</source>
+        <translation>het wijzigen van %1</translation>
+    </message>
+    <message>
+        <source>an index on %1</source>
+        <translation>een index op %1</translation>
+    </message>
+    <message>
+        <source>attaching the file %1</source>
+        <translation>het koppelen van het bestand %1</translation>
+    </message>
+    <message>
+        <source>the setting PRAGMA %1</source>
+        <translation>de instelling PRAGMA %1</translation>
+    </message>
+    <message>
+        <source>a transaction of its own</source>
+        <translation>een eigen transactie</translation>
+    </message>
+    <message>
+        <source>a change to the database&apos;s structure</source>
+        <translation>een wijziging van de structuur van de databank</translation>
+    </message>
+    <message>
+        <source>The database connection does not allow a guarded update.</source>
+        <translation>De databankverbinding laat geen beveiligde bijwerking toe.</translation>
+    </message>
 </context>
 <context>
     <name>TdtmMain</name>
@@ -722,6 +870,14 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     <message>
         <source>Error when opening VLM Database (table: </source>
         <translation>Fout bij het openen van de VLM-databank (tabel: </translation>
+    </message>
+    <message>
+        <source>The VLM Database cannot be written:</source>
+        <translation>De VLM-databank kan niet worden beschreven:</translation>
+    </message>
+    <message>
+        <source>You can look at your data, but no change can be saved. Give yourself the right to write the file and its folder, then start the program again.</source>
+        <translation>U kunt uw gegevens bekijken, maar geen enkele wijziging kan worden opgeslagen. Geef uzelf schrijfrechten op het bestand en zijn map en start het programma opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1038,22 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>This value should be maximum 45° !</source>
         <translation>Deze waarde mag ten hoogste 45° zijn !</translation>
     </message>
+    <message>
+        <source>Transmits at the same time as the other antennas of the site</source>
+        <translation>Zendt tegelijk met de andere antennes van de locatie</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Frequentieband</translation>
+    </message>
+    <message>
+        <source>This antenna works on several bands: please choose its frequency first...</source>
+        <translation>Deze antenne werkt op meerdere banden: kies eerst haar frequentie...</translation>
+    </message>
+    <message>
+        <source>There is no correct value for the &quot;%1&quot; field !</source>
+        <translation>Er is geen correcte waarde voor het veld &quot;%1&quot; !</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -896,6 +1068,10 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
     <message>
         <source>&amp;Next  </source>
         <translation>&amp;Volgende  </translation>
+    </message>
+    <message>
+        <source>Save the changes ?</source>
+        <translation>De wijzigingen opslaan ?</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1279,10 @@ Geen enkele wijziging werd behouden; de databank is zoals voordien.</translation
         <source>Are you sure you want to delete %1 ?</source>
         <translation>Bent u zeker dat u %1 wilt verwijderen ?</translation>
     </message>
+    <message>
+        <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
+        <translation>De vermogensketen van %1 werd nooit opgeslagen: geef het vermogen in op de vermogenspagina om de grafiek te zien.</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1292,6 +1472,10 @@ Specify as required (dB)</source>
         <translation>Verzwakking laagdoorlaatfilter: 
 Opgeven zoals vereist (dB)</translation>
     </message>
+    <message>
+        <source>Safety Distance :</source>
+        <translation>Veiligheidsafstand :</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1433,6 +1617,18 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>The Report was saved... (</source>
         <translation>Het rapport werd opgeslagen... (</translation>
+    </message>
+    <message>
+        <source>E&amp;xposure Summary</source>
+        <translation>Samenvatting blootstelli&amp;ng</translation>
+    </message>
+    <message>
+        <source>The method, every critical test point against every antenna, the combined exposure and the safety distances, as a PDF file</source>
+        <translation>De methode, elk kritisch testpunt tegenover elke antenne, de gezamenlijke blootstelling en de veiligheidsafstanden, als PDF-bestand</translation>
+    </message>
+    <message>
+        <source>The exposure summary was saved... (</source>
+        <translation>De samenvatting van de blootstelling werd opgeslagen... (</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1804,14 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
         <translation>De antennelocaties en hun coördinaten verschijnen hier zodra het adres en de gemeente hierboven opgeslagen zijn.</translation>
+    </message>
+    <message>
+        <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
+        <translation>De Lambert 72- en de WGS84-coördinaten beschrijven niet dezelfde plaats ! Typ een van beide opnieuw, zodat de andere ervan wordt omgerekend.</translation>
+    </message>
+    <message>
+        <source>Site Data</source>
+        <translation>Locatiegegevens</translation>
     </message>
 </context>
 <context>

@@ -177,3 +177,38 @@ Bevor ich einen Sender in Betrieb nehme, sende ich Ihnen eine
 vollständige Antennenakte.
 
 Mit freundlichen Grüßen');
+
+-- The exposure summary: sections opened by [NAME] lines; POINTS and SAFETY hold the
+-- column captions separated by "|", WORDS the words of the tables as key=text.
+INSERT INTO tblDocs (DocsName, IdLanguage, DocsDesc, DocsText) VALUES ('ExposureSummary', 4, 'Zusammenfassung der Exposition der Station',
+'[TITLE]
+Zusammenfassung der HF-Exposition der Station <CALL>
+[INTRO]
+Betreiber: <NAME>
+Datum: <DATE>
+Für jeden Standort der Station: die Feldstärke jeder Antennenanlage an jedem kritischen Messpunkt, die Exposition durch gleichzeitig sendende Antennen und der Sicherheitsabstand jeder Anlage.
+[METHOD]
+Methode. Die elektrische Feldstärke E (V/m, effektiv) wird im freien Raum aus der mittleren Leistung P an der Antenne (nach den Kabel- und Zusatzverlusten und den Korrekturen für Betriebsart und Sendezeit) abzüglich der Dämpfung am Punkt berechnet.
+Drahtantennen: Fernfeld, E = sqrt(30 × P × G) / R, mit R der Schrägentfernung und G dem Gewinn in Richtung des Punktes nach dem vertikalen Strahlungsdiagramm, angehoben, wo es weit unter der Hauptkeule liegt.
+Aperturantennen (Parabolspiegel, D = N Wellenlängen): Nahfeld bis A = D² / (4 × lambda), E = sqrt(960,5 × P) / D; Übergangsbereich bis B = 0,6 × lambda × N², E = sqrt(240,13 × P / (lambda × R)); jenseits von B das Fernfeld. Neben der Keule verlieren die Werte des Nahfelds und des Übergangsbereichs 24 dB je Durchmesser außerhalb des Randes, höchstens 20 dB.
+Grenzwerte L1: 13,7 V/m von 10 bis 400 MHz, 0,686 × sqrt(f) V/m von 400 bis 2000 MHz, 30,7 V/m über 2000 MHz (f in MHz). Unter 10 MHz gilt kein Grenzwert.
+Gleichzeitig sendende Antennen werden zusammengezählt: Q = Summe von (E / L1)² über diese Antennen; Q <= 1 ist konform. Angegeben als 100 × sqrt(Q) % des Grenzwerts.
+Sicherheitsabstand: der größte Abstand von der Antenne in Richtung ihres größten Gewinns, bei dem E noch L1 erreicht (Leistung an der Antenne, ohne Dämpfung).
+Nicht berücksichtigt: Reflexionen am Boden und an Gebäuden sowie das Magnetfeld unter 10 MHz.
+[POINTS]
+Punkt|Anlage|f (MHz)|E (V/m)|Grenze (V/m)|% der Grenze|Urteil
+[SAFETY]
+Anlage|f (MHz)|Grenze (V/m)|Sicherheitsabstand
+[WORDS]
+site=Standort
+points=Kritische Messpunkte
+together=Zusammen
+safety=Sicherheitsabstände
+nopower=keine Leistungskette
+nolimit=kein Grenzwert unter 10 MHz
+incomplete=Die Bewertung ist unvollständig: keine Leistungskette für %1.
+nopoints=Kein kritischer Messpunkt an diesem Standort.
+verdict1=über dem Grenzwert
+verdict2=höchstens der Grenzwert
+verdict3=unter der Warnschwelle
+verdict4=unter der unteren Schwelle');

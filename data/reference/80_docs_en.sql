@@ -171,3 +171,38 @@ I will send you a complete antenna file before I put any transmitter
 into service.
 
 Yours faithfully,');
+
+-- The exposure summary: sections opened by [NAME] lines; POINTS and SAFETY hold the
+-- column captions separated by "|", WORDS the words of the tables as key=text.
+INSERT INTO tblDocs (DocsName, IdLanguage, DocsDesc, DocsText) VALUES ('ExposureSummary', 1, 'Exposure summary of the station',
+'[TITLE]
+RF exposure summary of station <CALL>
+[INTRO]
+Operator: <NAME>
+Date: <DATE>
+For every site of the station: the field strength of each antenna placement at each critical test point, the exposure of the antennas that transmit at the same time, and the safety distance of each placement.
+[METHOD]
+Method. The electric field strength E (V/m, RMS) is computed in free space from the average power P at the antenna (after the feed-line and additional losses and the mode and transmit-time corrections), less the space attenuation of the point.
+Wire antennas: far field, E = sqrt(30 × P × G) / R, with R the slant distance and G the gain towards the point from the vertical radiation pattern, raised where it lies far below the main beam.
+Aperture antennas (dishes, D = N wavelengths across): near field up to A = D² / (4 × lambda), E = sqrt(960,5 × P) / D; transition region up to B = 0,6 × lambda × N², E = sqrt(240,13 × P / (lambda × R)); beyond B the far field. Beside the beam the near-field and transition values lose 24 dB per diameter beyond the rim, at most 20 dB.
+Limits L1: 13,7 V/m from 10 to 400 MHz, 0,686 × sqrt(f) V/m from 400 to 2000 MHz, 30,7 V/m above 2000 MHz (f in MHz). Below 10 MHz no limit applies.
+Antennas that transmit at the same time add up: Q = sum of (E / L1)² over them; Q <= 1 complies. Shown as 100 × sqrt(Q) % of the limit.
+Safety distance: the largest distance from the antenna, in the direction of its largest gain, at which E still reaches L1 (power at the antenna, no space attenuation).
+Not considered: reflections from the ground and from buildings, and the magnetic field below 10 MHz.
+[POINTS]
+Point|Placement|f (MHz)|E (V/m)|Limit (V/m)|% of limit|Verdict
+[SAFETY]
+Placement|f (MHz)|Limit (V/m)|Safety distance
+[WORDS]
+site=Site
+points=Critical test points
+together=Together
+safety=Safety distances
+nopower=no power chain
+nolimit=no limit applies below 10 MHz
+incomplete=The evaluation is incomplete: no power chain for %1.
+nopoints=No critical test point at this site.
+verdict1=above the limit
+verdict2=at most the limit
+verdict3=below the warning level
+verdict4=below the low level');

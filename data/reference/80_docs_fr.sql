@@ -178,3 +178,38 @@ Je vous ferai parvenir un dossier d''antenne complet avant de mettre
 un émetteur en service.
 
 Veuillez agréer, Madame, Monsieur, mes salutations distinguées.');
+
+-- The exposure summary: sections opened by [NAME] lines; POINTS and SAFETY hold the
+-- column captions separated by "|", WORDS the words of the tables as key=text.
+INSERT INTO tblDocs (DocsName, IdLanguage, DocsDesc, DocsText) VALUES ('ExposureSummary', 3, 'Synthèse de l''exposition de la station',
+'[TITLE]
+Synthèse de l''exposition RF de la station <CALL>
+[INTRO]
+Opérateur : <NAME>
+Date : <DATE>
+Pour chaque emplacement de la station : le champ de chaque antenne installée en chaque point de test critique, l''exposition due aux antennes qui émettent en même temps, et la distance de sécurité de chaque antenne.
+[METHOD]
+Méthode. Le champ électrique E (V/m, efficace) est calculé en espace libre à partir de la puissance moyenne P à l''antenne (après les pertes de la ligne, les pertes supplémentaires et les corrections de mode et de temps d''émission), diminuée de l''atténuation du point.
+Antennes filaires : champ lointain, E = sqrt(30 × P × G) / R, avec R la distance oblique et G le gain vers le point selon le diagramme de rayonnement vertical, relevé là où il est bien en dessous du lobe principal.
+Antennes à ouverture (paraboles, D = N longueurs d''onde) : champ proche jusqu''à A = D² / (4 × lambda), E = sqrt(960,5 × P) / D ; zone de transition jusqu''à B = 0,6 × lambda × N², E = sqrt(240,13 × P / (lambda × R)) ; au-delà de B le champ lointain. À côté du faisceau, les valeurs du champ proche et de la zone de transition perdent 24 dB par diamètre au-delà du bord, au plus 20 dB.
+Limites L1 : 13,7 V/m de 10 à 400 MHz, 0,686 × sqrt(f) V/m de 400 à 2000 MHz, 30,7 V/m au-dessus de 2000 MHz (f en MHz). En dessous de 10 MHz aucune limite ne s''applique.
+Les antennes qui émettent en même temps s''additionnent : Q = somme des (E / L1)² de ces antennes ; Q <= 1 est conforme. Indiqué comme 100 × sqrt(Q) % de la limite.
+Distance de sécurité : la plus grande distance à l''antenne, dans la direction de son gain maximal, à laquelle E atteint encore L1 (puissance à l''antenne, sans atténuation).
+Non pris en compte : les réflexions sur le sol et sur les bâtiments, et le champ magnétique en dessous de 10 MHz.
+[POINTS]
+Point|Antenne|f (MHz)|E (V/m)|Limite (V/m)|% de limite|Verdict
+[SAFETY]
+Antenne|f (MHz)|Limite (V/m)|Distance de sécurité
+[WORDS]
+site=Emplacement
+points=Points de test critiques
+together=Ensemble
+safety=Distances de sécurité
+nopower=pas de chaîne de puissance
+nolimit=aucune limite sous 10 MHz
+incomplete=L''évaluation est incomplète : pas de chaîne de puissance pour %1.
+nopoints=Aucun point de test critique à cet emplacement.
+verdict1=au-dessus de la limite
+verdict2=au plus la limite
+verdict3=sous le niveau d''alerte
+verdict4=sous le niveau bas');

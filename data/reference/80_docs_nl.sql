@@ -176,3 +176,38 @@ Ik bezorg u een volledig antennedossier voor ik een zender in
 gebruik neem.
 
 Met de meeste hoogachting,');
+
+-- The exposure summary: sections opened by [NAME] lines; POINTS and SAFETY hold the
+-- column captions separated by "|", WORDS the words of the tables as key=text.
+INSERT INTO tblDocs (DocsName, IdLanguage, DocsDesc, DocsText) VALUES ('ExposureSummary', 2, 'Samenvatting van de blootstelling van het station',
+'[TITLE]
+Samenvatting RF-blootstelling van station <CALL>
+[INTRO]
+Operator: <NAME>
+Datum: <DATE>
+Voor elke locatie van het station: de veldsterkte van elke antenneopstelling op elk kritisch testpunt, de blootstelling door de antennes die tegelijk zenden, en de veiligheidsafstand van elke opstelling.
+[METHOD]
+Methode. De elektrische veldsterkte E (V/m, RMS) wordt in de vrije ruimte berekend uit het gemiddelde vermogen P aan de antenne (na de verliezen in de voedingslijn, de bijkomende verliezen en de correcties voor modulatie en zendtijd), verminderd met de ruimtelijke verzwakking van het punt.
+Draadantennes: verre veld, E = sqrt(30 × P × G) / R, met R de schuine afstand en G de winst naar het punt volgens het verticale stralingsdiagram, verhoogd waar het ver onder de hoofdbundel ligt.
+Apertuurantennes (schotels, D = N golflengten breed): nabije veld tot A = D² / (4 × lambda), E = sqrt(960,5 × P) / D; overgangsgebied tot B = 0,6 × lambda × N², E = sqrt(240,13 × P / (lambda × R)); voorbij B het verre veld. Naast de bundel verliezen de waarden van het nabije veld en het overgangsgebied 24 dB per diameter buiten de rand, ten hoogste 20 dB.
+Grenswaarden L1: 13,7 V/m van 10 tot 400 MHz, 0,686 × sqrt(f) V/m van 400 tot 2000 MHz, 30,7 V/m boven 2000 MHz (f in MHz). Onder 10 MHz geldt geen grenswaarde.
+Antennes die tegelijk zenden worden samengeteld: Q = som van (E / L1)² over die antennes; Q <= 1 voldoet. Weergegeven als 100 × sqrt(Q) % van de grenswaarde.
+Veiligheidsafstand: de grootste afstand tot de antenne, in de richting van haar grootste winst, waarop E nog L1 bereikt (vermogen aan de antenne, zonder ruimtelijke verzwakking).
+Niet in rekening gebracht: reflecties op de grond en op gebouwen, en het magnetische veld onder 10 MHz.
+[POINTS]
+Punt|Opstelling|f (MHz)|E (V/m)|Grens (V/m)|% van grens|Oordeel
+[SAFETY]
+Opstelling|f (MHz)|Grens (V/m)|Veiligheidsafstand
+[WORDS]
+site=Locatie
+points=Kritische testpunten
+together=Samen
+safety=Veiligheidsafstanden
+nopower=geen vermogensketen
+nolimit=geen grenswaarde onder 10 MHz
+incomplete=De evaluatie is onvolledig: geen vermogensketen voor %1.
+nopoints=Geen kritisch testpunt op deze locatie.
+verdict1=boven de grenswaarde
+verdict2=ten hoogste de grenswaarde
+verdict3=onder het waarschuwingsniveau
+verdict4=onder het lage niveau');

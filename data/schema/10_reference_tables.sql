@@ -84,7 +84,7 @@ CREATE TABLE tblZipCityMain (
 );
 
 CREATE TABLE tblDocs (
-  DocsName    TEXT COLLATE NOCASE,               -- AntReport, CertFile, TechFile, QRP, MobilePortable, Below10Mhz, Above10GHz, SWL
+  DocsName    TEXT COLLATE NOCASE,               -- AntReport, CertFile, TechFile, QRP, MobilePortable, Below10Mhz, Above10GHz, SWL, ExposureSummary
   IdLanguage  INTEGER,
   DocsDesc    TEXT COLLATE NOCASE,
   DocsText    TEXT COLLATE NOCASE                -- template (memo)

@@ -121,7 +121,9 @@ CREATE TABLE tblStation (
   StationCalcAdd       INTEGER NOT NULL DEFAULT 0,
   AntennasAntPwr       REAL DEFAULT 0,           -- average power at the antenna, dBW
   AntennasAvgPwr       REAL DEFAULT 0,           -- average power at the antenna, W
-  AntennasEirp         REAL DEFAULT 0            -- EIRP, dBW
+  AntennasEirp         REAL DEFAULT 0,           -- EIRP, dBW
+  -- Yes/No: the placement transmits at the same time as the site's other antennas
+  AntennasSimTx        INTEGER NOT NULL DEFAULT 1
 );
 CREATE INDEX idxStationTower ON tblStation (IdTower);
 

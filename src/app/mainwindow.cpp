@@ -93,9 +93,9 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     m_statusBar = new TStatusBar(this);
     layout->addWidget(m_statusBar);
 
-    // 1. No connection yet; the program's number format.
-    if (m_dataModule)
-        m_dataModule->conMainDb->close();
+    // 1. The program's number format. A connection the online check made while
+    // the splash stood stays open: closing it here made the first show connect
+    // a second time and tell every start-up error twice.
     ApplyNumberFormat();
     connectDataModule();
     // 2.-3. Tab sheets with their frame classes, the welcome frame.
@@ -313,6 +313,11 @@ void TfrmMain::startUpdateCheck()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    // Pending edits are settled first, also when leaving needs no question.
+    if (TfraBase *frame = PageFrame(ActivePage()); frame && !frame->ResolvePendingEdits()) {
+        event->ignore();
+        return;
+    }
     if (SkipExitConfirmation()) {
         event->accept();
         return;

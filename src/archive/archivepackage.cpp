@@ -1,5 +1,7 @@
 #include "archive/archivepackage.h"
 
+#include "base/ownerfilename.h"
+#include "base/safefile.h"
 #include "archive/archivewriter.h"
 #include "base/clock.h"
 
@@ -13,12 +15,7 @@ QString ArchiveComment(const QString &call, const QDateTime &moment)
 
 QString ArchiveFileName(const QString &call)
 {
-    QString safe = call;
-    for (QChar &c : safe) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
-    }
-    return safe + QStringLiteral("_Vlm.zip");
+    return OwnerFileName(call, QStringLiteral("_Vlm.zip"));
 }
 
 OwnerArchiveResult CreateOwnerArchive(const QString &userDirectory, const QString &call,
@@ -33,6 +30,9 @@ OwnerArchiveResult CreateOwnerArchive(const QString &userDirectory, const QStrin
     if (!result.baseFolder.endsWith(QLatin1Char('/')))
         result.baseFolder += QLatin1Char('/');
     result.archivePath = result.baseFolder + ArchiveFileName(call);
+    // What an interrupted earlier write left behind goes now; it would
+    // otherwise wait in the folder for ever.
+    RemoveTemporaryFiles(result.baseFolder);
 
     ArchiveWriter writer;
     writer.setBaseFolder(result.baseFolder);

@@ -18,14 +18,14 @@ struct OwnerArchiveResult
 // "VLM Files for " + call + " (dd/MM/yyyy hh:mm)".
 QString ArchiveComment(const QString &call, const QDateTime &moment);
 
-// The archive's file name for a call: call + "_Vlm.zip". Path separators in the
-// call (a portable suffix such as "/P") become "_" so that the archive stays in
-// the personal directory.
+// The archive's file name for a call: OwnerFileName(call, "_Vlm.zip").
 QString ArchiveFileName(const QString &call);
 
 // Packs the given entries (full paths, as listed from the personal directory; "."
-// and ".." and the archive itself are skipped) into the owner's archive, with the
-// comment dated by CurrentDateTime(). An empty personal directory name is refused:
-// the archive would otherwise be built from the file system's root.
+// and "..", the archive itself and temporary files are skipped) into the owner's
+// archive, with the comment dated by CurrentDateTime(). Temporary files that
+// interrupted writes left in the personal directory are removed first. An empty
+// personal directory name is refused: the archive would otherwise be built from
+// the file system's root.
 OwnerArchiveResult CreateOwnerArchive(const QString &userDirectory, const QString &call,
                                       const QStringList &entries);

@@ -1,9 +1,10 @@
 #include "archive/archivewriter.h"
 
+#include "base/safefile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <zip.h>
@@ -74,17 +75,24 @@ bool ArchiveWriter::create(const QString &archivePath)
     if (QFileInfo(m_archivePath).isDir())
         return fail(QStringLiteral("%1 is a folder").arg(m_archivePath));
 
-    // libzip writes into a temporary file beside the archive and renames it onto
-    // the final name in zip_close(); until then an existing archive is untouched.
-    int code = 0;
-    m_zip = zip_open(QFile::encodeName(m_archivePath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    // libzip builds the archive in memory; finish() writes it through a
+    // temporary file that replaces the final name only when it is complete, so
+    // an existing archive is untouched until then and every write is checked.
+    zip_error_t error;
+    zip_error_init(&error);
+    m_buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (m_buffer)
+        m_zip = zip_open_from_source(m_buffer, ZIP_TRUNCATE, &error);
     if (!m_zip) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, code);
         const QString text = QString::fromUtf8(zip_error_strerror(&error));
         zip_error_fini(&error);
+        if (m_buffer)
+            zip_source_free(m_buffer);
+        m_buffer = nullptr;
         return fail(QStringLiteral("cannot create %1: %2").arg(m_archivePath, text));
     }
+    zip_error_fini(&error);
+    zip_source_keep(m_buffer); // the bytes outlive the archive's handle
     return true;
 }
 
@@ -108,7 +116,8 @@ bool ArchiveWriter::addFile(const QString &path)
     if (path.isEmpty() || isNavigationEntry(path))
         return true;
     const QString absolute = cleanAbsolute(path);
-    if (isArchiveItself(absolute) || m_addedSources.contains(absolute))
+    if (isArchiveItself(absolute) || m_addedSources.contains(absolute) ||
+        IsTemporaryFileName(QFileInfo(absolute).fileName()))
         return true;
     const QFileInfo info(absolute);
     if (!info.exists())
@@ -148,6 +157,37 @@ bool ArchiveWriter::finish()
         return fail(QStringLiteral("cannot write %1: %2").arg(m_archivePath, text));
     }
     m_zip = nullptr;
+    const bool written = writeBuffer();
+    discard();
+    return written;
+}
+
+bool ArchiveWriter::writeBuffer()
+{
+    if (zip_source_open(m_buffer) < 0)
+        return fail(QStringLiteral("cannot read the archive back: %1")
+                        .arg(QString::fromUtf8(zip_error_strerror(zip_source_error(m_buffer)))));
+    TSafeFile file(m_archivePath);
+    bool ok = file.open();
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    while (ok) {
+        const zip_int64_t read =
+            zip_source_read(m_buffer, chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
+        if (read < 0) {
+            zip_source_close(m_buffer);
+            return fail(
+                QStringLiteral("cannot read the archive back: %1")
+                    .arg(QString::fromUtf8(zip_error_strerror(zip_source_error(m_buffer)))));
+        }
+        if (read == 0)
+            break;
+        ok = file.write(chunk.constData(), read);
+    }
+    zip_source_close(m_buffer);
+    if (ok)
+        ok = file.commit();
+    if (!ok)
+        return fail(file.errorText());
     return true;
 }
 
@@ -220,7 +260,8 @@ bool ArchiveWriter::addFolderContent(const QString &absoluteFolder, const QStrin
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &child : children) {
         const QString absolute = QDir::cleanPath(child.absoluteFilePath());
-        if (isArchiveItself(absolute) || m_addedSources.contains(absolute))
+        if (isArchiveItself(absolute) || m_addedSources.contains(absolute) ||
+            IsTemporaryFileName(child.fileName()))
             continue;
         const QString name = entryPrefix + child.fileName();
         if (!addEntry(absolute, name))
@@ -252,9 +293,9 @@ bool ArchiveWriter::writeEmptyArchive()
     qToLittleEndian<quint32>(0x06054b50, record.data());
     qToLittleEndian<quint16>(static_cast<quint16>(m_comment.size()), record.data() + 20);
     record += m_comment;
-    QSaveFile file(m_archivePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(m_archivePath, file.errorString()));
+    QString error;
+    if (!WriteFileSafely(m_archivePath, record, &error))
+        return fail(error);
     return true;
 }
 
@@ -263,5 +304,9 @@ void ArchiveWriter::discard()
     if (m_zip) {
         zip_discard(m_zip);
         m_zip = nullptr;
+    }
+    if (m_buffer) {
+        zip_source_free(m_buffer);
+        m_buffer = nullptr;
     }
 }

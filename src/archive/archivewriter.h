@@ -4,6 +4,7 @@
 #include <QString>
 
 struct zip;
+struct zip_source;
 
 // Writes a standard ZIP archive with deflate compression.
 //
@@ -12,12 +13,13 @@ struct zip;
 // file name when it lies outside that folder. A folder is stored with everything
 // below it. Each entry keeps its own modification time and permissions.
 //
-// The archive is built beside its final name and only renamed onto it by a
-// successful finish(), so a failure never leaves a half-written archive under the
-// final name, and an archive of an earlier run stays intact until the new one is
-// complete. Requests to add the archive itself and the navigation entries "." and
-// ".." are ignored, so that an entry list taken from the archive's own folder can
-// be passed as it is.
+// The archive is built in memory and written by finish() through a temporary
+// file that is renamed onto the final name only when every byte reached the
+// disk, so a failure never leaves a half-written archive under the final name,
+// and an archive of an earlier run stays intact until the new one is complete.
+// Requests to add the archive itself, the navigation entries "." and ".." and
+// temporary files of interrupted writes (IsTemporaryFileName) are ignored, so
+// that an entry list taken from the archive's own folder can be passed as it is.
 //
 // Errors are sticky: after the first failure every later call returns false,
 // finish() discards the work, and errorText() tells what went wrong first.
@@ -55,9 +57,11 @@ private:
     bool addFolderContent(const QString &absoluteFolder, const QString &entryPrefix);
     bool setEntryAttributes(qint64 index, const QString &absolutePath, bool folder);
     bool writeEmptyArchive();
+    bool writeBuffer();
     void discard();
 
     zip *m_zip = nullptr;
+    zip_source *m_buffer = nullptr; // the archive's bytes while it is built
     QString m_baseFolder;
     QString m_archivePath;
     QByteArray m_comment;

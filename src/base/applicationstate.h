@@ -30,15 +30,26 @@ public:
     // Shows a progress text in the splash window's status label while it exists.
     void showSplashStatus(const QString &text) { emit splashStatusRequested(text); }
 
+    // A notice for the main window's status bar (its last panel); the latest
+    // one is kept for a window that comes later.
+    void showStatusNotice(const QString &text)
+    {
+        m_statusNotice = text;
+        emit statusNoticeRequested(text);
+    }
+    QString statusNotice() const { return m_statusNotice; }
+
 signals:
     void internetStatusChanged(int colour);
     void splashStatusRequested(const QString &text);
+    void statusNoticeRequested(const QString &text);
 
 private:
     TApplicationState() = default;
 
     int m_internetStatus = InternetRed;
     bool m_skipExitConfirmation = false;
+    QString m_statusNotice;
 };
 
 // Short names used throughout the program.

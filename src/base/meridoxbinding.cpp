@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "base/conversiondefinitions.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "base/programfolder.h"
@@ -65,14 +66,6 @@ QString Translate(const char *text)
 {
     return QCoreApplication::translate("MeridoxBinding", text);
 }
-
-// Names and definitions cross the boundary in Windows-1252; these are ASCII
-// apart from the degree sign, which is the byte 0xB0.
-const char *const ParisMeridian = "2.2014025\xB0";
-const char *const Lt72Definition = "Lambert 72 Belgique,32,BD72,26,0,0,49.50\xB0,51.10\xB0,"
-                                   "4.2124983\xB0,90\xB0,150000.01,5400088.44";
-const char *const Wgs84Definition = "WGS84,0,WGS84,12,0,0,0,0,0";
-const char *const Bd72Definition = "Belgique 1972 (BD72),0,BD72,26,0,0,-125.8,79.9,-100.5";
 
 constexpr short UnitDms = 0;
 constexpr short UnitKilometres = 6;
@@ -137,10 +130,10 @@ ConversionLibraryLoad LoadConversionLibrary()
         return state.result;
     }
 
-    b.setMeridienParis(ParisMeridian);
-    b.setConversion("LT72", Lt72Definition);
-    b.setConversion("WGS84", Wgs84Definition);
-    b.setConversion("BD72", Bd72Definition);
+    b.setMeridienParis(conversiondefinitions::ParisMeridian);
+    b.setConversion("LT72", conversiondefinitions::Lt72);
+    b.setConversion("WGS84", conversiondefinitions::Wgs84);
+    b.setConversion("BD72", conversiondefinitions::Bd72);
     b.setPivot("WGS84");
 
     state.loaded = std::move(loaded);

@@ -141,6 +141,37 @@ QString FormatGrouped(double value, int decimals)
     return out;
 }
 
+QString TextAfterTyping(const QString &text, int cursor, int selectionStart, int selectionLength,
+                        QChar typed)
+{
+    QString result = text;
+    if (selectionLength > 0 && selectionStart >= 0 && selectionStart <= result.size()) {
+        result.replace(selectionStart, selectionLength, typed);
+        return result;
+    }
+    result.insert(qBound(0, cursor, int(result.size())), typed);
+    return result;
+}
+
+bool IsTypedNumber(const QString &text, bool decimalsAllowed, bool negativeAllowed)
+{
+    int i = 0;
+    if (negativeAllowed && text.startsWith(QLatin1Char('-')))
+        ++i;
+    bool separator = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isDigit() && c.unicode() < 128)
+            continue;
+        if (decimalsAllowed && c == DecimalSeparator && !separator) {
+            separator = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
 QChar FilterNumberKey(QChar typed, bool decimalsAllowed)
 {
     if (typed.isDigit() && typed.unicode() < 128)

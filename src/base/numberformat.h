@@ -45,3 +45,15 @@ QString FormatGrouped(double value, int decimals = 2);
 // What a numeric field does with one typed character: digits pass, "," passes
 // where decimals are allowed and "." becomes ","; anything else gives a null QChar.
 QChar FilterNumberKey(QChar typed, bool decimalsAllowed);
+
+// The text a field holds after `typed` is typed at `cursor`, or over the
+// selection [selectionStart, selectionStart + selectionLength) when one is
+// selected (selectionLength 0: none).
+QString TextAfterTyping(const QString &text, int cursor, int selectionStart, int selectionLength,
+                        QChar typed);
+
+// Whether a numeric field may hold this text while it is typed: digits with
+// at most one "," where decimals are allowed, and one "-" in front where
+// negative values are allowed. "15,5,3" and "5-5" are refused, "-", "," and
+// "" pass (the value is not finished yet).
+bool IsTypedNumber(const QString &text, bool decimalsAllowed, bool negativeAllowed);

@@ -4,9 +4,11 @@
 #include "cli/convertcommand.h"
 #include "cli/evaluatecommand.h"
 #include "cli/exportcommand.h"
+#include "cli/exposurecommand.h"
 #include "cli/fieldstrengthcommand.h"
 #include "cli/packagecommand.h"
 #include "cli/reportcommand.h"
+#include "cli/safetydistancecommand.h"
 
 #include <memory>
 
@@ -18,4 +20,6 @@ void RegisterCommands(CliDispatcher &dispatcher)
     dispatcher.add(std::make_unique<ConvertCommand>());
     dispatcher.add(std::make_unique<ReportCommand>());
     dispatcher.add(std::make_unique<PackageCommand>());
+    dispatcher.add(std::make_unique<SafetyDistanceCommand>());
+    dispatcher.add(std::make_unique<ExposureCommand>());
 }

@@ -1,6 +1,7 @@
 #include "cli/evaluatecommand.h"
 
 #include "cli/clistation.h"
+#include "cli/clitable.h"
 #include "exposure/evaluation.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
@@ -29,9 +30,13 @@ constexpr std::string_view HelpText =
     "               field strength to 17 significant digits); no summary line\n"
     "  -h, --help   this help\n"
     "\n"
-    "Verdict: 0 below 10 MHz (none), 1 above the limit, 2 at most the limit,\n"
-    "3 below the warning level, 4 below the low level.\n"
-    "Exit codes: 0 success, 1 the database or the owner could not be read, 2 wrong usage.\n";
+    "Verdict: 0 below 10 MHz (no limit applies there), 1 above the limit, 2 at most\n"
+    "the limit, 3 below the warning level, 4 below the low level.\n"
+    "A placement whose power chain was never saved has no field strength and no\n"
+    "verdict: its lines read \"no power chain\" (empty Field and Verdict in CSV), the\n"
+    "evaluation is incomplete and the exit code is 1.\n"
+    "Exit codes: 0 success, 1 the database or the owner could not be read, or the\n"
+    "evaluation is incomplete, 2 wrong usage.\n";
 
 const std::array<const char *, 9> Headings = {"Reference", "Site",        "Placement",
                                               "Distance",  "Height",      "Attenuation",
@@ -40,25 +45,6 @@ const std::array<const char *, 9> Headings = {"Reference", "Site",        "Place
 std::string Utf8(const QString &text)
 {
     return text.toStdString();
-}
-
-// A CSV field, quoted when it holds a separator, a quote or a line break.
-std::string CsvField(const std::string &text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string PlainNumber(double value, int digits)
-{
-    return QString::number(value, 'g', digits).toStdString();
 }
 
 void PrintCsv(const TEvaluation &ev, const TJetDataset &rows, std::ostream &out)
@@ -73,9 +59,12 @@ void PrintCsv(const TEvaluation &ev, const TJetDataset &rows, std::ostream &out)
             << PlainNumber(rows.value(i, QStringLiteral("CriticalPntDist")).toDouble(), 15) << ','
             << PlainNumber(rows.value(i, QStringLiteral("CriticalPntHeight")).toDouble(), 15)
             << ',' << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
-            << CsvField(Utf8(line[ColumnDescription])) << ','
-            << PlainNumber(ev.fieldStrength[i], 17) << ',' << ev.verdict[i] << ','
-            << PlainNumber(ev.frequency[i], 15) << '\n';
+            << CsvField(Utf8(line[ColumnDescription])) << ',';
+        if (ev.hasPower(i))
+            out << PlainNumber(ev.fieldStrength[i], 17) << ',' << ev.verdict[i];
+        else
+            out << ',';
+        out << ',' << PlainNumber(ev.frequency[i], 15) << '\n';
     }
 }
 
@@ -89,9 +78,10 @@ void PrintTable(const TEvaluation &ev, std::ostream &out)
     table << head;
     for (int i = 0; i < ev.count(); ++i) {
         std::array<QString, 9> row;
-        for (int c = 0; c < EvaluationColumnCount; ++c)
+        for (int c = 0; c < ColumnField; ++c)
             row[c] = ev.lines[i][c];
-        row[8] = QString::number(ev.verdict[i]);
+        row[ColumnField] = FieldCellText(ev.fieldStrength[i], ev.verdict[i]);
+        row[8] = ev.hasPower(i) ? QString::number(ev.verdict[i]) : QStringLiteral("-");
         table << row;
     }
     std::array<int, 9> width{};
@@ -161,9 +151,13 @@ int EvaluateCommand::run(const std::vector<std::string> &args, CliStreams &strea
         return ExitFailure;
     }
     const TEvaluation &ev = result.value.evaluation;
+    const std::optional<TEvaluationSummary> &summary = result.value.summary;
+    const bool incomplete = summary && !summary->incompleteText.isEmpty();
     if (csv) {
         PrintCsv(ev, *dm.qryCtpList, streams.out);
-        return ExitSuccess;
+        if (incomplete)
+            streams.err << "vlmcli evaluate: " << Utf8(summary->incompleteText) << '\n';
+        return incomplete ? ExitFailure : ExitSuccess;
     }
     if (ev.count() == 0) {
         streams.out << "No critical test point to evaluate: the owner's sites have no points "
@@ -171,8 +165,18 @@ int EvaluateCommand::run(const std::vector<std::string> &args, CliStreams &strea
         return ExitSuccess;
     }
     PrintTable(ev, streams.out);
-    const TEvaluationSummary &s = *result.value.summary;
-    streams.out << "\nMaximum Field Strength: " << Utf8(s.valueText) << ' '
-                << Utf8(s.locationText) << ' ' << Utf8(s.resultText) << '\n';
+    const TEvaluationSummary &s = *summary;
+    if (s.entry >= 0) {
+        streams.out << "\nMaximum Field Strength: " << Utf8(s.valueText) << ' '
+                    << Utf8(s.locationText) << ' ' << Utf8(s.resultText) << '\n';
+    } else {
+        streams.out << "\nMaximum Field Strength: none, no placement has a power chain\n";
+    }
+    if (!s.combinedText.isEmpty())
+        streams.out << Utf8(s.combinedText) << '\n';
+    if (incomplete) {
+        streams.out << Utf8(s.incompleteText) << '\n';
+        return ExitFailure;
+    }
     return ExitSuccess;
 }

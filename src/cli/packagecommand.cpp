@@ -1,14 +1,17 @@
 #include "cli/packagecommand.h"
 
+#include "archive/archivepackage.h"
+#include "base/currentselection.h"
+#include "base/ownerfilename.h"
+#include "base/programfolder.h"
 #include "cli/clistation.h"
 #include "exposure/evaluation.h"
-#include "archive/archivepackage.h"
+#include "exposure/safetydistances.h"
 #include "reports/exportdatabase.h"
+#include "reports/exposuresummary.h"
 #include "reports/reportjobs.h"
 #include "reports/submissionfiles.h"
 #include "reports/submissionnote.h"
-#include "base/programfolder.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>
@@ -26,6 +29,9 @@ constexpr std::string_view HelpText =
     "Makes the submission package of the owner with the call sign CALL in the\n"
     "database file DB, exactly as the submission page does, in the owner's personal\n"
     "directory:\n"
+    "  CALL_VLM_Exposure.pdf     the exposure summary in the owner's document language:\n"
+    "                            the method, every point against every placement, the\n"
+    "                            combined exposure and the safety distances\n"
     "  CALL_Vlm.mdb              the regulator export database (the template\n"
     "                            \"Empty_Vlm.mdb\" beside the program, filled, as an\n"
     "                            Access 2000 file)\n"
@@ -39,8 +45,12 @@ constexpr std::string_view HelpText =
     "Options:\n"
     "  -h, --help   this help\n"
     "\n"
+    "A placement whose power chain was never saved has no field strength: the files\n"
+    "are made, the placements are named on standard error and the exit code is 1.\n"
+    "\n"
     "Exit codes: 0 success, 1 the database, the owner, the template, the personal\n"
-    "directory or one of the files could not be used, 2 wrong usage.\n";
+    "directory or one of the files could not be used, or the evaluation is incomplete,\n"
+    "2 wrong usage.\n";
 
 QString WriteExport(TdtmMain &dm, const QString &target)
 {
@@ -120,11 +130,16 @@ int PackageCommand::run(const std::vector<std::string> &args, CliStreams &stream
                     << "' of " << args[1] << " does not exist\n";
         return ExitFailure;
     }
-    const QDir folder(cs.userDirectory);
-    const QString exportFile = folder.filePath(OwnerFileName(cs.call, QStringLiteral("_Vlm.mdb")));
-    QString error = WriteExport(dm, exportFile);
+    const QString exportFile = OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_Vlm.mdb"));
+    // The exposure summary first, as the report page comes before the submission
+    // page: the cover letter lists it among the enclosed files.
+    const TOpResult<QString> exposure = WriteExposureSummary(dm);
+    const QString exposureFile = exposure.value;
+    QString error = exposure.error;
+    if (error.isEmpty())
+        error = WriteExport(dm, exportFile);
     const QString letterFile =
-        folder.filePath(OwnerFileName(cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf")));
+        OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
     if (error.isEmpty())
         error = WriteLetter(dm, letterFile);
     OwnerArchiveResult archive;
@@ -138,7 +153,14 @@ int PackageCommand::run(const std::vector<std::string> &args, CliStreams &stream
         streams.err << "vlmcli package: " << error.toStdString() << '\n';
         return ExitFailure;
     }
-    for (const QString &file : {exportFile, letterFile, archive.archivePath})
+    for (const QString &file : {exposureFile, exportFile, letterFile, archive.archivePath})
         streams.out << "Wrote " << QDir::toNativeSeparators(file).toStdString() << '\n';
+    const TOpResult<QStringList> missing = PlacementsWithoutPowerChain(dm, cs.ownerId);
+    if (!missing.ok() || !missing.value.isEmpty()) {
+        streams.err << "vlmcli package: the evaluation is incomplete: no power chain for "
+                    << missing.value.join(QStringLiteral(", ")).toStdString()
+                    << missing.error.toStdString() << '\n';
+        return ExitFailure;
+    }
     return ExitSuccess;
 }

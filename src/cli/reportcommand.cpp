@@ -1,5 +1,6 @@
 #include "cli/reportcommand.h"
 
+#include "base/ownerfilename.h"
 #include "cli/clistation.h"
 #include "reports/antennareporttext.h"
 #include "base/clock.h"
@@ -108,13 +109,8 @@ int ReportCommand::run(const std::vector<std::string> &args, CliStreams &streams
     }
     const QStringList lines = BuildAntennaReportText(document.value.lines(), rows.value,
                                                      cs.languageId, CurrentDateTime().date());
-    // A separator in the reference would otherwise lead out of the personal directory.
-    QString safeRef = ref;
-    safeRef.replace(QLatin1Char('/'), QLatin1Char('_'))
-        .replace(QLatin1Char('\\'), QLatin1Char('_'));
-    const QString path = QDir(cs.userDirectory)
-                             .filePath(OwnerFileName(cs.call, QStringLiteral("_VLM_") + safeRef +
-                                                                  QStringLiteral(".pdf")));
+    const QString path = OwnerFilePath(cs.userDirectory, cs.call,
+                                       QStringLiteral("_VLM_") + ref + QStringLiteral(".pdf"));
     const TOpStatus written = WriteJobPdf(BuildAntennaReportJob(lines, path), path);
     if (!written.ok()) {
         streams.err << "vlmcli report: " << written.error.toStdString() << '\n';

@@ -35,7 +35,8 @@ TOpResult<int> OpenPointList(TdtmMain &dm, qint32 ownerId)
                         "AntV90, AntV100, AntennasEirp, AntennasAntPwr, AntennasAvgPwr, "
                         "AntennasRef, AntennasHeight, AntExtra, CriticalPntDist, "
                         "CriticalPntHeight, SpaceAttDescrE, SpaceAttLow, SpaceAttHigh, "
-                        "BandFreqCenter, CriticalPntRem, AntennasTilt"),
+                        "BandFreqCenter, CriticalPntRem, AntennasTilt, StationTxPower, "
+                        "AntennasSimTx"),
          QStringLiteral("FROM ((((tblTower INNER JOIN tblStation ON tblTower.IdTower = "
                         "tblStation.IdTower)"),
          QStringLiteral("INNER JOIN tblBandFreqSt ON tblStation.IdBandFreqSt = "

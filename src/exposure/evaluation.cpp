@@ -1,5 +1,6 @@
 #include "exposure/evaluation.h"
 
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/criticalpointops.h"
 #include "exposure/engine/engine.h"
 #include "base/numberformat.h"
@@ -8,8 +9,10 @@
 #include "store/jetdataset.h"
 
 #include <QCoreApplication>
-
+#include <QHash>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace
@@ -46,6 +49,53 @@ QString FieldStrengthText(double e)
     }
     text.replace(QLatin1Char('.'), DecimalSeparator);
     return text;
+}
+
+QString NoLimitNote()
+{
+    return QCoreApplication::translate("Evaluation", "no limit applies below 10 MHz");
+}
+
+QString NoPowerChainText()
+{
+    return QCoreApplication::translate("Evaluation", "no power chain");
+}
+
+QString FieldCellText(double e, int verdict)
+{
+    if (verdict == VerdictNoPowerChain)
+        return NoPowerChainText();
+    const QString value = FieldStrengthText(e) + QStringLiteral(" V/m");
+    if (verdict == VerdictNone)
+        return value + QStringLiteral(", ") + NoLimitNote();
+    return value;
+}
+
+QString FieldListText(double e, int verdict)
+{
+    if (verdict == VerdictNoPowerChain)
+        return NoPowerChainText();
+    const QString value = FieldStrengthText(e) + QStringLiteral(" V/m");
+    return verdict == VerdictNone ? value + QStringLiteral(" *") : value;
+}
+
+QString NoLimitFootnote()
+{
+    return QStringLiteral("* ") + NoLimitNote();
+}
+
+bool HasEntryBelowTenMegahertz(const TEvaluation &evaluation)
+{
+    return evaluation.verdict.contains(VerdictNone);
+}
+
+QString CombinedCellText(const TPointExposure &point)
+{
+    if (!point.complete)
+        return NoPowerChainText();
+    if (point.summed == 0)
+        return QString();
+    return FormatRounded(QuotientPercent(point.quotient), 1) + QStringLiteral(" %");
 }
 
 QString SummaryLocationText(int summaryClass, const QString &reference, const QString &antenna)
@@ -88,21 +138,101 @@ std::optional<TEvaluationSummary> SummarizeEvaluation(const TEvaluation &ev)
 {
     if (ev.count() == 0)
         return std::nullopt;
-    int best = 0;
-    for (int i = 1; i < ev.count(); ++i) {
-        if (ev.fieldStrength[i] > ev.fieldStrength[best])
-            best = i;
-    }
     TEvaluationSummary s;
-    s.entry = best;
-    s.summaryClass = SummaryClass(ev.fieldStrength[best], ev.frequency[best]);
-    s.valueText = FieldStrengthText(ev.fieldStrength[best]) + QStringLiteral(" V/m");
-    s.reference = ev.reference[best];
-    s.antennaRef = ev.antennaRef[best];
-    s.locationText = SummaryLocationText(s.summaryClass, s.reference, s.antennaRef);
-    s.resultText = SummaryResultText(s.summaryClass);
-    s.colour = SummaryColour(s.summaryClass);
+    double highestShare = 0; // of the limit, of one entry alone
+    for (int i = 0; i < ev.count(); ++i) {
+        if (!ev.hasPower(i)) {
+            if (!s.missingPower.contains(ev.antennaRef[i]))
+                s.missingPower << ev.antennaRef[i];
+            continue;
+        }
+        if (s.entry < 0 || ev.fieldStrength[i] > ev.fieldStrength[s.entry])
+            s.entry = i;
+        if (const std::optional<double> share = ExposureShare(ev.fieldStrength[i], ev.frequency[i]))
+            highestShare = std::max(highestShare, *share);
+    }
+    s.incompleteText = IncompleteText(s.missingPower);
+    s.colour = SummaryColour(4);
+    if (s.entry >= 0) {
+        const int best = s.entry;
+        s.summaryClass = SummaryClass(ev.fieldStrength[best], ev.frequency[best]);
+        s.valueText = FieldStrengthText(ev.fieldStrength[best]) + QStringLiteral(" V/m");
+        s.reference = ev.reference[best];
+        s.antennaRef = ev.antennaRef[best];
+        s.locationText = SummaryLocationText(s.summaryClass, s.reference, s.antennaRef);
+        s.resultText = SummaryResultText(s.summaryClass);
+        s.colour = SummaryColour(s.summaryClass);
+    }
+
+    // The combined exposure is named when it takes a larger share of the limit
+    // than any antenna alone; the first such point in list order wins a tie.
+    for (int p = 0; p < ev.points.size(); ++p) {
+        const TPointExposure &point = ev.points[p];
+        if (point.complete && point.summed > 0 && point.quotient > highestShare) {
+            highestShare = point.quotient;
+            s.combinedPoint = p;
+        }
+    }
+    if (s.combinedPoint >= 0) {
+        s.combinedText = CombinedSummaryText(ev, s.combinedPoint);
+        s.combinedColour = VerdictColour(QuotientVerdict(ev.points[s.combinedPoint].quotient));
+    }
     return s;
+}
+
+QString CombinedSummaryText(const TEvaluation &ev, int point)
+{
+    if (point < 0 || point >= ev.points.size())
+        return QString();
+    const TPointExposure &p = ev.points[point];
+    return QCoreApplication::translate("Evaluation", "Together at %1 (%2): %3 of the limit")
+        .arg(ev.reference[p.firstEntry], ev.siteName[p.firstEntry], CombinedCellText(p));
+}
+
+QString IncompleteText(const QStringList &missingPower)
+{
+    if (missingPower.isEmpty())
+        return QString();
+    return QCoreApplication::translate("Evaluation",
+                                       "The evaluation is incomplete: no power chain for %1.")
+        .arg(missingPower.join(QStringLiteral(", ")));
+}
+
+void RetranslateLines(TEvaluation &ev)
+{
+    for (int i = 0; i < ev.count(); ++i)
+        ev.lines[i][ColumnField] = FieldListText(ev.fieldStrength[i], ev.verdict[i]);
+    for (const TPointExposure &point : std::as_const(ev.points))
+        ev.lines[point.firstEntry][ColumnCombined] = CombinedCellText(point);
+}
+
+void CombineExposure(TEvaluation &ev)
+{
+    ev.points.clear();
+    ev.pointOfEntry.resize(ev.count());
+    QHash<qint32, int> pointOfId;
+    for (int i = 0; i < ev.count(); ++i) {
+        auto found = pointOfId.constFind(ev.ctpId[i]);
+        if (found == pointOfId.constEnd()) {
+            found = pointOfId.insert(ev.ctpId[i], ev.points.size());
+            TPointExposure point;
+            point.ctpId = ev.ctpId[i];
+            point.firstEntry = i;
+            ev.points << point;
+        }
+        ev.pointOfEntry[i] = *found;
+        TPointExposure &point = ev.points[*found];
+        if (!ev.simultaneous[i] || !VerdictLevels(ev.frequency[i]))
+            continue;
+        ++point.summed;
+        if (!ev.hasPower(i)) {
+            point.complete = false;
+            continue;
+        }
+        point.quotient += *ExposureShare(ev.fieldStrength[i], ev.frequency[i]);
+    }
+    for (const TPointExposure &point : std::as_const(ev.points))
+        ev.lines[point.firstEntry][ColumnCombined] = CombinedCellText(point);
 }
 
 TEvaluation EvaluateRows(const TJetDataset &rows)
@@ -122,7 +252,8 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
               cAttText = col("SpaceAttDescrE"), cLow = col("SpaceAttLow"),
               cHigh = col("SpaceAttHigh"), cFreq = col("BandFreqCenter"),
               cRem = col("CriticalPntRem"), cTilt = col("AntennasTilt"),
-              cPower = col("AntennasAntPwr");
+              cPower = col("AntennasAntPwr"), cTxPower = col("StationTxPower"),
+              cSimTx = col("AntennasSimTx");
     const auto at = [&rows](int row, int column) {
         return column < 0 ? QVariant() : rows.data(rows.index(row, column));
     };
@@ -133,8 +264,10 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
     ev.fieldStrength.resize(n);
     ev.verdict.resize(n);
     ev.frequency.resize(n);
+    ev.simultaneous.resize(n);
     ev.lines.resize(n);
     ev.reference.reserve(n);
+    ev.siteName.reserve(n);
     ev.antennaRef.reserve(n);
     AntennaPattern pattern{};
     PatternTable table{};
@@ -146,17 +279,27 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
         const double hp = numberOf(at(r, cHp));
         ev.ctpId[r] = at(r, cId).toInt();
         ev.reference << at(r, cRef).toString();
+        ev.siteName << at(r, cTower).toString();
         ev.antennaRef << at(r, cAnt).toString();
         ev.frequency[r] = f;
+        // Yes unless the column says No: an unknown answer must not lower the sum.
+        const QVariant simTx = at(r, cSimTx);
+        ev.simultaneous[r] = simTx.isNull() || numberOf(simTx) != 0;
 
         for (int k = 0; k < 10; ++k)
             pattern[k] = numberOf(at(r, patternCol[k]));
+        // A power chain that was never saved leaves the transmitter power at 0
+        // and the antenna power at its default of 0 dBW: no value, not 1 W.
+        const QVariant power = at(r, cPower);
+        const bool hasPower = !power.isNull() && numberOf(at(r, cTxPower)) > 0;
         const double s = f >= 1000 ? numberOf(at(r, cHigh)) : numberOf(at(r, cLow));
-        const double pd = numberOf(at(r, cPower)) - s;
-        const double e = FieldStrength(pattern, apertureSize, table, f, numberOf(at(r, cTilt)),
-                                       d, hp, pd, numberOf(at(r, cHa)));
+        const double pd = numberOf(power) - s;
+        const double e =
+            hasPower ? FieldStrength(pattern, apertureSize, table, f, numberOf(at(r, cTilt)), d, hp,
+                                     pd, numberOf(at(r, cHa)))
+                     : std::numeric_limits<double>::quiet_NaN();
         ev.fieldStrength[r] = e;
-        ev.verdict[r] = LimitVerdict(e, f);
+        ev.verdict[r] = hasPower ? LimitVerdict(e, f) : VerdictNoPowerChain;
 
         TEvaluationLine &line = ev.lines[r];
         if (r > 0 && ev.ctpId[r] == ev.ctpId[r - 1]) {
@@ -171,8 +314,10 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
             line[ColumnDescription] = at(r, cRem).toString();
         }
         line[ColumnAntenna] = ev.antennaRef.last();
-        line[ColumnField] = FieldStrengthText(e) + QStringLiteral(" V/m");
+        line[ColumnField] = FieldListText(e, ev.verdict[r]);
+        line[ColumnCombined].clear();
     }
+    CombineExposure(ev);
     return ev;
 }
 

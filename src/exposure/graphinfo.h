@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 // The record of the field-strength plot: one placement, read once when the
 // plot window opens. Units as in the engine: m, W, dB, dBW, MHz, degrees.
@@ -29,8 +30,11 @@ struct TGraphInfo {
     AntennaPattern pattern{};
     int apertureSize = 0;      // N wavelengths across; 0 for an ordinary antenna
     PatternTable patternTable{}; // the envelope table the field strength uses
-    double nearFieldLimit = 0;   // A = N²/16, m
+    double nearFieldLimit = 0;   // A = λ × N²/4, m
     double farFieldLimit = 0;    // B = 0.6 × λ × N², m
+    // How far the limit reaches in the direction of the largest gain; none
+    // below 10 MHz and without a transmitter power.
+    std::optional<double> safetyDistance;
 };
 
 // One point of a contour, in metres: X from the mast, Y above the ground.
@@ -69,6 +73,7 @@ struct TGraphData {
     TGraphInfo info;
     LimitLevels levels{0, 0, 0};
     std::array<TCurve, GraphLevelCount> contours{};
+    TCurve safetyArc{}; // the safety distance around the antenna, from straight up to straight down
     QVector<TGraphPoint> points;
     TGraphRange range; // before the 10 % margin
 };

@@ -1,10 +1,13 @@
 #include "exposure/graphprep.h"
 
-#include "exposure/engine/engine.h"
 #include "base/numberformat.h"
+#include "exposure/engine/engine.h"
+#include "exposure/engine/fieldreach.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -18,15 +21,46 @@ TCurvePoint ContourPoint(int i, double tilt, double ha, double r)
     return {std::sin(a) * r, ha + std::cos(a) * r};
 }
 
-void GrowOverContour(TGraphRange &range, const TGraphInfo &info, const PatternTable &table,
-                     double level)
+void GrowOverCurve(TGraphRange &range, const TCurve &curve)
 {
-    for (int i = 0; i < CurvePointCount; ++i) {
-        const double r = ContourRadius(info.antennaPower, table[std::abs(i - 90)], level);
-        const TCurvePoint p = ContourPoint(i, info.tilt, info.antennaHeight, r);
+    for (const TCurvePoint &p : curve) {
         range.maxX = std::max(range.maxX, p.x);
         range.maxY = std::max(range.maxY, p.y);
     }
+}
+
+// The far-field contour of one level through a pattern table: each point at
+// the closed-form distance of its ray's gain.
+TCurve FarFieldContour(const TGraphInfo &info, const PatternTable &table, double level)
+{
+    TCurve curve;
+    for (int i = 0; i < CurvePointCount; ++i) {
+        const double r = ContourRadius(info.antennaPower, table[std::abs(i - 90)], level);
+        curve[i] = ContourPoint(i, info.tilt, info.antennaHeight, r);
+    }
+    return curve;
+}
+
+// The contour of one level. A wire antenna's field is the far field everywhere.
+// An aperture is followed along each ray through its near field, transition
+// region and far field as the engine computes them; rays along the aperture's
+// plane, where the near field never ends, stop where the beam itself ends.
+TCurve Contour(const TGraphInfo &info, const PatternTable &table, double level)
+{
+    const int n = std::max(info.apertureSize, 0);
+    if (n == 0)
+        return FarFieldContour(info, table, level);
+    const double gmax = *std::max_element(table.begin(), table.end());
+    const double beamReach = FieldReach(info.pattern, n, info.frequency, 0.0, info.antennaPower,
+                                        level, std::numeric_limits<double>::infinity());
+    const double cap = std::max(ContourRadius(info.antennaPower, gmax, level), beamReach);
+    TCurve curve;
+    for (int i = 0; i < CurvePointCount; ++i) {
+        const double r =
+            FieldReach(info.pattern, n, info.frequency, 90.0 - i, info.antennaPower, level, cap);
+        curve[i] = ContourPoint(i, info.tilt, info.antennaHeight, r);
+    }
+    return curve;
 }
 
 bool IsZero(double value)
@@ -69,25 +103,30 @@ void PrepGraph(TGraphData &g)
     const PatternTable plain = BuildPatternTable(info.pattern);
     BuildEnvelopeTable(info.pattern, info.patternTable);
     const int n = std::max(info.apertureSize, 0);
-    info.nearFieldLimit = n > 0 ? static_cast<double>(static_cast<long long>(n) * n) / 16.0 : 0.0;
-    info.farFieldLimit = n > 0 ? 0.6 * Wavelength(info.frequency) * n * n : 0.0;
+    info.nearFieldLimit = n > 0 ? NearFieldLimit(info.frequency, n) : 0.0;
+    info.farFieldLimit = n > 0 ? FarFieldLimit(info.frequency, n) : 0.0;
     g.levels = ContourLevels(info.frequency);
-
-    // The plain table gives the range; the contours are drawn from the envelope
-    // table, which lies on or above it, so the range also covers the drawn
-    // low-level contour and no part of it falls outside the plot.
-    GrowOverContour(g.range, info, plain, g.levels.low);
-    GrowOverContour(g.range, info, info.patternTable, g.levels.low);
 
     for (int level = 0; level < GraphLevelCount; ++level) {
         const double value = LevelValue(g.levels, static_cast<GraphLevel>(level));
-        TCurve &curve = g.contours[level];
-        for (int i = 0; i < CurvePointCount; ++i) {
-            const double r =
-                ContourRadius(info.antennaPower, info.patternTable[std::abs(i - 90)], value);
-            curve[i] = ContourPoint(i, info.tilt, info.antennaHeight, r);
-        }
+        g.contours[level] = Contour(info, info.patternTable, value);
     }
+
+    // The safety distance as a half circle on the side of the points.
+    if (info.txPower > 0)
+        info.safetyDistance = SafetyDistance(info.pattern, n, info.frequency, info.antennaPower);
+    if (info.safetyDistance) {
+        for (int i = 0; i < CurvePointCount; ++i)
+            g.safetyArc[i] = ContourPoint(i, 0.0, info.antennaHeight, *info.safetyDistance);
+        GrowOverCurve(g.range, g.safetyArc);
+    }
+
+    // The range covers the far-field contours of the low level through both
+    // tables: for a wire antenna the drawn one (envelope table) lies on or
+    // outside the plain one; an aperture's drawn contour lies inside them but
+    // along the aperture's plane, whose near field the view may cut.
+    GrowOverCurve(g.range, FarFieldContour(info, plain, g.levels.low));
+    GrowOverCurve(g.range, FarFieldContour(info, info.patternTable, g.levels.low));
 }
 
 void PrepPoint(TGraphData &g, double d, double h, double e, const QString &description)

@@ -22,8 +22,12 @@ double LevelValue(const LimitLevels &levels, GraphLevel level);
 double ContourRadius(double pd, double g, double level);
 
 // Fills the tables, the near- and far-field limits, the levels and the three
-// contours of g.info, and grows g.range over the low-level contour: the one
-// drawn (envelope table) and the one of the plain pattern table.
+// contours of g.info, and grows g.range over the drawn low-level contour (and,
+// for a wire antenna, over the one of the plain pattern table). A wire
+// antenna's contours are far-field circles through its envelope table; an
+// aperture's follow the engine through its near field and transition region.
+// With a transmitter power, also the safety distance and its half circle,
+// which the range covers too.
 void PrepGraph(TGraphData &g);
 
 // Adds one critical test point at distance d and height h with field strength

@@ -1,5 +1,7 @@
 #include "exposure/powerchainstore.h"
 
+#include "exposure/engine/aperturesize.h"
+
 #include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
@@ -87,7 +89,9 @@ TOpStatus SavePowerChain(TdtmMain &dm, const TPowerChainRow &r)
 TOpResult<TAntennaDetails> GetAntDetails(TdtmMain &dm, qint32 idListAnt)
 {
     const TOpStatus status =
-        OpenStatement(dm.qryTemp2, {QStringLiteral("SELECT AntType, AntMakeDescr, AntV00"),
+        OpenStatement(dm.qryTemp2, {QStringLiteral("SELECT AntType, AntMakeDescr, AntV00, AntV10, "
+                                                   "AntV20, AntV30, AntV40, AntV50, AntV60, "
+                                                   "AntV70, AntV80, AntV90, AntExtra"),
                                     QStringLiteral("FROM tblListAnt"),
                                     QStringLiteral("WHERE IdListAnt =%1").arg(idListAnt)});
     if (!status.ok())
@@ -100,5 +104,11 @@ TOpResult<TAntennaDetails> GetAntDetails(TdtmMain &dm, qint32 idListAnt)
     details.type = FieldText(dm.qryTemp2, QStringLiteral("AntType"));
     details.description = FieldText(dm.qryTemp2, QStringLiteral("AntMakeDescr"));
     details.gain = number(*dm.qryTemp2, "AntV00");
+    static const char *const patternNames[] = {"AntV00", "AntV10", "AntV20", "AntV30", "AntV40",
+                                               "AntV50", "AntV60", "AntV70", "AntV80", "AntV90"};
+    for (int k = 0; k < 10; ++k)
+        details.pattern[k] = number(*dm.qryTemp2, patternNames[k]);
+    details.apertureSize =
+        ApertureSizeFromText(FieldText(dm.qryTemp2, QStringLiteral("AntExtra")).toStdString());
     return TOpResult<TAntennaDetails>::success(details);
 }

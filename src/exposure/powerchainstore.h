@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exposure/engine/patterntable.h"
+
 #include "store/recordresult.h"
 
 #include <QString>
@@ -46,6 +48,8 @@ TOpStatus SavePowerChain(TdtmMain &dm, const TPowerChainRow &row);
 struct TAntennaDetails {
     QString type;
     QString description;
-    double gain = 0; // AntV00, dBi
+    double gain = 0;          // AntV00, dBi
+    AntennaPattern pattern{}; // AntV00 … AntV90, for the safety distance
+    int apertureSize = 0;     // AntExtra as a whole number, 0 when it is none
 };
 TOpResult<TAntennaDetails> GetAntDetails(TdtmMain &dm, qint32 idListAnt);

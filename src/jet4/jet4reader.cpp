@@ -132,10 +132,14 @@ Value FieldValue(MdbHandle *mdb, MdbColumn *column, const MdbField &field)
         return OwnedText(mdb_col_to_string(mdb, mdb->pg_buf, field.start, MDB_MEMO, field.siz));
     case MDB_OLE: {
         // libmdb reads long binaries through the column's bound buffer, which
-        // starts with the 12-byte reference of the row.
+        // starts with the 12-byte reference of the row. A value kept in the row
+        // itself is found through the column's current value, which only
+        // libmdb's own row fetch sets: set it here, or a stale one is used.
         std::unique_ptr<char[]> bound(new char[TextBufferSize]);
         std::memcpy(bound.get(), at, 12);
         column->bind_ptr = bound.get();
+        column->cur_value_start = field.start;
+        column->cur_value_len = field.siz;
         std::size_t size = 0;
         void *data = mdb_ole_read_full(mdb, column, &size);
         column->bind_ptr = nullptr;

@@ -18,8 +18,9 @@ constexpr long Utm = 1;
 constexpr long StatePlane = 2;
 constexpr long TransverseMercator = 9;
 constexpr long Robinson = 21;
-// Robinson's greatest northing on the unit sphere (at the poles).
-constexpr double RobinsonPoleNorthing = 1.3523;
+// The package's Robinson puts the poles at a northing of pi/2 on the unit
+// sphere (its table is scaled so; Snyder's published table ends at 1.3523).
+constexpr double RobinsonPoleNorthing = 1.5707963267948966;
 constexpr long PackageSpheroidCount = 31; // the package knows codes 0 to 30
 
 struct PackageSystem

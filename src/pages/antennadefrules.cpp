@@ -1,5 +1,8 @@
 #include "pages/antennadefrules.h"
 
+#include "base/numberformat.h"
+
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 QString NextCatalogueSort(const QString &currentSort, const QString &field)
@@ -49,4 +52,16 @@ TPatternRange PatternRange(const QVector<double> &values)
     if (range.high <= range.low)
         range.low = range.high - 1;
     return range;
+}
+
+bool IsStorableNumber(const QString &text)
+{
+    return text.trimmed().isEmpty() || ParseNumber(text.trimmed()).has_value();
+}
+
+QString NumberFieldMessage(const QString &caption)
+{
+    return QCoreApplication::translate("TfraAntennaDef",
+                                       "There is no correct value for the \"%1\" field !")
+        .arg(caption);
 }

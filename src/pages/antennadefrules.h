@@ -21,6 +21,13 @@ bool IsDescendingSort(const QString &sortText);
 // no greater than 45.
 bool IsAcceptedTilt(const QString &text);
 
+// Whether a number field's text can be stored: empty, or a number in the
+// program's format ("12,5", "-3"). "15,5,3" and "5-5" cannot.
+bool IsStorableNumber(const QString &text);
+
+// The message for a field whose text is no number.
+QString NumberFieldMessage(const QString &caption);
+
 // What the lower half of the page shows, from the placement count of the
 // current site, the owner's site count and whether a placement is being edited.
 struct TPlacementLayout {

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
+
 namespace
 {
 
@@ -97,4 +99,59 @@ QString SiteCoordinateMessage(TSiteCoordinateField field)
     return QCoreApplication::translate("TfraSiteDef",
                                        "There is no correct value for the \"%1\" field !")
         .arg(QLatin1String(names[field]));
+}
+
+int FirstImplausibleSiteCoordinate(const TSiteCoordinateTexts &t)
+{
+    for (int field = 0; field < SiteCoordinateFieldCount; ++field) {
+        const int value = wholeNumber(t.text[field]);
+        bool plausible = true;
+        switch (field) {
+        case CoordLambertX:
+            plausible = inRange(value, 22101, 258999);
+            break;
+        case CoordLambertY:
+            plausible = inRange(value, 20001, 245999);
+            break;
+        case CoordLonDeg:
+            plausible = inRange(value, 2, 7);
+            break;
+        case CoordLatDeg:
+            plausible = inRange(value, 49, 52);
+            break;
+        default:
+            plausible = inRange(value, 0, 59);
+            break;
+        }
+        if (!plausible)
+            return field;
+    }
+    return -1;
+}
+
+namespace
+{
+// Degrees, minutes and seconds fields as seconds of arc.
+int arcSeconds(const TSiteCoordinateTexts &t, int degrees, int minutes, int seconds)
+{
+    return wholeNumber(t.text[degrees]) * 3600 + wholeNumber(t.text[minutes]) * 60 +
+           wholeNumber(t.text[seconds]);
+}
+} // namespace
+
+bool SiteCoordinatesAgree(const TSiteCoordinateTexts &typed,
+                          const TSiteCoordinateTexts &fromLambert)
+{
+    const int latitude = arcSeconds(typed, CoordLatDeg, CoordLatMin, CoordLatSec) -
+                         arcSeconds(fromLambert, CoordLatDeg, CoordLatMin, CoordLatSec);
+    const int longitude = arcSeconds(typed, CoordLonDeg, CoordLonMin, CoordLonSec) -
+                          arcSeconds(fromLambert, CoordLonDeg, CoordLonMin, CoordLonSec);
+    return std::abs(latitude) <= 1 && std::abs(longitude) <= 1;
+}
+
+QString SiteCoordinatesDisagreeMessage()
+{
+    return QCoreApplication::translate(
+        "TfraSiteDef", "The Lambert 72 and the WGS84 coordinates do not describe the same place "
+                       "! Type one of the two again, so that the other is converted from it.");
 }

@@ -48,3 +48,18 @@ int FirstInvalidSiteCoordinate(const TSiteCoordinateTexts &texts);
 
 // The message for a refused field ("There is no correct value for the ...").
 QString SiteCoordinateMessage(TSiteCoordinateField field);
+
+// The first field, in validation order, whose value lies outside what the page
+// converts: Lambert X 22101..258999, Y 20001..245999, longitude degrees 2..7,
+// latitude degrees 49..52, minutes and seconds 0..59. -1 when all are
+// plausible. A Save refuses such a value with SiteCoordinateMessage().
+int FirstImplausibleSiteCoordinate(const TSiteCoordinateTexts &texts);
+
+// Whether the typed WGS84 fields describe the place of the Lambert fields: the
+// latitude and the longitude of `fromLambert` (the Lambert pair converted to
+// WGS84 texts) lie within one second of the typed ones.
+bool SiteCoordinatesAgree(const TSiteCoordinateTexts &typed,
+                          const TSiteCoordinateTexts &fromLambert);
+
+// The message when the two forms describe different places.
+QString SiteCoordinatesDisagreeMessage();

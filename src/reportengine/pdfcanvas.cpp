@@ -1,12 +1,12 @@
 #include "reportengine/pdfcanvas.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <cstdlib>
 
 #include <hpdf.h>
 
+#include "base/safefile.h"
 #include "base/clock.h"
 #include "reportengine/winansi.h"
 
@@ -193,18 +193,5 @@ bool PdfCanvas::save(const QString &path, QString *error)
     const QByteArray pdf = toPdf(error);
     if (pdf.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QCoreApplication::translate("PdfCanvas", "Cannot write %1: %2")
-                         .arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(pdf) != pdf.size() || !file.commit()) {
-        if (error)
-            *error = QCoreApplication::translate("PdfCanvas", "Cannot write %1: %2")
-                         .arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, pdf, error);
 }

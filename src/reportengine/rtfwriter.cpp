@@ -1,10 +1,8 @@
 #include "reportengine/rtfwriter.h"
 
-#include <QCoreApplication>
-#include <QSaveFile>
-
 #include <cmath>
 
+#include "base/safefile.h"
 #include "reportengine/reportfont.h"
 #include "reportengine/winansi.h"
 
@@ -78,13 +76,5 @@ QByteArray RtfText(const RtfDocument &document)
 
 bool WriteRtfFile(const RtfDocument &document, const QString &path, QString *error)
 {
-    const QByteArray rtf = RtfText(document);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
-        if (error)
-            *error = QCoreApplication::translate("RtfWriter", "Cannot write %1: %2")
-                         .arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, RtfText(document), error);
 }

@@ -1,5 +1,7 @@
 #include "reports/antennareporttext.h"
 
+#include "exposure/evaluation.h"
+
 #include <cmath>
 
 #include "exposure/engine/aperturesize.h"
@@ -122,7 +124,7 @@ QString ReportPointLine(const TReportRow &row)
 {
     return QStringLiteral("   ") + ColumnText(row.pointRef, 12) + ColumnText(row.pointDistance, 16) +
            ColumnText(row.pointHeight, 16) + ColumnText(FixedNotation(RowSpaceAttenuation(row), 1), 25) +
-           FixedNotation(RowFieldStrength(row), 2);
+           (row.hasPower ? FixedNotation(RowFieldStrength(row), 2) : NoPowerChainText());
 }
 
 QStringList BuildAntennaReportText(const QStringList &templateLines, const QVector<TReportRow> &rows,

@@ -127,7 +127,7 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
                         "AntType, AntMakeDescr, AntennasHeight, AntennasTilt, BandFreqCenter, "
                         "AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, "
                         "AntV90, AntennasAntPwr, AntennasEirp, AntExtra, CriticalPntDist, "
-                        "CriticalPntHeight, CriticalPntRef, SpaceAttLow, SpaceAttHigh")
+                        "CriticalPntHeight, CriticalPntRef, SpaceAttLow, SpaceAttHigh, StationTxPower")
              .arg(CityColumn(languageId)),
          QStringLiteral("FROM ((((((tblOwner INNER JOIN tblTower ON tblTower.IdOwner = "
                         "tblOwner.IdOwner) INNER JOIN tblStation ON tblStation.IdTower = "
@@ -171,6 +171,9 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
         for (int k = 0; k < 10; ++k)
             r.pattern[k] = fieldDouble(q, QString::fromLatin1(patternNames[k]));
         r.antPower = fieldDouble(q, QStringLiteral("AntennasAntPwr"));
+        // As in the evaluation: a power chain never saved gives no field strength.
+        r.hasPower = !q->fieldValue(QStringLiteral("AntennasAntPwr")).isNull() &&
+                     fieldDouble(q, QStringLiteral("StationTxPower")) > 0;
         r.eirp = fieldDouble(q, QStringLiteral("AntennasEirp"));
         r.antExtra = FieldText(q, QStringLiteral("AntExtra"));
         r.pointDistance = fieldDouble(q, QStringLiteral("CriticalPntDist"));

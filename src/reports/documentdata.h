@@ -80,6 +80,7 @@ struct TReportRow {
     double frequency = 0.0;
     double pattern[10] = {};
     double antPower = 0.0; // dBW at the antenna
+    bool hasPower = true;  // false when the placement's power chain was never saved
     double eirp = 0.0;     // dBW
     QString antExtra;      // aperture size as text
     double pointDistance = 0.0;

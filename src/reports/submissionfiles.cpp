@@ -1,5 +1,6 @@
 #include "reports/submissionfiles.h"
 
+#include "base/safefile.h"
 #include "base/numberformat.h"
 #include "base/shellutilities.h"
 
@@ -20,6 +21,7 @@ QStringList DirectoryEntryList(const QString &folder)
                                      const QString name = QFileInfo(path).fileName();
                                      return name == QLatin1String(".") ||
                                             name == QLatin1String("..") ||
+                                            IsTemporaryFileName(name) ||
                                             path.endsWith(QLatin1String("/.")) ||
                                             path.endsWith(QLatin1String("/.."));
                                  }),
@@ -117,12 +119,4 @@ QVector<TFileListRow> FileListRows(const QString &folder, bool *readable)
     for (const QString &path : DirectoryEntryList(folder))
         rows << FileListRow(QFileInfo(path));
     return rows;
-}
-
-QString OwnerFileName(const QString &call, const QString &suffix)
-{
-    QString name = call;
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return name + suffix;
 }

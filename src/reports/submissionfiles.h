@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ownerfilename.h" // the names of the owner's files
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -29,7 +31,8 @@ struct TFileListRow {
 };
 
 // Every entry of the folder (files and subfolders, hidden ones too) as full paths,
-// sorted by name, without the navigation entries "." and "..". Empty when the
+// sorted by name, without the navigation entries "." and ".." and without
+// temporary files of interrupted writes (IsTemporaryFileName). Empty when the
 // folder name is empty or the folder does not exist.
 QStringList DirectoryEntryList(const QString &folder);
 
@@ -51,7 +54,3 @@ QString FileTypeName(const QFileInfo &info);
 
 // A time in local time: the system's short date format followed by " hh:mm:ss:zzz".
 QString FileTimeText(const QDateTime &moment);
-
-// A file of the owner: call + suffix, with path separators in the call (a portable
-// suffix such as "/P") turned into "_" so that the file stays in the directory.
-QString OwnerFileName(const QString &call, const QString &suffix);

@@ -6,6 +6,7 @@
 #include "base/installlayout.h"
 #include "base/programfolder.h"
 #include "store/jetconnectionstring.h"
+#include "store/schemaupgrade.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,6 +70,9 @@ TdtmMain::TdtmMain(QObject *parent)
                       tblCableLoss3, tblCableLoss4, tblZipCity2,   tblTxTime2,    tblMode2,
                       tblErpVal,     tblListAntPol, tblBandFreqSt, tblBandFreqQrp};
     ApplyNumberFormat();
+    // A database of an older version gains the columns added since, before any
+    // statement reads them; a failure shows when a statement needs the column.
+    connect(conMainDb, &TJetConnection::connected, this, [this] { UpgradeMainSchema(*conMainDb); });
     // The status bar's connection panel is about "VlmMain.mdb": the export
     // connection's opening and closing would otherwise show "Disconnected"
     // while the main database stays open.
@@ -178,6 +182,14 @@ bool TdtmMain::ConnectDatabase(bool automatic)
         requestTermination();
         return false;
     }
+    // Said once, here, instead of SQLite's own words at every Save.
+    if (conMainDb->isReadOnly())
+        ShowErrorMessage(tr("VLM Database"),
+                         tr("The VLM Database cannot be written:") + QLatin1Char('\n') +
+                             QDir::toNativeSeparators(conMainDb->dataSource()) + QLatin1Char('\n') +
+                             tr("You can look at your data, but no change can be saved. "
+                                "Give yourself the right to write the file and its folder, "
+                                "then start the program again."));
     return true;
 }
 
@@ -213,9 +225,9 @@ QString TdtmMain::GetDatabaseVersion()
 {
     if (!conMainDb->isConnected()) {
         m_firstRunPending = false;
-        // After a failed search the application is ending; the lookup tables
-        // would only add a second error message.
-        if (!ConnectDatabase(true))
+        // After a failed search the application is ending: neither a second
+        // search nor the lookup tables would add more than a second message.
+        if (TerminationRequested() || !ConnectDatabase(true))
             return QString();
         OpenLookupTables();
     }

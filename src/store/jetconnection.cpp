@@ -10,6 +10,14 @@
 namespace {
 constexpr int StatementLogSize = 500;
 
+// SQLite's "attempt to write a readonly database" (8) and "unable to open
+// database file" (14, the journal in a folder that cannot be written).
+bool writeRefused(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    return code == 8 || code == 14;
+}
+
 QString uniqueConnectionName(const QString &name)
 {
     static QAtomicInt counter;
@@ -76,6 +84,10 @@ bool TJetConnection::open()
             return false;
         }
     }
+    // SQLite opens a file it may not write read-only without a word, and a
+    // folder it may not write fails only at the first change (the journal).
+    const QFileInfo info(file);
+    m_readOnly = !info.isWritable() || !QFileInfo(info.absolutePath()).isWritable();
     m_connected = true;
     emit connected();
     return true;
@@ -92,6 +104,7 @@ void TJetConnection::close()
     QSqlDatabase::removeDatabase(m_connectionName);
     const bool wasConnected = m_connected;
     m_connected = false;
+    m_readOnly = false;
     if (wasConnected)
         emit disconnected();
 }
@@ -104,9 +117,9 @@ void TJetConnection::record(const QString &jetSql, const QString &sqliteSql)
     emit statementExecuted(jetSql, sqliteSql);
 }
 
-bool TJetConnection::run(const QString &jetSql, QSqlQuery &query)
+bool TJetConnection::run(const QString &jetSql, QSqlQuery &query, TJetWildcards wildcards)
 {
-    const QString sqliteSql = JetToSqlite(jetSql);
+    const QString sqliteSql = JetToSqlite(jetSql, wildcards);
     record(jetSql, sqliteSql);
     if (!m_connected) {
         m_lastError = tr("The connection is closed.");
@@ -116,18 +129,20 @@ bool TJetConnection::run(const QString &jetSql, QSqlQuery &query)
     query.setForwardOnly(true);
     const bool ok = query.exec(sqliteSql);
     m_lastError = ok ? QString() : query.lastError().text();
+    if (!ok && m_readOnly && writeRefused(query.lastError()))
+        m_lastError = tr("The VLM Database cannot be written: the change was not saved.");
     emit commandCompleted();
     return ok;
 }
 
-bool TJetConnection::exec(const QString &jetSql)
+bool TJetConnection::exec(const QString &jetSql, TJetWildcards wildcards)
 {
     QSqlQuery query(database());
-    return run(jetSql, query);
+    return run(jetSql, query, wildcards);
 }
 
 bool TJetConnection::select(const QString &jetSql, QSqlQuery *query)
 {
     *query = QSqlQuery(database());
-    return run(jetSql, *query);
+    return run(jetSql, *query, TJetWildcards::Program);
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/jetsqladapter.h"
+
 // One connection of the data module (conMainDb, conExport): the Jet connection
 // string that documents the contract, and the SQLite file it names. Every
 // statement the program runs goes through exec()/select() here, so it passes
@@ -33,10 +35,15 @@ public:
     bool open();
     void close();
     bool isConnected() const { return m_connected; }
+    // The file or its folder (where SQLite keeps its journal) cannot be
+    // written: the data can be read, no change can be saved. Known at open().
+    bool isReadOnly() const { return m_readOnly; }
     QString lastErrorText() const { return m_lastError; }
 
     // Runs a statement that returns no rows (Jet text; translated here).
-    bool exec(const QString &jetSql);
+    // Statements of table-update files pass TJetWildcards::UpdateFile, so
+    // that their LIKE patterns may use Jet's * ? # [ ] wildcards.
+    bool exec(const QString &jetSql, TJetWildcards wildcards = TJetWildcards::Program);
     // Prepares and runs a SELECT (Jet text); the result is in *query.
     bool select(const QString &jetSql, QSqlQuery *query);
 
@@ -58,7 +65,7 @@ signals:
     void statementExecuted(const QString &jetSql, const QString &sqliteSql);
 
 private:
-    bool run(const QString &jetSql, QSqlQuery &query);
+    bool run(const QString &jetSql, QSqlQuery &query, TJetWildcards wildcards);
     void record(const QString &jetSql, const QString &sqliteSql);
 
     QString m_connectionName;
@@ -66,4 +73,5 @@ private:
     QString m_lastError;
     QStringList m_log;
     bool m_connected = false;
+    bool m_readOnly = false;
 };

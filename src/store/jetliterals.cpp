@@ -20,3 +20,18 @@ QString MemoText(QStringList lines)
     lines.clear();
     return text;
 }
+
+QString MemoEditorText(const QString &stored)
+{
+    QString text = stored;
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+QStringList MemoEditorLines(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}

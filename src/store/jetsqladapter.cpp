@@ -3,6 +3,7 @@
 #include "store/jettokenizer.h"
 
 #include <QHash>
+#include <QPair>
 #include <QSet>
 
 namespace {
@@ -430,17 +431,151 @@ void rewriteDelete(Sequence &s)
     s = result;
 }
 
-void translate(Sequence &s, bool statementLevel)
+// LIKE 'pattern' with Jet's own wildcards -> GLOB 'pattern' (update files).
+// Only a literal that stands alone on the right of LIKE is turned; a pattern
+// built from parts, or one with an ESCAPE clause, stays as it is.
+void rewriteLike(Sequence &s)
+{
+    for (int i = 0; i + 1 < s.size(); ++i) {
+        if (s[i].isGroup || !s[i].token.isWord("LIKE"))
+            continue;
+        const Node &pattern = s[i + 1];
+        if (pattern.isGroup || pattern.token.kind != TSqlToken::String)
+            continue;
+        if (i + 2 < s.size()) {
+            const Node &after = s[i + 2];
+            const bool ends =
+                !after.isGroup && ((isKeyword(after) && !after.token.isWord("ESCAPE")) ||
+                                   after.token.isSymbol(",") || after.token.isSymbol(";"));
+            if (!ends)
+                continue;
+        }
+        const QString glob = JetLikeToGlob(pattern.token.stringValue());
+        if (glob.isEmpty())
+            continue;
+        s[i].token.text = QStringLiteral("GLOB");
+        s[i + 1].token.text = singleQuoted(glob);
+    }
+}
+
+// Top-level pieces of a column list, split at ",": begin and end (exclusive).
+QVector<QPair<int, int>> listItems(const Sequence &s)
+{
+    QVector<QPair<int, int>> items;
+    int begin = 0;
+    for (int i = 0; i <= s.size(); ++i) {
+        if (i == s.size() || (!s[i].isGroup && s[i].token.isSymbol(","))) {
+            items.append({begin, i});
+            begin = i + 1;
+        }
+    }
+    return items;
+}
+
+bool sameName(const Node &a, const Node &b)
+{
+    auto bare = [](const Node &n) {
+        QString t = n.token.text;
+        if (n.token.kind == TSqlToken::QuotedName && t.size() >= 2)
+            t = t.mid(1, t.size() - 2);
+        return t.toUpper();
+    };
+    return !a.isGroup && !b.isGroup && bare(a) == bare(b);
+}
+
+// Removes "[CONSTRAINT name] PRIMARY KEY" from a column definition.
+void dropPrimaryKey(Sequence &definition)
+{
+    for (int i = 0; i + 1 < definition.size(); ++i) {
+        if (definition[i].isGroup || !definition[i].token.isWord("PRIMARY") ||
+            !definition[i + 1].token.isWord("KEY"))
+            continue;
+        int from = i;
+        if (from >= 2 && definition[from - 2].token.isWord("CONSTRAINT"))
+            from -= 2;
+        definition.remove(from, i + 2 - from);
+        return;
+    }
+}
+
+// CREATE TABLE t (c COUNTER, ...): Jet's AutoNumber column becomes SQLite's,
+// so that rows added without a key get one instead of NULL.
+void rewriteCounter(Sequence &s)
+{
+    int i = 0;
+    if (i >= s.size() || !s[i].token.isWord("CREATE"))
+        return;
+    ++i;
+    if (i < s.size() && (s[i].token.isWord("TEMP") || s[i].token.isWord("TEMPORARY")))
+        ++i;
+    if (i >= s.size() || !s[i].token.isWord("TABLE"))
+        return;
+    int group = i + 1;
+    while (group < s.size() && !s[group].isGroup)
+        ++group;
+    if (group >= s.size())
+        return;
+    Sequence &columns = s[group].children;
+    const QVector<QPair<int, int>> items = listItems(columns);
+    QVector<Sequence> definitions;
+    for (const auto &item : items)
+        definitions.append(columns.mid(item.first, item.second - item.first));
+
+    QVector<Node> counters;
+    for (Sequence &d : definitions) {
+        if (d.size() < 2 || !isName(d[0]) || d[1].isGroup ||
+            !(d[1].token.isWord("COUNTER") || d[1].token.isWord("AUTOINCREMENT")))
+            continue;
+        if (!counters.isEmpty())
+            return; // Jet allows one; SQLite is left to say what is wrong
+        counters.append(d[0]);
+        d[1].token.text = QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+        d[1].token.kind = TSqlToken::Word;
+        if (d.size() > 2 && d[2].isGroup)
+            d.remove(2); // COUNTER(seed, step): SQLite counts from 1 by 1
+        Sequence rest = d.mid(2);
+        dropPrimaryKey(rest);
+        d = d.mid(0, 2) + rest;
+    }
+    if (counters.isEmpty())
+        return;
+    // A table constraint PRIMARY KEY (c) on the counter alone says it again.
+    QVector<Sequence> kept;
+    for (const Sequence &d : definitions) {
+        int k = 0;
+        if (k + 1 < d.size() && d[k].token.isWord("CONSTRAINT"))
+            k += 2;
+        const bool primaryKey = k + 2 < d.size() && d[k].token.isWord("PRIMARY") &&
+                                d[k + 1].token.isWord("KEY") && d[k + 2].isGroup &&
+                                d[k + 2].children.size() == 1 &&
+                                sameName(d[k + 2].children[0], counters.first());
+        if (!primaryKey)
+            kept.append(d);
+    }
+    Sequence rebuilt;
+    for (int k = 0; k < kept.size(); ++k) {
+        if (k > 0)
+            rebuilt.append(makeNode(TSqlToken::Symbol, QStringLiteral(","), QString()));
+        rebuilt += kept[k];
+    }
+    columns = rebuilt;
+}
+
+void translate(Sequence &s, bool statementLevel, TJetWildcards wildcards)
 {
     for (Node &node : s) {
         if (node.isGroup)
-            translate(node.children, false);
+            translate(node.children, false, wildcards);
     }
     rewriteTokens(s);
     rewriteConcatenation(s);
+    if (wildcards == TJetWildcards::UpdateFile)
+        rewriteLike(s);
     rewriteTop(s);
-    if (statementLevel)
+    if (statementLevel) {
         rewriteDelete(s);
+        rewriteCounter(s);
+    }
 }
 
 bool hasUnterminated(const QVector<TSqlToken> &tokens)
@@ -454,7 +589,7 @@ bool hasUnterminated(const QVector<TSqlToken> &tokens)
 
 } // namespace
 
-QString JetToSqlite(const QString &jetSql)
+QString JetToSqlite(const QString &jetSql, TJetWildcards wildcards)
 {
     QString trailing;
     const QVector<TSqlToken> tokens = TokenizeSql(jetSql, SqlDialect::Jet, &trailing);
@@ -465,8 +600,8 @@ QString JetToSqlite(const QString &jetSql)
     // Statements separated by ";" are translated one by one.
     QString out;
     Sequence statement;
-    auto flush = [&out, &statement]() {
-        translate(statement, true);
+    auto flush = [&out, &statement, wildcards]() {
+        translate(statement, true, wildcards);
         writeSequence(statement, out);
         statement.clear();
     };

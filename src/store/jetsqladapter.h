@@ -19,8 +19,24 @@
 //                                -> DELETE FROM t WHERE rowid IN
 //                                   (SELECT t.rowid FROM <joins> WHERE c)
 //  - UCase, LCase, Len, Mid      -> upper, lower, length, substr
-// Everything else, string literals above all, passes unchanged. LIKE patterns
-// keep their ANSI wildcards ('%', '_'), as ADO sends them to Jet. A text with
-// an unterminated literal or quoted name is returned as it is, for SQLite to
-// reject.
-QString JetToSqlite(const QString &jetSql);
+//  - c COUNTER [(seed, step)] in CREATE TABLE
+//                                -> c INTEGER PRIMARY KEY AUTOINCREMENT
+//                                   (a PRIMARY KEY on that column alone is dropped)
+//  - LIKE 'pattern' with Jet wildcards (TJetWildcards::UpdateFile only)
+//                                -> GLOB 'pattern' (JetLikeToGlob)
+// Everything else, string literals above all, passes unchanged. The program's
+// own LIKE patterns keep their ANSI wildcards ('%', '_'), as ADO sends them to
+// Jet, and take '*', '?', '#' and '[' literally, as in typed references. A
+// text with an unterminated literal or quoted name is returned as it is, for
+// SQLite to reject.
+enum class TJetWildcards {
+    Program,    // ADO's ANSI wildcards: % and _
+    UpdateFile, // also Jet's own: * ? # [ ] [! ]
+};
+QString JetToSqlite(const QString &jetSql, TJetWildcards wildcards = TJetWildcards::Program);
+
+// A Jet LIKE pattern as a GLOB pattern of the same meaning: * and % any text,
+// ? and _ one character, # one digit, [a-c] and [!a-c] character classes, and
+// every letter matched without regard to case ([aA]). Empty when the pattern
+// needs no GLOB (no * ? # [) or is not a valid Jet pattern (an open "[").
+QString JetLikeToGlob(const QString &pattern);

@@ -40,11 +40,14 @@ TOpResult<int> OpenPlacements(TdtmMain &dm, qint32 siteId)
 {
     return CountRows(
         dm.qryAntSel,
-        {QStringLiteral("SELECT IdStation, IdTower, IdBandFreqSt, tblListAnt.IdListAnt, "
+        {QStringLiteral("SELECT IdStation, IdTower, tblStation.IdBandFreqSt, tblListAnt.IdListAnt, "
                         "AntennasHeight, AntennasTilt, AntennasPol, AntennasRem, AntType, "
-                        "AntMakeDescr, AntennasRef"),
-         QStringLiteral("FROM tblStation INNER JOIN tblListAnt ON tblListAnt.IdListAnt = "
-                        "tblStation.IdListAnt"),
+                        "AntMakeDescr, AntennasRef, AntennasSimTx, BandFreqDescr"),
+         QStringLiteral("FROM (tblStation INNER JOIN tblListAnt ON tblListAnt.IdListAnt = "
+                        "tblStation.IdListAnt)"),
+         // A placement without a band still shows, with an empty band.
+         QStringLiteral("LEFT JOIN tblBandFreqSt ON tblBandFreqSt.IdBandFreqSt = "
+                        "tblStation.IdBandFreqSt"),
          QStringLiteral("WHERE IdTower =%1").arg(siteId), QStringLiteral("ORDER BY IdStation")});
 }
 
@@ -82,11 +85,12 @@ TOpResult<qint32> InsertPlacement(TdtmMain &dm, qint32 siteId, const QString &re
     const TOpStatus status = ExecStatement(
         dm.qryTemp1,
         {QStringLiteral("INSERT INTO tblStation( IdTower, IdListAnt, IdBandFreqSt, AntennasHeight, "
-                        "AntennasTilt, AntennasPol, AntennasRem, AntennasRef)"),
+                        "AntennasTilt, AntennasPol, AntennasRem, AntennasRef, AntennasSimTx)"),
          QStringLiteral("VALUES ( %1, %2, %3, ").arg(siteId).arg(antennaId).arg(v.idBandFreqSt) +
              JetText(v.height) + QStringLiteral(", ") + JetText(v.tilt) + QStringLiteral(", ") +
              JetText(v.polarisation) + QStringLiteral(", ") + JetText(v.remark) +
-             QStringLiteral(", ") + JetText(ref) + QStringLiteral(")")});
+             QStringLiteral(", ") + JetText(ref) +
+             QStringLiteral(", %1)").arg(v.simultaneous ? 1 : 0)});
     if (!status.ok())
         return TOpResult<qint32>::failure(status);
     return ReadNewKey(dm.qryTemp1, QStringLiteral("tblStation"), QStringLiteral("IdStation"));
@@ -103,7 +107,8 @@ TOpStatus UpdatePlacement(TdtmMain &dm, qint32 placementId, qint32 antennaId,
                               QStringLiteral("AntennasHeight =") + JetText(v.height) +
                               QStringLiteral(", AntennasTilt =") + JetText(v.tilt) +
                               QStringLiteral(", AntennasPol =") + JetText(v.polarisation) +
-                              QStringLiteral(", AntennasRem =") + JetText(v.remark),
+                              QStringLiteral(", AntennasRem =") + JetText(v.remark) +
+                              QStringLiteral(", AntennasSimTx =%1").arg(v.simultaneous ? 1 : 0),
                           QStringLiteral("WHERE IdStation =%1").arg(placementId)});
 }
 

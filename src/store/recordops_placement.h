@@ -24,6 +24,7 @@ struct TPlacementValues {
     QString tilt;
     QString polarisation; // short code of the antenna's polarisation
     QString remark;
+    bool simultaneous = true; // AntennasSimTx: transmits at the same time as the others
 };
 
 TOpResult<int> CountPlacements(TdtmMain &dm, qint32 siteId);

@@ -3,6 +3,7 @@
 #include "base/installlayout.h"
 #include "base/programfolder.h"
 #include "store/datamodule.h"
+#include "store/tableupdateguard.h"
 #include "store/tableupdateparser.h"
 
 #include <QCoreApplication>
@@ -24,32 +25,49 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
 {
     TTableUpdateResult result;
     QSqlDatabase db = dm.conMainDb->database();
-    if (!dm.conMainDb->isConnected() || !db.transaction()) {
+    if (!dm.conMainDb->isConnected()) {
+        result.outcome = TTableUpdateResult::Failed;
+        result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
+        result.error = QCoreApplication::translate("TableUpdate", "The database is not connected.");
+        return result;
+    }
+    // The guard is in place before the transaction and leaves after it.
+    TTableUpdateGuard guard(db);
+    if (!guard.active() || !db.transaction()) {
         result.outcome = TTableUpdateResult::Failed;
         result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
         result.error =
-            dm.conMainDb->isConnected()
-                ? QCoreApplication::translate("TableUpdate",
-                                              "The update could not start a transaction: %1")
-                      .arg(db.lastError().text())
-                : QCoreApplication::translate("TableUpdate", "The database is not connected.");
+            QCoreApplication::translate("TableUpdate", "The update could not start a transaction: %1")
+                .arg(guard.active() ? db.lastError().text() : guard.setupError());
         return result;
     }
+    guard.arm();
     for (const TTableUpdateBlock &block : script.blocks) {
         if (progress)
             progress(QCoreApplication::translate("TableUpdate", "Applying Update (%1)...")
                          .arg(block.number));
         if (!block.closed || block.statement.trimmed().isEmpty())
             continue;
-        if (!dm.conMainDb->exec(block.statement)) {
-            result.outcome = TTableUpdateResult::Failed;
+        if (!dm.conMainDb->exec(block.statement, TJetWildcards::UpdateFile)) {
+            guard.disarm();
             result.failedBlock = block.number;
-            result.error = dm.conMainDb->lastErrorText();
+            if (!guard.refusal().isEmpty()) {
+                result.outcome = TTableUpdateResult::Forbidden;
+                result.error = QCoreApplication::translate(
+                                   "TableUpdate",
+                                   "Block %1 asks for %2, which a table update may not do.")
+                                   .arg(block.number)
+                                   .arg(guard.refusal());
+            } else {
+                result.outcome = TTableUpdateResult::Failed;
+                result.error = dm.conMainDb->lastErrorText();
+            }
             db.rollback();
             return result;
         }
         ++result.blocksRun;
     }
+    guard.disarm();
     if (!db.commit()) {
         result.outcome = TTableUpdateResult::Failed;
         result.error = db.lastError().text();

@@ -1,11 +1,12 @@
 #include "update/updatedownload.h"
 
+#include "base/safefile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 
 UpdateDownload::UpdateDownload(QObject *parent)
     : QObject(parent), m_network(std::make_unique<QNetworkAccessManager>())
@@ -19,8 +20,6 @@ UpdateDownload::~UpdateDownload()
         m_reply->abort();
         delete m_reply;
     }
-    if (m_file)
-        m_file->cancelWriting();
 }
 
 QString UpdateDownload::TargetPath(const QUrl &url, const QString &folder)
@@ -47,8 +46,8 @@ bool UpdateDownload::start(const QUrl &url, const QString &folder)
         return false;
     m_failure.clear();
     m_received = 0;
-    m_file = std::make_unique<QSaveFile>(TargetPath(url, folder));
-    if (!m_file->open(QIODevice::WriteOnly)) {
+    m_file = std::make_unique<TSafeFile>(TargetPath(url, folder));
+    if (!m_file->open()) {
         m_file.reset();
         return false;
     }
@@ -68,8 +67,8 @@ void UpdateDownload::onReadyRead()
     m_received += data.size();
     if (m_received > m_maximumSize)
         return fail(QStringLiteral("the file is larger than %1 bytes").arg(m_maximumSize));
-    if (m_file->write(data) != data.size())
-        return fail(m_file->errorString());
+    if (!m_file->write(data))
+        return fail(m_file->errorText());
 }
 
 void UpdateDownload::onFinished()
@@ -87,15 +86,22 @@ void UpdateDownload::onFinished()
     if (reason.isEmpty() && status != 200)
         reason = QStringLiteral("server answered %1").arg(status);
 
-    std::unique_ptr<QSaveFile> file = std::move(m_file);
+    // A transfer that ends before the announced length is a failed download.
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (reason.isEmpty() && announced.isValid() && announced.toLongLong() != m_received)
+        reason = QStringLiteral("the transfer broke off after %1 of %2 bytes")
+                     .arg(m_received)
+                     .arg(announced.toLongLong());
+
+    std::unique_ptr<TSafeFile> file = std::move(m_file);
     if (reason.isEmpty() && !file->commit())
-        reason = file->errorString();
+        reason = file->errorText();
     if (!reason.isEmpty()) {
-        file->cancelWriting();
+        file->discard();
         emit failed(reason);
         return;
     }
-    emit finished(file->fileName());
+    emit finished(file->path());
 }
 
 void UpdateDownload::fail(const QString &reason)

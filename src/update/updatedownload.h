@@ -9,7 +9,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QSaveFile;
+class TSafeFile;
 
 // Downloads a new program version into a folder (the user's download folder) and
 // nothing more: the file is not run and the running program is never replaced.
@@ -47,7 +47,7 @@ private:
 
     std::unique_ptr<QNetworkAccessManager> m_network;
     QPointer<QNetworkReply> m_reply;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<TSafeFile> m_file;
     QString m_failure;
     qint64 m_received = 0;
     qint64 m_maximumSize = qint64(2) * 1024 * 1024 * 1024;

@@ -3,7 +3,9 @@
 #include "../sitepage/pagefixture.h"
 #include "charts/ui/polarchart.h"
 #include "pages/ui/antennadef.h"
+#include "shell/wizardpages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -30,10 +32,21 @@ private slots:
     void saveRefusesATiltTheCheckRefuses();
     void doubleClickAsksBeforeChangingTheAntenna_data();
     void doubleClickAsksBeforeChangingTheAntenna();
+    void multiBandPlacementIsRefusedWithoutABand();
+    void saveAsksBeforeChangingTheAntenna_data();
+    void saveAsksBeforeChangingTheAntenna();
+    void simultaneousTransmissionIsStoredPerPlacement();
     void deletingTheLastPlacementDisablesNext();
     void siteSelectorSwitchesThePlacements();
     void customAntennaStoresThe90DegreeValueTwice();
     void customAntennaInUseCannotBeDeleted();
+    void cancelCancelsWhateverTheTilt();
+    void numberFieldsRefuseWhatIsNoNumber_data();
+    void numberFieldsRefuseWhatIsNoNumber();
+    void saveNamesTheFieldThatIsNoNumber_data();
+    void saveNamesTheFieldThatIsNoNumber();
+    void leavingWithAPendingPlacementAsks_data();
+    void leavingWithAPendingPlacementAsks();
 
 private:
     void openPage();
@@ -329,6 +342,103 @@ void TestAntennaPage::doubleClickAsksBeforeChangingTheAntenna()
     QCOMPARE(placementRefs(), QStringLiteral("Loc03-Ant01")); // changed, not added
 }
 
+// A new placement of a multi-band antenna has no band until one is picked:
+// Save refuses it and says why. The configuration grid shows each band.
+void TestAntennaPage::multiBandPlacementIsRefusedWithoutABand()
+{
+    openPage();
+    child<QPushButton>("bbnAntProjAdd")->click();
+    selectAntenna(1); // half-wave dipole: band per placement
+    QCOMPARE(child<QComboBox>("dblAntProjFreq")->currentIndex(), -1);
+    ClearShownMessages();
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Data"));
+    QVERIFY(ShownMessages().first().text.contains(QStringLiteral("several bands")));
+    QCOMPARE(placementRefs(), QString());
+    QVERIFY(m_page->placementInsertMode());
+
+    child<QComboBox>("dblAntProjFreq")->setCurrentIndex(5); // 20 m
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(placementRefs(), QStringLiteral("Loc03-Ant01"));
+    auto *config = child<QTableWidget>("dbgAntProjSiteConf");
+    QCOMPARE(config->horizontalHeaderItem(3)->text(), QStringLiteral("Band"));
+    QVERIFY(config->item(0, 3)->text().startsWith(QStringLiteral("20 m")));
+
+    // A second placement starts without a band again.
+    child<QPushButton>("bbnAntProjAdd")->click();
+    selectAntenna(1);
+    QCOMPARE(child<QComboBox>("dblAntProjFreq")->currentIndex(), -1);
+}
+
+void TestAntennaPage::saveAsksBeforeChangingTheAntenna_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("antennaAfter");
+    QTest::addColumn<int>("bandAfter");
+    QTest::newRow("no keeps antenna and band, saves the height") << AnswerNo << 12 << 12;
+    QTest::newRow("yes takes the clicked antenna and its band") << AnswerYes << 16 << 13;
+}
+
+// Clicking another catalogue antenna and then saving a placement asks the
+// double click's question; No keeps the antenna and saves the rest.
+void TestAntennaPage::saveAsksBeforeChangingTheAntenna()
+{
+    QFETCH(int, answer);
+    QFETCH(int, antennaAfter);
+    QFETCH(int, bandAfter);
+    const qint32 placement = m_db->sql(
+        QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
+                       "AntennasHeight, AntennasPol) VALUES (%1, 12, 12, 'Loc03-Ant01', 8, 'V')")
+            .arg(m_site));
+    CurrentSelection().placementId = placement;
+    openPage();
+    selectAntenna(16); // a 70 cm antenna of the catalogue
+    QTest::keyClick(child<QLineEdit>("dbmAntProjHeight"), Qt::Key_End);
+    QTest::keyClicks(child<QLineEdit>("dbmAntProjHeight"), QStringLiteral(",5"));
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Modifying the Antenna Selection"));
+    QCOMPARE(ShownMessages().first().text,
+             QStringLiteral("Are you sure you want to change the antenna selection ?"));
+    const QString where = QStringLiteral(" FROM tblStation WHERE IdStation = %1").arg(placement);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT IdListAnt") + where).toInt(), antennaAfter);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT IdBandFreqSt") + where).toInt(), bandAfter);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT AntennasHeight") + where).toDouble(), 8.5);
+    // The catalogue stands on the antenna the placement has now.
+    auto *grid = child<QTableWidget>("dbgAntSelect");
+    QCOMPARE(m_db->dm->qryAntList->value(grid->currentRow(), QStringLiteral("IdListAnt")).toInt(),
+             antennaAfter);
+
+    // Saving again without touching the catalogue asks nothing.
+    QTest::keyClicks(child<QLineEdit>("dbmAntProjHeight"), QStringLiteral("5"));
+    ClearShownMessages();
+    child<QPushButton>("bbnAntProjSave")->click();
+    QVERIFY(ShownMessages().isEmpty());
+}
+
+void TestAntennaPage::simultaneousTransmissionIsStoredPerPlacement()
+{
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    auto *box = child<QCheckBox>("cbxAntProjSimTx");
+    QVERIFY(box->isChecked()); // the safe assumption
+    child<QPushButton>("bbnAntProjSave")->click();
+    const QString simTx = QStringLiteral("SELECT AntennasSimTx FROM tblStation");
+    QCOMPARE(m_db->value(simTx).toInt(), 1);
+
+    box->click();
+    QVERIFY(child<QPushButton>("bbnAntProjSave")->isEnabled());
+    child<QPushButton>("bbnAntProjSave")->click();
+    QCOMPARE(m_db->value(simTx).toInt(), 0);
+    QVERIFY(!box->isChecked()); // loaded back from the placement
+    child<QPushButton>("bbnAntProjAdd")->click();
+    QVERIFY(box->isChecked());
+}
+
 void TestAntennaPage::deletingTheLastPlacementDisablesNext()
 {
     m_db->sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
@@ -457,6 +567,134 @@ void TestAntennaPage::customAntennaInUseCannotBeDeleted()
         0);
     QCOMPARE(child<QTableWidget>("dbgAntCustom")->rowCount(), 0);
     QVERIFY(!child<QPushButton>("bbnAntCustomDel")->isEnabled());
+}
+
+// Cancel throws the placement's edits away even when the tilt field it leaves
+// holds what the tilt check refuses.
+void TestAntennaPage::cancelCancelsWhateverTheTilt()
+{
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    auto *tilt = child<QLineEdit>("dbmAntProjTilt");
+    tilt->setFocus();
+    QTRY_VERIFY(tilt->hasFocus());
+    QVERIFY(tilt->text().isEmpty());
+    ClearShownMessages();
+    QTest::mouseClick(child<QPushButton>("bbnAntProjCancel"), Qt::LeftButton);
+    QVERIFY2(ShownMessages().isEmpty(), qPrintable(ShownMessages().value(0).text));
+    QVERIFY(!m_page->placementInsertMode());
+    QVERIFY(!child<QPushButton>("bbnAntProjCancel")->isEnabled());
+    QCOMPARE(placementRefs(), QString());
+}
+
+void TestAntennaPage::numberFieldsRefuseWhatIsNoNumber_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("height: one comma") << "dbmAntProjHeight"
+                                       << "15.5,3"
+                                       << "15,53";
+    QTest::newRow("height: no sign") << "dbmAntProjHeight"
+                                     << "-12"
+                                     << "12";
+    QTest::newRow("tilt: a minus only in front") << "dbmAntProjTilt"
+                                                 << "-5-5"
+                                                 << "-55";
+    QTest::newRow("tilt: one comma") << "dbmAntProjTilt"
+                                     << "1,,2"
+                                     << "1,2";
+}
+
+void TestAntennaPage::numberFieldsRefuseWhatIsNoNumber()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    openPage();
+    child<QPushButton>("bbnAntProjAdd")->click();
+    auto *edit = child<QLineEdit>(qPrintable(field));
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+
+    // The custom antenna's pattern fields follow the same rule.
+    child<QTabWidget>("pgcAntennas")->setCurrentIndex(1);
+    child<QPushButton>("bbnAntCustomAdd")->click();
+    auto *pattern = child<QLineEdit>("dbeVi30");
+    QTest::keyClicks(pattern, QStringLiteral("5-5,1,2"));
+    QCOMPARE(pattern->text(), QStringLiteral("55,12"));
+}
+
+// What slips past the keys (pasted text) is refused by Save, which names the
+// field instead of leaving the database to answer in its own words.
+void TestAntennaPage::saveNamesTheFieldThatIsNoNumber_data()
+{
+    QTest::addColumn<bool>("custom");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("placement height") << false << "dbmAntProjHeight"
+                                      << "There is no correct value for the \"Height (m)\" field !";
+    QTest::newRow("custom pattern 5-5") << true << "dbeVi20"
+                                        << "There is no correct value for the \"20°\" field !";
+}
+
+void TestAntennaPage::saveNamesTheFieldThatIsNoNumber()
+{
+    QFETCH(bool, custom);
+    QFETCH(QString, field);
+    QFETCH(QString, message);
+    openPage();
+    selectAntenna(12);
+    if (custom) {
+        child<QTabWidget>("pgcAntennas")->setCurrentIndex(1);
+        child<QPushButton>("bbnAntCustomAdd")->click();
+        child<QLineEdit>("dbeAntCustomType")->setText(QStringLiteral("Moxon"));
+        child<QLineEdit>(qPrintable(field))->setText(QStringLiteral("5-5"));
+    } else {
+        child<QPushButton>("bbnAntProjAdd")->click();
+        child<QLineEdit>(qPrintable(field))->setText(QStringLiteral("15,5,3"));
+    }
+    ClearShownMessages();
+    child<QPushButton>(custom ? "bbnAntCustomSave" : "bbnAntProjSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().text, message);
+    QTRY_VERIFY(child<QLineEdit>(qPrintable(field))->hasFocus());
+    QCOMPARE(m_db->value(QStringLiteral("SELECT count(*) FROM tblStation")).toInt(), 0);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT count(*) FROM tblListAnt WHERE IdAntFamily = 49"))
+                 .toInt(),
+             0);
+}
+
+void TestAntennaPage::leavingWithAPendingPlacementAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("yes saves, then leaves") << AnswerYes << "Loc03-Ant01" << true;
+    QTest::newRow("no throws it away, then leaves") << AnswerNo << "" << true;
+    QTest::newRow("the box closed: stays, edit kept") << AnswerClosed << "" << false;
+}
+
+void TestAntennaPage::leavingWithAPendingPlacementAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(bool, left);
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    QTest::keyClicks(child<QLineEdit>("dbmAntProjHeight"), QStringLiteral("12"));
+    m_db->host.activePage = PageAntennaDef;
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    m_page->backButton()->click();
+    QVERIFY2(ShownMessages().size() == 1, qPrintable(ShownMessages().value(1).text));
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Data"));
+    QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+    QCOMPARE(placementRefs(), stored);
+    QCOMPARE(m_db->host.activePage, left ? int(PageSiteDef) : int(PageAntennaDef));
+    QCOMPARE(child<QPushButton>("bbnAntProjSave")->isEnabled(), !left);
 }
 
 QTEST_MAIN(TestAntennaPage)

@@ -1,6 +1,8 @@
 #include <QtTest>
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -22,6 +24,7 @@
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/online/onlinewatchhandler.h"
 
 // Walks the wizard in the real main window under the offscreen platform.
 class TestMainWindow : public QObject
@@ -41,12 +44,16 @@ private slots:
     void titleOutsideThePagesIsEmpty();
     void exitAsksAndNoKeepsTheProgramRunning();
     void skippedConfirmationClosesWithoutAQuestion();
+    void closingWithPendingEditsAsksFirst_data();
+    void closingWithPendingEditsAsksFirst();
     void welcomeNextClearsTheSkip();
     void statusBarShowsSelectionAndInternetColour();
     void helpOpensThePagesContext();
     void anotherStartRestoresTheWindow();
     void firstShowConnectsAndShowsTheDatabaseVersion();
     void missingDatabaseEndsWithTheTerminationMessage();
+    void startUpErrorsAreToldOnce_data();
+    void startUpErrorsAreToldOnce();
 
 private:
     void clickNext(TfrmMain &window);
@@ -304,6 +311,71 @@ void TestMainWindow::skippedConfirmationClosesWithoutAQuestion()
     QVERIFY(ShownMessages().isEmpty());
 }
 
+namespace
+{
+// A page with one group whose Save and Cancel are enabled while it is edited.
+class TEditedPage : public TfraBase
+{
+public:
+    TEditedPage(int page, IWizardHost &host, QWidget *parent) : TfraBase(page, host, parent)
+    {
+        save = new QPushButton(QStringLiteral("&Save"), content());
+        cancel = new QPushButton(QStringLiteral("&Cancel"), content());
+        for (QPushButton *b : {save, cancel}) {
+            connect(b, &QPushButton::clicked, this, [this, b] {
+                saved += b == save ? 1 : 0;
+                save->setEnabled(false);
+                cancel->setEnabled(false);
+            });
+        }
+        watchPendingEdits(save, cancel, QStringLiteral("User Data"));
+    }
+    QPushButton *save;
+    QPushButton *cancel;
+    int saved = 0;
+};
+} // namespace
+
+void TestMainWindow::closingWithPendingEditsAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("saved");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("yes saves and leaves") << AnswerYes << 1 << true;
+    QTest::newRow("no throws the edit away and leaves") << AnswerNo << 0 << true;
+    QTest::newRow("the box closed: stays with the edit") << AnswerClosed << 0 << false;
+}
+
+// An up-to-date program closes without "Are you sure..."; a pending edit is
+// still asked about first.
+void TestMainWindow::closingWithPendingEditsAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(int, saved);
+    QFETCH(bool, closes);
+    TfrmMain::SetPageFactory([](int page, IWizardHost &host, QWidget *parent) -> TfraBase * {
+        return new TEditedPage(page, host, parent);
+    });
+    {
+        TfrmMain window;
+        window.SetUpdateCheckEnabled(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *page = static_cast<TEditedPage *>(window.PageFrame(PageWelcome));
+        QVERIFY(page && page->save->isEnabled());
+        SetSkipExitConfirmation(true);
+        ClearShownMessages();
+        SetNextAnswer(answer);
+        QCOMPARE(window.close(), closes);
+        QCOMPARE(ShownMessages().size(), 1);
+        QCOMPARE(ShownMessages().first().caption, QStringLiteral("User Data"));
+        QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+        QCOMPARE(page->saved, saved);
+        QCOMPARE(page->save->isEnabled(), !closes);
+    }
+    initTestCase(); // the plain pages again
+}
+
 void TestMainWindow::welcomeNextClearsTheSkip()
 {
     TfrmMain window;
@@ -439,6 +511,55 @@ void TestMainWindow::missingDatabaseEndsWithTheTerminationMessage()
     QVERIFY(terminationShown);
     QVERIFY(!QFile::exists(m_dir->filePath("VlmMain.mdb")));
     QCOMPARE(CurrentSelection().ownerId, 0);
+    SetSkipExitConfirmation(true);
+}
+
+void TestMainWindow::startUpErrorsAreToldOnce_data()
+{
+    QTest::addColumn<bool>("withDatabase");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no database: the file dialog is cancelled")
+        << false << QStringLiteral("Unable to connect the VLM Database !");
+    QTest::newRow("a lookup table cannot open")
+        << true << QStringLiteral("Error when opening VLM Database (table: tblCableLoss1)");
+}
+
+// The online watch's first report connects while the splash stands; the main
+// window's first show then uses that connection instead of making its own,
+// so that each start-up error is told once.
+void TestMainWindow::startUpErrorsAreToldOnce()
+{
+    QFETCH(bool, withDatabase);
+    QFETCH(QString, expected);
+    if (withDatabase) {
+        const QString file = m_dir->filePath("VlmMain.mdb");
+        QVERIFY(QFile::copy(VLM_TEST_DB, file));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "tamper");
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("DROP VIEW qryCableLoss1"));
+        }
+        QSqlDatabase::removeDatabase("tamper");
+    } else {
+        SetNextFileName(QString()); // the user cancels "Locate the VLM Database"
+    }
+    TdtmMain dataModule;
+    TOnlineWatchHandler watch(dataModule, QUrl("http://127.0.0.1:9"));
+    watch.IPWatchStatusChanged(false); // the first report, during the splash
+    TfrmMain window(&dataModule);
+    window.SetUpdateCheckEnabled(false);
+    QSignalSpy shown(&window, &TfrmMain::firstShowDone);
+    window.show();
+    QVERIFY(shown.wait(10000));
+
+    int told = 0;
+    for (const ShownMessage &m : ShownMessages())
+        told += m.text.startsWith(expected) ? 1 : 0;
+    QCOMPARE(told, 1);
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(dataModule.conMainDb->isConnected(), withDatabase);
     SetSkipExitConfirmation(true);
 }
 

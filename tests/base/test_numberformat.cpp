@@ -150,4 +150,31 @@ TEST(ApplyNumberFormat, DefaultLocaleUsesCommaAndPoint)
     EXPECT_EQ(QLocale().groupSeparator(), QString("."));
     QLocale::setDefault(QLocale::c());
 }
+
+TEST(IsTypedNumber, OneCommaAndASignInFrontOnly)
+{
+    const struct {
+        const char *text;
+        bool decimals, negative, accepted;
+    } cases[] = {
+        {"", true, true, true},         {"15", true, false, true},   {"15,5", true, false, true},
+        {",", true, false, true},       {"-", true, true, true},     {"-12,", true, true, true},
+        {"15,5,3", true, false, false}, {"1,,2", true, true, false}, {"5-5", true, true, false},
+        {"--5", true, true, false},     {"-5", true, false, false},  {"1,5", false, false, false},
+        {"1.5", true, true, false},     {"12a", true, true, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsTypedNumber(QString::fromLatin1(c.text), c.decimals, c.negative), c.accepted)
+            << c.text;
+}
+
+TEST(TextAfterTyping, InsertsAtTheCursorOrReplacesTheSelection)
+{
+    EXPECT_EQ(TextAfterTyping(QStringLiteral("155"), 2, -1, 0, QLatin1Char(',')),
+              QStringLiteral("15,5"));
+    EXPECT_EQ(TextAfterTyping(QStringLiteral("15,5"), 4, 2, 2, QLatin1Char(',')),
+              QStringLiteral("15,"))
+        << "a selected \",5\" is replaced";
+    EXPECT_EQ(TextAfterTyping(QString(), 7, -1, 0, QLatin1Char('-')), QStringLiteral("-"));
+}
 } // namespace

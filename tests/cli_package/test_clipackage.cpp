@@ -2,11 +2,13 @@
 #include "cli/reportcommand.h"
 #include "clirun.h"
 #include "exportfixture.h"
+#include "fulldisk.h"
 #include "pdftools.h"
 #include "base/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <sstream>
 
 namespace
@@ -38,6 +40,7 @@ protected:
                            "CriticalPntDist, CriticalPntHeight, CriticalPntRem) VALUES "
                            "(%1, 1, 'CTP_01', 2, 10, 'Garden')")
                 .arg(site));
+        sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 100")); // power chains saved
         CurrentSelection().clear(); // the commands find the owner themselves
         programDir = filePath(QStringLiteral("program"));
         ASSERT_TRUE(QDir().mkpath(programDir));
@@ -77,9 +80,11 @@ TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
     ASSERT_EQ(r.code, ExitSuccess) << r.err;
     const QString mdb = owned(QStringLiteral("ON4XX_Vlm.mdb"));
     const QString letter = owned(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
+    const QString exposure = owned(QStringLiteral("ON4XX_VLM_Exposure.pdf"));
     const QString zip = owned(QStringLiteral("ON4XX_Vlm.zip"));
-    EXPECT_EQ(r.out, "Wrote " + mdb.toStdString() + "\nWrote " + letter.toStdString() + "\nWrote " +
-                         zip.toStdString() + "\n");
+    EXPECT_EQ(r.out, "Wrote " + exposure.toStdString() + "\nWrote " + mdb.toStdString() +
+                         "\nWrote " + letter.toStdString() + "\nWrote " + zip.toStdString() + "\n");
+    EXPECT_TRUE(PdfLayoutText(exposure).contains(QStringLiteral("CTP_01")));
     EXPECT_EQ(FileColumn(mdb, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
               QStringList{QStringLiteral("2")});
 
@@ -94,8 +99,22 @@ TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
     ASSERT_EQ(listing.exitCode, 0) << listing.err.toStdString();
     QStringList entries = listing.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     entries.sort();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("ON4XX_VLM_Exposure.pdf"),
+                                    QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
                                     QStringLiteral("ON4XX_Vlm.mdb")}));
+}
+
+// A placement without a power chain: the files are made, and the command says
+// which placement has no value in them.
+TEST_F(PackageCli, PackageOfAnIncompleteEvaluationSaysSo)
+{
+    sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'B'"));
+    const CliRun r = RunCliCommand(PackageCommand(), {db, "ON4XX"});
+    EXPECT_EQ(r.code, ExitFailure);
+    EXPECT_NE(r.err.find("the evaluation is incomplete: no power chain for B"), std::string::npos)
+        << r.err;
+    EXPECT_TRUE(QFileInfo(owned(QStringLiteral("ON4XX_VLM_Exposure.pdf"))).isFile());
+    EXPECT_TRUE(QFileInfo(owned(QStringLiteral("ON4XX_Vlm.zip"))).isFile());
 }
 
 TEST_F(PackageCli, RefusesWhatItCannotUse)
@@ -142,6 +161,77 @@ TEST_F(PackageCli, RefusesAnOwnerWithoutPersonalDirectory)
     EXPECT_EQ(package.code, ExitFailure);
     EXPECT_NE(package.err.find("personal directory"), std::string::npos) << package.err;
     EXPECT_EQ(QDir(before).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), entries);
+}
+
+// A portable call ("ON4XX/P") names its files with "_" and keeps them in the
+// personal directory.
+TEST_F(PackageCli, PortableCallFilesStayInThePersonalDirectory)
+{
+    sql(QStringLiteral("UPDATE tblOwner SET OwnerCall = 'ON4XX/P'"));
+    const CliRun report = RunCliCommand(ReportCommand(), {db, "ON4XX/P", "B"});
+    ASSERT_EQ(report.code, ExitSuccess) << report.err;
+    const CliRun package = RunCliCommand(PackageCommand(), {db, "ON4XX/P"});
+    ASSERT_EQ(package.code, ExitSuccess) << package.err;
+    QStringList files = QDir(ownerDir).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files,
+              (QStringList{QStringLiteral("ON4XX_P_VLM_B.pdf"),
+                           QStringLiteral("ON4XX_P_VLM_Letter_Bipt.pdf"),
+                           QStringLiteral("ON4XX_P_Vlm.mdb"), QStringLiteral("ON4XX_P_Vlm.zip")}));
+}
+
+// Report and package when the files cannot be written: a non-zero exit with the
+// reason, and every file of the earlier run exactly as it was.
+class PackageCliOnAFullDisk : public PackageCli
+{
+protected:
+    void writeEarlierRun()
+    {
+        ASSERT_EQ(RunCliCommand(ReportCommand(), {db, "ON4XX", "B"}).code, ExitSuccess);
+        const CliRun package = RunCliCommand(PackageCommand(), {db, "ON4XX"});
+        ASSERT_EQ(package.code, ExitSuccess) << package.err;
+        for (const QString &name : QDir(ownerDir).entryList(QDir::Files))
+            earlier[name] = FileBytes(owned(name));
+        ASSERT_EQ(earlier.size(), 4);
+    }
+    void expectFailureKeepingTheEarlierRun()
+    {
+        const CliRun report = RunCliCommand(ReportCommand(), {db, "ON4XX", "B"});
+        EXPECT_EQ(report.code, ExitFailure);
+        EXPECT_NE(report.err.find("No space left on device"), std::string::npos) << report.err;
+        EXPECT_TRUE(report.out.empty()) << report.out;
+        const CliRun package = RunCliCommand(PackageCommand(), {db, "ON4XX"});
+        EXPECT_EQ(package.code, ExitFailure);
+        EXPECT_NE(package.err.find("vlmcli package: "), std::string::npos) << package.err;
+        QMap<QString, QByteArray> now;
+        for (const QString &name : QDir(ownerDir).entryList(QDir::Files))
+            now[name] = FileBytes(owned(name));
+        EXPECT_EQ(now.keys(), earlier.keys());
+        for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
+            EXPECT_TRUE(now.value(it.key()) == it.value()) << it.key().toStdString();
+    }
+
+    QMap<QString, QByteArray> earlier;
+};
+
+TEST_F(PackageCliOnAFullDisk, InjectedWriteFailure)
+{
+    writeEarlierRun();
+    TScopedWriteFailure full(100);
+    expectFailureKeepingTheEarlierRun();
+}
+
+TEST_F(PackageCliOnAFullDisk, SmallTmpfs)
+{
+    TSmallDisk disk(4 * 1024 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    ownerDir = disk.path() + QStringLiteral("/ON4XX");
+    ASSERT_TRUE(QDir().mkpath(ownerDir));
+    sql(QStringLiteral("UPDATE tblOwner SET OwnerUserDir = '%1'").arg(ownerDir));
+    writeEarlierRun();
+    ASSERT_TRUE(disk.fill());
+    expectFailureKeepingTheEarlierRun();
 }
 
 } // namespace

@@ -1,9 +1,14 @@
 #include "../powerchain/pagetestsupport.h"
 #include "exposure/ui/criticalpntspage.h"
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/ui/ctplistmodel.h"
+#include "exposure/ui/graphwindow.h"
 #include "exposure/ctprowcolour.h"
 #include "exposure/engine/limits.h"
+#include "base/numberformat.h"
 #include "shell/ui/tcolor.h"
+
+#include <cmath>
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -76,8 +81,8 @@ private:
                                            .arg(owner)
                                            .arg(i));
             db.sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
-                                  "AntennasRef, AntennasHeight, AntennasAntPwr) VALUES (%1, %2, "
-                                  "12, 'Loc0%3-Ant01', 10, 14.8)")
+                                  "AntennasRef, AntennasHeight, AntennasAntPwr, StationTxPower) "
+                                  "VALUES (%1, %2, 12, 'Loc0%3-Ant01', 10, 14.8, 100)")
                        .arg(site)
                        .arg(antenna)
                        .arg(i));
@@ -410,6 +415,93 @@ private slots:
         QVERIFY(!child<QLabel>("lblCtpMaxValue")->text().isEmpty());
         QCOMPARE(child<QLabel>("lblCtpMaxTitle")->text(),
                  QStringLiteral("Maximum Field Strength: "));
+    }
+
+    // A placement whose power chain was never saved shows no value and no
+    // verdict colour; the page says the evaluation is incomplete and names it,
+    // and opens no plot for it.
+    void placementWithoutPowerChainIsShownAsMissing()
+    {
+        station(2);
+        point(0, "CTP_01", 5, 1, "Garden");
+        point(1, "CTP_01", 5, 1, "Garden");
+        db.sql("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc02-Ant01'");
+        openPage();
+        const QAbstractItemModel *m = child<QTableView>("lsvCtpOverView")->model();
+        QCOMPARE(m->rowCount(), 2);
+        QVERIFY(m->index(0, ColumnField).data().toString().endsWith(" V/m"));
+        QCOMPARE(m->index(1, ColumnField).data().toString(), QStringLiteral("no power chain"));
+        QCOMPARE(m->index(1, ColumnField).data(Qt::BackgroundRole).value<QColor>(),
+                 m->index(1, ColumnReference).data(Qt::BackgroundRole).value<QColor>());
+        QCOMPARE(m->index(1, ColumnCombined).data().toString(), QStringLiteral("no power chain"));
+        QLabel *incomplete = child<QLabel>("lblCtpIncomplete");
+        QVERIFY(incomplete->isVisible());
+        QCOMPARE(incomplete->text(),
+                 QStringLiteral("The evaluation is incomplete: no power chain for Loc02-Ant01."));
+        // The field column shows the whole text.
+        QTableView *list = child<QTableView>("lsvCtpOverView");
+        QVERIFY(list->columnWidth(ColumnField)
+                >= list->fontMetrics().horizontalAdvance(QStringLiteral("no power chain")));
+
+        emit list->doubleClicked(m->index(1, 0));
+        QCOMPARE(ShownMessages().size(), 1);
+        QVERIFY(ShownMessages().first().text.contains(QStringLiteral("Loc02-Ant01")));
+        QVERIFY(!TFrmGraph::Instance());
+
+        // Once a power is saved the row has its value and the note goes.
+        db.sql("UPDATE tblStation SET StationTxPower = 100");
+        page->ActivatePage();
+        QVERIFY(m->index(1, ColumnField).data().toString().endsWith(" V/m"));
+        QVERIFY(!incomplete->isVisible());
+        QVERIFY(!child<QLabel>("lblCtpNoLimit")->isVisible());
+    }
+
+    // Below 10 MHz the field cell says why it has no verdict colour.
+    void belowTenMegahertzTheFieldCellCarriesTheNote()
+    {
+        station(1);
+        point(0, "CTP_01", 5, 1, "Garden");
+        db.sql("UPDATE tblStation SET IdBandFreqSt = 4"); // 40 m, 7,1 MHz
+        openPage();
+        const QAbstractItemModel *m = child<QTableView>("lsvCtpOverView")->model();
+        QVERIFY(m->index(0, ColumnField).data().toString().endsWith(QStringLiteral(" V/m *")));
+        QCOMPARE(m->index(0, ColumnField).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("no limit applies below 10 MHz"));
+        QLabel *note = child<QLabel>("lblCtpNoLimit");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("* no limit applies below 10 MHz"));
+        QCOMPARE(m->index(0, ColumnField).data(Qt::BackgroundRole).value<QColor>(),
+                 m->index(0, ColumnReference).data(Qt::BackgroundRole).value<QColor>());
+        QCOMPARE(m->index(0, ColumnCombined).data().toString(), QString());
+    }
+
+    // Two 2 m antennas of one site that transmit together: the first line of the
+    // point shows their combined share of the limit in its verdict colour, and the
+    // summary names it as the highest share.
+    void combinedExposureOnTheFirstLineOfEachPoint()
+    {
+        station(1);
+        db.sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
+                              "AntennasRef, AntennasHeight, AntennasAntPwr, StationTxPower) "
+                              "SELECT IdTower, IdListAnt, 12, 'Loc01-Ant02', 10, 14.8, 100 FROM "
+                              "tblStation"));
+        point(0, "CTP_01", 5, 1, "Garden");
+        openPage();
+        const TEvaluation &ev = page->Evaluation();
+        QCOMPARE(ev.count(), 2);
+        const double q = 2 * std::pow(ev.fieldStrength[0] / 13.7, 2);
+        QVERIFY(std::fabs(ev.points[0].quotient - q) < 1e-12);
+        const QAbstractItemModel *m = child<QTableView>("lsvCtpOverView")->model();
+        QCOMPARE(m->headerData(ColumnCombined, Qt::Horizontal).toString(),
+                 QStringLiteral("% of limit (together)"));
+        QCOMPARE(m->index(0, ColumnCombined).data().toString(),
+                 FormatRounded(100 * std::sqrt(q), 1) + QStringLiteral(" %"));
+        QCOMPARE(m->index(1, ColumnCombined).data().toString(), QString());
+        QCOMPARE(m->index(0, ColumnCombined).data(Qt::BackgroundRole).value<QColor>(),
+                 ColourFromValue(VerdictColour(QuotientVerdict(q))));
+        QLabel *combined = child<QLabel>("lblCtpCombined");
+        QVERIFY(combined->isVisible());
+        QVERIFY(combined->text().startsWith(QStringLiteral("Together at CTP_01 (Location_01): ")));
     }
 
     void doubleClickEvaluatesAgain()

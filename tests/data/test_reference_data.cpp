@@ -354,7 +354,8 @@ TEST_F(ReferenceData, EveryDocumentExistsOnceInEveryLanguage)
 {
     const QStringList names{QStringLiteral("AntReport"), QStringLiteral("CertFile"), QStringLiteral("TechFile"),
                             QStringLiteral("QRP"), QStringLiteral("MobilePortable"), QStringLiteral("Below10Mhz"),
-                            QStringLiteral("Above10GHz"), QStringLiteral("SWL")};
+                            QStringLiteral("Above10GHz"), QStringLiteral("SWL"),
+                            QStringLiteral("ExposureSummary")};
     for (const QString &name : names) {
         for (int language = 1; language <= 4; ++language) {
             const auto rows = db.rows(QStringLiteral("SELECT DocsDesc, DocsText FROM tblDocs WHERE DocsName LIKE '%1' AND IdLanguage =%2")
@@ -366,7 +367,7 @@ TEST_F(ReferenceData, EveryDocumentExistsOnceInEveryLanguage)
             EXPECT_FALSE(rows[0][1].toString().contains(QLatin1Char('\r')));
         }
     }
-    EXPECT_EQ(Count(db, QStringLiteral("SELECT COUNT(*) FROM tblDocs")), 32);
+    EXPECT_EQ(Count(db, QStringLiteral("SELECT COUNT(*) FROM tblDocs")), 36);
 }
 
 struct LetterCase {

@@ -515,6 +515,12 @@ void TestEndToEnd::run1_reportPdfIsMadeForEachPlacement()
         QVERIFY(
             QFileInfo::exists(QDir(folder).filePath(QStringLiteral("ON4VLM_VLM_%1.pdf").arg(ref))));
     }
+    ClearShownMessages();
+    QVERIFY(u.click("bbnRepExposure"));
+    QCOMPARE(TWizardDriver::messages(),
+             QStringList{QStringLiteral("VLM Reporting: The exposure summary was saved... (%1)")
+                             .arg(QDir::toNativeSeparators(folder))});
+    QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("ON4VLM_VLM_Exposure.pdf"))));
     QVERIFY(u.next());
     QCOMPARE(u.activePage(), int(PageBiptData));
 }

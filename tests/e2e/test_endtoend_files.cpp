@@ -65,6 +65,7 @@ CliRun RunVlmcli(const QStringList &arguments)
 }
 
 const QStringList PackageFiles = {
+    QStringLiteral("ON4VLM_VLM_Exposure.pdf"),
     QStringLiteral("ON4VLM_VLM_Letter_Bipt.pdf"), QStringLiteral("ON4VLM_VLM_Loc01-Ant01.pdf"),
     QStringLiteral("ON4VLM_VLM_Loc01-Ant02.pdf"), QStringLiteral("ON4VLM_Vlm.mdb"),
     QStringLiteral("ON4VLM_Vlm.zip")};
@@ -225,8 +226,9 @@ void TestEndToEnd::run1_vlmcliPackageMatchesThePages()
     const CliRun package = RunVlmcli({QStringLiteral("package"), db, QStringLiteral("ON4VLM")});
     QVERIFY2(package.exitCode == 0, qPrintable(package.err));
     const QString folder = ownerFolder(QString::fromLatin1(Station::Call));
-    QCOMPARE(package.out, QStringLiteral("Wrote %1\nWrote %2\nWrote %3\n")
-                              .arg(Owned(cliFolder, "ON4VLM_Vlm.mdb"),
+    QCOMPARE(package.out, QStringLiteral("Wrote %1\nWrote %2\nWrote %3\nWrote %4\n")
+                              .arg(Owned(cliFolder, "ON4VLM_VLM_Exposure.pdf"),
+                                   Owned(cliFolder, "ON4VLM_Vlm.mdb"),
                                    Owned(cliFolder, "ON4VLM_VLM_Letter_Bipt.pdf"),
                                    Owned(cliFolder, "ON4VLM_Vlm.zip")));
 

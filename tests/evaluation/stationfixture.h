@@ -33,19 +33,26 @@ protected:
             "AntV40, AntV50, AntV60, AntV70, AntV80, AntV90, AntV100) VALUES ('Test', 'Fixture', "
             "6, 5, 3, 0, -3, -6, -10, -15, -20, -25, -25)"));
     }
+    // A placement whose power chain was saved: txPower W at the transmitter
+    // gave antPower dBW at the antenna. A transmitter power of 0 is a power
+    // chain that was never saved.
     qint32 addPlacement(qint32 site, const QString &ref, qint32 antenna, qint32 band,
-                        double height, double tilt, double antPower)
+                        double height, double tilt, double antPower, double txPower = 100,
+                        bool simultaneous = true)
     {
         return sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
-                                  "AntennasRef, AntennasHeight, AntennasTilt, AntennasAntPwr) "
-                                  "VALUES (%1, %2, %3, '%4', %5, %6, %7)")
+                                  "AntennasRef, AntennasHeight, AntennasTilt, AntennasAntPwr, "
+                                  "StationTxPower, AntennasSimTx) "
+                                  "VALUES (%1, %2, %3, '%4', %5, %6, %7, %8, %9)")
                        .arg(site)
                        .arg(antenna)
                        .arg(band)
                        .arg(ref)
                        .arg(height)
                        .arg(tilt)
-                       .arg(antPower));
+                       .arg(antPower)
+                       .arg(txPower)
+                       .arg(simultaneous ? 1 : 0));
     }
     qint32 addPoint(qint32 site, const QString &ref, double dist, double height, qint32 spaceAtt,
                     const QString &rem = QStringLiteral("Garden"))

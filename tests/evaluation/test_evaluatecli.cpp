@@ -75,6 +75,44 @@ TEST_F(EvaluateCli, CsvForMachines)
     EXPECT_EQ(first.substr(first.size() - 6), ",4,145") << first;
 }
 
+// A placement whose power chain was never saved is printed as such, without a
+// value or a verdict; the summary says the evaluation is incomplete and the
+// exit code tells a script so. Below 10 MHz the line carries its note.
+TEST_F(EvaluateCli, APlacementWithoutPowerChainMakesTheEvaluationIncomplete)
+{
+    sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc01-Ant02'"));
+    sql(QStringLiteral("UPDATE tblStation SET IdBandFreqSt = 4 WHERE AntennasRef = 'Loc01-Ant01'"));
+    const CliRun r = RunEvaluate({db, "ON4CLI"});
+    EXPECT_EQ(r.code, ExitFailure);
+    std::istringstream lines(r.out);
+    std::string heading, first, second;
+    std::getline(lines, heading);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_NE(first.find("V/m, no limit applies below 10 MHz  0"), std::string::npos) << first;
+    EXPECT_NE(second.find("Loc01-Ant02"), std::string::npos) << second;
+    EXPECT_NE(second.find("no power chain  -"), std::string::npos) << second;
+    EXPECT_NE(r.out.find("Maximum Field Strength: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("The evaluation is incomplete: no power chain for Loc01-Ant02.\n"),
+              std::string::npos)
+        << r.out;
+
+    const CliRun csv = RunEvaluate({db, "ON4CLI", "--csv"});
+    EXPECT_EQ(csv.code, ExitFailure);
+    EXPECT_NE(csv.out.find(",\"Garden, east\",,,145\n"), std::string::npos) << csv.out;
+    EXPECT_NE(csv.err.find("no power chain for Loc01-Ant02"), std::string::npos) << csv.err;
+}
+
+TEST_F(EvaluateCli, WithoutAnyPowerChainThereIsNoMaximum)
+{
+    sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0"));
+    const CliRun r = RunEvaluate({db, "ON4CLI"});
+    EXPECT_EQ(r.code, ExitFailure);
+    EXPECT_NE(r.out.find("Maximum Field Strength: none, no placement has a power chain\n"),
+              std::string::npos)
+        << r.out;
+}
+
 struct FailureCase {
     const char *reason;
     std::vector<std::string> args; // "DB" stands for the fixture's file

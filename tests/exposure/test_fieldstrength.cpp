@@ -45,7 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
     Regions, WorkedExample,
     testing::Values(
         WorkedCase{"far field, wire antenna", {0, 145, 0, 8, 1.5, 20, 10}, 0.6798, 5e-5, 4},
-        WorkedCase{"transition, N = 10", {10, 1296, 10, 10, 2, 10, 5}, 0.4643, 5e-5, 4},
+        // x = 9.3271 m lies between A = 5.7870 m and B = 13.8889 m; the off-axis
+        // loss of 36.6353 dB is held at 20 dB:
+        // √(10^((10 − 20)/10) × 240.13 / (0.231481 × 10.4403)) = 3.15216 V/m,
+        // below the low level 0.154 × 36 = 5.544 V/m: verdict 4.
+        WorkedCase{"transition, N = 10", {10, 1296, 10, 10, 2, 10, 5}, 3.15216, 5e-6, 4},
         WorkedCase{"near field, N = 10", {10, 1296, 0, 3, 5, 10, 5}, 42.338, 5e-4, 1}));
 
 TEST(FieldStrength, FarFieldUsesTheEnvelopeEntryOfTheRoundedAngle)
@@ -93,34 +97,42 @@ TEST(FieldStrength, AnglesNearNinetyDegrees)
     EXPECT_EQ(SummaryClass(OutOfPatternValue, 10), 4);
 }
 
-TEST(FieldStrength, ApertureBeyondTheTransitionFrequency)
+// The near-field limit carries the wavelength, so the transition region exists
+// at every frequency: N = 10 at 10 GHz has A = 0.75 m and B = 1.8 m.
+TEST(FieldStrength, ApertureRegionsAtTenGigahertz)
 {
-    // N = 10 at 10 GHz: A = 6.25 m exceeds B = 1.8 m, so there is no transition.
     const double lambda = Wavelength(10000);
     const double diameter = lambda * 10;
-    EXPECT_NEAR(0.6 * diameter * 10, 1.8, 1e-12);
+    EXPECT_NEAR(NearFieldLimit(10000, 10), 0.75, 1e-12);
+    EXPECT_NEAR(FarFieldLimit(10000, 10), 1.8, 1e-12);
     const double pd = 0;
     const double nearField = std::sqrt(DbToWatt(pd) * 960.5) / diameter;
+    const auto onAxis = [](double x) { return FieldStrength(Yagi, 10, 10000, 0, x, 5, 0, 5); };
 
-    EXPECT_DOUBLE_EQ(FieldStrength(Yagi, 10, 10000, 0, 6.25, 5, pd, 5), nearField);
-    EXPECT_DOUBLE_EQ(FieldStrength(Yagi, 10, 10000, 0, 2, 5, pd, 5), nearField);
-    const double farField = FarFieldStrength(6.26, DbToWatt(pd + Yagi[0]));
-    EXPECT_DOUBLE_EQ(FieldStrength(Yagi, 10, 10000, 0, 6.26, 5, pd, 5), farField);
+    EXPECT_DOUBLE_EQ(onAxis(0.5), nearField);
+    EXPECT_DOUBLE_EQ(onAxis(0.75), nearField);
+    EXPECT_DOUBLE_EQ(onAxis(1.2), std::sqrt(DbToWatt(pd) * 240.13 / (lambda * 1.2)));
+    EXPECT_DOUBLE_EQ(onAxis(1.79), std::sqrt(DbToWatt(pd) * 240.13 / (lambda * 1.79)));
+    EXPECT_DOUBLE_EQ(onAxis(1.81), FarFieldStrength(1.81, DbToWatt(pd + Yagi[0])));
 }
 
-TEST(FieldStrength, OffAxisLossBeyondTheRim)
+TEST(FieldStrength, OffAxisLossBeyondTheRimStopsAtTwentyDecibels)
 {
     const struct {
         double diameter, theta, r, loss;
     } rows[] = {
-        {2, 0, 100, 0},  // on the axis
-        {2, 90, 1, 0},   // exactly on the rim
-        {2, 90, 3, 24},  // one diameter beyond the rim
-        {2, -90, 5, 48}, // below the axis counts the same
-        {2.31481, 26.6992, 10.4403, 36.6353},
+        {2, 0, 100, 0},                 // on the axis
+        {2, 90, 1, 0},                  // exactly on the rim
+        {2, 90, 2, 12},                 // half a diameter beyond the rim
+        {2, -90, 2.5, 18},              // below the axis counts the same
+        {2, 90, 1 + 2 * 20.0 / 24, 20}, // where the floor is reached
+        {2, 90, 3, 20},                 // one diameter beyond: 24 dB, held at 20
+        {2, 180, 1000, 0},              // behind the dish on its axis line
+        {2, 45, 1000, 20},
+        {2.31481, 26.6992, 10.4403, 20},
     };
     for (const auto &row : rows)
-        EXPECT_NEAR(OffAxisLoss(row.diameter, row.theta, row.r), row.loss, 1e-3)
+        EXPECT_NEAR(OffAxisLoss(row.diameter, row.theta, row.r), row.loss, 1e-9)
             << row.theta << "° at " << row.r << " m";
 }
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the layout, runs vlmcli
 # from the prefix and, when run as root, starts the program as an ordinary user
-# and checks that nothing was written into the root-owned prefix.
+# (nobody, through setpriv: no account is added) and checks that nothing was
+# written into the root-owned prefix. It leaves the machine as it found it:
+# the build folder's install_manifest.txt, which "cmake --install" rewrites,
+# is put back, and the list of accounts is checked unchanged at the end.
 #   test_install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -10,8 +13,18 @@ export VLM_SERVER=${VLM_SERVER:-http://127.0.0.1:9}
 export QT_QPA_PLATFORM=offscreen
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
+manifest=$build/install_manifest.txt
+accounts_before=$(getent passwd | sha256sum)
+restore_manifest() {
+  if [ -f "$work/install_manifest.txt" ]; then
+    cp -p "$work/install_manifest.txt" "$manifest"
+  else
+    rm -f "$manifest"
+  fi
+}
+[ -f "$manifest" ] && cp -p "$manifest" "$work/install_manifest.txt"
+trap 'restore_manifest; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; fail "cmake --install"; }
@@ -48,26 +61,38 @@ fi
 out=$("$prefix/bin/vlmcli" convert to-wgs84 150000 170000)
 [ "$out" = "50°50'25\" N, 4°22'08\" E" ] || fail "vlmcli convert from the prefix gave '$out'"
 
+# Nothing of the build folder or of the accounts may change by this test.
+leaves_the_machine_as_found() {
+  restore_manifest
+  if [ -f "$work/install_manifest.txt" ]; then
+    cmp -s "$work/install_manifest.txt" "$manifest" || fail "install_manifest.txt was changed"
+  else
+    [ ! -e "$manifest" ] || fail "install_manifest.txt was left behind"
+  fi
+  [ "$(getent passwd | sha256sum)" = "$accounts_before" ] || fail "the list of accounts was changed"
+}
+
 if [ "$(id -u)" -ne 0 ]; then
   echo "Not root: the run as an ordinary user from a root-owned prefix is skipped."
+  leaves_the_machine_as_found
   exit 0
 fi
-if ! id vlmtest > /dev/null 2>&1; then
-  useradd -m vlmtest > /dev/null 2>&1 || { echo "useradd failed: ordinary-user run skipped."; exit 0; }
-fi
+user=nobody
+group=$(id -gn "$user" 2>/dev/null) || { echo "No user nobody: ordinary-user run skipped."; leaves_the_machine_as_found; exit 0; }
+command -v setpriv > /dev/null || { echo "No setpriv: ordinary-user run skipped."; leaves_the_machine_as_found; exit 0; }
 
 chown -R root:root "$prefix"
 chmod -R go-w "$prefix"
 chmod 755 "$work"
 home=$work/home
 mkdir -p "$home"
-chown vlmtest "$home"
+chown "$user:$group" "$home"
 snapshot() { (cd "$prefix" && find . -printf '%p %y %s %m %T@\n' | sort); }
 snapshot > "$work/before.txt"
 
 as_user() {
-  runuser -u vlmtest -- env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
-    VLM_SERVER="$VLM_SERVER" XDG_RUNTIME_DIR="$home/run" "$@"
+  setpriv --reuid="$user" --regid="$group" --clear-groups -- env -i PATH=/usr/bin:/bin \
+    HOME="$home" QT_QPA_PLATFORM=offscreen VLM_SERVER="$VLM_SERVER" XDG_RUNTIME_DIR="$home/run" "$@"
 }
 as_user mkdir -p "$home/run"
 as_user chmod 700 "$home/run"
@@ -85,10 +110,11 @@ if [ "$gui" = 1 ]; then
   copy=$home/.local/share/Velmor/VlmMain.mdb
   [ -f "$copy" ] || fail "the first start did not copy the database to $copy"
   [ -s "$copy" ] || fail "the user's database is empty"
-  [ "$(stat -c %U "$copy")" = vlmtest ] || fail "the user's database is not the user's"
+  [ "$(stat -c %U "$copy")" = "$user" ] || fail "the user's database is not the user's"
   grep -rqs "DbPath=$home/.local/share/Velmor/" "$home/.config" || fail "DbPath does not name the user's data folder"
 fi
 
 snapshot > "$work/after.txt"
 diff "$work/before.txt" "$work/after.txt" || fail "something was written into the prefix"
+leaves_the_machine_as_found
 echo "Install layout and ordinary-user run: OK"

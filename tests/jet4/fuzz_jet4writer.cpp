@@ -155,6 +155,23 @@ Value Expected(const Column &column, const Value &value)
     }
 }
 
+// A value in a few words, for the message of a mismatch.
+std::string Describe(const Value &value)
+{
+    if (IsNull(value))
+        return "null";
+    if (const auto *i = std::get_if<std::int64_t>(&value))
+        return "integer " + std::to_string(*i);
+    if (const auto *d = std::get_if<double>(&value)) {
+        char text[40];
+        std::snprintf(text, sizeof text, "real %.17g", *d);
+        return text;
+    }
+    if (const auto *s = std::get_if<std::string>(&value))
+        return "text of " + std::to_string(s->size()) + " bytes";
+    return "bytes: " + std::to_string(std::get<Bytes>(value).size());
+}
+
 [[noreturn]] void Mismatch(const char *what, const std::string &where)
 {
     std::fprintf(stderr, "read back differs: %s (%s)\n", what, where.c_str());
@@ -227,9 +244,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             Mismatch("row count", written.name);
         for (std::size_t r = 0; r < written.rows.size(); ++r) {
             for (std::size_t c = 0; c < written.columns.size(); ++c) {
-                if (readTable.rows[r][c] != Expected(written.columns[c], written.rows[r][c]))
+                const Value expected = Expected(written.columns[c], written.rows[r][c]);
+                if (readTable.rows[r][c] != expected)
                     Mismatch("value", written.name + " row " + std::to_string(r + 1) + " column " +
-                                          written.columns[c].name);
+                                          written.columns[c].name + " of type " +
+                                          std::to_string(int(written.columns[c].type)) +
+                                          ": wrote " + Describe(expected) + ", read " +
+                                          Describe(readTable.rows[r][c]));
             }
         }
     }

@@ -84,6 +84,8 @@ const ValueCase Cases[] = {
     {"memo_over_several_pages", {"M", ColumnType::Memo}, LongMemo, LongMemo},
     {"memo_empty", {"M", ColumnType::Memo}, std::string(), std::string()},
     {"binary", {"Bin", ColumnType::Binary, 100}, Pattern(100), Pattern(100)},
+    {"ole_inline", {"Ole", ColumnType::OLE}, Pattern(6), Pattern(6)},
+    {"ole_on_a_long_value_page", {"Ole", ColumnType::OLE}, Pattern(500), Pattern(500)},
     {"ole_over_several_pages", {"Ole", ColumnType::OLE}, Pattern(20000), Pattern(20000)},
     {"guid", {"G", ColumnType::Guid}, Pattern(16), Pattern(16)},
 };

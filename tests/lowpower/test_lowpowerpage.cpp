@@ -59,6 +59,7 @@ private slots:
     void keysFollowTheFieldRules();
     void saveStoresAndCancelReverts();
     void zeroPowerWarnsAndShowsNoErp();
+    void filesWritesPictureReportAndMessage_data();
     void filesWritesPictureReportAndMessage();
     void backClearsTheFlagAndCloseEnds();
 
@@ -242,13 +243,25 @@ void TestLowPowerPage::zeroPowerWarnsAndShowsNoErp()
     QVERIFY(!m_page->nextButton()->isEnabled());
 }
 
+void TestLowPowerPage::filesWritesPictureReportAndMessage_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("plain call") << QStringLiteral("ON4XYZ") << QStringLiteral("ON4XYZ");
+    QTest::newRow("portable call stays in the folder")
+        << QStringLiteral("ON4XYZ/P") << QStringLiteral("ON4XYZ_P");
+}
+
 void TestLowPowerPage::filesWritesPictureReportAndMessage()
 {
+    QFETCH(QString, call);
+    QFETCH(QString, prefix);
+    CurrentSelection().setCall(call);
     enterWorkedExample(QStringLiteral("6"), QStringLiteral("0"));
     ClearShownMessages();
     child<QPushButton>("bbnQrpFiles")->click();
-    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("ON4XYZ_Vlm_QrpResult.bmp"))));
-    const QString report = m_dir->filePath(QStringLiteral("ON4XYZ_VLM_QrpReport.pdf"));
+    QVERIFY(QFileInfo::exists(m_dir->filePath(prefix + QStringLiteral("_Vlm_QrpResult.bmp"))));
+    const QString report = m_dir->filePath(prefix + QStringLiteral("_VLM_QrpReport.pdf"));
     QVERIFY(QFileInfo::exists(report));
     // VLM_KEEP_DOCUMENTS names a folder that keeps a copy of the report to be looked at.
     const QString keep = qEnvironmentVariable("VLM_KEEP_DOCUMENTS");
@@ -276,7 +289,13 @@ void TestLowPowerPage::backClearsTheFlagAndCloseEnds()
     QVERIFY(!CurrentSelection().lowPowerReport);
     QCOMPARE(m_host->active, int(PageUserData));
     enterWorkedExample(QStringLiteral("6"), QStringLiteral("0"));
+    // The typed values are pending: leaving asks first, and Yes saves them.
+    ClearShownMessages();
+    SetNextAnswer(AnswerYes);
     m_page->nextButton()->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+    QVERIFY(!child<QPushButton>("bbnQrpSave")->isEnabled());
     QVERIFY(m_host->closed);
 }
 

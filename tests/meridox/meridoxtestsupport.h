@@ -1,20 +1,32 @@
 #pragma once
 
 #include "cconversion.h"
+#include "base/conversiondefinitions.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
-// The three definitions and the pivot the program registers at start-up.
-inline void AddProgramDefinitions(CConversion &engine)
+// The Belgian systems with BD72 as a plain 3-parameter translation: the
+// textbook case the pipeline tests work their figures out on.
+inline void AddTranslationOnlyDefinitions(CConversion &engine)
 {
     engine.SetParis(CConversion::atofDeg("2.2014025\xB0", false));
     engine.SetConversion("LT72", "Lambert 72 Belgique,32,BD72,26,0,0,49.50\xB0,51.10\xB0,"
                                  "4.2124983\xB0,90\xB0,150000.01,5400088.44");
     engine.SetConversion("WGS84", "WGS84,0,WGS84,12,0,0,0,0,0");
     engine.SetConversion("BD72", "Belgique 1972 (BD72),0,BD72,26,0,0,-125.8,79.9,-100.5");
+    engine.SetPivot("WGS84");
+}
+
+// The three definitions and the pivot the program registers at start-up.
+inline void AddProgramDefinitions(CConversion &engine)
+{
+    engine.SetParis(CConversion::atofDeg(conversiondefinitions::ParisMeridian, false));
+    engine.SetConversion("LT72", conversiondefinitions::Lt72);
+    engine.SetConversion("WGS84", conversiondefinitions::Wgs84);
+    engine.SetConversion("BD72", conversiondefinitions::Bd72);
     engine.SetPivot("WGS84");
 }
 

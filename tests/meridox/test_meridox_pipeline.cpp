@@ -11,7 +11,7 @@ namespace {
 class Pipeline : public ::testing::Test
 {
 protected:
-    void SetUp() override { AddProgramDefinitions(engine); }
+    void SetUp() override { AddTranslationOnlyDefinitions(engine); }
 
     void Convert(double a, double b, const char *src, int srcUnit, int srcFlag, const char *dst,
                  int dstUnit, int dstFlag, int convUnit = -1)

@@ -1,5 +1,7 @@
-// Lambert 72 <-> WGS84 against an independent implementation (PROJ) built
-// from the same definition, over a grid covering Belgium.
+// Lambert 72 <-> WGS84 against an independent implementation (PROJ), over a
+// grid covering Belgium: the library's arithmetic against PROJ built from the
+// same 3-parameter definition, and the program's start-up definitions against
+// PROJ's own choice of transformation between EPSG:4326 and EPSG:31370.
 #include "cconversion.h"
 #include "meridoxtestsupport.h"
 
@@ -21,7 +23,7 @@ class AgainstProj : public ::testing::Test
 protected:
     void SetUp() override
     {
-        AddProgramDefinitions(engine);
+        AddTranslationOnlyDefinitions(engine);
         context = proj_context_create();
         proj_context_use_proj4_init_rules(context, 1);
         PJ *raw = proj_create_crs_to_crs(context, Lt72Proj, Wgs84Proj, nullptr);
@@ -95,6 +97,64 @@ TEST_F(AgainstProj, ProjectionRoundTripInRadians)
             EXPECT_NEAR(back[1], lon * Pi / 180.0, 1e-9);
         }
     }
+}
+
+// The program's definitions against the transformation PROJ picks from its
+// database for WGS 84 -> Belgian Lambert 72 (the 7-parameter BD72 set).
+class ProgramDefinitionsAgainstProj : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AddProgramDefinitions(engine);
+        context = proj_context_create();
+        PJ *raw = proj_create_crs_to_crs(context, "EPSG:4326", "EPSG:31370", nullptr);
+        ASSERT_NE(raw, nullptr);
+        transform = proj_normalize_for_visualization(context, raw);
+        proj_destroy(raw);
+        ASSERT_NE(transform, nullptr);
+    }
+    void TearDown() override
+    {
+        proj_destroy(transform);
+        proj_context_destroy(context);
+    }
+
+    CConversion engine;
+    PJ_CONTEXT *context = nullptr;
+    PJ *transform = nullptr;
+};
+
+TEST_F(ProgramDefinitionsAgainstProj, BothWaysOverBelgiumWithinFiveCentimetres)
+{
+    double worstToWgs84 = 0.0, worstToLambert = 0.0; // metres on the ground
+    int points = 0;
+    for (double lat = 49.45; lat <= 51.55; lat += 0.05) {
+        for (double lon = 2.5; lon <= 6.45; lon += 0.05) {
+            const PJ_COORD lambert = proj_trans(transform, PJ_FWD, proj_coord(lon, lat, 0, 0));
+            ASSERT_NE(lambert.xy.x, HUGE_VAL) << lat << " " << lon;
+
+            const double geo[2] = {lat, lon};
+            double xy[3];
+            engine.DoCalcul(geo, "WGS84", 2, 1, xy, "LT72", 5, 0, -1);
+            worstToLambert =
+                std::max(worstToLambert, std::hypot(xy[0] - lambert.xy.x, xy[1] - lambert.xy.y));
+
+            const double metres[2] = {lambert.xy.x, lambert.xy.y};
+            double back[3];
+            engine.DoCalcul(metres, "LT72", 5, 0, back, "WGS84", 2, 1, -1);
+            const double dLat = (back[0] - lat) * Pi / 180.0 * 6371000.0;
+            const double dLon =
+                (back[1] - lon) * Pi / 180.0 * 6371000.0 * std::cos(lat * Pi / 180.0);
+            worstToWgs84 = std::max(worstToWgs84, std::hypot(dLat, dLon));
+            ++points;
+        }
+    }
+    EXPECT_GT(points, 1500);
+    EXPECT_LT(worstToLambert, 0.05);
+    EXPECT_LT(worstToWgs84, 0.05);
+    RecordProperty("worst_to_lambert_mm", std::to_string(worstToLambert * 1000.0));
+    RecordProperty("worst_to_wgs84_mm", std::to_string(worstToWgs84 * 1000.0));
 }
 
 } // namespace

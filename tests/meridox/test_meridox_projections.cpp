@@ -318,17 +318,35 @@ TEST(PackageProjections, FailedSetUpFailsAgainOnTheSameParameters)
     EXPECT_EQ(Forward(good, 0.1, 0.8, &x, &y), 0);
 }
 
-TEST(PackageProjections, RobinsonBeyondThePolesIsRefused)
+TEST(PackageProjections, RobinsonInverseReachesThePoles)
 {
+    // The package's Robinson puts the poles at a northing of pi/2 times the
+    // radius: every latitude up to the pole comes back from its own northing,
+    // and only points beyond the poles are refused.
     const CCoord robinson = Parsed("R,21,W,12,0,0,0,0,0,0,0,0");
+    const double latitudes[] = {0.0, 0.5, 1.2, 1.26, 1.3, 1.45, 1.55, Pi / 2.0, -1.3, -Pi / 2.0};
+    for (double latitude : latitudes) {
+        double x, y;
+        ASSERT_EQ(Forward(robinson, 0.5, latitude, &x, &y), 0) << latitude;
+        double lon, lat;
+        ASSERT_EQ(Inverse(robinson, x, y, &lon, &lat), 0) << latitude;
+        EXPECT_NEAR(lat, latitude, 1e-6) << latitude;
+        EXPECT_NEAR(lon, 0.5, 1e-6) << latitude;
+    }
+    const double radius = 6370997.0;
     double x, y;
-    ASSERT_EQ(Forward(robinson, 0.5, 1.2, &x, &y), 0);
-    double lon, lat;
-    ASSERT_EQ(Inverse(robinson, x, y, &lon, &lat), 0);
-    EXPECT_NEAR(lat, 1.2, 1e-6);
-    const double far[][2] = {{0.0, 6370997.0 * 1.36}, {0.0, -1e300}, {1e9, 1e300}};
-    for (const auto &p : far)
-        EXPECT_EQ(Inverse(robinson, p[0], p[1], &lon, &lat), meridox::ErrorOutsideProjection);
+    ASSERT_EQ(Forward(robinson, 0.0, Pi / 2.0, &x, &y), 0);
+    EXPECT_NEAR(y, Pi / 2.0 * radius, 1.0) << "the pole's northing";
+
+    const double far[][2] = {{0.0, radius * Pi / 2.0 * 1.001},
+                             {0.0, -radius * Pi / 2.0 * 1.001},
+                             {0.0, -1e300},
+                             {1e9, 1e300}};
+    for (const auto &p : far) {
+        double lon, lat;
+        EXPECT_EQ(Inverse(robinson, p[0], p[1], &lon, &lat), meridox::ErrorOutsideProjection)
+            << p[1];
+    }
 }
 
 TEST(PackageProjections, MercatorRoundTrip)

@@ -113,6 +113,81 @@ TEST(PrepGraph, RangeCoversTheDrawnLowLevelContour)
     EXPECT_NEAR(g.range.maxY, maxY, 1e-9);
 }
 
+// An aperture's contours follow the engine: each contour point reads the level
+// (or more) and a point a centimetre farther out on its ray reads less, in the
+// near field, the transition region and the far field alike. Where the field
+// drops from the transition region into a weak side of the far-field pattern,
+// the contour stands on the far-field limit.
+TEST(PrepGraph, ApertureContoursLieWhereTheEngineReadsTheLevel)
+{
+    const AntennaPattern dish = {33.9, 13.9, 6.4, 2, -1.2, -3.1, -3.1, -3.1, -3.1, -3.1};
+    for (const double power : {-3.0, 10.0}) {
+        TGraphData g;
+        g.info.pattern = dish;
+        g.info.apertureSize = 21;
+        g.info.frequency = 10250;
+        g.info.tilt = 10;
+        g.info.antennaPower = power;
+        g.info.antennaHeight = 6;
+        PrepGraph(g);
+        for (int level = 0; level < GraphLevelCount; ++level) {
+            const double value = LevelValue(g.levels, GraphLevel(level));
+            for (int i = 5; i <= 175; i += 5) {
+                const TCurvePoint p = g.contours[level][i];
+                if (p.x <= 0)
+                    continue; // behind the mast the engine sees the mirrored point
+                const double dx = p.x, dy = p.y - 6;
+                const double r = std::hypot(dx, dy);
+                const auto at = [&](double scale) {
+                    return FieldStrength(dish, 21, 10250, 10, dx * scale, 6 + dy * scale, power, 6);
+                };
+                // Just inside: a contour point may lie exactly where a region ends.
+                EXPECT_GE(at(1 - 1e-9), value * (1 - 1e-6)) << power << " dBW, level " << level << ", i " << i;
+                EXPECT_LT(at((r + 0.01) / r), value) << power << " dBW, level " << level << ", i " << i;
+            }
+        }
+        // The range is that of the far field, which reaches farther along the beam.
+        EXPECT_GE(g.range.maxX, g.contours[LevelLow][90].x - 1e-9);
+    }
+}
+
+// The safety distance is drawn as a half circle around the antenna, from
+// straight above it to straight below, and the range takes it in.
+TEST(PrepGraph, SafetyArcAroundTheAntenna)
+{
+    TGraphData g;
+    g.info.pattern = Yagi;
+    g.info.frequency = 145;
+    g.info.tilt = 10;
+    g.info.antennaPower = 20;
+    g.info.antennaHeight = 10;
+    g.info.txPower = 100;
+    PrepGraph(g);
+    // √(30 × 10^((20 + 8)/10)) / 13,7: the 8 dBi main beam.
+    ASSERT_TRUE(g.info.safetyDistance.has_value());
+    EXPECT_NEAR(*g.info.safetyDistance, std::sqrt(30 * std::pow(10.0, 2.8)) / 13.7, 1e-9);
+    const double r = *g.info.safetyDistance;
+    EXPECT_NEAR(g.safetyArc[0].x, 0, 1e-9);
+    EXPECT_NEAR(g.safetyArc[0].y, 10 + r, 1e-9);
+    EXPECT_NEAR(g.safetyArc[90].x, r, 1e-9);
+    EXPECT_NEAR(g.safetyArc[180].y, 10 - r, 1e-9);
+    for (const TCurvePoint &p : g.safetyArc)
+        EXPECT_NEAR(std::hypot(p.x, p.y - 10), r, 1e-9);
+    EXPECT_GE(g.range.maxY, 10 + r);
+
+    // Without a transmitter power, and below 10 MHz, there is none.
+    g = TGraphData();
+    g.info.pattern = Yagi;
+    g.info.frequency = 145;
+    g.info.antennaPower = 20;
+    PrepGraph(g);
+    EXPECT_FALSE(g.info.safetyDistance.has_value());
+    g.info.txPower = 100;
+    g.info.frequency = 7.1;
+    PrepGraph(g);
+    EXPECT_FALSE(g.info.safetyDistance.has_value());
+}
+
 TEST(PrepPoint, PointsGrowTheRangeAndCarryTheirVerdict)
 {
     TGraphData g = Prepared(0);
@@ -184,7 +259,8 @@ TEST(GuideLines, NoneForAnOrdinaryAntenna)
 TEST(GuideLines, NearAndFarFieldLimitsOfAnAperture)
 {
     const TGraphInfo info = Prepared(0, 5, 1270).info;
-    EXPECT_DOUBLE_EQ(info.nearFieldLimit, 25.0 / 16.0);
+    // A = D²/(4λ) = λ × N²/4; it lies before B whatever the frequency.
+    EXPECT_NEAR(info.nearFieldLimit, (300.0 / 1270) * 25 / 4, 1e-12);
     EXPECT_NEAR(info.farFieldLimit, 0.6 * (300.0 / 1270) * 25, 1e-12);
 }
 

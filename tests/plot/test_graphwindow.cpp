@@ -6,6 +6,7 @@
 #include "exposure/ui/graphwindow.h"
 #include "reportengine/pdfcanvas.h"
 #include "base/messages.h"
+#include "base/numberformat.h"
 #include "base/programfolder.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
@@ -184,10 +185,16 @@ void TestGraphWindow::legendGridAndCaptions()
     for (const TXYChart::Line &line : chart->lines())
         dashed += line.style == Qt::DashDotDotLine;
     QCOMPARE(dashed, guideLines);
-    QCOMPARE(chart->polylines().size(), 6); // three contours, two halves each
-    QCOMPARE(chart->markers().size(), 3);   // antenna and two points
-    QCOMPARE(chart->labels().size(), 2);
+    // Three contours, two halves each, and the half circle of the safety distance.
+    QCOMPARE(chart->polylines().size(), 7);
+    QCOMPARE(chart->markers().size(), 3); // antenna and two points
+    QCOMPARE(chart->labels().size(), 3);
     QCOMPARE(chart->labels()[1].text, QStringLiteral("2"));
+    const TGraphInfo &info = w->Graph().info;
+    QVERIFY(info.safetyDistance.has_value());
+    QCOMPARE(chart->labels()[2].text, QStringLiteral("Safety distance ") +
+                                          FormatRounded(*info.safetyDistance, 2) +
+                                          QStringLiteral(" m"));
 }
 
 void TestGraphWindow::zoomBarsScaleTheBaseRange_data()

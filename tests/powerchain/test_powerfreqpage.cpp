@@ -117,6 +117,8 @@ private slots:
         QCOMPARE(text("lblStPEirpResultDbw"), QStringLiteral("20,8"));
         QCOMPARE(text("lblStPEirpResultW"), QStringLiteral("120,27"));
         QCOMPARE(text("lblStTxPowerDbw"), QStringLiteral("20"));
+        // √(30 × 10^((14,8 + 6)/10)) / 13,7: the 6 dBi main beam on 2 m.
+        QCOMPARE(text("lblStSafetyDistance"), QStringLiteral("4,38 m"));
         QVERIFY(!child<QPushButton>("bbnStSave")->isEnabled());
         QVERIFY(!child<QPushButton>("bbnStCancel")->isEnabled());
         QVERIFY(page->nextButton()->isEnabled());
@@ -143,23 +145,52 @@ private slots:
         QCOMPARE(child<QLineEdit>("dbmStFdrLossS1")->text(), QStringLiteral("25"));
     }
 
-    void zeroPowerShowsFixedLabelsAndWarnsOnLeaving()
+    // Without a transmitter power the result panel stays empty: no 1 W stands
+    // in for the power nobody entered.
+    void zeroPowerShowsAnEmptyResultAndWarnsOnLeaving()
     {
         retype("dbmStTxPower", QStringLiteral("0"));
-        QCOMPARE(text("lblStPowerResultDbw"), QStringLiteral("0,0"));
-        QCOMPARE(text("lblStPowerResultW"), QStringLiteral("1,0"));
-        QCOMPARE(text("lblStPEirpResultDbw"), QStringLiteral("0,0"));
-        QCOMPARE(text("lblStPEirpResultW"), QStringLiteral("1,0"));
+        for (const char *result : {"lblStPowerResultDbw", "lblStPowerResultW",
+                                   "lblStPEirpResultDbw", "lblStPEirpResultW",
+                                   "lblStSafetyDistance"})
+            QCOMPARE(text(result), QString());
         leave("dbmStTxPower");
         const QList<ShownMessage> shown = ShownMessages();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].caption, QStringLiteral("Power Data"));
         QCOMPARE(shown[0].text, QStringLiteral("This value should be greater than 0 Watt !"));
         QCOMPARE(shown[0].kind, int(MessageInfo));
-        // Save is not blocked, and stores 0 dBW / 1 W.
+        // Save is not blocked, and stores 0 dBW / 1 W with the power 0 that
+        // marks the power chain as missing.
         QTest::mouseClick(child<QPushButton>("bbnStSave"), Qt::LeftButton);
         QCOMPARE(stored("AntennasAntPwr", ant01).toDouble(), 0.0);
         QCOMPARE(stored("AntennasAvgPwr", ant01).toDouble(), 1.0);
+        QCOMPARE(stored("StationTxPower", ant01).toDouble(), 0.0);
+        // Entering a power fills the panel.
+        retype("dbmStTxPower", QStringLiteral("100"));
+        QCOMPARE(text("lblStPowerResultDbw"), QStringLiteral("14,8"));
+        QCOMPARE(text("lblStSafetyDistance"), QStringLiteral("4,38 m"));
+    }
+
+    // A placement whose power chain was never saved opens with an empty panel.
+    void aPlacementWithoutPowerOpensWithAnEmptyResult()
+    {
+        db.sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE IdStation = %1")
+                   .arg(ant21));
+        child<QTreeWidget>("trvAntSelect")->setCurrentItem(node(QStringLiteral("Loc02-Ant01")));
+        QVERIFY(child<QWidget>("pnlStResult")->isVisible());
+        QCOMPARE(text("lblStPowerResultDbw"), QString());
+        QCOMPARE(text("lblStPEirpResultW"), QString());
+        QCOMPARE(text("lblStSafetyDistance"), QString());
+    }
+
+    // Below 10 MHz the panel says why there is no safety distance.
+    void belowTenMegahertzThereIsNoSafetyDistance()
+    {
+        db.sql(QStringLiteral("UPDATE tblStation SET IdBandFreqSt = 4 WHERE IdStation = %1")
+                   .arg(ant21));
+        child<QTreeWidget>("trvAntSelect")->setCurrentItem(node(QStringLiteral("Loc02-Ant01")));
+        QCOMPARE(text("lblStSafetyDistance"), QStringLiteral("no limit applies below 10 MHz"));
     }
 
     void saveStoresTheShownResultsAndTheCrossedRows()

@@ -59,9 +59,9 @@ TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
     const QStringList statements = issued();
     EXPECT_EQ(statements.first(),
               QStringLiteral("INSERT INTO tblStation( IdTower, IdListAnt, IdBandFreqSt, "
-                             "AntennasHeight, AntennasTilt, AntennasPol, AntennasRem, AntennasRef) "
-                             "VALUES ( %1, %2, 12, '12,5', '0', 'H', 'O''Brien''s roof', "
-                             "'Loc01-Ant01')")
+                             "AntennasHeight, AntennasTilt, AntennasPol, AntennasRem, AntennasRef, "
+                             "AntennasSimTx) VALUES ( %1, %2, 12, '12,5', '0', 'H', 'O''Brien''s "
+                             "roof', 'Loc01-Ant01', 1)")
                   .arg(s)
                   .arg(antenna));
     EXPECT_EQ(statements.last(), "SELECT TOP 1 IdStation FROM tblStation ORDER BY IdStation DESC");
@@ -70,16 +70,21 @@ TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
     EXPECT_EQ(column("SELECT AntennasHeight * 2" + where), QStringList{"25"});
     EXPECT_EQ(column("SELECT AntennasRem" + where), QStringList{"O'Brien's roof"});
 
+    EXPECT_EQ(column("SELECT AntennasSimTx" + where), QStringList{"1"});
+
     v.height = QStringLiteral("7");
     v.tilt = QStringLiteral("-2,5");
+    v.simultaneous = false;
     ASSERT_TRUE(UpdatePlacement(*dm, id.value, 3, v).ok());
     EXPECT_EQ(issued().last(),
               "UPDATE tblStation SET IdListAnt =3, IdBandFreqSt =12, AntennasHeight ='7', "
-              "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof' WHERE "
-              "IdStation =" +
+              "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof', "
+              "AntennasSimTx =0 WHERE IdStation =" +
                   QString::number(id.value));
-    EXPECT_EQ(column("SELECT IdListAnt || '|' || AntennasHeight || '|' || AntennasTilt" + where),
-              QStringList{"3|7.0|-2.5"});
+    EXPECT_EQ(column("SELECT IdListAnt || '|' || AntennasHeight || '|' || AntennasTilt || '|' || "
+                     "AntennasSimTx" +
+                     where),
+              QStringList{"3|7.0|-2.5|0"});
 }
 
 TEST_F(PlacementOps, DeleteKeepsTheSitesCriticalPoints)

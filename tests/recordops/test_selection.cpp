@@ -49,7 +49,7 @@ TEST_F(SelectionCascade, MakesTheFirstOfEveryLevelCurrent)
     EXPECT_TRUE(statements[2].startsWith("SELECT IdTower, IdOwner, TowerName,"));
     EXPECT_EQ(statements[3], "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t +
                                  " ORDER BY AntennasRef");
-    EXPECT_TRUE(statements[4].startsWith("SELECT IdStation, IdTower, IdBandFreqSt,"));
+    EXPECT_TRUE(statements[4].startsWith("SELECT IdStation, IdTower, tblStation.IdBandFreqSt,"));
     EXPECT_EQ(statements[5], "SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =" + t);
     EXPECT_EQ(statements[6], "SELECT IdCriticalPnt, CriticalPntRef FROM tblCriticalPnt WHERE "
                              "IdTower =" +

@@ -55,13 +55,15 @@ inline TReportFixtureIds FillReportFixture(const QSqlDatabase &db, const QString
     ids.band2m = value(QStringLiteral("SELECT IdBandFreqSt FROM tblBandFreqSt "
                                       "WHERE BandFreqCenter > 144 AND BandFreqCenter < 146"));
     insert(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
-                          "AntennasHeight, AntennasTilt, AntennasAntPwr, AntennasEirp) VALUES "
-                          "(%1, %2, %3, 'Loc01-Ant02', 12.5, 0, 16.99, 26.5)")
+                          "AntennasHeight, AntennasTilt, AntennasAntPwr, AntennasEirp, "
+                          "StationTxPower) VALUES (%1, %2, %3, 'Loc01-Ant02', 12.5, 0, 16.99, "
+                          "26.5, 100)")
                .arg(site)
                .arg(antenna)
                .arg(ids.band2m));
     insert(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
-                          "AntennasHeight) VALUES (%1, %2, %3, 'Loc02-Ant01', 8)")
+                          "AntennasHeight, StationTxPower) VALUES (%1, %2, %3, 'Loc02-Ant01', 8, "
+                          "10)")
                .arg(site2)
                .arg(antenna)
                .arg(ids.band2m));

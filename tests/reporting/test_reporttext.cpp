@@ -198,6 +198,14 @@ TEST(AntennaReportTextTest, PointLinesUseTheirOwnSpaceAttenuation)
     EXPECT_EQ(s(lines[2].mid(72)), s(FixedNotation(e2, 2)));
 }
 
+// A placement whose power chain was never saved shows no field strength.
+TEST(AntennaReportTextTest, WithoutAPowerChainThePointLineHasNoValue)
+{
+    TReportRow row = sampleRow();
+    row.hasPower = false;
+    EXPECT_EQ(s(ReportPointLine(row).mid(72)), "no power chain");
+}
+
 TEST(AntennaReportTextTest, HighBandsUseTheHighAttenuation)
 {
     TReportRow row = sampleRow();

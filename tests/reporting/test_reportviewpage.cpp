@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -22,6 +23,7 @@
 #include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "freshdatabase.h"
+#include "fulldisk.h"
 
 namespace {
 class FakeHost : public IWizardHost
@@ -55,7 +57,12 @@ private slots:
     void placementWithoutPointsShowsTheTemplateOnly();
     void makeFileWritesTheCallNamedPdf();
     void makeFileWithoutPersonalDirectoryUsesTheCurrentFolder();
+    void makeFileForAPortableCallStaysInThePersonalDirectory();
+    void makeFileOnAFullDiskKeepsTheEarlierReport();
     void printPreviewsTheReport();
+    void exposureSummaryIsWrittenInThePersonalDirectory();
+    void documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes_data();
+    void documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes();
 
 private:
     QTreeWidgetItem *node(const QString &text) const;
@@ -172,11 +179,93 @@ void TestReportViewPage::makeFileWithoutPersonalDirectoryUsesTheCurrentFolder()
     QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"))));
 }
 
+void TestReportViewPage::makeFileForAPortableCallStaysInThePersonalDirectory()
+{
+    CurrentSelection().setCall(QStringLiteral("ON4XYZ/P"));
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("ON4XYZ_P_VLM_Loc01-Ant02.pdf"))).size() > 0);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].text.startsWith(QStringLiteral("The Report was saved...")),
+             qPrintable(shown[0].text));
+}
+
+void TestReportViewPage::makeFileOnAFullDiskKeepsTheEarlierReport()
+{
+    const QString path = m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"));
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    const QByteArray earlier = FileBytes(path);
+    QVERIFY(!earlier.isEmpty());
+    ClearShownMessages();
+    {
+        TScopedWriteFailure full(100);
+        m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->click();
+    }
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("No space left on device")),
+             qPrintable(shown[0].text));
+    QVERIFY(!shown[0].text.contains(QStringLiteral("was saved")));
+    QCOMPARE(FileBytes(path), earlier);
+}
+
 void TestReportViewPage::printPreviewsTheReport()
 {
     m_page->findChild<QPushButton *>(QStringLiteral("bbnRepPrint"))->click();
     QCOMPARE(SuppressedPreviewCount(), 1);
     QVERIFY(ShownMessages().isEmpty());
+}
+
+void TestReportViewPage::exposureSummaryIsWrittenInThePersonalDirectory()
+{
+    auto *button = m_page->findChild<QPushButton *>(QStringLiteral("bbnRepExposure"));
+    QVERIFY(button->isEnabled());
+    // It covers the whole station: a site node selected does not disable it.
+    auto *tree = m_page->findChild<QTreeWidget *>(QStringLiteral("trvAntRepSelect"));
+    tree->setCurrentItem(node(QStringLiteral("Loc01")));
+    QVERIFY(button->isEnabled());
+    button->click();
+    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Exposure.pdf"))));
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("The exposure summary was saved... (") +
+                                QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) +
+                                QStringLiteral(")"));
+}
+
+void TestReportViewPage::documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
+    for (const auto &[button, file] :
+         {std::pair{"bbnRepFiles", "ON4XYZ_VLM_Loc01-Ant02.pdf"},
+          std::pair{"bbnRepExposure", "ON4XYZ_VLM_Exposure.pdf"}}) {
+        QTest::addRow("%s, No", button) << QString::fromLatin1(button) << QString::fromLatin1(file)
+                                        << int(AnswerNo);
+        QTest::addRow("%s, Yes", button) << QString::fromLatin1(button)
+                                         << QString::fromLatin1(file) << int(AnswerYes);
+    }
+}
+
+// A placement whose power chain was never saved: the page warns before it makes
+// a document, and makes it only when the user goes on.
+void TestReportViewPage::documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(int, answer);
+    QSqlQuery q(m_dm->conMainDb->database());
+    QVERIFY(q.exec(QStringLiteral(
+        "UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc02-Ant01'")));
+    SetNextAnswer(answer);
+    m_page->findChild<QPushButton *>(button)->click();
+    const QList<ShownMessage> shown = ShownMessages();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown[0].kind, int(MessageQuestion));
+    QVERIFY(shown[0].text.startsWith(
+        QStringLiteral("The evaluation is incomplete: no power chain for Loc02-Ant01.")));
+    QCOMPARE(QFileInfo::exists(m_dir->filePath(file)), answer == AnswerYes);
 }
 
 QTEST_MAIN(TestReportViewPage)

@@ -3,12 +3,14 @@
 #include "pagefixture.h"
 #include "pages/ui/sitedef.h"
 #include "base/meridoxbinding.h"
+#include "shell/wizardpages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -40,6 +42,11 @@ private slots:
     void hintStandsWhereTheSiteGroupWillAppear_data();
     void hintStandsWhereTheSiteGroupWillAppear();
     void typingAPostcodePicksItsMainTown();
+    void siteNoteIsStoredAsTyped();
+    void saveRefusesCoordinatesThatCannotBe_data();
+    void saveRefusesCoordinatesThatCannotBe();
+    void leavingWithPendingEditsAsks_data();
+    void leavingWithPendingEditsAsks();
 
 private:
     void openPage();
@@ -360,7 +367,7 @@ void TestSitePage::secondSiteShowsTheSelector()
     QVERIFY(!m_page->findChild<QComboBox *>("cbxLocSelect")->isVisible());
     button("bbnLocAdd")->click();
     QVERIFY(m_page->siteInsertMode());
-    const QStringList values = {"160000", "180000", "4", "30", "0", "50", "55", "0"};
+    const QStringList values = {"160000", "180000", "4", "30", "40", "50", "55", "49"};
     const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
                            "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
     for (int i = 0; i < 8; ++i)
@@ -598,6 +605,99 @@ void TestSitePage::typingAPostcodePicksItsMainTown()
              QStringLiteral("4000"));
     QVERIFY(m_page->findChild<QGroupBox *>("gbxLocation")->isVisible());
     QVERIFY(!m_page->findChild<QLabel *>("lblSiteHint")->isVisible());
+}
+
+// The note to the regulator keeps its lines, however often it is saved.
+void TestSitePage::siteNoteIsStoredAsTyped()
+{
+    openPage();
+    auto *note = m_page->findChild<QPlainTextEdit *>("dbmSiteNote");
+    QVERIFY(note);
+    const QString typed = QStringLiteral("Mast on the garage roof\nNeighbours asked");
+    note->setPlainText(typed);
+    for (int save = 0; save < 3; ++save) {
+        QTest::keyClicks(edit("dbeSiteRef"), QString::number(save)); // something to save
+        QVERIFY(button("bbnSiteSave")->isEnabled());
+        button("bbnSiteSave")->click();
+        QCOMPARE(note->toPlainText(), typed);
+    }
+    QCOMPARE(m_db->value(QStringLiteral("SELECT OwnerSiteNote FROM tblOwner WHERE IdOwner = %1")
+                             .arg(m_owner))
+                 .toString(),
+             typed + QLatin1Char('\n'));
+}
+
+void TestSitePage::saveRefusesCoordinatesThatCannotBe_data()
+{
+    QTest::addColumn<QStringList>("values"); // X, Y, lon d m s, lat d m s
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    const QString noValue = QStringLiteral("There is no correct value for the \"%1\" field !");
+    QTest::newRow("X outside Belgium")
+        << QStringList{"300000", "170000", "4", "22", "8", "50", "50", "25"}
+        << noValue.arg("Lambert (X)") << "dbmLocLamX";
+    QTest::newRow("latitude degrees outside Belgium")
+        << QStringList{"150000", "170000", "4", "22", "8", "53", "50", "25"}
+        << noValue.arg("Latitude (Deg.)") << "dbmLocLatNDeg";
+    QTest::newRow("61 minutes") << QStringList{"150000", "170000", "4", "61", "8", "50", "50", "25"}
+                                << noValue.arg("Longitude (Min.)") << "dbmLocLongEMin";
+    QTest::newRow("the two forms are two places")
+        << QStringList{"150000", "170000", "4", "21", "0", "50", "51", "0"}
+        << QStringLiteral("The Lambert 72 and the WGS84 coordinates do not describe the same "
+                          "place ! Type one of the two again, so that the other is converted "
+                          "from it.")
+        << "dbmLocLamX";
+}
+
+// Save keeps a site only when its coordinates are plausible and both forms
+// name the same place.
+void TestSitePage::saveRefusesCoordinatesThatCannotBe()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    openPage();
+    const char *names[] = {"dbmLocLamX",     "dbmLocLamY",    "dbmLocLongEDeg", "dbmLocLongEMin",
+                           "dbmLocLongESec", "dbmLocLatNDeg", "dbmLocLatNMin",  "dbmLocLatNSec"};
+    for (int i = 0; i < 8; ++i)
+        edit(names[i])->setText(values.at(i));
+    ClearShownMessages();
+    button("bbnLocSave")->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Location"));
+    QCOMPARE(ShownMessages().first().text, message);
+    QTRY_VERIFY(edit(qPrintable(focus))->hasFocus());
+    QCOMPARE(siteCount(m_owner), 0);
+}
+
+void TestSitePage::leavingWithPendingEditsAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("page");
+    QTest::newRow("yes saves") << AnswerYes << "roof" << int(PageAntennaDef);
+    QTest::newRow("no throws it away") << AnswerNo << "" << int(PageAntennaDef);
+}
+
+// Next with an edited site asks "Save the changes ?" before it leaves.
+void TestSitePage::leavingWithPendingEditsAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(int, page);
+    m_db->addSite(m_owner, QStringLiteral("Location_01"), true);
+    CurrentSelection().siteCount = 1;
+    openPage();
+    QTest::keyClicks(edit("dbeLocRem"), QStringLiteral("roof"));
+    QVERIFY(button("bbnLocSave")->isEnabled());
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    m_page->nextButton()->click();
+    QCOMPARE(ShownMessages().size(), 1);
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("Antenna Location"));
+    QCOMPARE(ShownMessages().first().text, QStringLiteral("Save the changes ?"));
+    QCOMPARE(m_db->host.activePage, page);
+    QCOMPARE(m_db->value(QStringLiteral("SELECT TowerRem FROM tblTower")).toString(), stored);
 }
 
 QTEST_MAIN(TestSitePage)

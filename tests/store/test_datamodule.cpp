@@ -4,6 +4,7 @@
 #include "store/datamodule.h"
 #include "store/jetconnectionstring.h"
 #include "storetestsupport.h"
+#include "fulldisk.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -171,6 +172,55 @@ TEST_F(DataModuleTest, FailureMessagesReadAsTheUserSeesThem)
     EXPECT_EQ(shown[1].caption, QString::fromUtf8(TerminationCaption));
     EXPECT_EQ(shown[1].text, QString::fromUtf8(TerminationText));
     EXPECT_EQ(shown[1].kind, MessageError);
+}
+
+// A database the user may not write opens for reading, and the user hears
+// of it once, in the program's words; a Save then fails with those words too.
+TEST_F(DataModuleTest, ReadOnlyDatabaseIsToldOnceAtConnection)
+{
+    // As root only a read-only file system keeps a file from being written.
+    TSmallDisk disk(8 * 1024 * 1024);
+    QString folder = m_dir.filePath(QStringLiteral("read-only"));
+    if (disk.mounted())
+        folder = disk.path();
+    const QString file = storetest::CopyDatabase(folder);
+    if (disk.mounted()) {
+        ASSERT_TRUE(disk.makeReadOnly());
+    } else {
+        QFile::setPermissions(file, QFile::ReadOwner);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    // A read-only program folder sends the program to the stored DbPath.
+    TPreferences::setDbPath(folder + QLatin1Char('/'));
+    {
+        TdtmMain dtm;
+        ASSERT_TRUE(dtm.ConnectDatabase(true)) << dtm.conMainDb->lastErrorText().toStdString();
+        EXPECT_TRUE(dtm.conMainDb->isReadOnly());
+        ASSERT_EQ(ShownMessages().size(), 1);
+        EXPECT_EQ(ShownMessages().first().caption, QStringLiteral("VLM Database"));
+        EXPECT_TRUE(ShownMessages().first().text.startsWith(
+            QStringLiteral("The VLM Database cannot be written:\n")))
+            << ShownMessages().first().text.toStdString();
+        EXPECT_TRUE(dtm.OpenLookupTables()) << "the data can still be read";
+
+        EXPECT_FALSE(dtm.conMainDb->exec(QStringLiteral(
+            "UPDATE tblApplData SET ApplDataValue = '2' WHERE ApplDataName LIKE 'DBVer'")));
+        EXPECT_EQ(dtm.conMainDb->lastErrorText(),
+                  QStringLiteral("The VLM Database cannot be written: the change was not saved."));
+        EXPECT_EQ(ShownMessages().size(), 1) << "nothing more is shown by the connection";
+    }
+    if (!disk.mounted()) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // A database that can be written says nothing.
+    ClearShownMessages();
+    storetest::CopyDatabase(m_program);
+    TdtmMain writable;
+    ASSERT_TRUE(writable.ConnectDatabase(true));
+    EXPECT_FALSE(writable.conMainDb->isReadOnly());
+    EXPECT_TRUE(ShownMessages().isEmpty());
 }
 
 TEST_F(DataModuleTest, ConnectionStringIsTheJetContract)

@@ -83,12 +83,82 @@ const TranslationCase translationCases[] = {
     {"UnterminatedLeftAsIs", "SELECT TOP 1 \"abc", "SELECT TOP 1 \"abc"},
     {"StatementsTranslatedOneByOne", "DELETE * FROM a; SELECT TOP 1 b FROM c;",
      "DELETE FROM a; SELECT b FROM c LIMIT 1;"},
+    {"ProgramLikeTakesJetWildcardsLiterally",
+     "DELETE FROM tblCriticalPnt WHERE CriticalPntRef LIKE 'P#1*'",
+     "DELETE FROM tblCriticalPnt WHERE CriticalPntRef LIKE 'P#1*'"},
+    {"CounterBecomesAutoNumber", "CREATE TABLE tblNews (IdNews COUNTER, NewsText TEXT(50))",
+     "CREATE TABLE tblNews (IdNews INTEGER PRIMARY KEY AUTOINCREMENT, NewsText TEXT(50))"},
+    {"CounterWithSeedAndColumnKey",
+     "CREATE TABLE t (Id COUNTER(1, 1) CONSTRAINT PrimaryKey PRIMARY KEY, a TEXT)",
+     "CREATE TABLE t (Id INTEGER PRIMARY KEY AUTOINCREMENT, a TEXT)"},
+    {"CounterWithTableKey", "CREATE TABLE t (a TEXT, [Id] AUTOINCREMENT, CONSTRAINT pk PRIMARY KEY (Id))",
+     "CREATE TABLE t (a TEXT, [Id] INTEGER PRIMARY KEY AUTOINCREMENT)"},
+    {"CounterInCompoundKeyKeepsTheKey", "CREATE TABLE t (Id COUNTER, b LONG, PRIMARY KEY (Id, b))",
+     "CREATE TABLE t (Id INTEGER PRIMARY KEY AUTOINCREMENT, b LONG, PRIMARY KEY (Id, b))"},
+    {"CounterAsAValueUntouched", "SELECT COUNTER FROM t", "SELECT COUNTER FROM t"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Statements, JetTranslation, testing::ValuesIn(translationCases),
                          [](const testing::TestParamInfo<TranslationCase> &info) {
                              return std::string(info.param.name);
                          });
+
+// Statements of table-update files: LIKE may use Jet's own wildcards.
+class UpdateFileTranslation : public testing::TestWithParam<TranslationCase>
+{
+};
+
+TEST_P(UpdateFileTranslation, ProducesSqlite)
+{
+    const TranslationCase &c = GetParam();
+    EXPECT_EQ(JetToSqlite(QString::fromUtf8(c.jet), TJetWildcards::UpdateFile).toStdString(),
+              std::string(c.sqlite));
+}
+
+const TranslationCase updateFileCases[] = {
+    {"StarBecomesGlob", "UPDATE tblListAnt SET AntExtra = '1' WHERE AntType LIKE 'Yagi*'",
+     "UPDATE tblListAnt SET AntExtra = '1' WHERE AntType GLOB '[yY][aA][gG][iI]*'"},
+    {"NotLikeAndDoubleQuotes", "DELETE FROM tblZipCity WHERE Zip NOT LIKE \"1###\"",
+     "DELETE FROM tblZipCity WHERE Zip NOT GLOB '1[0-9][0-9][0-9]'"},
+    {"QuestionMarkAndClasses", "SELECT 1 WHERE a LIKE '?[a-c][!0-9]' AND b = 2",
+     "SELECT 1 WHERE a GLOB '?[a-cA-C][^0-9]' AND b = 2"},
+    {"AnsiWildcardsWithJetOnes", "SELECT 1 WHERE a LIKE '%x*_'", "SELECT 1 WHERE a GLOB '*[xX]*?'"},
+    {"NoJetWildcardStaysLike", "SELECT 1 WHERE ApplDataName LIKE 'DBVer'",
+     "SELECT 1 WHERE ApplDataName LIKE 'DBVer'"},
+    {"PatternBuiltFromPartsStaysLike", "SELECT 1 WHERE a LIKE 'x*' & b",
+     "SELECT 1 WHERE a LIKE 'x*' || (COALESCE(b, ''))"},
+    {"PatternInAGroup", "SELECT 1 WHERE (a LIKE 'x#')", "SELECT 1 WHERE (a GLOB '[xX][0-9]')"},
+    {"OpenClassLeftForSqlite", "SELECT 1 WHERE a LIKE '[ab'", "SELECT 1 WHERE a LIKE '[ab'"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Statements, UpdateFileTranslation, testing::ValuesIn(updateFileCases),
+                         [](const testing::TestParamInfo<TranslationCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(JetLikeToGlob, KeepsTheMeaningOfEveryWildcard)
+{
+    const struct {
+        const char *jet;
+        const char *glob; // "" when LIKE stays
+    } cases[] = {
+        {"abc", ""},
+        {"a%b_", ""},
+        {"1*", "1*"},
+        {"*-*", "*-*"},
+        {"[*]x", "[*][xX]"},           // a bracketed star is the star itself
+        {"[!a-z]", "[^a-zA-Z]"},
+        {"[a-]", "[-aA]"},             // a literal dash stays out of ranges
+        {"[^]", "^"},                  // a literal caret never reads as "not"
+        {"[!^]", "[^^]"},
+        {"[ab^]", "[aAbB^]"},
+        {"\u00e9*", "[\u00e9\u00c9]*"},  // letters beyond ASCII too
+        {"[]", ""},
+        {"a[b", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(JetLikeToGlob(QString::fromUtf8(c.jet)).toStdString(), std::string(c.glob)) << c.jet;
+}
 
 TEST(SqlTokenizer, GivesTheInputBackAndReadsQuotesPerDialect)
 {

@@ -128,6 +128,13 @@ const StatementCase statementCases[] = {
     {"SavedQueryNamesItsKey", {}, "SELECT TOP 1 IDCableLoss1 FROM qryCableLoss1 WHERE IdCableLoss1 > 0 ORDER BY IDCableLoss1", "1"},
     {"NextSiteNameSource", {}, "SELECT TOP 1 TowerName FROM tblTower WHERE IdOwner =1 ORDER BY TowerName DESC", "Location_02"},
     {"DoubleQuotedLiteralInWhere", {}, "SELECT IdOwner FROM tblOwner WHERE OwnerFname = \"jan\"", "1"},
+    // The placement grid: a placement whose band is no band of tblBandFreqSt still shows;
+    // every placement transmits with the others unless told otherwise.
+    {"PlacementsWithTheirBand", {"UPDATE tblStation SET IdBandFreqSt =16 WHERE IdStation =2"},
+     "SELECT IdStation, tblStation.IdBandFreqSt, AntennasSimTx, BandFreqDescr FROM (tblStation INNER JOIN"
+     " tblListAnt ON tblListAnt.IdListAnt = tblStation.IdListAnt) LEFT JOIN tblBandFreqSt ON"
+     " tblBandFreqSt.IdBandFreqSt = tblStation.IdBandFreqSt ORDER BY IdStation",
+     "1|7|1|17 m (18,068 - 18,168 MHz);2|16|1|"},
 };
 
 INSTANTIATE_TEST_SUITE_P(OnShippedDatabase, JetStatements, testing::ValuesIn(statementCases),
@@ -143,6 +150,42 @@ TEST_F(JetStatements, TypedDoubleRejectsText)
     EXPECT_FALSE(m_connection.exec(QStringLiteral(
         "INSERT INTO tblStation( IdTower, AntennasHeight, AntennasRef) VALUES ( 1, '1,2,3', 'Loc01-Ant02')")));
     EXPECT_EQ(rows(QStringLiteral("SELECT AntennasHeight FROM tblStation WHERE IdTower =1")), QStringLiteral("12.5"));
+}
+
+// Statements of table-update files on the shipped database: Jet's LIKE
+// wildcards select the rows they mean, and a table made with a COUNTER key
+// numbers its rows.
+TEST_F(JetStatements, UpdateFileStatementsDoWhatJetDid)
+{
+    const struct {
+        const char *why;
+        std::vector<const char *> commands;
+        const char *query;
+        const char *rows;
+    } cases[] = {
+        {"star and question mark, any case",
+         {"UPDATE tblLanguage SET LanguageFullE = 'x' WHERE LanguageFullE LIKE 'e*' OR "
+          "LanguageFullE LIKE '?UTCH'"},
+         "SELECT IdLanguage FROM tblLanguage WHERE LanguageFullE = 'x' ORDER BY IdLanguage", "1;2"},
+        {"a digit and a class", {"DELETE FROM tblZipCity WHERE Zip LIKE '10#0' OR Zip LIKE '[9]99#'"},
+         "SELECT DISTINCT Zip FROM tblZipCity WHERE Zip IN ('1000', '1050', '1120', '9990')", "1120"},
+        {"the program's own statements take the star literally",
+         {"INSERT INTO tblLanguage (IdLanguage, LanguageFullE) VALUES (9, 'e*')"},
+         "SELECT IdLanguage FROM tblLanguage WHERE LanguageFullE LIKE 'e*'", "9"},
+        {"COUNTER keys",
+         {"CREATE TABLE tblNews (IdNews COUNTER, NewsText TEXT(50), CONSTRAINT pk PRIMARY KEY (IdNews))",
+          "INSERT INTO tblNews (NewsText) VALUES ('a')", "INSERT INTO tblNews (NewsText) VALUES ('b')"},
+         "SELECT IdNews, NewsText FROM tblNews ORDER BY IdNews", "1|a;2|b"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        const bool program = std::string(c.why).find("program") != std::string::npos;
+        for (const char *command : c.commands)
+            ASSERT_TRUE(m_connection.exec(QString::fromUtf8(command), program ? TJetWildcards::Program
+                                                                              : TJetWildcards::UpdateFile))
+                << command << "\n" << m_connection.lastErrorText().toStdString();
+        EXPECT_EQ(rows(QString::fromUtf8(c.query)).toStdString(), std::string(c.rows));
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
 #include "store/datamodule.h"
+#include "fulldisk.h"
 #include "zipinspection.h"
 
 #include <QDir>
@@ -71,9 +72,13 @@ private slots:
     void createMdbFailuresAreReported_data();
     void createMdbFailuresAreReported();
     void zipHoldsEveryEntryButItself();
+    void interruptedWritesNeverEnterTheListOrTheZip();
+    void aFullDiskKeepsTheEarlierLetterAndZip();
     void fileListShowsThePersonalDirectory();
     void doubleClickOpensFilesOnly();
     void terrainNoteSaveAndCancel();
+    void incompleteEvaluationWarnsBeforeEveryDocument_data();
+    void incompleteEvaluationWarnsBeforeEveryDocument();
 
 private:
     template <typename T> T *find(const char *name)
@@ -127,8 +132,9 @@ void TestSubmissionPage::init()
     const qint32 site = q.lastInsertId().toInt();
     QVERIFY(q.exec(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
                                   "AntennasRef, AntennasHeight, AntennasTilt, AntennasPol, "
-                                  "AntennasAntPwr, AntennasEirp) SELECT %1, MIN(IdListAnt), 12, "
-                                  "'Dipole', 10, 0, 'H', 20.5, 22.65 FROM tblListAnt")
+                                  "AntennasAntPwr, AntennasEirp, StationTxPower) SELECT %1, "
+                                  "MIN(IdListAnt), 12, 'Dipole', 10, 0, 'H', 20.5, 22.65, 100 FROM "
+                                  "tblListAnt")
                        .arg(site)));
 
     CurrentSelection().clear();
@@ -388,6 +394,55 @@ void TestSubmissionPage::zipHoldsEveryEntryButItself()
     QCOMPARE(InspectArchive(zip).entries.size(), 4);
 }
 
+// A run killed while writing leaves its temporary file beside the document: it
+// is neither listed nor packed, and the next ZIP removes it.
+void TestSubmissionPage::interruptedWritesNeverEnterTheListOrTheZip()
+{
+    WriteFile(userFile(QStringLiteral("ON4XX_Vlm.zip.aB12cD")), QByteArray(3000, 'z'));
+    WriteFile(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy")), "half a letter");
+    WriteFile(userFile(QStringLiteral("plan.pdf")), "plan");
+    page->show();
+    page->ActivatePage();
+    QVERIFY(rowNamed(QStringLiteral("plan.pdf")));
+    QVERIFY(!rowNamed(QStringLiteral("ON4XX_Vlm.zip.aB12cD")));
+    QVERIFY(!rowNamed(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy")));
+
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const InspectedArchive archive = InspectArchive(userFile(QStringLiteral("ON4XX_Vlm.zip")));
+    QVERIFY2(archive.readable, qPrintable(archive.error));
+    QCOMPARE(archive.entries.keys(), QStringList{QStringLiteral("plan.pdf")});
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_Vlm.zip.aB12cD"))));
+    QVERIFY(!QFileInfo::exists(userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf.Qw3rTy"))));
+}
+
+// "Save Letter" and "Create ZIP" when the disk is full: the user is told, and
+// the earlier letter and archive stay as they were.
+void TestSubmissionPage::aFullDiskKeepsTheEarlierLetterAndZip()
+{
+    page->show();
+    page->ActivatePage();
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QString letter = userFile(QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"));
+    const QString zip = userFile(QStringLiteral("ON4XX_Vlm.zip"));
+    const QByteArray earlierLetter = FileBytes(letter);
+    const QByteArray earlierZip = FileBytes(zip);
+    QVERIFY(!earlierLetter.isEmpty() && !earlierZip.isEmpty());
+    ClearShownMessages();
+
+    TScopedWriteFailure full(0);
+    QTest::mouseClick(find<QPushButton>("bbnSaveLetter"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("bbnCreateZip"), Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY2(shown[0].text.contains(QStringLiteral("No space left on device")),
+             qPrintable(shown[0].text));
+    QVERIFY2(shown[1].text.startsWith(QStringLiteral("Couldn't create the ZIP File")),
+             qPrintable(shown[1].text));
+    QCOMPARE(FileBytes(letter), earlierLetter);
+    QCOMPARE(FileBytes(zip), earlierZip);
+}
+
 void TestSubmissionPage::fileListShowsThePersonalDirectory()
 {
     WriteFile(userFile(QStringLiteral("b_big.bin")), QByteArray(1234567, 'x'));
@@ -486,6 +541,45 @@ void TestSubmissionPage::terrainNoteSaveAndCancel()
         q.exec(QStringLiteral("SELECT OwnerFileNote FROM tblOwner WHERE IdOwner = %1").arg(owner)));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("Measured on 5 March\nAll below the limit\n"));
+}
+
+void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
+    const std::pair<const char *, const char *> steps[] = {
+        {"bbnCreateMdb", "ON4XX_Vlm.mdb"},
+        {"bbnSaveLetter", "ON4XX_VLM_Letter_Bipt.pdf"},
+        {"bbnCreateZip", "ON4XX_Vlm.zip"}};
+    for (const auto &[button, file] : steps) {
+        QTest::addRow("%s, No", button) << QString::fromLatin1(button) << QString::fromLatin1(file)
+                                        << int(AnswerNo);
+        QTest::addRow("%s, Yes", button) << QString::fromLatin1(button)
+                                         << QString::fromLatin1(file) << int(AnswerYes);
+    }
+}
+
+// With a placement whose power chain was never saved, each step asks before it
+// writes its file, naming the placement; No writes nothing.
+void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(int, answer);
+    QSqlQuery q(dm->conMainDb->database());
+    QVERIFY(q.exec(QStringLiteral("UPDATE tblStation SET StationTxPower = 0")));
+    page->show();
+    page->ActivatePage();
+    ClearShownMessages();
+    SetNextAnswer(answer);
+    QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
+    const QList<ShownMessage> shown = ShownMessages();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown[0].kind, int(MessageQuestion));
+    QVERIFY(shown[0].text.startsWith(
+        QStringLiteral("The evaluation is incomplete: no power chain for Dipole.")));
+    QCOMPARE(QFileInfo::exists(userFile(file)), answer == AnswerYes);
 }
 
 QTEST_MAIN(TestSubmissionPage)

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -41,7 +43,30 @@ public:
 
     void setFile(const QByteArray &path, const QByteArray &body, int status = 200)
     {
-        m_files.insert(path, {status, body});
+        m_files.insert(path, makeAnswer(status, body));
+    }
+    // Announces the whole body but sends only its first `sent` bytes, then
+    // closes: a transfer that breaks off.
+    void setCutFile(const QByteArray &path, const QByteArray &body, qsizetype sent)
+    {
+        Answer answer = makeAnswer(200, body);
+        answer.sent = sent;
+        m_files.insert(path, answer);
+    }
+    // Sends the body one byte every `everyMs`: a server that never stops
+    // answering and never finishes.
+    void setSlowFile(const QByteArray &path, const QByteArray &body, int everyMs)
+    {
+        Answer answer = makeAnswer(200, body);
+        answer.trickleMs = everyMs;
+        m_files.insert(path, answer);
+    }
+    // Answers with a redirect to `location`.
+    void setRedirect(const QByteArray &path, const QByteArray &location, int status = 302)
+    {
+        Answer answer = makeAnswer(status, QByteArray());
+        answer.location = location;
+        m_files.insert(path, answer);
     }
     void clear() { m_files.clear(); }
 
@@ -59,7 +84,17 @@ private:
     {
         int status = 404;
         QByteArray body;
+        qsizetype sent = -1; // bytes of the body sent; -1 for all
+        int trickleMs = 0;   // one byte every so many ms; 0 for all at once
+        QByteArray location; // Location header of a redirect
     };
+    static Answer makeAnswer(int status, const QByteArray &body)
+    {
+        Answer answer;
+        answer.status = status;
+        answer.body = body;
+        return answer;
+    }
 
     void serve(QTcpSocket *socket)
     {
@@ -84,14 +119,36 @@ private:
                     request.accept = value;
             }
             m_requests.append(request);
-            const Answer answer = m_files.value(request.path, Answer{404, "<html>Not Found</html>"});
-            QByteArray reply = "HTTP/1.0 " + QByteArray::number(answer.status)
-                               + (answer.status == 200 ? " OK" : " Not Found") + "\r\n";
+            const Answer answer =
+                m_files.value(request.path, makeAnswer(404, "<html>Not Found</html>"));
+            QByteArray reply = "HTTP/1.0 " + QByteArray::number(answer.status) +
+                               (answer.status == 200 ? " OK" : " Other") + "\r\n";
+            if (!answer.location.isEmpty())
+                reply += "Location: " + answer.location + "\r\n";
             reply += "Content-Type: text/plain\r\nContent-Length: "
                      + QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
-            reply += answer.body;
+            if (answer.trickleMs > 0) {
+                socket->write(reply);
+                trickle(socket, answer.body, answer.trickleMs);
+                return;
+            }
+            reply += answer.sent < 0 ? answer.body : answer.body.left(answer.sent);
             socket->write(reply);
             socket->disconnectFromHost();
+        });
+    }
+
+    void trickle(QTcpSocket *socket, const QByteArray &rest, int everyMs)
+    {
+        if (rest.isEmpty()) {
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(rest.left(1));
+        QPointer<QTcpSocket> guard(socket);
+        QTimer::singleShot(everyMs, socket, [this, guard, rest, everyMs] {
+            if (guard && guard->state() == QAbstractSocket::ConnectedState)
+                trickle(guard, rest.mid(1), everyMs);
         });
     }
 

@@ -214,6 +214,61 @@ TEST_F(OnlineWatchHandlerTest, FailingBlockKeepsTheDatabaseAndStillOpensTheLooku
     EXPECT_EQ(ReadAll(m_database), before);
 }
 
+// The server announces the whole file and closes after its first two blocks:
+// nothing is applied and the user hears of it.
+TEST_F(OnlineWatchHandlerTest, ABrokenDownloadIsNeverApplied)
+{
+    const QByteArray update = ThreeBlockUpdate();
+    m_server.setCutFile("/vlmupdates/VlmTblUpdate2.txt", update,
+                        update.indexOf("<BEGIN>\r\nUPDATE"));
+    m_handler->IPWatchStatusChanged(true);
+
+    EXPECT_TRUE(lookupTablesOpen());
+    EXPECT_EQ(m_dm->tblLanguage->recordCount(), 4);
+    EXPECT_EQ(m_dm->GetDatabaseVersion(), "1");
+    EXPECT_FALSE(QFileInfo::exists(localFile()));
+    ASSERT_EQ(ShownMessages().size(), 1);
+    EXPECT_EQ(ShownMessages().first().caption, QStringLiteral("VLM Update"));
+    EXPECT_TRUE(messageTexts().first().contains("could not be downloaded"))
+        << messageTexts().first().toStdString();
+}
+
+// A server that keeps sending a byte now and then: the check gives up at its
+// limit, the program starts without the update and the status bar says so.
+TEST_F(OnlineWatchHandlerTest, ASlowServerDoesNotHoldTheStart)
+{
+    QStringList notices;
+    QObject::connect(&TApplicationState::instance(), &TApplicationState::statusNoticeRequested,
+                     &m_receiver, [&notices](const QString &text) { notices << text; });
+    m_server.setSlowFile("/vlmupdates/VlmTblUpdate2.txt", ThreeBlockUpdate().repeated(50), 100);
+    m_handler->setCheckLimit(1500);
+    m_handler->IPWatchStatusChanged(true);
+
+    EXPECT_TRUE(m_dm->conMainDb->isConnected());
+    EXPECT_TRUE(lookupTablesOpen());
+    EXPECT_EQ(m_dm->tblLanguage->recordCount(), 4);
+    EXPECT_FALSE(QFileInfo::exists(localFile()));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices.first().startsWith(QStringLiteral("No update")))
+        << notices.first().toStdString();
+    EXPECT_TRUE(ShownMessages().isEmpty()) << "the status bar tells, no dialog";
+}
+
+// An update that would change the user's own data is refused whole.
+TEST_F(OnlineWatchHandlerTest, AForbiddenUpdateIsRefusedAndTold)
+{
+    m_server.setFile("/vlmupdates/VlmTblUpdate2.txt",
+                     "<VLM_DB_UPDATE>\n<BEGIN>\nUPDATE tblApplData SET ApplDataValue = '2' WHERE "
+                     "ApplDataName LIKE 'DBVer'\n<END>\n<BEGIN>\nDROP TABLE tblStation\n<END>\n");
+    m_handler->IPWatchStatusChanged(true);
+
+    EXPECT_EQ(m_dm->GetDatabaseVersion(), "1");
+    ASSERT_EQ(ShownMessages().size(), 1);
+    EXPECT_TRUE(messageTexts().first().contains("refused")) << messageTexts().first().toStdString();
+    EXPECT_TRUE(messageTexts().first().contains("tblStation"))
+        << messageTexts().first().toStdString();
+}
+
 TEST_F(OnlineWatchHandlerTest, LocalFilePlacedByHandIsAppliedWithoutNetwork)
 {
     WriteFile(localFile(), ThreeBlockUpdate());

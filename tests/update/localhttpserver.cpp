@@ -43,11 +43,13 @@ void LocalHttpServer::onNewConnection()
 void LocalHttpServer::answer(QTcpSocket *socket, const QString &path)
 {
     const auto found = m_responses.constFind(path);
-    const Response response = found != m_responses.constEnd() ? *found : Response{404, "not found", 0};
+    const Response response =
+        found != m_responses.constEnd() ? *found : Response{404, "not found", 0, -1};
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\n";
     head += "Content-Type: application/octet-stream\r\n";
     head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
-    socket->write(head + response.body);
+    socket->write(
+        head + (response.sentBytes < 0 ? response.body : response.body.left(response.sentBytes)));
     socket->disconnectFromHost();
 }

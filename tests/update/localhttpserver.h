@@ -18,6 +18,7 @@ public:
         int status = 200;
         QByteArray body;
         int delayMs = 0; // wait this long before answering
+        int sentBytes = -1; // when not negative: only this much of the body, then close
     };
 
     LocalHttpServer();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/safefile.h"
 #include "localhttpserver.h"
 #include "base/messages.h"
 #include "update/updatecheck.h"
@@ -222,6 +223,44 @@ TEST_F(UpdateNotifierTest, FailedDownloadLeavesNoFileAndSaysSo)
     const QList<ShownMessage> shown = ShownMessages();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.at(1).kind, int(MessageError));
+}
+
+TEST(UpdateDownload, ABrokenTransferOrAFullDiskIsAFailedDownload)
+{
+    LocalHttpServer server;
+    ASSERT_TRUE(server.listen());
+    const QByteArray program(300000, 'P');
+    server.setResponse(QStringLiteral("/files/cut.tar.gz"), {200, program, 0, 229});
+    server.setResponse(QStringLiteral("/files/whole.tar.gz"), {200, program, 0, -1});
+    const struct {
+        const char *why;
+        const char *path;
+        qint64 diskBudget;  // bytes the disk still takes; -1 for plenty
+        const char *reason; // part of the reason given; nullptr: any reason
+    } cases[] = {
+        {"the server closes after 229 of 300000 bytes", "/files/cut.tar.gz", -1, nullptr},
+        {"the disk fills during the download", "/files/whole.tar.gz", 1000,
+         "No space left on device"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        QTemporaryDir dir;
+        UpdateDownload download;
+        QSignalSpy finished(&download, &UpdateDownload::finished);
+        QSignalSpy failed(&download, &UpdateDownload::failed);
+        InjectWriteFailureAfter(c.diskBudget);
+        ASSERT_TRUE(download.start(server.baseUrl().resolved(QUrl(QString::fromLatin1(c.path))),
+                                   dir.path()));
+        ASSERT_TRUE(!failed.isEmpty() || failed.wait(5000));
+        InjectWriteFailureAfter(-1);
+        EXPECT_TRUE(finished.isEmpty());
+        const QString reason = failed.at(0).at(0).toString();
+        EXPECT_FALSE(reason.isEmpty());
+        if (c.reason) {
+            EXPECT_TRUE(reason.contains(QString::fromLatin1(c.reason))) << reason.toStdString();
+        }
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
 }
 
 TEST(UpdateDownload, NeverOverwritesAFileOfTheSameName)

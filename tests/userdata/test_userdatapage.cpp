@@ -50,6 +50,7 @@ private slots:
     void printWaitsForTheDeclarationPrinter();
     void cancelRestoresTheSavedRecord();
     void withoutDatabaseOnlySearchIsOffered();
+    void leavingWithAPendingEditAsks();
 
 private:
     template <typename T>
@@ -528,6 +529,25 @@ void TestUserDataPage::withoutDatabaseOnlySearchIsOffered()
     QVERIFY(!child<QWidget>("pnlUserSave")->isVisible());
     QVERIFY(!m_page->nextButton()->isEnabled());
     QVERIFY(!child<QPushButton>("bbnToQrp")->isEnabled());
+}
+
+// Every way off the page (here "QR&P") settles a pending edit first.
+void TestUserDataPage::leavingWithAPendingEditAsks()
+{
+    showPage();
+    fillOwner(QStringLiteral("on4abc"));
+    QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>("dbeFname"), QStringLiteral("nie"));
+    QVERIFY(child<QPushButton>("bbnUserSave")->isEnabled());
+    ClearShownMessages();
+    SetNextAnswer(AnswerYes);
+    QTest::mouseClick(child<QPushButton>("bbnToQrp"), Qt::LeftButton);
+    QCOMPARE(messageTexts(), QStringList{QStringLiteral("Save the changes ?")});
+    QCOMPARE(ShownMessages().first().caption, QStringLiteral("User Data"));
+    QCOMPARE(m_host->activePage, int(PageQrpInput));
+    QSqlQuery row(m_dm->conMainDb->database());
+    QVERIFY(row.exec(QStringLiteral("SELECT OwnerFname FROM tblOwner")) && row.next());
+    QCOMPARE(row.value(0).toString(), QStringLiteral("Jannie"));
 }
 
 QTEST_MAIN(TestUserDataPage)

@@ -1,7 +1,10 @@
 #include "charts/ui/xychart.h"
 
+#include "base/safefile.h"
 #include "base/numberformat.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -175,7 +178,14 @@ QImage TXYChart::toImage() const
 
 bool TXYChart::saveImage(const QString &path, const char *format, int quality) const
 {
-    return toImage().save(path, format, quality);
+    // Encoded in memory and written in one checked step; without a format the
+    // file name's extension decides, as QImage::save() does for a file.
+    const QByteArray suffix = QFileInfo(path).suffix().toLatin1();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return toImage().save(&buffer, format ? format : suffix.constData(), quality) &&
+           WriteFileSafely(path, bytes, nullptr);
 }
 
 QSize TXYChart::sizeHint() const

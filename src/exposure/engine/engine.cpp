@@ -1,5 +1,6 @@
 #include "exposure/engine/engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -38,7 +39,29 @@ double OffAxisLoss(double D, double theta, double r)
     const double rim = D / 2.0;
     if (y <= rim)
         return 0.0;
-    return 24.0 * (y - rim) / D;
+    return std::min(24.0 * (y - rim) / D, MaxOffAxisLoss);
+}
+
+double NearFieldLimit(double f, int apertureSize)
+{
+    const double n = apertureSize > 0 ? apertureSize : 0;
+    return Wavelength(f) * n * n / 4.0;
+}
+
+double FarFieldLimit(double f, int apertureSize)
+{
+    const double n = apertureSize > 0 ? apertureSize : 0;
+    return 0.6 * Wavelength(f) * n * n;
+}
+
+double ApertureNearField(double pd, double w, double diameter)
+{
+    return std::sqrt(DbToWatt(pd - w) * 960.5) / diameter;
+}
+
+double ApertureTransitionField(double pd, double w, double lambda, double r)
+{
+    return std::sqrt(DbToWatt(pd - w) * 240.13 / (lambda * r));
 }
 
 double SlantDistance(double d, double hp, double ha)
@@ -78,22 +101,14 @@ double FieldStrength(const AntennaPattern &pattern, int apertureSize, PatternTab
         // θ is the off-beam angle with the opposite sign; only cos θ and |sin θ| matter.
         const double theta = ElevationDegrees(ha - hp, d) + t;
         const double lambda = Wavelength(f);
+        if (!(lambda > 0.0 && std::isfinite(lambda)))
+            return OutOfPatternValue; // no frequency, no aperture to speak of
         const double diameter = lambda * n;
-        // The near-field limit is N²/16 in metres, from the whole number N², with
-        // no wavelength factor; above about 2880 MHz it exceeds the far-field limit
-        // and the transition region is empty.
-        const long long nSquared = static_cast<long long>(n) * n;
-        const double nearLimit = static_cast<double>(nSquared) / 16.0;
-        const double farLimit = 0.6 * diameter * n;
         const double x = r * std::cos(theta * RadiansPerDegree);
-        if (x <= nearLimit) {
-            const double w = OffAxisLoss(diameter, theta, r);
-            return Checked(std::sqrt(DbToWatt(pd - w) * 960.5) / diameter);
-        }
-        if (x <= farLimit) {
-            const double w = OffAxisLoss(diameter, theta, r);
-            return Checked(std::sqrt(DbToWatt(pd - w) * 240.13 / (lambda * r)));
-        }
+        if (x <= NearFieldLimit(f, n))
+            return Checked(ApertureNearField(pd, OffAxisLoss(diameter, theta, r), diameter));
+        if (x <= FarFieldLimit(f, n))
+            return Checked(ApertureTransitionField(pd, OffAxisLoss(diameter, theta, r), lambda, r));
     }
 
     const double h = std::fabs(OffBeamAngle(t, d, hp, ha));

@@ -26,10 +26,40 @@ constexpr double OutOfPatternValue = 99999.9;
 // position, d = 0 and hp = ha, is taken as 0°.
 double OffBeamAngle(double t, double d, double hp, double ha);
 
+// Aperture antennas (N > 0, an aperture N wavelengths across, D = λ × N):
+//
+//   near field   x <= A = D²/(4λ) = λ × N²/4    E = √(10^((Pd − w)/10) × 960.5) / D
+//   transition   A < x <= B = 0.6 × λ × N²      E = √(10^((Pd − w)/10) × 240.13 / (λ × R))
+//   far field    x > B                          the pattern, as for a wire antenna
+//
+// with x the distance along the beam axis, R the slant distance and w the
+// off-axis loss. The near-field limit carries the wavelength: the near field of
+// an aperture ends at D²/(4λ), where the two formulas meet on the axis, so A
+// always lies before B. The off-axis loss never exceeds 20 dB: beside the beam
+// of an aperture the field is taken as at most 20 dB below the axis value, the
+// conservative bound used for apertures in the near field and transition region.
+// A loss without that floor made the field beside a dish vanish (10⁻¹⁰ V/m at
+// a few metres) and grow again as one walked away into the far field.
+//
+// Worked examples (pattern 8, 6, 2, −3, −10, −20, −25, −25, −30, −30 dBi, N = 10,
+// 1296 MHz, Pd = 10 dBW, antenna at 5 m, so λ = 0.231481 m, A = 5.787 m and
+// B = 13.889 m): on the axis at 3 m, near field, 42.338 V/m; tilt 10°, point
+// 10 m away at 2 m, transition with x = 9.327 m, y = 4.691 m, an off-axis loss
+// of 36.6 dB held at 20 dB, 3.1522 V/m.
+double NearFieldLimit(double f, int apertureSize);
+double FarFieldLimit(double f, int apertureSize);
+
+// The most an aperture's off-axis loss takes away, in dB.
+constexpr double MaxOffAxisLoss = 20.0;
+
 // Loss in dB of a point at slant distance r (m) and angle theta (degrees) off the
 // axis of an aperture of diameter D (m): none within the aperture's rim, then
-// 24 dB per aperture diameter beyond it.
+// 24 dB per aperture diameter beyond it, at most MaxOffAxisLoss.
 double OffAxisLoss(double D, double theta, double r);
+
+// The two aperture formulas above for a power pd (dBW) and an off-axis loss w (dB).
+double ApertureNearField(double pd, double w, double diameter);
+double ApertureTransitionField(double pd, double w, double lambda, double r);
 
 // √((ha − hp)² + d²), in m.
 double SlantDistance(double d, double hp, double ha);

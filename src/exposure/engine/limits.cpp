@@ -18,19 +18,25 @@ LimitLevels HighBandLevels()
     return {30.7, 27.48, 6.88};
 }
 
-int LimitVerdict(double e, double f)
+std::optional<LimitLevels> VerdictLevels(double f)
 {
     // Whole MHz, kept as a double so that no frequency can overflow an integer.
     const double wholeMhz = std::trunc(f);
     if (!(wholeMhz >= 10.0))
-        return VerdictNone;
-    LimitLevels levels;
+        return std::nullopt;
     if (wholeMhz <= 400.0)
-        levels = LowBandLevels();
-    else if (wholeMhz <= 2000.0)
-        levels = MiddleBandLevels(f);
-    else
-        levels = HighBandLevels();
+        return LowBandLevels();
+    if (wholeMhz <= 2000.0)
+        return MiddleBandLevels(f);
+    return HighBandLevels();
+}
+
+int LimitVerdict(double e, double f)
+{
+    const std::optional<LimitLevels> band = VerdictLevels(f);
+    if (!band)
+        return VerdictNone;
+    const LimitLevels &levels = *band;
 
     if (e > levels.limit)
         return VerdictAboveLimit;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 // Exposure limits and the two classifications of a field strength E (V/m) at a
 // frequency f (MHz). The verdict judges one point; the summary class judges the
@@ -25,6 +26,11 @@ enum Verdict {
     VerdictBelowWarning = 3, // L3 <= E < L2
     VerdictBelowLow = 4,     // E < L3
 };
+
+// The levels the verdict compares with at f MHz, by the frequency truncated to
+// whole MHz: 10..400 low band, 401..2000 middle band (√f of the untruncated f),
+// from 2001 high band. None below 10 MHz, where no limit applies.
+std::optional<LimitLevels> VerdictLevels(double f);
 
 // The verdict of one field strength. The band follows the frequency truncated
 // to whole MHz: 10..400 low, 401..2000 middle, from 2001 high, below 10 none;

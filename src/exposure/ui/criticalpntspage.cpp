@@ -1,5 +1,6 @@
 #include "exposure/ui/criticalpntspage.h"
 
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/ctptableprinter.h"
 #include "exposure/ui/graphwindow.h"
@@ -24,6 +25,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace
 {
@@ -112,6 +115,11 @@ bool TfraCriticalPnts::evaluatePoints()
         return false;
     }
     m_model->setEvaluation(std::move(result.value.evaluation));
+    m_noLimit->setVisible(HasEntryBelowTenMegahertz(m_model->evaluation()));
+    // "no power chain" is longer than a value: the field column grows to show it whole.
+    m_list->resizeColumnToContents(ColumnField);
+    m_list->setColumnWidth(ColumnField, std::max(TCtpListModel::columnWidth(ColumnField),
+                                                 m_list->columnWidth(ColumnField)));
     // With no entries the summary line keeps what it showed.
     if (const std::optional<TEvaluationSummary> &s = result.value.summary) {
         m_summary = s;
@@ -120,6 +128,16 @@ bool TfraCriticalPnts::evaluatePoints()
         m_maxResult->setText(s->resultText);
         paintLabel(m_maxValue, s->colour);
         paintLabel(m_maxResult, s->colour);
+        // Painted like the cells of the combined column: the verdict colour behind black text.
+        m_combined->setText(s->combinedText);
+        QPalette palette = m_combined->palette();
+        palette.setColor(QPalette::Window, ColourFromValue(s->combinedColour));
+        palette.setColor(QPalette::WindowText, QColor(Qt::black));
+        m_combined->setPalette(palette);
+        m_combined->setAutoFillBackground(true);
+        m_incomplete->setText(s->incompleteText);
+        m_combined->setVisible(!s->combinedText.isEmpty());
+        m_incomplete->setVisible(!s->incompleteText.isEmpty());
     }
     setIdleState();
     return true;
@@ -132,7 +150,11 @@ void TfraCriticalPnts::retranslateUi()
         m_maxLocation->setText(SummaryLocationText(m_summary->summaryClass, m_summary->reference,
                                                    m_summary->antennaRef));
         m_maxResult->setText(SummaryResultText(m_summary->summaryClass));
+        m_combined->setText(CombinedSummaryText(m_model->evaluation(), m_summary->combinedPoint));
+        m_incomplete->setText(IncompleteText(m_summary->missingPower));
     }
+    m_noLimit->setText(NoLimitFootnote());
+    m_model->retranslate();
 }
 
 void TfraCriticalPnts::setOverviewState()
@@ -198,9 +220,15 @@ void TfraCriticalPnts::rowDoubleClicked(const QModelIndex &index)
     // The plot of the row's placement opens (when its reference names exactly
     // one placement); the list is evaluated again afterwards either way.
     const TEvaluation &ev = m_model->evaluation();
-    if (m_dm && index.row() < ev.count())
-        TFrmGraph::OpenGraph(*m_dm, ev.lines[index.row()][ColumnSite], ev.antennaRef[index.row()],
-                             window());
+    const int row = index.row();
+    if (m_dm && row < ev.count() && !ev.hasPower(row)) {
+        // Its contours and points would be those of a power nobody entered.
+        ShowInfoMessage(caption(), tr("The power chain of %1 was never saved: enter its power "
+                                      "on the power page to see its plot.")
+                                       .arg(ev.antennaRef[row]));
+    } else if (m_dm && row < ev.count()) {
+        TFrmGraph::OpenGraph(*m_dm, ev.lines[row][ColumnSite], ev.antennaRef[row], window());
+    }
     setIdleState();
     evaluatePoints();
     setOverviewState();

@@ -86,6 +86,9 @@ private:
     QLabel *m_maxValue = nullptr;
     QLabel *m_maxLocation = nullptr;
     QLabel *m_maxResult = nullptr;
+    QLabel *m_combined = nullptr;
+    QLabel *m_incomplete = nullptr;
+    QLabel *m_noLimit = nullptr;
 
     QGroupBox *m_modify = nullptr;
     QLabel *m_modRef = nullptr;

@@ -112,9 +112,27 @@ QWidget *TfraCriticalPnts::buildOverview()
     }
     sl->addStretch(1);
 
+    // Below it, when there is something to say: the combined exposure when it
+    // is the highest share of the limit, and what the evaluation had to leave out.
+    m_combined = namedLabel(QStringLiteral("lblCtpCombined"), QString(), m_overview);
+    m_incomplete = namedLabel(QStringLiteral("lblCtpIncomplete"), QString(), m_overview);
+    m_noLimit = namedLabel(QStringLiteral("lblCtpNoLimit"), NoLimitFootnote(), m_overview);
+    m_noLimit->hide();
+    for (QLabel *l : {m_combined, m_incomplete}) {
+        l->setFont(bold);
+        l->setWordWrap(true);
+        l->hide();
+    }
+    QPalette red = m_incomplete->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    m_incomplete->setPalette(red);
+
     auto *layout = new QVBoxLayout(m_overview);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_noLimit);
     layout->addWidget(summary);
+    layout->addWidget(m_combined);
+    layout->addWidget(m_incomplete);
     return m_overview;
 }
 

@@ -1,18 +1,20 @@
 #include "exposure/ui/ctplistmodel.h"
 
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/ctprowcolour.h"
 #include "exposure/engine/limits.h"
 #include "shell/ui/tcolor.h"
 
 #include <QColor>
-
 #include <array>
 #include <utility>
 
 namespace
 {
 
-const std::array<int, EvaluationColumnCount> Widths = {60, 70, 80, 40, 50, 100, 360, 70};
+// The combined column takes its width from the description, so that the list
+// keeps the width it had.
+const std::array<int, EvaluationColumnCount> Widths = {60, 70, 80, 40, 50, 100, 230, 70, 130};
 
 } // namespace
 
@@ -29,6 +31,14 @@ void TCtpListModel::setEvaluation(TEvaluation evaluation)
         m_rowColour[r] = colour;
     }
     endResetModel();
+}
+
+void TCtpListModel::retranslate()
+{
+    RetranslateLines(m_evaluation);
+    if (m_evaluation.count() > 0)
+        emit dataChanged(index(0, 0), index(m_evaluation.count() - 1, EvaluationColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, EvaluationColumnCount - 1);
 }
 
 QString TCtpListModel::columnCaption(int column)
@@ -50,6 +60,8 @@ QString TCtpListModel::columnCaption(int column)
         return tr("Description");
     case ColumnField:
         return tr("Field     ");
+    case ColumnCombined:
+        return tr("% of limit (together)");
     default:
         return QString();
     }
@@ -88,13 +100,22 @@ QVariant TCtpListModel::data(const QModelIndex &index, int role) const
         const int verdict = m_evaluation.verdict[r];
         if (c == ColumnField && verdict >= 1 && verdict <= 4)
             return ColourFromValue(VerdictColour(verdict));
+        if (c == ColumnCombined) {
+            const TPointExposure &point = m_evaluation.points[m_evaluation.pointOfEntry[r]];
+            if (point.firstEntry == r && point.complete && point.summed > 0)
+                return ColourFromValue(VerdictColour(QuotientVerdict(point.quotient)));
+        }
         return ColourFromValue(CtpRowColours[m_rowColour[r]]);
     }
+    case Qt::ToolTipRole:
+        if (c == ColumnField && m_evaluation.verdict[r] == VerdictNone)
+            return NoLimitNote();
+        return QVariant();
     case Qt::ForegroundRole:
         return QColor(Qt::black);
     case Qt::TextAlignmentRole:
-        return c == ColumnField ? int(Qt::AlignRight | Qt::AlignVCenter)
-                                : int(Qt::AlignLeft | Qt::AlignVCenter);
+        return c == ColumnField || c == ColumnCombined ? int(Qt::AlignRight | Qt::AlignVCenter)
+                                                       : int(Qt::AlignLeft | Qt::AlignVCenter);
     default:
         return QVariant();
     }
@@ -106,7 +127,7 @@ QVariant TCtpListModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant();
     if (role == Qt::DisplayRole)
         return columnCaption(section);
-    if (role == Qt::TextAlignmentRole && section == ColumnField)
+    if (role == Qt::TextAlignmentRole && (section == ColumnField || section == ColumnCombined))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
 }

@@ -18,6 +18,8 @@ public:
     explicit TCtpListModel(QObject *parent = nullptr);
 
     void setEvaluation(TEvaluation evaluation);
+    // Writes the texts of the cells again in the interface language of the moment.
+    void retranslate();
     const TEvaluation &evaluation() const { return m_evaluation; }
 
     // Column captions and on-screen widths in pixels (also the printed proportions).

@@ -99,6 +99,13 @@ int PrintCtpTable(QPrinter &printer, const TEvaluation &ev, const QVector<int> &
                 painter.restore();
             }
         }
+        // The note the marked values below 10 MHz refer to, under the last row.
+        if (lastPage && HasEntryBelowTenMegahertz(ev)) {
+            const int y = l.tableTop + (rowsHere + 1) * l.rowHeight + l.rowHeight / 2;
+            painter.drawText(QRect(l.edges.first(), y, l.edges.last() - l.edges.first(),
+                                   l.rowHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, NoLimitFootnote());
+        }
     }
     painter.end();
     return l.pageCount;

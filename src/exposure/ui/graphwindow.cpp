@@ -1,5 +1,6 @@
 #include "exposure/ui/graphwindow.h"
 
+#include "base/ownerfilename.h"
 #include "charts/ui/xychart.h"
 #include "exposure/graphprint.h"
 #include "exposure/graphqueries.h"
@@ -35,6 +36,7 @@ namespace
 QPointer<TFrmGraph> g_window;
 std::function<void(const ReportJob &)> g_previewHook;
 
+const QColor SafetyArcColour(139, 0, 0);
 const QColor ContourColours[GraphLevelCount] = {QColor(85, 213, 85), QColor(85, 85, 255),
                                                 QColor(255, 85, 85)};
 
@@ -49,14 +51,6 @@ QString LabelText(QString text)
 QPointF At(const TCurvePoint &p)
 {
     return {p.x, p.y};
-}
-
-// A call sign such as "ON4AB/P" must not turn into a folder in a file name.
-QString FileNamePart(QString text)
-{
-    text.replace(QLatin1Char('/'), QLatin1Char('_'));
-    text.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return text;
 }
 
 } // namespace
@@ -225,6 +219,29 @@ void TFrmGraph::TraceGraph()
         label.opaque = true;
         m_chart->addLabel(label);
     }
+    if (info.safetyDistance)
+        TraceSafetyArc();
+}
+
+void TFrmGraph::TraceSafetyArc()
+{
+    // A dark red dashed half circle with its distance written where it crosses
+    // the 45° line above the beam side.
+    const TCurve &arc = m_data.safetyArc;
+    m_chart->setPen(SafetyArcColour, 1, Qt::DashLine);
+    m_chart->moveTo(At(arc[0]));
+    for (int i = 1; i < CurvePointCount; ++i)
+        m_chart->lineTo(At(arc[i]));
+    TXYChart::Label label;
+    label.at = At(arc[45]);
+    label.text = tr("Safety distance %1 m").arg(FormatRounded(*m_data.info.safetyDistance, 2));
+    label.fontName = QStringLiteral("Arial");
+    label.fontSize = 8;
+    label.textColour = SafetyArcColour;
+    label.border = SafetyArcColour;
+    label.background = Qt::white;
+    label.opaque = true;
+    m_chart->addLabel(label);
 }
 
 void TFrmGraph::SetAxisCaptions()
@@ -240,6 +257,7 @@ void TFrmGraph::changeEvent(QEvent *event)
     // The captions, grid and read-out follow the interface language at once.
     SetAxisCaptions();
     RebuildGrid();
+    TraceGraph(); // the label of the safety distance
     if (m_readOutAt)
         ShowReadOut(*m_readOutAt);
 }
@@ -291,10 +309,9 @@ QString TFrmGraph::SaveScreenPath() const
 {
     const QString extension =
         m_format->currentIndex() == ControlImageBmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
-    const QString name = FileNamePart(m_data.info.callSign + QStringLiteral("_vlm_") +
-                                      m_data.info.placementRef + QStringLiteral("_diag")) +
-                         extension;
-    return QDir(CurrentSelection().userDirectory).filePath(name);
+    return OwnerFilePath(CurrentSelection().userDirectory, m_data.info.callSign,
+                         QStringLiteral("_vlm_") + m_data.info.placementRef +
+                             QStringLiteral("_diag") + extension);
 }
 
 bool TFrmGraph::SaveScreen()

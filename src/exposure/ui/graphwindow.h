@@ -81,6 +81,7 @@ private:
     void ZoomXChanged(int position);
     void ZoomYChanged(int position);
     void Traceguides();
+    void TraceSafetyArc();
 
     TGraphData m_data;
     std::optional<QPointF> m_readOutAt; // where the read-out was taken last

@@ -122,8 +122,15 @@ bool TInputFieldFilter::filterKey(QWidget *control, QKeyEvent *key)
     const QChar accepted = acceptedChar(text.at(0), kind);
     if (accepted.isNull())
         return true;
+    auto *edit = qobject_cast<QLineEdit *>(control);
+    // A second "," or a "-" anywhere but in front would make no number.
+    if (edit &&
+        !IsTypedNumber(TextAfterTyping(edit->text(), edit->cursorPosition(), edit->selectionStart(),
+                                       int(edit->selectedText().size()), accepted),
+                       kind != WholeNumber, kind == SignedDecimal))
+        return true;
     if (accepted != text.at(0)) {
-        if (auto *edit = qobject_cast<QLineEdit *>(control))
+        if (edit)
             edit->insert(QString(accepted));
         return true;
     }

@@ -1,5 +1,9 @@
 #include "exposure/ui/powerfreqpage.h"
 
+#include "exposure/evaluation.h"
+#include "exposure/engine/fieldreach.h"
+#include "exposure/engine/limits.h"
+
 #include "exposure/ui/inputfieldfilter.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
@@ -202,6 +206,8 @@ void TfraPowerFreq::showPlacement(QTreeWidgetItem *item)
     m_antType->setText(details.ok() ? details.value.type : QStringLiteral("..."));
     m_antDescr->setText(details.ok() ? details.value.description : QStringLiteral("..."));
     m_antGain->setText(details.ok() ? FormatNumber(m_gain) : QStringLiteral("..."));
+    m_pattern = details.ok() ? details.value.pattern : AntennaPattern{};
+    m_apertureSize = details.ok() ? details.value.apertureSize : 0;
     const TOpResult<double> band = GetBandCenter(*m_dm, m_row.idBandFreqSt);
     m_frequency = band.ok() ? band.value : 0.0;
     m_antFreq->setText(band.ok() ? FormatNumber(m_frequency) + QStringLiteral(" MHz")
@@ -296,11 +302,24 @@ void TfraPowerFreq::lossesRecalc()
         m_sectionLoss[n]->setText(r.labels.sectionLoss[n]);
     m_feederTotal->setText(r.labels.feederTotal);
     m_addTotal->setText(r.labels.addTotal);
-    m_antPowerDbw->setText(r.labels.antPowerDbw);
-    m_antPowerW->setText(r.labels.antPowerW);
-    m_eirpDbw->setText(r.labels.eirpDbw);
-    m_eirpW->setText(r.labels.eirpW);
     m_txPowerDbw->setText(r.labels.txPowerDbw);
+    // Without a transmitter power there is no result to show, and no 1 W
+    // stands in for the missing power.
+    m_antPowerDbw->setText(r.powered ? r.labels.antPowerDbw : QString());
+    m_antPowerW->setText(r.powered ? r.labels.antPowerW : QString());
+    m_eirpDbw->setText(r.powered ? r.labels.eirpDbw : QString());
+    m_eirpW->setText(r.powered ? r.labels.eirpW : QString());
+    m_safetyDistance->setText(r.powered ? safetyDistanceText(r) : QString());
+}
+
+QString TfraPowerFreq::safetyDistanceText(const TPowerChainResult &r) const
+{
+    // From the power Save stores: the label's value, rounded to 2 decimals.
+    const std::optional<double> distance = SafetyDistance(
+        m_pattern, m_apertureSize, m_frequency, RoundHalfEven(r.antPowerDbw, 2));
+    if (!VerdictLevels(m_frequency))
+        return NoLimitNote();
+    return distance ? FormatRounded(*distance, 2) + QStringLiteral(" m") : QString();
 }
 
 void TfraPowerFreq::fieldEdited()
@@ -401,9 +420,13 @@ bool TfraPowerFreq::save()
     row.calcAdd = m_calcAdd->isChecked();
     row.attFeeder = read(row.calcFeeder ? m_feederTotal->text() : m_feederManual->text());
     row.attAdd = read(row.calcAdd ? m_addTotal->text() : m_addManual->text());
-    row.eirp = read(m_eirpDbw->text());
-    row.antPwr = read(m_antPowerDbw->text());
-    row.avgPwr = read(m_antPowerW->text());
+    // Without a transmitter power the panel is empty; the row keeps the fixed
+    // results of that case (0 dBW, 1 W), which the evaluation never uses since
+    // the transmitter power 0 marks the power chain as missing.
+    const TPowerChainResult result = ::lossesRecalc(WorkingValues());
+    row.eirp = result.powered ? read(m_eirpDbw->text()) : result.eirpDbw;
+    row.antPwr = result.powered ? read(m_antPowerDbw->text()) : result.antPowerDbw;
+    row.avgPwr = result.powered ? read(m_antPowerW->text()) : result.antPowerW;
     if (bad) {
         ShowErrorMessage(caption(), tr("\"%1\" is not a valid number. Nothing was saved.").arg(*bad));
         return false;
@@ -431,6 +454,8 @@ void TfraPowerFreq::retranslateUi()
 {
     if (!m_titleFor.isEmpty())
         m_title->setText(tr("For : ") + m_titleFor);
+    if (m_havePlacement)
+        lossesRecalc(); // the safety distance may be a note
 }
 
 void TfraPowerFreq::NextClicked()

@@ -38,6 +38,8 @@ public:
     void lossesRecalc();
 
     bool HasPendingChanges() const { return m_dirty; }
+    // Closing the window asks as Next and Back do.
+    bool ResolvePendingEdits() override { return resolvePendingEdits(); }
 
 protected:
     void NextClicked() override;
@@ -45,6 +47,7 @@ protected:
     void retranslateUi() override;
 
 private:
+    QString safetyDistanceText(const TPowerChainResult &r) const;
     QString m_titleFor; // the placement the title names, empty while none is shown
     void buildControls();
     QWidget *buildFeederBox();
@@ -115,6 +118,7 @@ private:
     QLabel *m_antPowerW = nullptr;
     QLabel *m_eirpDbw = nullptr;
     QLabel *m_eirpW = nullptr;
+    QLabel *m_safetyDistance = nullptr;
 
     class QPushButton *m_save = nullptr;
     class QPushButton *m_cancel = nullptr;
@@ -122,6 +126,8 @@ private:
     TPowerChainRow m_row; // the placement as stored
     double m_frequency = 0;
     double m_gain = 0;
+    AntennaPattern m_pattern{}; // of the placement's antenna, for the safety distance
+    int m_apertureSize = 0;
     bool m_havePlacement = false;
     bool m_checkArmed = false;
     bool m_loading = false;

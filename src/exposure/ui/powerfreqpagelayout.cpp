@@ -292,6 +292,12 @@ QWidget *TfraPowerFreq::buildResultPanel()
     grid->addWidget(label(QString(), tr("dBW"), m_resultPanel), 1, 2);
     grid->addWidget(m_eirpW, 1, 3);
     grid->addWidget(label(QString(), tr("W"), m_resultPanel), 1, 4);
+    // How far people stay from the antenna for the field to be below the limit.
+    m_safetyDistance = resultLabel(QStringLiteral("lblStSafetyDistance"), m_resultPanel);
+    m_safetyDistance->setFont(bold);
+    m_safetyDistance->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(label(QString(), tr("Safety Distance :"), m_resultPanel), 2, 0);
+    grid->addWidget(m_safetyDistance, 2, 1, 1, 5);
     grid->setColumnStretch(5, 1);
     return m_resultPanel;
 }

@@ -18,6 +18,9 @@ TfraAntennaDef::TfraAntennaDef(IWizardHost &host, QWidget *parent)
     : TfraBase(PageAntennaDef, host, parent)
 {
     buildControls();
+    watchPendingEdits(m_save, m_cancel, tr("Antenna Data"), [this] { return m_placementEditing; });
+    watchPendingEdits(m_customSave, m_customCancel, tr("Custom Antennas"),
+                      [this] { return m_customEditing; });
 }
 
 TfraAntennaDef::~TfraAntennaDef() = default;

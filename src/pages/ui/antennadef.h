@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -121,6 +122,7 @@ private:
     QWidget *m_bandCaption = nullptr;
     QComboBox *m_band = nullptr;
     QLineEdit *m_remark = nullptr;
+    QCheckBox *m_simultaneous = nullptr;
     QWidget *m_buttonPanel = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_cancel = nullptr;
@@ -148,4 +150,7 @@ private:
     bool m_customInsert = false;
     bool m_customEditing = false;
     bool m_loading = false;
+    // The antenna change of the next placement Save was already confirmed
+    // (the catalogue's double click asks before it saves).
+    bool m_antennaChangeConfirmed = false;
 };

@@ -183,5 +183,6 @@ void TfraAntennaDef::catalogueDoubleClicked()
                  tr("Are you sure you want to change the antenna selection ?")) != AnswerYes)
         return;
     setPlacementEditing(true);
+    m_antennaChangeConfirmed = true;
     savePlacement();
 }

@@ -1,6 +1,7 @@
 // The antenna page: the user's own (custom) antennas.
 #include "pages/ui/antennadef.h"
 #include "pages/antennadefcustomstore.h"
+#include "pages/antennadefrules.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "store/datamodule.h"
@@ -156,6 +157,21 @@ void TfraAntennaDef::addCustom()
 
 void TfraAntennaDef::saveCustom()
 {
+    // A pattern value that is no number would fail in the database with its
+    // own words; the page names the field instead.
+    for (int i = 0; i < 10; ++i) {
+        if (!IsStorableNumber(m_customPattern[i]->text())) {
+            ShowErrorMessage(tr("Custom Antennas"),
+                             NumberFieldMessage(QStringLiteral("%1°").arg(i * 10)));
+            m_customPattern[i]->setFocus();
+            return;
+        }
+    }
+    if (!IsStorableNumber(m_lambda->text())) {
+        ShowErrorMessage(tr("Custom Antennas"), NumberFieldMessage(tr("Ø in") + QStringLiteral(" λ")));
+        m_lambda->setFocus();
+        return;
+    }
     TAntennaValues values;
     values.idFamily = CustomAntennaFamily;
     values.idPolarisation =

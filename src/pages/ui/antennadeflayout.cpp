@@ -5,6 +5,7 @@
 #include "pages/ui/pagewidgets.h"
 #include "shell/ui/lookupcombo.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -245,6 +246,13 @@ QWidget *TfraAntennaDef::buildLowerPart()
     form->addWidget(m_band, 2, 1, 1, 3);
     form->addWidget(new QLabel(tr("Remark"), g), 3, 0);
     form->addWidget(m_remark, 3, 1, 1, 3);
+    // Yes unless the user knows better: the exposures of antennas that
+    // transmit together add up at every critical test point.
+    m_simultaneous = Named(
+        new QCheckBox(tr("Transmits at the same time as the other antennas of the site"), g),
+        QStringLiteral("cbxAntProjSimTx"));
+    m_simultaneous->setChecked(true);
+    form->addWidget(m_simultaneous, 4, 0, 1, 4);
     left->addWidget(g);
     left->addStretch(1);
     layout->addLayout(left, 3);
@@ -266,7 +274,8 @@ QWidget *TfraAntennaDef::buildLowerPart()
                           QStringLiteral("gbxAntProjSiteConf"));
     auto *configLayout = new QVBoxLayout(m_configGroup);
     m_config = grid(QStringLiteral("dbgAntProjSiteConf"),
-                    {tr("Loc. Ref."), tr("Antenna Type"), tr("Antenna Make or Description")},
+                    {tr("Loc. Ref."), tr("Antenna Type"), tr("Antenna Make or Description"),
+                     tr("Band")},
                     m_configGroup);
     configLayout->addWidget(m_config);
     layout->addWidget(m_configGroup, 4);
@@ -275,6 +284,7 @@ QWidget *TfraAntennaDef::buildLowerPart()
     m_filter->watch(m_tilt, TEntryFieldFilter::SignedDecimal);
     m_filter->watch(m_band);
     m_filter->watch(m_remark);
+    m_filter->watch(m_simultaneous);
     return m_lowerPart;
 }
 
@@ -292,6 +302,7 @@ void TfraAntennaDef::connectControls()
     for (QLineEdit *field : {m_height, m_tilt, m_remark})
         connect(field, &QLineEdit::textEdited, this, &TfraAntennaDef::placementEdited);
     connect(m_band, &QComboBox::activated, this, &TfraAntennaDef::placementEdited);
+    connect(m_simultaneous, &QCheckBox::clicked, this, &TfraAntennaDef::placementEdited);
     connect(m_save, &QPushButton::clicked, this, &TfraAntennaDef::savePlacement);
     connect(m_cancel, &QPushButton::clicked, this, &TfraAntennaDef::cancelPlacement);
     connect(m_addNew, &QPushButton::clicked, this, &TfraAntennaDef::addPlacement);

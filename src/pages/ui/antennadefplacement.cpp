@@ -13,6 +13,8 @@
 #include "store/recordops_site.h"
 #include "store/recordstatement.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,8 +79,8 @@ void TfraAntennaDef::reloadPlacements()
     m_config->setRowCount(placements->recordCount());
     int currentRow = 0;
     for (int row = 0; row < placements->recordCount(); ++row) {
-        const char *fields[] = {"AntennasRef", "AntType", "AntMakeDescr"};
-        for (int column = 0; column < 3; ++column)
+        const char *fields[] = {"AntennasRef", "AntType", "AntMakeDescr", "BandFreqDescr"};
+        for (int column = 0; column < 4; ++column)
             m_config->setItem(
                 row, column,
                 new QTableWidgetItem(
@@ -126,8 +128,11 @@ void TfraAntennaDef::loadPlacementFields()
     m_tilt->setText(
         FormatNumber(placements->fieldValue(QStringLiteral("AntennasTilt")).toDouble()));
     m_remark->setText(FieldText(placements, QStringLiteral("AntennasRem")));
+    const QVariant simultaneous = placements->fieldValue(QStringLiteral("AntennasSimTx"));
+    m_simultaneous->setChecked(simultaneous.isNull() || simultaneous.toInt() != 0);
     const qint32 band = FieldInt(placements, QStringLiteral("IdBandFreqSt"));
     const TJetDataset *bands = dm()->tblBandFreqSt;
+    m_band->setCurrentIndex(-1); // a band that is not in the list shows as none
     for (int row = 0; row < bands->recordCount(); ++row) {
         if (bands->value(row, QStringLiteral("IdBandFreqSt")).toInt() == band)
             m_band->setCurrentIndex(row);
@@ -142,7 +147,9 @@ void TfraAntennaDef::clearPlacementFields()
     m_height->clear();
     m_tilt->clear();
     m_remark->clear();
-    m_band->setCurrentIndex(m_band->count() > 0 ? 0 : -1);
+    // A new placement of a multi-band antenna has no band until one is picked.
+    m_band->setCurrentIndex(-1);
+    m_simultaneous->setChecked(true);
     m_loading = false;
 }
 
@@ -170,8 +177,8 @@ void TfraAntennaDef::addPlacement()
 
 qint32 TfraAntennaDef::pickedPlacementBand() const
 {
-    const int row = qMax(0, m_band->currentIndex());
-    return dm()->tblBandFreqSt->value(row, QStringLiteral("IdBandFreqSt")).toInt();
+    const int row = m_band->currentIndex();
+    return row < 0 ? 0 : dm()->tblBandFreqSt->value(row, QStringLiteral("IdBandFreqSt")).toInt();
 }
 
 void TfraAntennaDef::savePlacement()
@@ -179,6 +186,11 @@ void TfraAntennaDef::savePlacement()
     TCurrentSelection &cs = CurrentSelection();
     if (!positionCatalogue()) {
         ShowErrorMessage(tr("Antenna Data"), tr("Select an antenna of the catalogue first."));
+        return;
+    }
+    if (!IsStorableNumber(m_height->text())) {
+        ShowErrorMessage(tr("Antenna Data"), NumberFieldMessage(tr("Height (m)")));
+        m_height->setFocus();
         return;
     }
     const QString tilt = m_tilt->text().trimmed();
@@ -190,20 +202,48 @@ void TfraAntennaDef::savePlacement()
         return;
     }
     const TJetDataset *antenna = dm()->qryAntList;
-    TPlacementValues values;
-    values.idBandFreqSt = selectedAntennaBand() == BandChosenPerPlacement
-                              ? pickedPlacementBand()
-                              : FieldInt(antenna, QStringLiteral("IdBandFreq"));
-    values.polarisation = FieldText(antenna, QStringLiteral("ListAntPolSh"));
-    values.height = m_height->text();
-    values.tilt = m_tilt->text();
-    values.remark = m_remark->text();
-
+    const TJetDataset *placement = dm()->qryAntSel;
     // A confirmed double click on a site without placements has nothing to
     // change: it places the antenna instead.
     const qint32 placementId =
-        dm()->qryAntSel->isEmpty() ? 0 : FieldInt(dm()->qryAntSel, QStringLiteral("IdStation"));
-    if (m_placementInsert || placementId == 0) {
+        placement->isEmpty() ? 0 : FieldInt(placement, QStringLiteral("IdStation"));
+    const bool inserting = m_placementInsert || placementId == 0;
+
+    // Another antenna of the catalogue replaces the placement's own only when
+    // the user says so; otherwise the placement keeps its antenna, band and
+    // polarisation, and the rest is saved.
+    const qint32 antennaId = FieldInt(antenna, QStringLiteral("IdListAnt"));
+    bool keepAntenna = false;
+    if (!inserting && !m_antennaChangeConfirmed &&
+        antennaId != FieldInt(placement, QStringLiteral("IdListAnt")))
+        keepAntenna = AskYesNo(tr("Modifying the Antenna Selection"),
+                               tr("Are you sure you want to change the antenna selection ?")) !=
+                      AnswerYes;
+    m_antennaChangeConfirmed = false;
+
+    const bool multiBand = selectedAntennaBand() == BandChosenPerPlacement;
+    if (!keepAntenna && multiBand && pickedPlacementBand() == 0) {
+        ShowErrorMessage(tr("Antenna Data"),
+                         tr("This antenna works on several bands: please choose its frequency "
+                            "first..."));
+        m_band->setFocus();
+        return;
+    }
+    TPlacementValues values;
+    if (keepAntenna) {
+        values.idBandFreqSt = FieldInt(placement, QStringLiteral("IdBandFreqSt"));
+        values.polarisation = FieldText(placement, QStringLiteral("AntennasPol"));
+    } else {
+        values.idBandFreqSt =
+            multiBand ? pickedPlacementBand() : FieldInt(antenna, QStringLiteral("IdBandFreq"));
+        values.polarisation = FieldText(antenna, QStringLiteral("ListAntPolSh"));
+    }
+    values.height = m_height->text();
+    values.tilt = m_tilt->text();
+    values.remark = m_remark->text();
+    values.simultaneous = m_simultaneous->isChecked();
+
+    if (inserting) {
         const TOpResult<QString> ref = NextPlacementRef(*dm(), cs.siteId, cs.siteName);
         if (!succeeded(ref.error))
             return;
@@ -221,8 +261,9 @@ void TfraAntennaDef::savePlacement()
         cs.setPlacementRef(ref.value);
         host().RefreshStatusBar();
     } else {
-        const qint32 antennaId = FieldInt(antenna, QStringLiteral("IdListAnt"));
-        if (!succeeded(UpdatePlacement(*dm(), placementId, antennaId, values).error))
+        const qint32 kept = FieldInt(placement, QStringLiteral("IdListAnt"));
+        if (!succeeded(
+                UpdatePlacement(*dm(), placementId, keepAntenna ? kept : antennaId, values).error))
             return;
     }
     nextButton()->setEnabled(cs.placementCount >= 1);
@@ -302,7 +343,9 @@ void TfraAntennaDef::siteSelected(int position)
 
 void TfraAntennaDef::tiltLeft()
 {
-    if (IsAcceptedTilt(m_tilt->text()))
+    // Cancel throws the tilt away: checking it first would keep the click from
+    // ever reaching the button.
+    if (IsAcceptedTilt(m_tilt->text()) || QApplication::focusWidget() == m_cancel)
         return;
     ShowInfoMessage(tr("Antenna Data"), tr("This value should be maximum 45° !"));
     QTimer::singleShot(0, m_tilt, [this]() { m_tilt->setFocus(Qt::OtherFocusReason); });

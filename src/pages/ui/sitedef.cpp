@@ -7,6 +7,7 @@
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/jetliterals.h"
 #include "store/postcodes.h"
 #include "store/recordops_owner.h"
 #include "store/recordstatement.h"
@@ -25,6 +26,8 @@ TfraSiteDef::TfraSiteDef(IWizardHost &host, QWidget *parent) : TfraBase(PageSite
     buildControls();
     setDescriptionChanged(false);
     setSiteChanged(false);
+    watchPendingEdits(m_descriptionSave, m_descriptionCancel, tr("Site Data"));
+    watchPendingEdits(m_siteSave, m_siteCancel, tr("Antenna Location"));
 }
 
 TfraSiteDef::~TfraSiteDef() = default;
@@ -88,7 +91,9 @@ void TfraSiteDef::loadDescription()
     m_clubStation->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteClubStn")) != 0);
     m_antennasExist->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteAlreadyAnt")) != 0);
     m_shared->setChecked(FieldInt(owner, QStringLiteral("OwnerSiteShared")) != 0);
-    m_note->setPlainText(FieldText(owner, QStringLiteral("OwnerSiteNote")));
+    // Shown without the break that closes its last line, so that a Save
+    // stores the note as it stands and it never grows an empty line.
+    m_note->setPlainText(MemoEditorText(FieldText(owner, QStringLiteral("OwnerSiteNote"))));
     selectZipRow(FieldInt(owner, QStringLiteral("IdZipCity2")));
     m_loading = false;
 }
@@ -155,7 +160,7 @@ void TfraSiteDef::saveDescription()
     info.biptRef = m_biptRef->text();
     info.clubCall = m_clubCall->text();
     info.sharedBy = m_sharedBy->text();
-    const QStringList note = m_note->toPlainText().split(QLatin1Char('\n'));
+    const QStringList note = MemoEditorLines(m_note->toPlainText());
     const qint32 owner = CurrentSelection().ownerId;
     if (!succeeded(UpdateOwnerSiteInfo(*dm(), owner, info, note).error))
         return;

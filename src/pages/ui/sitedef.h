@@ -78,6 +78,9 @@ private:
     void overviewClicked(int row);
     void makeSiteCurrent(int position);
     bool validateSite(bool withMessage);
+    // At Save: every value within the page's ranges and both forms describing
+    // one place; otherwise says which and refuses.
+    bool coordinatesPlausible();
     TSiteCoordinateTexts coordinateTexts() const;
     QStringList allCoordinateTexts() const;
     TSiteValues siteValues(const QString &name) const;

@@ -61,10 +61,15 @@ bool TEntryFieldFilter::refuseKey(QLineEdit *edit, Kind kind, const QKeyEvent *k
         const bool full = edit->text().size() >= edit->maxLength() && !edit->hasSelectedText();
         return !typed.isDigit() || full;
     }
-    if (kind == SignedDecimal && typed == QLatin1Char('-'))
-        return false;
-    const QChar accepted = FilterNumberKey(typed, true);
+    const QChar accepted =
+        kind == SignedDecimal && typed == QLatin1Char('-') ? typed : FilterNumberKey(typed, true);
     if (accepted.isNull())
+        return true;
+    // A second "," or a "-" anywhere but in front would make no number.
+    const QString after =
+        TextAfterTyping(edit->text(), edit->cursorPosition(), edit->selectionStart(),
+                        int(edit->selectedText().size()), accepted);
+    if (!IsTypedNumber(after, true, kind == SignedDecimal))
         return true;
     if (accepted != typed) { // "." typed: write the program's decimal separator
         edit->insert(QString(accepted));

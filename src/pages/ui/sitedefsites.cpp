@@ -1,6 +1,7 @@
 // The site page: the owner's sites, their selection, saving and deletion.
 #include "pages/ui/sitedef.h"
 #include "pages/sitedefselection.h"
+#include "base/meridoxbinding.h"
 #include "base/messages.h"
 #include "shell/ui/wizardhost.h"
 #include "base/currentselection.h"
@@ -197,6 +198,35 @@ bool TfraSiteDef::validateSite(bool withMessage)
     return false;
 }
 
+bool TfraSiteDef::coordinatesPlausible()
+{
+    const TSiteCoordinateTexts typed = coordinateTexts();
+    const int implausible = FirstImplausibleSiteCoordinate(typed);
+    if (implausible >= 0) {
+        ShowErrorMessage(tr("Antenna Location"),
+                         SiteCoordinateMessage(TSiteCoordinateField(implausible)));
+        m_coordinate[implausible]->setFocus();
+        return false;
+    }
+    // Without the conversion library the two forms cannot be compared.
+    Wgs84DmsTexts dms;
+    if (!IsConversionLibraryLoaded() ||
+        !Lambert72ToWgs84(typed.text[CoordLambertX], typed.text[CoordLambertY], &dms))
+        return true;
+    TSiteCoordinateTexts fromLambert;
+    fromLambert.text[CoordLatDeg] = dms.latDeg;
+    fromLambert.text[CoordLatMin] = dms.latMin;
+    fromLambert.text[CoordLatSec] = dms.latSec;
+    fromLambert.text[CoordLonDeg] = dms.lonDeg;
+    fromLambert.text[CoordLonMin] = dms.lonMin;
+    fromLambert.text[CoordLonSec] = dms.lonSec;
+    if (SiteCoordinatesAgree(typed, fromLambert))
+        return true;
+    ShowErrorMessage(tr("Antenna Location"), SiteCoordinatesDisagreeMessage());
+    m_coordinate[CoordLambertX]->setFocus();
+    return false;
+}
+
 void TfraSiteDef::addSite()
 {
     m_siteInsert = true;
@@ -219,7 +249,7 @@ void TfraSiteDef::saveSite()
             return;
         name = next.value;
     }
-    if (!validateSite(true))
+    if (!validateSite(true) || !coordinatesPlausible())
         return;
     if (m_siteInsert) {
         const TOpResult<qint32> id =

@@ -42,6 +42,7 @@ TfraUserData::TfraUserData(IWizardHost &host, QWidget *parent)
 {
     buildControls();
     connectControls();
+    watchPendingEdits(m_save, m_cancel, tr("User Data"));
 }
 
 TfraUserData::~TfraUserData() = default;
@@ -259,5 +260,8 @@ void TfraUserData::connectControls()
     connect(m_dirButton, &QPushButton::clicked, this, &TfraUserData::chooseUserDirectory);
     connect(m_searchDb, &QPushButton::clicked, this, &TfraUserData::searchDatabase);
     connect(m_print, &QPushButton::clicked, this, &TfraUserData::printDeclaration);
-    connect(m_toQrp, &QPushButton::clicked, this, [this] { host().SetActivePage(PageQrpInput); });
+    connect(m_toQrp, &QPushButton::clicked, this, [this] {
+        if (ResolvePendingEdits())
+            host().SetActivePage(PageQrpInput);
+    });
 }

@@ -8,6 +8,7 @@
 #include "shell/ui/wizardhost.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/jetliterals.h"
 #include "store/postcodes.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
@@ -180,10 +181,7 @@ void TfraUserData::loadRecord()
         edit->setText(FieldText(record, QString::fromLatin1(field)));
     // A memo is stored as lines each ending in a break; the last break closes
     // the last line and is not an empty line of its own.
-    QString note = FieldText(record, QStringLiteral("OwnerNote"));
-    if (note.endsWith(QLatin1Char('\n')))
-        note.chop(note.endsWith(QLatin1String("\r\n")) ? 2 : 1);
-    m_note->setPlainText(note);
+    m_note->setPlainText(MemoEditorText(FieldText(record, QStringLiteral("OwnerNote"))));
     setZipKey(FieldInt(record, QStringLiteral("IdZipCity1")));
     m_language->setCurrentIndex(m_language->findData(FieldInt(record, QStringLiteral("IdLanguage"))));
     const QVariant specialCase = record->fieldValue(QStringLiteral("OwnerSpecCase"));

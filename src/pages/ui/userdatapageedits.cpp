@@ -8,6 +8,7 @@
 #include "shell/ui/wizardhost.h"
 #include "base/currentselection.h"
 #include "store/datamodule.h"
+#include "store/jetliterals.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
 
@@ -39,8 +40,7 @@ void TfraUserData::save()
         m_call->setFocus();
         return;
     }
-    const QString noteText = m_note->toPlainText();
-    const QStringList note = noteText.isEmpty() ? QStringList() : noteText.split(QLatin1Char('\n'));
+    const QStringList note = MemoEditorLines(m_note->toPlainText());
     TCurrentSelection &selection = CurrentSelection();
 
     if (m_inserting) {

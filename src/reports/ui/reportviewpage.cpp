@@ -10,9 +10,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ownerfilename.h"
 #include "reports/antennareporttext.h"
 #include "base/clock.h"
 #include "reports/documentdata.h"
+#include "reports/exposuresummary.h"
+#include "reports/ui/incompletewarning.h"
 #include "reports/ui/printoperations.h"
 #include "reports/reportjobs.h"
 #include "base/messages.h"
@@ -60,12 +63,18 @@ void TfraReportView::buildControls()
     m_print->setObjectName(QStringLiteral("bbnRepPrint"));
     m_files = new QPushButton(tr("Make &File"), selectBox);
     m_files->setObjectName(QStringLiteral("bbnRepFiles"));
+    // The exposure summary covers the whole station, whatever is selected.
+    m_exposure = new QPushButton(tr("E&xposure Summary"), selectBox);
+    m_exposure->setObjectName(QStringLiteral("bbnRepExposure"));
+    m_exposure->setToolTip(tr("The method, every critical test point against every antenna, "
+                              "the combined exposure and the safety distances, as a PDF file"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_print);
     buttons->addWidget(m_files);
     auto *selectLayout = new QVBoxLayout(selectBox);
     selectLayout->addWidget(m_tree, 1);
     selectLayout->addLayout(buttons);
+    selectLayout->addWidget(m_exposure);
 
     m_reportBox = new QGroupBox(tr("  Report  "), content());
     m_reportBox->setObjectName(QStringLiteral("gbxReporting"));
@@ -93,6 +102,7 @@ void TfraReportView::buildControls()
             });
     connect(m_print, &QPushButton::clicked, this, &TfraReportView::printClicked);
     connect(m_files, &QPushButton::clicked, this, &TfraReportView::makeFileClicked);
+    connect(m_exposure, &QPushButton::clicked, this, &TfraReportView::exposureClicked);
     showNoReport();
 }
 
@@ -104,6 +114,7 @@ void TfraReportView::ActivatePage()
     m_filling = true;
     m_tree->clear();
     m_filling = false;
+    m_exposure->setEnabled(false);
     if (!m_dm) {
         showNoReport();
         return;
@@ -128,6 +139,10 @@ void TfraReportView::ActivatePage()
         }
     }
     m_tree->expandAll();
+    bool anyPlacement = false;
+    for (const TSiteTreeSite &site : tree.value.sites)
+        anyPlacement = anyPlacement || !site.placements.isEmpty();
+    m_exposure->setEnabled(anyPlacement);
     if (selected)
         m_tree->setCurrentItem(selected);
     m_filling = false;
@@ -184,7 +199,7 @@ void TfraReportView::nodeSelected(QTreeWidgetItem *item)
 
 void TfraReportView::printClicked()
 {
-    if (m_reference.isEmpty())
+    if (m_reference.isEmpty() || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const QString path = UserDocumentPath(CurrentSelection().userDirectory,
                                           m_reference + QStringLiteral(".pdf"));
@@ -195,11 +210,11 @@ void TfraReportView::printClicked()
 
 void TfraReportView::makeFileClicked()
 {
-    if (m_reference.isEmpty())
+    if (m_reference.isEmpty() || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const TCurrentSelection &cs = CurrentSelection();
-    const QString path = UserDocumentPath(
-        cs.userDirectory, cs.call + QStringLiteral("_VLM_") + m_reference + QStringLiteral(".pdf"));
+    const QString path = OwnerFilePath(
+        cs.userDirectory, cs.call, QStringLiteral("_VLM_") + m_reference + QStringLiteral(".pdf"));
     const TOpStatus status = PrintAntennaReport(m_lines, path, false, this);
     if (!status.ok()) {
         ShowErrorMessage(caption(), status.error);
@@ -208,4 +223,19 @@ void TfraReportView::makeFileClicked()
     ShowInfoMessage(caption(), tr("The Report was saved... (") +
                                    QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
                                    QStringLiteral(")"));
+}
+
+void TfraReportView::exposureClicked()
+{
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
+        return;
+    const TOpResult<QString> written = WriteExposureSummary(*m_dm);
+    if (!written.ok()) {
+        ShowErrorMessage(caption(), written.error);
+        return;
+    }
+    ShowInfoMessage(caption(),
+                    tr("The exposure summary was saved... (") +
+                        QDir::toNativeSeparators(QFileInfo(written.value).absolutePath()) +
+                        QStringLiteral(")"));
 }

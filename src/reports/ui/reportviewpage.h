@@ -40,11 +40,13 @@ private:
     void showNoReport();
     void printClicked();
     void makeFileClicked();
+    void exposureClicked();
 
     TdtmMain *m_dm = nullptr;
     QTreeWidget *m_tree = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_files = nullptr;
+    QPushButton *m_exposure = nullptr;
     QGroupBox *m_reportBox = nullptr;
     QTextEdit *m_text = nullptr;
     QString m_reference;

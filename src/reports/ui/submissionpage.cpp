@@ -1,5 +1,8 @@
 #include "reports/ui/submissionpage.h"
 
+#include "base/ownerfilename.h"
+#include "reports/ui/incompletewarning.h"
+
 #include "archive/archivepackage.h"
 #include "reports/exportdatabase.h"
 #include "reports/exportsource.h"
@@ -103,6 +106,7 @@ TfraBiptData::TfraBiptData(IWizardHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfraBiptData"));
     buildControls();
+    watchPendingEdits(m_terrainSave, m_terrainCancel, caption());
 }
 
 TfraBiptData::~TfraBiptData() = default;
@@ -248,7 +252,7 @@ void TfraBiptData::terrainCancelClicked()
 
 void TfraBiptData::createMdbClicked()
 {
-    if (!m_dm)
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     WaitCursor wait;
     m_createMdb->setEnabled(false);
@@ -292,12 +296,11 @@ void TfraBiptData::createMdbClicked()
 
 void TfraBiptData::letterClicked(bool preview)
 {
-    if (!m_dm)
+    if (!m_dm || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
     const TCurrentSelection &selection = CurrentSelection();
-    QString fileName = OwnerFileName(selection.call, QStringLiteral("_VLM_Letter_Bipt.pdf"));
-    if (!selection.userDirectory.isEmpty())
-        fileName = QDir(selection.userDirectory).filePath(fileName);
+    const QString fileName = OwnerFilePath(selection.userDirectory, selection.call,
+                                           QStringLiteral("_VLM_Letter_Bipt.pdf"));
     const QStringList files = DirectoryEntryList(selection.userDirectory);
     const TOpStatus printed = selection.terrainStudy
                                   ? PrintCertificationLetter(*m_dm, MemoLines(m_terrainMemo), files,
@@ -311,6 +314,8 @@ void TfraBiptData::letterClicked(bool preview)
 
 void TfraBiptData::createZipClicked()
 {
+    if (m_dm && !ConfirmIncompleteEvaluation(*m_dm, caption()))
+        return;
     const TCurrentSelection &selection = CurrentSelection();
     WaitCursor wait;
     const QStringList entries = DirectoryEntryList(selection.userDirectory);

@@ -1,5 +1,8 @@
 #include "shell/ui/controlimage.h"
 
+#include "base/safefile.h"
+
+#include <QBuffer>
 #include <QPixmap>
 #include <QWidget>
 
@@ -16,7 +19,13 @@ bool SaveControlImage(const QString &filePath, int kind, QWidget *control)
     CaptureControl(control, image);
     if (image.isNull())
         return false;
-    if (kind == ControlImageJpeg)
-        return image.convertToFormat(QImage::Format_RGB32).save(filePath, "JPG", 100);
-    return image.save(filePath, "BMP");
+    // Encoded in memory and written in one checked step, so that a full disk
+    // never leaves a truncated picture in place of an earlier one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool encoded = kind == ControlImageJpeg
+                             ? image.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPG", 100)
+                             : image.save(&buffer, "BMP");
+    return encoded && WriteFileSafely(filePath, bytes, nullptr);
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "shell/ui/shellfonts.h"
+#include "shell/ui/splashwindow.h"
 
 namespace {
 constexpr int ButtonWidth = 75;
@@ -187,24 +188,29 @@ int TfrmDialog::Execute(const QString &caption, const QString &text, int kind, Q
 
 void TfrmDialog::reject() { done(AnswerClosed); }
 
+// Every dialog shown while the splash stands makes it step back.
 int TDialogPresenter::showMessage(const QString &caption, const QString &text, int kind)
 {
+    const TSplashStepsBack seen;
     return TfrmDialog::Execute(caption, text, kind, dialogParent());
 }
 
 QString TDialogPresenter::openFileName(const QString &caption, const QString &folder,
                                        const QString &filter)
 {
+    const TSplashStepsBack seen;
     return QFileDialog::getOpenFileName(dialogParent(), caption, folder, filter);
 }
 
 QString TDialogPresenter::saveFileName(const QString &caption, const QString &folder,
                                        const QString &filter)
 {
+    const TSplashStepsBack seen;
     return QFileDialog::getSaveFileName(dialogParent(), caption, folder, filter);
 }
 
 QString TDialogPresenter::existingDirectory(const QString &caption, const QString &folder)
 {
+    const TSplashStepsBack seen;
     return QFileDialog::getExistingDirectory(dialogParent(), caption, folder);
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "base/applicationstate.h"
+#include "base/messages.h"
 #include "shell/ui/wizardhost.h"
 #include "shell/wizardpages.h"
 #include "base/currentselection.h"
@@ -68,8 +69,38 @@ void TfraBase::ActivatePage() {}
 
 void TfraBase::DeactivatePage() {}
 
+void TfraBase::watchPendingEdits(QPushButton *save, QPushButton *cancel, const QString &caption,
+                                 std::function<bool()> pending)
+{
+    QPointer<QPushButton> saveButton(save);
+    if (!pending)
+        pending = [saveButton] { return saveButton && saveButton->isEnabled(); };
+    m_pendingGroups.append({save, cancel, caption, std::move(pending)});
+}
+
+bool TfraBase::ResolvePendingEdits()
+{
+    for (const TPendingGroup &group : std::as_const(m_pendingGroups)) {
+        if (!group.save || !group.pending())
+            continue;
+        const int answer = AskYesNo(group.caption, tr("Save the changes ?"));
+        if (answer == AnswerClosed)
+            return false; // no answer: nothing is saved or thrown away
+        if (answer == AnswerYes) {
+            group.save->click();
+            if (group.pending())
+                return false; // the save refused (and said why): stay on the page
+        } else if (group.cancel) {
+            group.cancel->click();
+        }
+    }
+    return true;
+}
+
 void TfraBase::NextClicked()
 {
+    if (!ResolvePendingEdits())
+        return;
     if (m_pageIndex == PageWelcome)
         SetSkipExitConfirmation(false);
     const int target = NextPage(m_pageIndex);
@@ -81,6 +112,8 @@ void TfraBase::NextClicked()
 
 void TfraBase::BackClicked()
 {
+    if (!ResolvePendingEdits())
+        return;
     if (m_pageIndex == PageQrpInput)
         CurrentSelection().lowPowerReport = false;
     const int target = BackPage(m_pageIndex, CurrentSelection().lowPowerReport);

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+#include <functional>
 
 #include "shell/ui/wizardhost.h" // pages call host() directly
 
@@ -13,7 +18,8 @@ class QPushButton;
 // A real page derives from it, puts its controls into content(), loads its data
 // in ActivatePage() (calling TfraBase::ActivatePage() first) and overrides
 // NextClicked()/BackClicked() where it does more than the standard route; the
-// base versions follow the wizard's route table (wizardpages.h).
+// base versions settle pending edits first (ResolvePendingEdits()) and then
+// follow the wizard's route table (wizardpages.h).
 class TfraBase : public QFrame
 {
     Q_OBJECT
@@ -35,6 +41,12 @@ public:
     QPushButton *backButton() const { return m_back; }
     QPushButton *helpButton() const { return m_help; }
 
+    // Before the page is left (Next, Back, another page's button, closing the
+    // window): for each of its groups with a pending edit, asks "Save the
+    // changes ?"; Yes saves (when the save refuses, the page stays and this
+    // returns false), No throws the edit away. True when the page may be left.
+    virtual bool ResolvePendingEdits();
+
 protected:
     // Standard route of "&Next  " (the welcome page also clears
     // SkipExitConfirmation; the last pages close the window).
@@ -52,11 +64,25 @@ protected:
 
     IWizardHost &host() const { return m_host; }
 
+    // A group of the page with its Save and Cancel buttons, which
+    // ResolvePendingEdits() clicks. An edit is pending while `pending` says so,
+    // or, without it, while Save is enabled.
+    void watchPendingEdits(QPushButton *save, QPushButton *cancel, const QString &caption,
+                           std::function<bool()> pending = {});
+
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    struct TPendingGroup {
+        QPointer<QPushButton> save;
+        QPointer<QPushButton> cancel;
+        QString caption;
+        std::function<bool()> pending;
+    };
+
     int m_pageIndex;
+    QVector<TPendingGroup> m_pendingGroups;
     IWizardHost &m_host;
     QWidget *m_content;
     QWidget *m_navigation;

@@ -65,6 +65,23 @@ void TfrmSplash::ShowSplash()
     raise();
 }
 
+TSplashStepsBack::TSplashStepsBack()
+{
+    TfrmSplash *splash = TfrmSplash::instance();
+    if (splash && splash->isVisible()) {
+        m_splash = splash;
+        splash->hide();
+    }
+}
+
+TSplashStepsBack::~TSplashStepsBack()
+{
+    if (m_splash) {
+        m_splash->show();
+        m_splash->raise();
+    }
+}
+
 void TfrmSplash::ShowStatus(const QString &text)
 {
     m_status->setText(text);

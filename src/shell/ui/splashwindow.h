@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -34,4 +35,21 @@ protected:
 private:
     QLabel *m_version;
     QLabel *m_status;
+};
+
+// While a dialog of the program is shown during start-up the splash steps
+// back: a window manager keeps the splash (always on top) above every other
+// window, so the dialog would stand hidden behind it and the program would
+// look frozen. The splash comes back when the dialog is done, unless it was
+// closed meanwhile.
+class TSplashStepsBack
+{
+public:
+    TSplashStepsBack();
+    ~TSplashStepsBack();
+    TSplashStepsBack(const TSplashStepsBack &) = delete;
+    TSplashStepsBack &operator=(const TSplashStepsBack &) = delete;
+
+private:
+    QPointer<TfrmSplash> m_splash;
 };

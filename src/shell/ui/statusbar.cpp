@@ -39,6 +39,19 @@ TStatusBar::TStatusBar(QWidget *parent) : QWidget(parent)
                           QStringLiteral("/"), QString(),          tr("Velmor")};
     connect(&TApplicationState::instance(), &TApplicationState::internetStatusChanged, this,
             [this] { update(panelRect(PanelInternet)); });
+    // A notice of the program (a start-up check that ran out of time) takes the
+    // last panel, the whole text in the tool tip; it may have been given before
+    // the window existed.
+    connect(&TApplicationState::instance(), &TApplicationState::statusNoticeRequested, this,
+            &TStatusBar::showNotice);
+    if (!TApplicationState::instance().statusNotice().isEmpty())
+        showNotice(TApplicationState::instance().statusNotice());
+}
+
+void TStatusBar::showNotice(const QString &text)
+{
+    setPanelText(PanelNotice, text);
+    setToolTip(text);
 }
 
 void TStatusBar::changeEvent(QEvent *event)
@@ -95,7 +108,10 @@ QRect TStatusBar::panelRect(int panel) const
 
 QSize TStatusBar::sizeHint() const
 {
-    return QSize(panelRect(PanelCount - 1).right() + 1, BarHeight);
+    int width = 0;
+    for (const PanelSpec &panel : Panels)
+        width += panel.width;
+    return QSize(width, BarHeight);
 }
 
 void TStatusBar::paintEvent(QPaintEvent *)
@@ -119,7 +135,9 @@ void TStatusBar::paintEvent(QPaintEvent *)
             continue;
         }
         painter.setPen(palette().color(QPalette::WindowText));
-        const QRect textRect = Panels[i].lowered ? r.adjusted(2, 0, -2, 0) : panelRect(i);
+        QRect textRect = Panels[i].lowered ? r.adjusted(2, 0, -2, 0) : panelRect(i);
+        if (i == PanelNotice) // the last panel has no border: its text may use the rest of the bar
+            textRect.setRight(std::max(textRect.right(), rect().right()));
         painter.drawText(textRect, Panels[i].alignment | Qt::AlignVCenter, m_texts.at(i));
     }
 }

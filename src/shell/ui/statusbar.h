@@ -40,6 +40,8 @@ public:
     void setPanelText(int panel, const QString &text);
     // Left edge and width of a panel, in pixels.
     QRect panelRect(int panel) const;
+    // Shows a notice in the last panel, also as the bar's tool tip.
+    void showNotice(const QString &text);
 
     QSize sizeHint() const override;
 

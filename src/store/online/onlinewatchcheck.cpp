@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 #include <memory>
 
@@ -26,7 +27,7 @@ QUrl ServerPathUrl(const QUrl &server, const QString &path)
     return url;
 }
 
-TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTimeoutMs)
+TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTimeoutMs, int totalMs)
 {
     TInternetCheck check;
     if (!server.isValid() || server.host().isEmpty()) {
@@ -46,11 +47,32 @@ TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTim
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     request.setTransferTimeout(fetchTimeoutMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    bool outOfTime = false;
     if (!reply->isFinished()) {
         QEventLoop loop;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+            outOfTime = true;
+            reply->abort();
+        });
         QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        if (totalMs > 0)
+            deadline.start(totalMs);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (outOfTime) {
+        check.error = QCoreApplication::translate("CheckInternet", "The server did not answer within %1 seconds.").arg(totalMs / 1000.0);
+        check.timedOut = true;
+        return check;
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 300 && status < 400) {
+        check.error = QCoreApplication::translate("CheckInternet", "The server sent the check to another host.");
+        return check;
     }
     if (reply->error() != QNetworkReply::NoError) {
         check.error = reply->errorString();

@@ -10,6 +10,7 @@
 #include "store/tableupdatedownload.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QFileInfo>
 
 namespace {
@@ -74,20 +75,23 @@ void TOnlineWatchHandler::IPWatchStatusChanged(bool online)
     if (m_busyCursor)
         m_busyCursor(true);
 
+    // A slow server must not hold the program: the whole check has one limit.
+    const QDeadlineTimer deadline(m_checkLimitMs);
     if (online)
-        checkInternet();
+        checkInternet(deadline);
     else
         SetInternetStatus(InternetRed);
 
     if (m_dm.FirstRunPending()) {
         firstConnection();
         if (!m_dm.TerminationRequested()) {
-            if (InternetStatus() == InternetGreen)
-                downloadUpdate();
+            if (InternetStatus() == InternetGreen && !m_dm.conMainDb->isReadOnly())
+                downloadUpdate(deadline);
             // Whatever happened above, the update file is dealt with and the
             // lookup tables are opened.
             m_dm.SetFirstRunPending(false);
-            applyUpdate();
+            if (!m_dm.conMainDb->isReadOnly())
+                applyUpdate();
             m_dm.OpenLookupTables();
         } else {
             m_dm.SetFirstRunPending(false);
@@ -99,16 +103,26 @@ void TOnlineWatchHandler::IPWatchStatusChanged(bool online)
     QCoreApplication::processEvents();
 }
 
-void TOnlineWatchHandler::checkInternet()
+void TOnlineWatchHandler::checkInternet(const QDeadlineTimer &deadline)
 {
     SetInternetStatus(InternetAmber);
-    const TInternetCheck check = CheckInternet(m_server, m_pingTimeoutMs, m_fetchTimeoutMs);
+    const TInternetCheck check = CheckInternet(m_server, m_pingTimeoutMs, m_fetchTimeoutMs,
+                                               std::max<qint64>(1, deadline.remainingTime()));
     if (check.ok) {
         SetInternetStatus(InternetGreen);
         return;
     }
     SetInternetStatus(InternetRed);
     TApplicationState::instance().showSplashStatus(tr("No Internet Connection available!"));
+    if (check.timedOut && m_dm.FirstRunPending())
+        tellCheckOutOfTime();
+}
+
+void TOnlineWatchHandler::tellCheckOutOfTime()
+{
+    // Short for the status bar's last panel; the tool tip shows it whole.
+    TApplicationState::instance().showStatusNotice(
+        tr("No update: the server took more than %1 s").arg(m_checkLimitMs / 1000));
 }
 
 void TOnlineWatchHandler::firstConnection()
@@ -118,18 +132,34 @@ void TOnlineWatchHandler::firstConnection()
     m_dm.ConnectDatabase(databaseFoundAutomatically());
 }
 
-void TOnlineWatchHandler::downloadUpdate()
+void TOnlineWatchHandler::downloadUpdate(const QDeadlineTimer &deadline)
 {
     TApplicationState::instance().showSplashStatus(tr("Looking for Updates..."));
     const QString version = m_dm.GetDatabaseVersion();
     const QUrl remote = ServerPathUrl(m_server, TableUpdateServerPath(version));
+    if (deadline.hasExpired())
+        return tellCheckOutOfTime();
     const TDownloadResult download =
-        DownloadFile(remote, LocalTableUpdateFile(), MaxTableUpdateFileSize, m_downloadTimeoutMs);
-    // A server without the next file answers with an error page, which the
-    // reader rejects; only a local failure is worth telling.
-    if (download.failure == TDownloadResult::LocalFile || download.failure == TDownloadResult::TooLarge)
-        ShowErrorMessage(tr("VLM Update"), tr("The table update could not be downloaded:\n%1")
+        DownloadFile(remote, LocalTableUpdateFile(), MaxTableUpdateFileSize, m_downloadTimeoutMs,
+                     std::max<qint64>(1, deadline.remainingTime()));
+    switch (download.failure) {
+    case TDownloadResult::None:
+    case TDownloadResult::Network:
+        // A server without the next file answers with an error page, which
+        // the reader rejects; an unreachable one is no Internet.
+        break;
+    case TDownloadResult::TimedOut:
+        tellCheckOutOfTime();
+        break;
+    case TDownloadResult::Broken:
+    case TDownloadResult::Redirected:
+    case TDownloadResult::LocalFile:
+    case TDownloadResult::TooLarge:
+        ShowErrorMessage(tr("VLM Update"), tr("The table update could not be downloaded:\n%1\n"
+                                              "Nothing of it was applied.")
                                                .arg(download.error));
+        break;
+    }
 }
 
 void TOnlineWatchHandler::applyUpdate()
@@ -143,6 +173,11 @@ void TOnlineWatchHandler::applyUpdate()
                          tr("The table update failed in block %1:\n%2\n"
                             "None of its changes were kept; the database is as it was before.")
                              .arg(result.failedBlock)
+                             .arg(result.error));
+    } else if (result.outcome == TTableUpdateResult::Forbidden) {
+        ShowErrorMessage(tr("VLM Update"),
+                         tr("The table update was refused:\n%1\n"
+                            "None of its changes were kept; your data is as it was.")
                              .arg(result.error));
     } else if (result.outcome == TTableUpdateResult::Refused) {
         ShowErrorMessage(tr("VLM Update"), tr("The table update was not applied:\n%1").arg(result.error));

@@ -2,6 +2,7 @@
 
 #include "store/online/onlinewatch.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QUrl>
 
@@ -31,6 +32,9 @@ public:
 
     // Sets the time-outs of the check (tests shorten them).
     void setTimeouts(int pingMs, int fetchMs, int downloadMs);
+    // The most the whole check (connectivity page and update download) may
+    // take; after it the program goes on without the update (tests shorten it).
+    void setCheckLimit(int milliseconds) { m_checkLimitMs = milliseconds; }
 
     QUrl server() const { return m_server; }
 
@@ -48,10 +52,11 @@ public:
     TOnlineWatch &watch() { return m_watch; }
 
 private:
-    void checkInternet();
+    void checkInternet(const QDeadlineTimer &deadline);
     void firstConnection();
-    void downloadUpdate();
+    void downloadUpdate(const QDeadlineTimer &deadline);
     void applyUpdate();
+    void tellCheckOutOfTime();
 
     TdtmMain &m_dm;
     TOnlineWatch m_watch;
@@ -60,4 +65,5 @@ private:
     int m_pingTimeoutMs = 5;
     int m_fetchTimeoutMs = 15000;
     int m_downloadTimeoutMs = 60000;
+    int m_checkLimitMs = 20000;
 };

@@ -1,8 +1,10 @@
-// Feeds arbitrary text to the Jet-SQL adapter. It must never crash, and it must
-// never alter a string literal: every literal of the input comes out with the
-// same value, in the same order (a quoted alias comes out as a name that keeps
-// its quotes). The output must also never open a comment or fuse a literal
-// into a blob literal, which would change what SQLite reads.
+// Feeds arbitrary text to the Jet-SQL adapter, as the program's statement and
+// as a table-update statement. It must never crash, and it must never alter a
+// string literal: every literal of the input comes out with the same value, in
+// the same order (a quoted alias comes out as a name that keeps its quotes;
+// in an update statement a LIKE pattern may come out as its GLOB form). The
+// output must also never open a comment or fuse a literal into a blob
+// literal, which would change what SQLite reads.
 #include "store/jetsqladapter.h"
 #include "store/jettokenizer.h"
 
@@ -68,19 +70,15 @@ QStringList nonEmpty(const QStringList &values)
     return result;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+// Checks one translation of `in` against the rules above.
+void check(const QString &in, const QString &out, bool updateFile)
 {
-    const QString in = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const QString out = JetToSqlite(in);
-
     const QVector<TSqlToken> jet = TokenizeSql(in, SqlDialect::Jet);
     for (const TSqlToken &t : jet) {
         if (t.kind == TSqlToken::Unterminated) {
             if (out != in)
                 fail("text with an unterminated literal was changed", in, out);
-            return 0;
+            return;
         }
     }
 
@@ -98,11 +96,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fail("output fuses a literal into a blob", in, out);
     }
 
-    const QStringList expected = inputLiterals(jet);
-    const QStringList actual = outputLiterals(sqlite);
-    if (nonEmpty(expected) != nonEmpty(actual))
+    const QStringList expected = nonEmpty(inputLiterals(jet));
+    const QStringList actual = nonEmpty(outputLiterals(sqlite));
+    bool same = expected.size() == actual.size();
+    for (qsizetype i = 0; same && i < expected.size(); ++i) {
+        same = expected[i] == actual[i] ||
+               (updateFile && !JetLikeToGlob(expected[i]).isEmpty() &&
+                JetLikeToGlob(expected[i]) == actual[i]);
+    }
+    if (!same)
         fail("a string literal was altered", in, out);
-    if (actual.count(QString()) < expected.count(QString()))
+    if (outputLiterals(sqlite).count(QString()) < inputLiterals(jet).count(QString()))
         fail("an empty literal was lost", in, out);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString in = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    check(in, JetToSqlite(in), false);
+    check(in, JetToSqlite(in, TJetWildcards::UpdateFile), true);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "base/ownerfilename.h"
 #include "reports/ui/printoperations.h"
 #include "reports/reportjobs.h"
 #include "shell/ui/controlimage.h"
@@ -69,6 +70,7 @@ TfraQrpInput::TfraQrpInput(IWizardHost &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfraQrpInput"));
     buildControls();
+    watchPendingEdits(m_save, m_cancel, msgCaption());
 }
 
 TfraQrpInput::~TfraQrpInput() = default;
@@ -235,14 +237,14 @@ void TfraQrpInput::powerLeft()
 QString TfraQrpInput::reportFile() const
 {
     const TCurrentSelection &cs = CurrentSelection();
-    return UserDocumentPath(cs.userDirectory, cs.call + QStringLiteral("_VLM_QrpReport.pdf"));
+    return OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_VLM_QrpReport.pdf"));
 }
 
 void TfraQrpInput::filesClicked()
 {
     const TCurrentSelection &cs = CurrentSelection();
     const QString picture =
-        UserDocumentPath(cs.userDirectory, cs.call + QStringLiteral("_Vlm_QrpResult.bmp"));
+        OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_Vlm_QrpResult.bmp"));
     const QString caption = tr("QRP Report");
     if (!SaveControlImage(picture, ControlImageBmp, this)) {
         ShowErrorMessage(caption, tr("The picture could not be saved as %1 !").arg(picture));
@@ -310,6 +312,10 @@ bool TfraQrpInput::eventFilter(QObject *watched, QEvent *event)
     const bool full = edit->text().size() >= edit->maxLength() && !edit->hasSelectedText();
     if (c.isNull() || full)
         return true;
+    if (!IsTypedNumber(TextAfterTyping(edit->text(), edit->cursorPosition(), edit->selectionStart(),
+                                       int(edit->selectedText().size()), c),
+                       decimals, false))
+        return true; // a second ","
     if (c != text.at(0)) {
         edit->insert(QString(c));
         return true;

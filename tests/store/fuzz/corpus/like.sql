@@ -1,0 +1,1 @@
+UPDATE tblListAnt SET AntExtra = '1' WHERE AntType LIKE 'Yagi*' AND b NOT LIKE "[!a-c]#?"
