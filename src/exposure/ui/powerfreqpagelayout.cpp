@@ -1,7 +1,7 @@
 // The controls of the power-chain page and their layout.
+#include "base/numberformat.h"
 #include "exposure/ui/inputfieldfilter.h"
 #include "exposure/ui/powerfreqpage.h"
-#include "base/numberformat.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 
@@ -119,7 +119,19 @@ void TfraPowerFreq::buildControls()
     m_save->setObjectName(QStringLiteral("bbnStSave"));
     m_cancel = new QPushButton(tr("&Cancel"), area);
     m_cancel->setObjectName(QStringLiteral("bbnStCancel"));
+    // Another placement's power chain copied into the fields, for the user to
+    // review and save: stations often share transmitter and feed line.
+    m_copySource = new QComboBox(area);
+    m_copySource->setObjectName(QStringLiteral("dblStCopySource"));
+    m_copySource->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_copy = new QPushButton(tr("C&opy"), area);
+    m_copy->setObjectName(QStringLiteral("bbnStCopy"));
+    m_copy->setToolTip(tr("Fills the fields with the power data of the chosen antenna; "
+                          "Save keeps them"));
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(label(QString(), tr("Power data of :"), area));
+    buttons->addWidget(m_copySource);
+    buttons->addWidget(m_copy);
     buttons->addStretch(1);
     buttons->addWidget(m_save);
     buttons->addWidget(m_cancel);
@@ -316,9 +328,8 @@ void TfraPowerFreq::fillLookups()
         const int v = d->fieldIndex(QString::fromLatin1(value));
         for (int r = 0; r < d->recordCount(); ++r) {
             const QVariant raw = d->data(d->index(r, v));
-            const double number = raw.typeId() == QMetaType::QString
-                                      ? NumberOrZero(raw.toString())
-                                      : raw.toDouble();
+            const double number =
+                raw.typeId() == QMetaType::QString ? NumberOrZero(raw.toString()) : raw.toDouble();
             box->addItem(d->data(d->index(r, t)).toString(), d->data(d->index(r, k)));
             box->setItemData(box->count() - 1, number, Qt::UserRole + 1);
         }
