@@ -1,23 +1,24 @@
 #include "exposure/ui/criticalpntspage.h"
 
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
 #include "exposure/engine/combinedexposure.h"
+#include "exposure/pointrules.h"
 #include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/ctptableprinter.h"
 #include "exposure/ui/graphwindow.h"
 #include "exposure/ui/inputfieldfilter.h"
-#include "exposure/pointrules.h"
-#include "base/clock.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
 #include "shell/ui/tcolor.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"
 #include "store/recordops_site.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +26,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
-
 #include <algorithm>
 
 namespace
@@ -191,7 +191,8 @@ void TfraCriticalPnts::openPointForEditing(int row)
     m_editId = ev.ctpId[row];
     m_editRef = point->fieldValue(QStringLiteral("CriticalPntRef")).toString();
     m_modRef->setText(m_editRef);
-    m_modDist->setText(FormatNumber(point->fieldValue(QStringLiteral("CriticalPntDist")).toDouble()));
+    m_modDist->setText(
+        FormatNumber(point->fieldValue(QStringLiteral("CriticalPntDist")).toDouble()));
     m_modHeight->setText(
         FormatNumber(point->fieldValue(QStringLiteral("CriticalPntHeight")).toDouble()));
     m_modAtt->setCurrentIndex(
@@ -347,12 +348,19 @@ void TfraCriticalPnts::deleteAll()
 
 void TfraCriticalPnts::print()
 {
+    const TCurrentSelection &cs = CurrentSelection();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Print All Critical Test Points"));
+    // The dialog proposes a PDF file in the owner's folder, named after the call.
+    const QString proposed = CtpTableFilePath(cs.userDirectory, cs.call);
+    printer.setDocName(QFileInfo(proposed).completeBaseName());
+    printer.setOutputFileName(proposed);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("dlgCtpPrint"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintCtpTable(printer, m_model->evaluation(), TCtpListModel::columnWidths(),
-                  CurrentDateTime().date());
+    const TOpStatus status = PrintCtpTableSafely(
+        printer, m_model->evaluation(), TCtpListModel::columnWidths(), CurrentDateTime().date());
+    if (!status.ok())
+        ShowErrorMessage(caption(), status.error);
 }
