@@ -551,6 +551,37 @@ private slots:
                  QStringList{QStringLiteral("ON4CTP_VLM_CriticalTestPoints.pdf")});
     }
 
+    // Distances and heights carry "m" beside their fields, and each space
+    // attenuation names its losses in dB.
+    void unitsStandBesideTheFieldsAndInTheLists()
+    {
+        station(1);
+        point(0, "CTP_01", 10, 1.5, "Garden");
+        openPage();
+        clickRow(0);
+        click("bbnCtpAdd");
+        for (const auto &[fieldName, unitName] :
+             {std::pair{"memCtpAddDist", "lblCtpAddDistUnit"},
+              std::pair{"memCtpAddHeight", "lblCtpAddHeightUnit"},
+              std::pair{"dbmCtpDist", "lblCtpDistUnit"},
+              std::pair{"dbmCtpHeight", "lblCtpHeightUnit"}}) {
+            const QWidget *field = child<QLineEdit>(fieldName);
+            const QLabel *unit = child<QLabel>(unitName);
+            QCOMPARE(unit->text(), QStringLiteral("m"));
+            QCOMPARE(unit->parentWidget(), field->parentWidget());
+            if (field->isVisible()) {
+                QVERIFY2(unit->x() >= field->geometry().right(), unitName);
+                QVERIFY(qAbs(unit->geometry().center().y() - field->geometry().center().y()) < 5);
+            }
+        }
+        for (const char *list : {"cbxAddCtpSpAtt", "dblCtpSpAtt"}) {
+            const QComboBox *box = child<QComboBox>(list);
+            QCOMPARE(box->itemText(0), QStringLiteral("Free field (outdoors, no obstacle) (0 dB)"));
+            QCOMPARE(box->itemText(3),
+                     QStringLiteral("Behind a brick wall (4 dB below 1 GHz, 8 dB from 1 GHz)"));
+        }
+    }
+
     void doubleClickEvaluatesAgain()
     {
         station(1);

@@ -285,6 +285,16 @@ private slots:
         QVERIFY(!child<QPushButton>("bbnStCopy")->isEnabled());
     }
 
+    // The mode list names each mode's duty factor.
+    void modesShowTheirDutyFactor()
+    {
+        const QComboBox *mode = child<QComboBox>("dblStMode");
+        QCOMPARE(mode->itemText(mode->findData(4)), QStringLiteral("CW (duty factor 40 %)"));
+        QCOMPARE(mode->itemText(mode->findData(5)), QStringLiteral("SSB (duty factor 20 %)"));
+        QCOMPARE(mode->currentText(),
+                 QStringLiteral("No correction (carrier) (duty factor 100 %)"));
+    }
+
     void pendingEditsAreSavedOrDroppedAsAnswered_data()
     {
         QTest::addColumn<int>("answer");

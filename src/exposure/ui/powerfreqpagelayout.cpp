@@ -341,5 +341,12 @@ void TfraPowerFreq::fillLookups()
         fill(m_cable[n], cables[n], key.constData(), "CableLossName", "CableLossValue");
     }
     fill(m_mode, m_dm->tblMode2, "IdMode", "ModeDescrE", "ModeAtt");
+    // Each mode names its duty factor, the share of the peak power it averages to.
+    const int duty = m_dm->tblMode2->fieldIndex(QStringLiteral("ModeProcs"));
+    for (int r = 0; duty >= 0 && r < m_mode->count() && r < m_dm->tblMode2->recordCount(); ++r) {
+        const QString factor = m_dm->tblMode2->data(m_dm->tblMode2->index(r, duty)).toString();
+        if (!factor.trimmed().isEmpty())
+            m_mode->setItemText(r, tr("%1 (duty factor %2)").arg(m_mode->itemText(r), factor));
+    }
     fill(m_time, m_dm->tblTxTime2, "IdTxTime", "TxTimeValue", "TxTimeAtt");
 }
