@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_BE">
 <context>
+    <name>AllAntennaReports</name>
+    <message>
+        <source>There is no antenna to report on.</source>
+        <translation>Il n&apos;y a aucune antenne sur laquelle faire rapport.</translation>
+    </message>
+    <message>
+        <source>The reports were saved in %1 :</source>
+        <translation>Les rapports ont été enregistrés dans %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These reports could not be saved :</source>
+        <translation>Ces rapports n&apos;ont pas pu être enregistrés&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>BmpReader</name>
     <message>
         <source>The file is not a BMP picture.</source>
@@ -45,6 +60,17 @@
     <message>
         <source>The server sent the check to another host.</source>
         <translation>Le serveur a renvoyé la vérification vers un autre hôte.</translation>
+    </message>
+</context>
+<context>
+    <name>CtpTablePrinter</name>
+    <message>
+        <source>The table could not be saved as %1.</source>
+        <translation>Le tableau n&apos;a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The table could not be printed.</source>
+        <translation>Le tableau n&apos;a pas pu être imprimé.</translation>
     </message>
 </context>
 <context>
@@ -114,13 +140,6 @@
     </message>
 </context>
 <context>
-    <name>ExposureSummary</name>
-    <message>
-        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
-        <translation>La base de données ne contient pas le texte de la synthèse de l&apos;exposition (document &quot;ExposureSummary&quot;) : mettez à jour ses tables de référence.</translation>
-    </message>
-</context>
-<context>
     <name>ExportDatabase</name>
     <message>
         <source>The export database couldn&apos;t be created !</source>
@@ -176,6 +195,13 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>La base de données ne contient pas le texte de la synthèse de l&apos;exposition (document &quot;ExposureSummary&quot;) : mettez à jour ses tables de référence.</translation>
     </message>
 </context>
 <context>
@@ -373,6 +399,10 @@ Les documents n&apos;en montreront pas le champ. Créer le document quand même 
     <message>
         <source>The antenna %1 is not in the catalogue.</source>
         <translation>L&apos;antenne %1 ne figure pas dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>The antenna placement %1 was not found.</source>
+        <translation>Le placement d&apos;antenne %1 est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1084,14 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; vos données sont r
         <source>There is no correct value for the &quot;%1&quot; field !</source>
         <translation>Il n&apos;y a pas de valeur correcte pour le champ «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
+    <message>
+        <source>Off the beam</source>
+        <translation>Écart au faisceau</translation>
+    </message>
+    <message>
+        <source>+ raises the beam, - lowers it</source>
+        <translation>+ relève le faisceau, - l&apos;abaisse</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1283,6 +1321,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; vos données sont r
         <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
         <translation>La chaîne de puissance de %1 n&apos;a jamais été enregistrée : entrez sa puissance sur la page de puissance pour voir son graphique.</translation>
     </message>
+    <message>
+        <source>%1 dB below 1 GHz, %2 dB from 1 GHz</source>
+        <translation>%1 dB sous 1 GHz, %2 dB dès 1 GHz</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1476,6 +1518,22 @@ Specify as required (dB)</source>
         <source>Safety Distance :</source>
         <translation>Distance de sécurité :</translation>
     </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>Fills the fields with the power data of the chosen antenna; Save keeps them</source>
+        <translation>Remplit les champs avec les données de puissance de l&apos;antenne choisie&#xa0;; Enregistrer les conserve</translation>
+    </message>
+    <message>
+        <source>Power data of :</source>
+        <translation>Données de puissance de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 (duty factor %2)</source>
+        <translation>%1 (facteur d&apos;utilisation %2)</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1629,6 +1687,22 @@ Specify as required (dB)</source>
     <message>
         <source>The exposure summary was saved... (</source>
         <translation>La synthèse de l&apos;exposition a été enregistrée... (</translation>
+    </message>
+    <message>
+        <source>Make &amp;all reports</source>
+        <translation>Créer &amp;tous les rapports</translation>
+    </message>
+    <message>
+        <source>Saves the report of every antenna as a PDF file in your personal directory</source>
+        <translation>Enregistre le rapport de chaque antenne en fichier PDF dans votre dossier personnel</translation>
+    </message>
+    <message>
+        <source>Saving the antenna reports...</source>
+        <translation>Enregistrement des rapports d&apos;antenne...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
