@@ -86,6 +86,8 @@ void TfraPowerFreq::buildControls()
     txl->setContentsMargins(0, 0, 0, 0);
     m_txPower = field(QStringLiteral("dbmStTxPower"), tx);
     m_txPowerDbw = label(QStringLiteral("lblStTxPowerDbw"), QStringLiteral("..."), tx);
+    m_txPowerDbw->setMinimumWidth(
+        m_txPowerDbw->fontMetrics().horizontalAdvance(QStringLiteral("-88,88")));
     txl->addWidget(label(QString(), tr("Transmitter Power (W) :"), tx));
     txl->addWidget(m_txPower);
     txl->addWidget(m_txPowerDbw);
@@ -104,6 +106,8 @@ void TfraPowerFreq::buildControls()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(16);
     }
+    // Room for a mode's name and its duty factor.
+    m_mode->setMinimumContentsLength(30);
     cl->addWidget(label(QString(), tr("Mode :"), corrections));
     cl->addWidget(m_mode);
     cl->addWidget(m_modeAtt);
