@@ -133,9 +133,18 @@ int PackageCommand::run(const std::vector<std::string> &args, CliStreams &stream
     const QString exportFile = OwnerFilePath(cs.userDirectory, cs.call, QStringLiteral("_Vlm.mdb"));
     // The exposure summary first, as the report page comes before the submission
     // page: the cover letter lists it among the enclosed files.
-    const TOpResult<QString> exposure = WriteExposureSummary(dm);
-    const QString exposureFile = exposure.value;
-    QString error = exposure.error;
+    // A database made before the summary existed lacks its text: the regulator's
+    // files are still made, and the user is told how to get the summary.
+    QString exposureFile;
+    QString error;
+    if (ExposureSummaryTextAvailable(dm, cs.languageId)) {
+        const TOpResult<QString> exposure = WriteExposureSummary(dm);
+        exposureFile = exposure.value;
+        error = exposure.error;
+    } else {
+        streams.err << "vlmcli package: no exposure summary: the database holds no text for it "
+                       "(document \"ExposureSummary\"); update its reference tables\n";
+    }
     if (error.isEmpty())
         error = WriteExport(dm, exportFile);
     const QString letterFile =
@@ -154,7 +163,8 @@ int PackageCommand::run(const std::vector<std::string> &args, CliStreams &stream
         return ExitFailure;
     }
     for (const QString &file : {exposureFile, exportFile, letterFile, archive.archivePath})
-        streams.out << "Wrote " << QDir::toNativeSeparators(file).toStdString() << '\n';
+        if (!file.isEmpty())
+            streams.out << "Wrote " << QDir::toNativeSeparators(file).toStdString() << '\n';
     const TOpResult<QStringList> missing = PlacementsWithoutPowerChain(dm, cs.ownerId);
     if (!missing.ok() || !missing.value.isEmpty()) {
         streams.err << "vlmcli package: the evaluation is incomplete: no power chain for "

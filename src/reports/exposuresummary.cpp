@@ -89,6 +89,16 @@ QString ExposureSummaryFileName(const QString &call)
     return OwnerFileName(call, QStringLiteral("_VLM_Exposure.pdf"));
 }
 
+bool ExposureSummaryTextAvailable(TdtmMain &dm, int languageId)
+{
+    for (const int language : {languageId, int(EnglishLanguage)}) {
+        const TOpResult<TDocumentTemplate> document = LoadDocument(dm, language, DocumentName);
+        if (document.ok() && !document.value.text.trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 TOpResult<TExposureSummary> LoadExposureSummary(TdtmMain &dm, qint32 ownerId, int languageId,
                                                 const QDate &today)
 {

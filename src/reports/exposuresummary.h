@@ -68,6 +68,11 @@ struct TExposureSummary {
 // The name of the document in the owner's folder: call + "_VLM_Exposure.pdf".
 QString ExposureSummaryFileName(const QString &call);
 
+// Whether the database holds the document's text in the language or in English.
+// A database made before the document existed lacks it until its reference
+// tables are updated.
+bool ExposureSummaryTextAvailable(TdtmMain &dm, int languageId);
+
 // Reads the owner, the evaluation, the safety distances and the texts in the
 // language (English when the language has no such document). Fails when no
 // language has the document. Changes nothing in CurrentSelection.

@@ -104,6 +104,21 @@ TEST_F(PackageCli, PackageWritesExportLetterAndArchive)
                                     QStringLiteral("ON4XX_Vlm.mdb")}));
 }
 
+// A database made before the exposure summary existed has no text for it: the
+// regulator's files are still made, and the command says how to get the summary.
+TEST_F(PackageCli, PackageOfAnOlderDatabaseWithoutSummaryTextMakesTheRegulatorsFiles)
+{
+    sql(QStringLiteral("DELETE FROM tblDocs WHERE DocsName = 'ExposureSummary'"));
+    const CliRun r = RunCliCommand(PackageCommand(), {db, "ON4XX"});
+    ASSERT_EQ(r.code, ExitSuccess) << r.err;
+    EXPECT_NE(r.err.find("no exposure summary"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("Exposure"), std::string::npos) << r.out;
+    QStringList files = QDir(ownerDir).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
+                                  QStringLiteral("ON4XX_Vlm.mdb"), QStringLiteral("ON4XX_Vlm.zip")}));
+}
+
 // A placement without a power chain: the files are made, and the command says
 // which placement has no value in them.
 TEST_F(PackageCli, PackageOfAnIncompleteEvaluationSaysSo)
@@ -176,6 +191,7 @@ TEST_F(PackageCli, PortableCallFilesStayInThePersonalDirectory)
     files.sort();
     EXPECT_EQ(files,
               (QStringList{QStringLiteral("ON4XX_P_VLM_B.pdf"),
+                           QStringLiteral("ON4XX_P_VLM_Exposure.pdf"),
                            QStringLiteral("ON4XX_P_VLM_Letter_Bipt.pdf"),
                            QStringLiteral("ON4XX_P_Vlm.mdb"), QStringLiteral("ON4XX_P_Vlm.zip")}));
 }
@@ -192,7 +208,7 @@ protected:
         ASSERT_EQ(package.code, ExitSuccess) << package.err;
         for (const QString &name : QDir(ownerDir).entryList(QDir::Files))
             earlier[name] = FileBytes(owned(name));
-        ASSERT_EQ(earlier.size(), 4);
+        ASSERT_EQ(earlier.size(), 5); // report, exposure summary, letter, export, archive
     }
     void expectFailureKeepingTheEarlierRun()
     {
