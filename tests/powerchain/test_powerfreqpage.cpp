@@ -48,6 +48,10 @@ private:
                                ->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
         return items.isEmpty() ? nullptr : items.first();
     }
+    QVariant stored(const char *column, qint32 placement)
+    {
+        return stored(QString::fromLatin1(column), placement);
+    }
     QVariant stored(const QString &column, qint32 placement)
     {
         return db.value(QStringLiteral("SELECT %1 FROM tblStation WHERE IdStation = %2")
