@@ -8,6 +8,7 @@
 #include "base/installlayout.h"
 #include "app/mainwindow.h"
 #include "shell/ui/messagedialog.h"
+#include "shell/ui/programidentity.h"
 #include "base/meridoxbinding.h"
 #include "base/messages.h"
 #include "base/preferences.h"
@@ -31,6 +32,8 @@ struct PresenterInstallation
 
 int RunApplication(QApplication &app)
 {
+    // The icon and desktop entry before the first window, a message included.
+    DeclareProgramIdentity();
     TDialogPresenter presenter;
     PresenterInstallation installed(&presenter);
 

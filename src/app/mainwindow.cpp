@@ -19,6 +19,7 @@
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "shell/ui/pagebase.h"
+#include "shell/ui/programidentity.h"
 #include "app/pagefactory.h"
 #include "shell/ui/shellfonts.h"
 #include "shell/ui/splashwindow.h"
@@ -76,6 +77,7 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
 
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Velmor"));
+    setWindowIcon(ProgramIcon());
     setFixedSize(937, 657);
     setFont(TahomaFont());
 

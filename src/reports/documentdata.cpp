@@ -2,6 +2,7 @@
 
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
+#include "store/postcodes.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
 
@@ -39,7 +40,7 @@ QStringList TDocumentTemplate::lines() const
 
 QString CityColumn(int languageId)
 {
-    return languageId == 2 ? Schema::CityNameN : Schema::CityNameF;
+    return TownColumnForLanguage(languageId);
 }
 
 TOpResult<TOwnerLetterData> LoadOwnerLetterData(TdtmMain &dm, qint32 ownerId, int languageId)

@@ -180,6 +180,13 @@ TExportFileResult CreateExportDatabase(TdtmMain &dm, const QString &target,
     return {};
 }
 
+QString ExportWrittenMessage(const QString &target, int antennas)
+{
+    return QCoreApplication::translate("ExportDatabase", "The export database was written as :") +
+           QLatin1Char('\n') + QDir::toNativeSeparators(target) + QLatin1Char('\n') +
+           QCoreApplication::translate("ExportDatabase", "Antennas in it: %1").arg(antennas);
+}
+
 QString ExportFailureMessage(const TExportFileResult &result)
 {
     using Failure = TExportFileResult::Failure;

@@ -73,8 +73,11 @@ TdtmMain::TdtmMain(QObject *parent)
     // A database of an older version gains the columns added since, before any
     // statement reads them; a failure shows when a statement needs the column.
     connect(conMainDb, &TJetConnection::connected, this, [this] { UpgradeMainSchema(*conMainDb); });
-    watchConnection(conMainDb);
-    watchConnection(conExport);
+    // The status bar's connection panel is about "VlmMain.mdb": the export
+    // connection's opening and closing would otherwise show "Disconnected"
+    // while the main database stays open.
+    watchConnection(conMainDb, true);
+    watchConnection(conExport, false);
     m_firstRunPending = true;
 }
 
@@ -101,16 +104,18 @@ TJetDataset *TdtmMain::dataset(const QString &componentName) const
     return findChild<TJetDataset *>(componentName, Qt::FindDirectChildrenOnly);
 }
 
-void TdtmMain::watchConnection(TJetConnection *connection)
+void TdtmMain::watchConnection(TJetConnection *connection, bool reportsStatus)
 {
-    connect(connection, &TJetConnection::commandStarting, this,
-            [this]() { emit connectionStatusChanged(tr("Executing")); });
-    connect(connection, &TJetConnection::commandCompleted, this,
-            [this]() { emit connectionStatusChanged(tr("Connected")); });
-    connect(connection, &TJetConnection::connected, this,
-            [this]() { emit connectionStatusChanged(tr("Connected")); });
-    connect(connection, &TJetConnection::disconnected, this,
-            [this]() { emit connectionStatusChanged(tr("Disconnected")); });
+    if (reportsStatus) {
+        connect(connection, &TJetConnection::commandStarting, this,
+                [this]() { emit connectionStatusChanged(tr("Executing")); });
+        connect(connection, &TJetConnection::commandCompleted, this,
+                [this]() { emit connectionStatusChanged(tr("Connected")); });
+        connect(connection, &TJetConnection::connected, this,
+                [this]() { emit connectionStatusChanged(tr("Connected")); });
+        connect(connection, &TJetConnection::disconnected, this,
+                [this]() { emit connectionStatusChanged(tr("Disconnected")); });
+    }
     connect(connection, &TJetConnection::statementExecuted, this,
             [this](const QString &jetSql, const QString &) {
                 m_statements.append(jetSql);

@@ -14,6 +14,7 @@
 #include "app/mainwindow.h"
 #include "base/messages.h"
 #include "shell/ui/pagebase.h"
+#include "shell/ui/programidentity.h"
 #include "app/pagefactory.h"
 #include "base/preferences.h"
 #include "base/programfolder.h"
@@ -36,6 +37,7 @@ private slots:
     void init();
     void cleanup();
     void startsOnTheWelcomePage();
+    void declaresItsIconAndDesktopEntry();
     void nextAndBackWalkAllPages();
     void framesAreCreatedOnceAndKeepTheirState();
     void submissionBackFollowsTheLowPowerFlag();
@@ -103,6 +105,24 @@ void TestMainWindow::clickBack(TfrmMain &window)
     QVERIFY(frame);
     QVERIFY(frame->backButton()->isVisible());
     QTest::mouseClick(frame->backButton(), Qt::LeftButton);
+}
+
+void TestMainWindow::declaresItsIconAndDesktopEntry()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    // The program's own icon, in the sizes of the icon theme, also without a theme.
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    QVERIFY2(sizes.contains(QSize(48, 48)) && sizes.contains(QSize(256, 256)),
+             qPrintable(QString::number(sizes.size())));
+    QVERIFY(!window.windowIcon().pixmap(48).isNull());
+
+    // The desktop entry a Wayland compositor matches the windows to: the name
+    // under which the install rules write it.
+    DeclareProgramIdentity();
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(VLM_APP_ID));
+    QCOMPARE(DesktopFileName(), QStringLiteral(VLM_APP_ID));
+    QVERIFY(!QGuiApplication::windowIcon().isNull());
 }
 
 void TestMainWindow::startsOnTheWelcomePage()

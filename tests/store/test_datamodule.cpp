@@ -355,4 +355,29 @@ TEST_F(DataModuleTest, ExportConnectionOpensOnlyAnExistingFile)
     EXPECT_FALSE(QFile::exists(missing));
 }
 
+TEST_F(DataModuleTest, StatusPanelFollowsOnlyTheMainDatabase)
+{
+    storetest::CopyDatabase(m_program);
+    const QString exportFile = storetest::CopyDatabase(m_other, QStringLiteral("ON4AB_Vlm.mdb"),
+                                                       QStringLiteral(VLM_TEST_EXPORT_STAGING));
+    QStringList status; // outlives dtm, whose closing still reports
+    TdtmMain dtm;
+    ASSERT_FALSE(dtm.GetDatabaseVersion().isEmpty());
+    QObject::connect(&dtm, &TdtmMain::connectionStatusChanged, &dtm,
+                     [&status](const QString &text) { status << text; });
+
+    // Opening, using and closing the export file leaves the panel alone...
+    ASSERT_TRUE(dtm.ConnectExportDatabase(exportFile));
+    dtm.qryExport->sql() << QStringLiteral("SELECT count(*) AS n FROM sqlite_master");
+    EXPECT_TRUE(dtm.qryExport->open());
+    dtm.conExport->close();
+    EXPECT_EQ(status, QStringList());
+    // ...while the statements still reach the log,
+    EXPECT_TRUE(dtm.ExecutedStatements().last().contains(QStringLiteral("sqlite_master")));
+    // and the main database's own work is still shown.
+    EXPECT_EQ(dtm.GetDatabaseVersion(), QStringLiteral("1"));
+    EXPECT_EQ(status.last(), QStringLiteral("Connected"));
+    EXPECT_TRUE(dtm.conMainDb->isConnected());
+}
+
 } // namespace

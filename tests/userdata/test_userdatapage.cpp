@@ -42,6 +42,10 @@ private slots:
     void keysOutsideTheFieldRulesAreDropped_data();
     void keysOutsideTheFieldRulesAreDropped();
     void zipAndTownAreTwoViewsOfOneKey();
+    void typingAPostcodePicksItsMainTown_data();
+    void typingAPostcodePicksItsMainTown();
+    void townNamesFollowTheDocumentLanguage();
+    void noTownYetRowIsNotSaved();
     void specialCaseStopsTheWizardHere();
     void printWaitsForTheDeclarationPrinter();
     void cancelRestoresTheSavedRecord();
@@ -315,8 +319,15 @@ void TestUserDataPage::keysOutsideTheFieldRulesAreDropped_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    for (const char *phone : {"dbePhHome", "dbePhMobile", "dbePhOff", "dbeFax"})
-        QTest::newRow(phone) << phone << "09 12ab-3/4" << "09 1234";
+    for (const char *phone : {"dbePhHome", "dbePhMobile", "dbePhOff", "dbeFax"}) {
+        const QByteArray name(phone);
+        QTest::newRow(name + " letters dropped") << phone << "09 12ab-3/4"
+                                                 << "09 12-3/4";
+        QTest::newRow(name + " international") << phone << "+32 470 12-34-56"
+                                               << "+32 470 12-34-56";
+        QTest::newRow(name + " dots, brackets dropped") << phone << "(02) 123.45.67"
+                                                        << "02 123.45.67";
+    }
 }
 
 void TestUserDataPage::keysOutsideTheFieldRulesAreDropped()
@@ -344,13 +355,99 @@ void TestUserDataPage::zipAndTownAreTwoViewsOfOneKey()
     auto *town = child<QComboBox>("dblCity");
     QTest::keyClicks(zip, QStringLiteral("1000"));
     QCOMPARE(zip->currentText(), QStringLiteral("1000"));
-    QCOMPARE(town->currentText(), QStringLiteral("Brussel"));
+    // No language chosen yet under the English interface: the French names.
+    QCOMPARE(town->currentText(), QStringLiteral("Bruxelles"));
     town->setFocus();
-    QTest::keyClicks(town, QStringLiteral("Gent"));
-    QVERIFY(town->currentText().startsWith(QStringLiteral("Gent")));
+    QTest::keyClicks(town, QStringLiteral("Gand"));
+    QCOMPARE(town->currentText(), QStringLiteral("Gand"));
     QCOMPARE(zip->currentIndex(), town->currentIndex());
     QVERIFY(zip->currentText() != QStringLiteral("1000"));
     QVERIFY(child<QPushButton>("bbnUserSave")->isEnabled());
+}
+
+void TestUserDataPage::typingAPostcodePicksItsMainTown_data()
+{
+    QTest::addColumn<int>("language"); // IdLanguage of the owner; 0 none chosen
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("pause"); // ms between the keys
+    QTest::addColumn<QString>("zip");
+    QTest::addColumn<QString>("town");
+    QTest::newRow("4000 is Liège, not the first town Glain") << 0 << "4000" << 0 << "4000"
+                                                             << "Liège";
+    QTest::newRow("typed slowly, never on 0000")
+        << 0 << "4000" << QApplication::keyboardInputInterval() + 100 << "4000"
+        << "Liège";
+    QTest::newRow("Dutch owner: Dutch names") << 2 << "4000" << 0 << "4000"
+                                              << "Luik";
+    QTest::newRow("a slipped 0 starts a new postcode") << 0 << "04000" << 0 << "4000"
+                                                       << "Liège";
+    QTest::newRow("a fifth digit starts the next postcode") << 2 << "40009000" << 0 << "9000"
+                                                            << "Gent";
+    QTest::newRow("sub-municipalities only: the first town") << 2 << "1731" << 0 << "1731"
+                                                             << "Relegem";
+}
+
+void TestUserDataPage::typingAPostcodePicksItsMainTown()
+{
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(int, pause);
+    QFETCH(QString, zip);
+    QFETCH(QString, town);
+    showPage();
+    auto *languages = child<QComboBox>("dblLanguage");
+    languages->setCurrentIndex(languages->findData(language));
+    auto *zipBox = child<QComboBox>("dblZip");
+    zipBox->setFocus();
+    QTRY_VERIFY(zipBox->hasFocus());
+    QTest::keyClicks(zipBox, typed, Qt::NoModifier, pause);
+    QCOMPARE(zipBox->currentText(), zip);
+    QCOMPARE(child<QComboBox>("dblCity")->currentText(), town);
+    QVERIFY(child<QPushButton>("bbnUserSave")->isEnabled());
+    // Backspace takes the last digits back: 40 still stands for 4000's main
+    // town, and 40 followed by 20 is the next postcode.
+    if (typed == QLatin1String("4000")) {
+        QTest::keyClick(zipBox, Qt::Key_Backspace);
+        QTest::keyClick(zipBox, Qt::Key_Backspace);
+        QCOMPARE(zipBox->currentText(), QStringLiteral("4000"));
+        QTest::keyClicks(zipBox, QStringLiteral("20"));
+        QCOMPARE(zipBox->currentText(), QStringLiteral("4020"));
+        QVERIFY(child<QComboBox>("dblCity")->currentText().startsWith(town.left(1)));
+    }
+}
+
+void TestUserDataPage::townNamesFollowTheDocumentLanguage()
+{
+    showPage();
+    auto *zip = child<QComboBox>("dblZip");
+    QTest::keyClicks(zip, QStringLiteral("1000"));
+    auto *languages = child<QComboBox>("dblLanguage");
+    const struct {
+        int language;
+        const char *town;
+    } cases[] = {
+        {2, "Brussel"}, {3, "Bruxelles"}, {1, "Bruxelles"}, {4, "Bruxelles"}, {2, "Brussel"}};
+    for (const auto &c : cases) {
+        languages->setCurrentIndex(languages->findData(c.language));
+        QCOMPARE(child<QComboBox>("dblCity")->currentText(), QString::fromLatin1(c.town));
+        QCOMPARE(zip->currentText(), QStringLiteral("1000"));
+    }
+}
+
+void TestUserDataPage::noTownYetRowIsNotSaved()
+{
+    showPage();
+    fillOwner(QStringLiteral("ON4ABC"));
+    auto *zip = child<QComboBox>("dblZip");
+    zip->setCurrentIndex(zip->findData(1)); // "0000 (nog geen gemeente)"
+    QCOMPARE(zip->currentText(), QStringLiteral("0000"));
+    QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);
+    QCOMPARE(messageTexts().size(), 1);
+    QVERIFY2(messageTexts().first().contains(QStringLiteral("no town yet")),
+             qPrintable(messageTexts().first()));
+    QCOMPARE(ownerRows(), 0);
+    QVERIFY(zip->hasFocus());
+    QVERIFY(!m_page->nextButton()->isEnabled());
 }
 
 void TestUserDataPage::specialCaseStopsTheWizardHere()

@@ -1,5 +1,6 @@
 #include "pages/ui/userdataentryfilter.h"
 
+#include "pages/userdatarules.h"
 #include "shell/ui/tcolor.h"
 
 #include <QEvent>
@@ -74,7 +75,9 @@ bool TUserDataEntryFilter::eventFilter(QObject *watched, QEvent *event)
         // Moving keys (arrows, Home, Delete...) carry no text and pass.
         if (key->text().isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
-        const bool accepted = isDigit(key->text()) || (rule == PhoneDigits && key->text() == QLatin1String(" "));
+        const bool accepted = rule == PhoneDigits ? key->text().size() == 1 &&
+                                                        IsPhoneNumberCharacter(key->text().at(0))
+                                                  : isDigit(key->text());
         if (!accepted)
             return true; // dropped
         if (rule == PhoneDigits)

@@ -8,6 +8,7 @@
 #include "store/datamodule.h"
 #include "store/online/onlinewatchhandler.h"
 #include "store/jetliterals.h"
+#include "store/postcodes.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
@@ -129,6 +130,7 @@ void TfraUserData::openLookups()
     } lookups[] = {{m_zip, d->tblZipCity1, Schema::Zip, Schema::IdZipCity1},
                    {m_city, d->tblZipCity1, Schema::CityNameN, Schema::IdZipCity1},
                    {m_language, d->tblLanguage, Schema::LanguageFullE, Schema::IdLanguage}};
+    // The town names follow the language afterwards (showTownNames).
     m_loading = true;
     for (const auto &l : lookups) {
         if (l.box->count() == l.table->recordCount())
@@ -139,6 +141,21 @@ void TfraUserData::openLookups()
         l.box->setCurrentIndex(-1);
     }
     m_loading = false;
+    showTownNames();
+}
+
+// The town list shows the names the owner's documents print: Dutch names for a
+// Dutch owner, French names for the others. Before a language is chosen the
+// interface language decides.
+void TfraUserData::showTownNames()
+{
+    const TJetDataset *zips = dm() ? dm()->tblZipCity1 : nullptr;
+    if (!zips || m_city->count() != zips->recordCount())
+        return;
+    const QString column = TownColumnForLanguage(
+        TownListLanguage(languageKey(), CurrentSelection().interfaceLanguage));
+    for (int row = 0; row < m_city->count(); ++row)
+        m_city->setItemText(row, zips->value(row, column).toString());
 }
 
 void TfraUserData::fillSelector(const TOwnerList &owners)
@@ -268,13 +285,20 @@ void TfraUserData::markChanged()
 
 UserDataField TfraUserData::validate(bool withMessage)
 {
-    const TUserDataEntries entries{m_firstName->text(),   m_name->text(),
-                                   m_call->text(),        m_language->currentText(),
-                                   m_addressMain->text(), m_zip->currentText(),
-                                   m_city->currentText()};
+    // The "no town yet" rows show "0000" but are no town: they count as empty.
+    const bool noTownYet = m_zip->currentIndex() >= 0 && IsNoTownYet(zipKey());
+    const TUserDataEntries entries{m_firstName->text(),
+                                   m_name->text(),
+                                   m_call->text(),
+                                   m_language->currentText(),
+                                   m_addressMain->text(),
+                                   noTownYet ? QString() : m_zip->currentText(),
+                                   noTownYet ? QString() : m_city->currentText()};
     const UserDataField failed = FirstMissingUserField(entries);
     if (withMessage && failed != UserFieldNone) {
-        ShowErrorMessage(tr("User Data"), MissingUserFieldMessage(failed));
+        ShowErrorMessage(tr("User Data"), noTownYet && failed == UserFieldZip
+                                              ? NoTownYetMessage(m_zip->currentText())
+                                              : MissingUserFieldMessage(failed));
         QWidget *const inOrder[] = {m_firstName, m_name, m_call, m_language,
                                     m_addressMain, m_zip, m_city};
         inOrder[failed]->setFocus();

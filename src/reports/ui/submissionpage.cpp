@@ -5,6 +5,7 @@
 
 #include "archive/archivepackage.h"
 #include "reports/exportdatabase.h"
+#include "reports/exportsource.h"
 #include "reports/ui/printoperations.h"
 #include "reports/submissionfiles.h"
 #include "reports/submissionnote.h"
@@ -278,9 +279,14 @@ void TfraBiptData::createMdbClicked()
             m_progress->setVisible(false);
         };
         const TExportFileResult created = CreateExportDatabase(*m_dm, target, progress);
+        wait.restore();
         if (!created.ok()) {
-            wait.restore();
             ShowErrorMessage(caption(), ExportFailureMessage(created));
+        } else {
+            // Told what was written, so that a silent Create is never taken for nothing done.
+            const TOpResult<int> antennas = CountExportAntennas(*m_dm, selection.ownerId);
+            ShowInfoMessage(caption(),
+                            ExportWrittenMessage(target, antennas.ok() ? antennas.value : 0));
         }
     }
     m_createMdb->setEnabled(true);
