@@ -2,6 +2,7 @@
 #include "exposure/evaluation.h"
 #include "stationfixture.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace
@@ -122,6 +123,31 @@ TEST_F(FixtureStation, LowFieldClearsTheTerrainStudyFlag)
     EXPECT_FALSE(CurrentSelection().terrainStudy);
 }
 
+// Every summary class but 1 (a technical antenna file) asks for the terrain study:
+// the power of every placement is stepped from far below to far above the
+// limits, so that each class is the summary at least once.
+TEST_F(FixtureStation, EverySummaryClassButTheFirstAsksForTheTerrainStudy)
+{
+    sql(QStringLiteral("DELETE FROM tblCriticalPnt WHERE CriticalPntRef = 'CTP_02'"));
+    const bool expectedFlag[] = {false, false, true, true, true}; // by class 0..4
+    QSet<int> classesSeen;
+    for (int dbw = -40; dbw <= 40; ++dbw) {
+        sql(QStringLiteral("UPDATE tblStation SET AntennasAntPwr = %1").arg(dbw));
+        for (const bool before : {false, true}) { // the flag is set, whatever it was
+            CurrentSelection().terrainStudy = before;
+            const TOpResult<TEvaluationOutcome> r = EvaluatePoints(*dm, owner);
+            ASSERT_TRUE(r.value.summary.has_value()) << dbw << " dBW";
+            const int summaryClass = r.value.summary->summaryClass;
+            ASSERT_GE(summaryClass, 1);
+            ASSERT_LE(summaryClass, 4);
+            classesSeen.insert(summaryClass);
+            EXPECT_EQ(CurrentSelection().terrainStudy, expectedFlag[summaryClass])
+                << "class " << summaryClass << " at " << dbw << " dBW";
+        }
+    }
+    EXPECT_EQ(classesSeen, (QSet<int>{1, 2, 3, 4}));
+}
+
 TEST_F(FixtureStation, ReferencesAreListedInTextOrder)
 {
     const qint32 s = column(QStringLiteral("SELECT IdTower FROM tblTower WHERE IdOwner = %1 "
@@ -167,3 +193,24 @@ TEST_F(StationDbTest, ListQueryIsWrittenAsTheJetStatement)
 }
 
 } // namespace
+
+// Bands centred at 1000 MHz and above take the point's high space attenuation,
+// lower bands its low one: behind a brick wall (4 dB / 8 dB) the field of a wire
+// antenna at 1000 MHz is 4 dB below the one at 999,99 MHz, frequency playing
+// no other part in its far field.
+TEST_F(StationDbTest, TheHighSpaceAttenuationStartsAtOneThousandMegahertz)
+{
+    sql(QStringLiteral("INSERT INTO tblBandFreqSt (IdBandFreqSt, BandFreqDescr, BandFreqCenter) "
+                       "VALUES (901, 'Below', 999.99), (902, 'At', 1000)"));
+    const qint32 owner = addOwner(QStringLiteral("ON4KHZ"));
+    const qint32 site = addSite(owner, QStringLiteral("Location_01"));
+    const qint32 antenna = addDipoleLikeAntenna();
+    addPlacement(site, QStringLiteral("Below"), antenna, 901, 10, 0, 10);
+    addPlacement(site, QStringLiteral("At"), antenna, 902, 10, 0, 10);
+    addPoint(site, QStringLiteral("CTP_01"), 10, 2, BrickWall);
+    const TEvaluation ev = EvaluatePoints(*dm, owner).value.evaluation;
+    ASSERT_EQ(ev.count(), 2);
+    const int at = ev.antennaRef[0] == QStringLiteral("At") ? 0 : 1;
+    EXPECT_EQ(ev.frequency[at], 1000.0);
+    EXPECT_NEAR(ev.fieldStrength[at] / ev.fieldStrength[1 - at], 0.6309573444801932, 1e-12);
+}
