@@ -321,11 +321,11 @@ void TestUserDataPage::keysOutsideTheFieldRulesAreDropped_data()
     QTest::addColumn<QString>("kept");
     for (const char *phone : {"dbePhHome", "dbePhMobile", "dbePhOff", "dbeFax"}) {
         const QByteArray name(phone);
-        QTest::newRow(name + " letters dropped") << phone << "09 12ab-3/4"
+        QTest::newRow(QByteArray(name + " letters dropped").constData()) << phone << "09 12ab-3/4"
                                                  << "09 12-3/4";
-        QTest::newRow(name + " international") << phone << "+32 470 12-34-56"
+        QTest::newRow(QByteArray(name + " international").constData()) << phone << "+32 470 12-34-56"
                                                << "+32 470 12-34-56";
-        QTest::newRow(name + " dots, brackets dropped") << phone << "(02) 123.45.67"
+        QTest::newRow(QByteArray(name + " dots, brackets dropped").constData()) << phone << "(02) 123.45.67"
                                                         << "02 123.45.67";
     }
 }
