@@ -15,7 +15,7 @@ PACKAGES=(
   sqlite3 libsqlite3-dev
   mdbtools mdbtools-dev
   libgtest-dev libgmock-dev libbenchmark-dev libproj-dev proj-data
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-liberation2
   xvfb xauth imagemagick openbox x11-utils
   qpdf poppler-utils unzip zip python3

@@ -38,9 +38,9 @@ constexpr std::string_view HelpText =
     "Exit codes: 0 success, 1 the database or the owner could not be read, or the\n"
     "evaluation is incomplete, 2 wrong usage.\n";
 
-const std::array<const char *, 9> Headings = {"Reference", "Site",        "Placement",
-                                              "Distance",  "Height",      "Attenuation",
-                                              "Description", "Field",     "Verdict"};
+const std::array<const char *, 9> Headings = {"Reference",   "Site",   "Placement",
+                                              "Distance",    "Height", "Attenuation",
+                                              "Description", "Field",  "Verdict"};
 
 std::string Utf8(const QString &text)
 {
@@ -57,8 +57,8 @@ void PrintCsv(const TEvaluation &ev, const TJetDataset &rows, std::ostream &out)
         out << CsvField(Utf8(line[ColumnReference])) << ',' << CsvField(Utf8(line[ColumnSite]))
             << ',' << CsvField(Utf8(line[ColumnAntenna])) << ','
             << PlainNumber(rows.value(i, Schema::CriticalPntDist).toDouble(), 15) << ','
-            << PlainNumber(rows.value(i, Schema::CriticalPntHeight).toDouble(), 15)
-            << ',' << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
+            << PlainNumber(rows.value(i, Schema::CriticalPntHeight).toDouble(), 15) << ','
+            << CsvField(Utf8(line[ColumnSpaceAtt])) << ','
             << CsvField(Utf8(line[ColumnDescription])) << ',';
         if (ev.hasPower(i))
             out << PlainNumber(ev.fieldStrength[i], 17) << ',' << ev.verdict[i];
@@ -93,8 +93,8 @@ void PrintTable(const TEvaluation &ev, std::ostream &out)
         QString line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const bool numeric = c == ColumnDistance || c == ColumnHeight || c == ColumnField;
-            const QString cell = numeric ? row[c].rightJustified(width[c])
-                                         : row[c].leftJustified(width[c]);
+            const QString cell =
+                numeric ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]);
             line += (c ? QStringLiteral("  ") : QString()) + cell;
         }
         out << Utf8(line.trimmed()) << '\n';

@@ -2,8 +2,8 @@
 
 #include "base/currentselection.h"
 #include "base/numberformat.h"
-#include "exposure/engine/combinedexposure.h"
 #include "exposure/criticalpointops.h"
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/engine/engine.h"
 #include "store/datamodule.h"
 #include "store/jetdataset.h"

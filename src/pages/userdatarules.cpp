@@ -62,8 +62,8 @@ QString CallFileNameProblem(const QString &call)
             .arg(call);
     const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (const QChar c : call) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control
-            || refused.contains(c)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control ||
+            refused.contains(c)) {
             return QCoreApplication::translate(
                 "TfraUserData",
                 "The call may not contain path separators, control characters or any of "

@@ -18,8 +18,7 @@ enum UserDataField {
 };
 
 // What the mandatory controls show; a lookup that shows nothing is empty.
-struct TUserDataEntries
-{
+struct TUserDataEntries {
     QString firstName;
     QString name;
     QString call;

@@ -1,11 +1,11 @@
 #include "reports/exportdatabase.h"
 
+#include "base/currentselection.h"
+#include "base/programfolder.h"
 #include "reports/exportsource.h"
 #include "reports/exportstaging.h"
 #include "reports/exportstatements.h"
 #include "reports/exporttexts.h"
-#include "base/currentselection.h"
-#include "base/programfolder.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 

@@ -13,7 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 const QString MainDatabaseName = QStringLiteral("VlmMain.mdb");
 constexpr int ExecutedStatementsKept = 1000;
 
@@ -126,9 +127,9 @@ void TdtmMain::watchConnection(TJetConnection *connection, bool reportsStatus)
 
 void TdtmMain::requestTermination()
 {
-    ShowErrorMessage(tr("VLM Database"),
-                     tr("Unable to connect the VLM Database !") + QLatin1Char('\n')
-                         + tr("This application will terminate..."));
+    ShowErrorMessage(tr("VLM Database"), tr("Unable to connect the VLM Database !") +
+                                             QLatin1Char('\n') +
+                                             tr("This application will terminate..."));
     m_terminationRequested = true;
     emit terminationRequested();
     // The application ends when control returns to the event loop.
@@ -161,9 +162,8 @@ QString TdtmMain::locateDatabaseFolder(bool automatic)
     const QFileInfo file(chosen);
     if (file.isFile() && file.fileName() == MainDatabaseName)
         return withTrailingSeparator(file.absolutePath());
-    ShowErrorMessage(tr("Database Connection"),
-                     tr("There is no connection to the VLM Database !") + QLatin1Char('\n')
-                         + tr("Try again..."));
+    ShowErrorMessage(tr("Database Connection"), tr("There is no connection to the VLM Database !") +
+                                                    QLatin1Char('\n') + tr("Try again..."));
     return QString();
 }
 
@@ -212,9 +212,8 @@ bool TdtmMain::OpenLookupTables()
     }
     for (TJetDataset *table : std::as_const(m_lookupTables)) {
         if (!table->open()) {
-            ShowErrorMessage(tr("Starting VLM"),
-                             tr("Error when opening VLM Database (table: ") + table->objectName()
-                                 + QLatin1Char(')'));
+            ShowErrorMessage(tr("Starting VLM"), tr("Error when opening VLM Database (table: ") +
+                                                     table->objectName() + QLatin1Char(')'));
             return false;
         }
     }
@@ -233,7 +232,8 @@ QString TdtmMain::GetDatabaseVersion()
     }
     qryTemp2->close();
     qryTemp2->sql().clear();
-    qryTemp2->sql() << QStringLiteral("SELECT ApplDataValue ") << QStringLiteral("FROM tblApplData ")
+    qryTemp2->sql() << QStringLiteral("SELECT ApplDataValue ")
+                    << QStringLiteral("FROM tblApplData ")
                     << QStringLiteral("WHERE ApplDataName LIKE 'DBVer' ");
     if (!qryTemp2->open() || qryTemp2->isEmpty())
         return QString();

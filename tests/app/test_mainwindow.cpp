@@ -1,31 +1,30 @@
-#include <QtTest>
+#include "app/mainwindow.h"
+#include "app/pagefactory.h"
+#include "base/applicationstate.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "base/version.h"
+#include "fakewizardhost.h"
+#include "shell/ui/pagebase.h"
+#include "shell/ui/programidentity.h"
+#include "shell/ui/statusbar.h"
+#include "shell/ui/tcolor.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
+#include "store/online/onlinewatchhandler.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-
-#include "base/applicationstate.h"
-#include "app/mainwindow.h"
-#include "base/messages.h"
-#include "shell/ui/pagebase.h"
-#include "shell/ui/programidentity.h"
-#include "app/pagefactory.h"
-#include "base/preferences.h"
-#include "base/programfolder.h"
-#include "shell/ui/statusbar.h"
-#include "shell/ui/tcolor.h"
-#include "base/version.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "store/online/onlinewatchhandler.h"
+#include <QtTest>
 
 // Walks the wizard in the real main window under the offscreen platform.
 class TestMainWindow : public QObject
@@ -271,8 +270,7 @@ void TestMainWindow::exitAsksAndNoKeepsTheProgramRunning()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.SetActivePage(PageBiptData);
 
-    const struct
-    {
+    const struct {
         int answer;
         bool staysOpen;
     } answers[] = {{AnswerNo, true}, {AnswerClosed, true}, {AnswerYes, false}};
@@ -540,7 +538,8 @@ void TestMainWindow::startUpErrorsAreToldOnce()
         QVERIFY(QFile::copy(QStringLiteral(VLM_TEST_DB), file));
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tamper"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tamper"));
             db.setDatabaseName(file);
             QVERIFY(db.open());
             QVERIFY(QSqlQuery(db).exec(QStringLiteral("DROP VIEW qryCableLoss1")));

@@ -443,7 +443,8 @@ private slots:
         station(2);
         point(0, "CTP_01", 5, 1, "Garden");
         point(1, "CTP_01", 5, 1, "Garden");
-        db.sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc02-Ant01'"));
+        db.sql(QStringLiteral(
+            "UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc02-Ant01'"));
         openPage();
         const QAbstractItemModel *m = child<QTableView>("lsvCtpOverView")->model();
         QCOMPARE(m->rowCount(), 2);

@@ -1,8 +1,8 @@
 // What the evaluation says about placements without a power chain and below
 // 10 MHz, and the combined exposure of the placements that transmit together.
 #include "exposure/engine/combinedexposure.h"
-#include "exposure/evaluation.h"
 #include "exposure/engine/limits.h"
+#include "exposure/evaluation.h"
 #include "freshdatabase.h"
 #include "stationfixture.h"
 #include "store/schemaupgrade.h"
@@ -71,7 +71,8 @@ TEST_F(TwoTogetherOneApart, AddsTheSharesOfThePlacementsThatTransmitTogether)
     // Together they take a larger share than the strongest one alone.
     ASSERT_TRUE(out.summary.has_value());
     EXPECT_EQ(out.summary->combinedPoint, 0);
-    EXPECT_EQ(out.summary->combinedText, QStringLiteral("Together at CTP_01 (Location_01): 22,6 % of the limit"));
+    EXPECT_EQ(out.summary->combinedText,
+              QStringLiteral("Together at CTP_01 (Location_01): 22,6 % of the limit"));
     EXPECT_EQ(out.summary->combinedColour, VerdictColour(VerdictBelowWarning));
     EXPECT_TRUE(out.summary->incompleteText.isEmpty());
 }
@@ -112,9 +113,11 @@ TEST_F(TwoTogetherOneApart, APlacementWithoutPowerChainHasNoValue)
     const TEvaluationSummary &s = *out.summary;
     EXPECT_EQ(s.entry, 0);
     EXPECT_EQ(s.summaryClass, 1);
-    EXPECT_EQ(s.missingPower, QStringList({QStringLiteral("Loc01-Ant02"), QStringLiteral("Loc01-Ant03")}));
+    EXPECT_EQ(s.missingPower,
+              QStringList({QStringLiteral("Loc01-Ant02"), QStringLiteral("Loc01-Ant03")}));
     EXPECT_EQ(s.incompleteText,
-              QStringLiteral("The evaluation is incomplete: no power chain for Loc01-Ant02, Loc01-Ant03."));
+              QStringLiteral(
+                  "The evaluation is incomplete: no power chain for Loc01-Ant02, Loc01-Ant03."));
     EXPECT_EQ(s.combinedPoint, -1);
     EXPECT_FALSE(CurrentSelection().terrainStudy);
 }
@@ -179,25 +182,29 @@ TEST(SchemaUpgrade, AnOldDatabaseGainsTheSimultaneousColumn)
     const QString file = dir.filePath(QStringLiteral("VlmMain.mdb"));
     ASSERT_TRUE(CopyWritable(QStringLiteral(VLM_TEST_DB), file));
     {
-        QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        QSqlDatabase old =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
         old.setDatabaseName(file);
         ASSERT_TRUE(old.open());
         // The table as an older version made it: every column but the new one.
         QSqlQuery q(old);
-        ASSERT_TRUE(q.exec(QStringLiteral("SELECT group_concat(name) FROM pragma_table_info('tblStation') "
-                           "WHERE name <> 'AntennasSimTx'")) &&
-                    q.next());
+        ASSERT_TRUE(
+            q.exec(QStringLiteral("SELECT group_concat(name) FROM pragma_table_info('tblStation') "
+                                  "WHERE name <> 'AntennasSimTx'")) &&
+            q.next());
         const QString columns = q.value(0).toString();
         ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE tblStationOld AS SELECT ") + columns +
                            QStringLiteral(" FROM tblStation")));
         ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE tblStation")));
         ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE tblStationOld RENAME TO tblStation")));
-        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO tblStation (IdTower, AntennasRef) VALUES (1, 'Old')")));
+        ASSERT_TRUE(q.exec(
+            QStringLiteral("INSERT INTO tblStation (IdTower, AntennasRef) VALUES (1, 'Old')")));
         old.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("old"));
-    ASSERT_EQ(FileColumn(file, QStringLiteral("SELECT count(*) FROM pragma_table_info('tblStation') WHERE "
-                               "name = 'AntennasSimTx'")),
+    ASSERT_EQ(FileColumn(
+                  file, QStringLiteral("SELECT count(*) FROM pragma_table_info('tblStation') WHERE "
+                                       "name = 'AntennasSimTx'")),
               QStringList({QStringLiteral("0")}));
 
     QDir(dir.path()).mkpath(QStringLiteral("opened"));
@@ -208,8 +215,9 @@ TEST(SchemaUpgrade, AnOldDatabaseGainsTheSimultaneousColumn)
     const QString count = QStringLiteral(
         "SELECT count(*) FROM pragma_table_info('tblStation') WHERE name = 'AntennasSimTx'");
     EXPECT_EQ(FixtureColumn(dm->conMainDb->database(), count), QStringList({QStringLiteral("1")}));
-    EXPECT_EQ(FixtureColumn(dm->conMainDb->database(),
-                            QStringLiteral("SELECT AntennasSimTx FROM tblStation WHERE AntennasRef = 'Old'")),
+    EXPECT_EQ(FixtureColumn(
+                  dm->conMainDb->database(),
+                  QStringLiteral("SELECT AntennasSimTx FROM tblStation WHERE AntennasRef = 'Old'")),
               QStringList({QStringLiteral("1")}));
     dm->conMainDb->close();
     ASSERT_TRUE(dm->conMainDb->open());

@@ -1,5 +1,17 @@
 // The low-power page on the fixture owner: typing the measures, the result and its
 // highlighted column, Save and Cancel, the power check, and the files it writes.
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "exposure/lowpower/ui/lowpowerpage.h"
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
+#include "reportfixturedata.h"
+#include "reports/ui/printoperations.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -11,20 +23,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
-
-#include "exposure/lowpower/ui/lowpowerpage.h"
-#include "reportfixturedata.h"
-#include "base/clock.h"
-#include "reports/ui/printoperations.h"
-#include "base/messages.h"
-#include "base/programfolder.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
 
 class TestLowPowerPage : public QObject
 {
@@ -136,9 +135,12 @@ void TestLowPowerPage::workedExample_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("met");
-    QTest::newRow("horizontal clearance enough") << "6" << "0" << true;
-    QTest::newRow("neither clearance enough") << "3" << "3" << false;
-    QTest::newRow("vertical clearance enough") << "3" << "4" << true;
+    QTest::newRow("horizontal clearance enough") << "6"
+                                                 << "0" << true;
+    QTest::newRow("neither clearance enough") << "3"
+                                              << "3" << false;
+    QTest::newRow("vertical clearance enough") << "3"
+                                               << "4" << true;
 }
 
 void TestLowPowerPage::workedExample()
@@ -171,8 +173,8 @@ void TestLowPowerPage::keysFollowTheFieldRules()
         const char *field;
         const char *typed;
         const char *shown;
-    } rows[] = {{"dbmQrpGain", "2.15", "2,1"},   // "." becomes ",", at most 3 characters
-                {"dbmQrpMinDist", "123", "12"},  // at most 2
+    } rows[] = {{"dbmQrpGain", "2.15", "2,1"},     // "." becomes ",", at most 3 characters
+                {"dbmQrpMinDist", "123", "12"},    // at most 2
                 {"dbmQrpPower", "1,5x20", "1520"}, // digits only, at most 4
                 {"dbmQrpLosses", "a1", "1"}};
     for (const auto &r : rows) {
@@ -255,7 +257,8 @@ void TestLowPowerPage::filesWritesPictureReportAndMessage()
     QCOMPARE(ShownMessages()[0].caption, QStringLiteral("QRP Report"));
     QCOMPARE(ShownMessages()[0].text,
              QStringLiteral("All files were saved... (") +
-                 QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) + QStringLiteral(")"));
+                 QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) +
+                 QStringLiteral(")"));
 
     child<QPushButton>("bbnQrpPrint")->click();
     QCOMPARE(SuppressedPreviewCount(), 1);

@@ -84,12 +84,12 @@ TEST_F(PlacementOps, InsertUsesTheCatalogueAntennaAndConvertsTypedNumbers)
     v.tilt = QStringLiteral("-2,5");
     v.simultaneous = false;
     ASSERT_TRUE(UpdatePlacement(*dm, id.value, 3, v).ok());
-    EXPECT_EQ(issued().last(),
-              QStringLiteral(
-                  "UPDATE tblStation SET IdListAnt =3, IdBandFreqSt =12, AntennasHeight ='7', "
-                  "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof', "
-                  "AntennasSimTx =0 WHERE IdStation =") +
-                  QString::number(id.value));
+    EXPECT_EQ(
+        issued().last(),
+        QStringLiteral("UPDATE tblStation SET IdListAnt =3, IdBandFreqSt =12, AntennasHeight ='7', "
+                       "AntennasTilt ='-2,5', AntennasPol ='H', AntennasRem ='O''Brien''s roof', "
+                       "AntennasSimTx =0 WHERE IdStation =") +
+            QString::number(id.value));
     EXPECT_EQ(column(QStringLiteral("SELECT IdListAnt || '|' || AntennasHeight || '|' || "
                                     "AntennasTilt || '|' || AntennasSimTx") +
                      where),

@@ -52,9 +52,8 @@ TEST_F(SelectionCascade, MakesTheFirstOfEveryLevelCurrent)
     EXPECT_EQ(statements[3],
               QStringLiteral("SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =") + t +
                   QStringLiteral(" ORDER BY AntennasRef"));
-    EXPECT_TRUE(
-        statements[4].startsWith(
-            QStringLiteral("SELECT IdStation, IdTower, tblStation.IdBandFreqSt,")));
+    EXPECT_TRUE(statements[4].startsWith(
+        QStringLiteral("SELECT IdStation, IdTower, tblStation.IdBandFreqSt,")));
     EXPECT_EQ(statements[5],
               QStringLiteral("SELECT IdStation, AntennasRef FROM tblStation WHERE IdTower =") + t);
     EXPECT_EQ(statements[6],

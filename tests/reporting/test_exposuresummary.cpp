@@ -20,7 +20,8 @@ protected:
     void SetUp() override
     {
         ReportDbTest::SetUp();
-        run(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc02-Ant01'"));
+        run(QStringLiteral(
+            "UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc02-Ant01'"));
         const QString site =
             QStringLiteral("(SELECT IdTower FROM tblTower WHERE TowerName = 'Loc01')");
         run(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, AntennasRef, "
@@ -106,13 +107,17 @@ TEST_F(ExposureSummaryTest, ThePdfCarriesEveryValueInEachLanguage)
         EXPECT_EQ(QFileInfo(written.value).fileName(), QStringLiteral("ON4XYZ_VLM_Exposure.pdf"));
         EXPECT_EQ(QFileInfo(written.value).absolutePath(),
                   QFileInfo(CurrentSelection().userDirectory).absoluteFilePath());
-        const ToolResult check = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), written.value});
+        const ToolResult check =
+            RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), written.value});
         EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
 
-        const QString text = PdfLayoutText(written.value).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+        const QString text =
+            PdfLayoutText(written.value)
+                .replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
         const TExposureSummary s = load(language);
-        QStringList expected = {ExposureTitle(s), QStringLiteral("14/03/2026"),
-                                s.texts.word(ExposureWords::Incomplete).arg(QStringLiteral("Loc02-Ant01"))};
+        QStringList expected = {
+            ExposureTitle(s), QStringLiteral("14/03/2026"),
+            s.texts.word(ExposureWords::Incomplete).arg(QStringLiteral("Loc02-Ant01"))};
         for (const QString &site : ExposureSites(s)) {
             for (const TExposureRow &row : ExposureRowsOfSite(s, site))
                 expected << row.cells;
@@ -138,7 +143,7 @@ TEST_F(ExposureSummaryTest, WithoutTheTemplateNothingIsWritten)
     EXPECT_FALSE(written.ok());
     EXPECT_TRUE(written.error.contains(QStringLiteral("ExposureSummary")));
     EXPECT_FALSE(QFileInfo::exists(CurrentSelection().userDirectory +
-                                    QStringLiteral("/ON4XYZ_VLM_Exposure.pdf")));
+                                   QStringLiteral("/ON4XYZ_VLM_Exposure.pdf")));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "fakewizardhost.h"
 #include "freshdatabase.h"
 #include "fulldisk.h"
 #include "reportfixturedata.h"
@@ -24,18 +25,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <memory>
-
-#include "reportfixturedata.h"
-#include "base/clock.h"
-#include "reports/ui/printoperations.h"
-#include "reports/ui/reportviewpage.h"
-#include "base/messages.h"
-#include "base/programfolder.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
-#include "fulldisk.h"
 
 class TestReportViewPage : public QObject
 {

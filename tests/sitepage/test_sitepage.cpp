@@ -1,8 +1,8 @@
 // The site page in a window of its own: coordinate fields and their
 // conversion, saving and deleting sites, and the site description.
+#include "base/meridoxbinding.h"
 #include "pagefixture.h"
 #include "pages/ui/sitedef.h"
-#include "base/meridoxbinding.h"
 #include "shell/wizardpages.h"
 
 #include <QCheckBox>
@@ -156,32 +156,32 @@ void TestSitePage::leavingAGroupConverts_data()
 
     const QString noWgs = QStringLiteral(",,,,,");
     QTest::newRow("Lambert pair in range")
-        << QString(QStringLiteral("150000,170000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamX")
-        << "" << true;
+        << QString(QStringLiteral("150000,170000,") + noWgs).split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLamX") << "" << true;
     QTest::newRow("X beyond Belgium")
-        << QString(QStringLiteral("300000,170000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamX")
-        << "< Invalid Values" << false;
+        << QString(QStringLiteral("300000,170000,") + noWgs).split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLamX") << "< Invalid Values" << false;
     QTest::newRow("Y below the range")
-        << QString(QStringLiteral("150000,20000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamY")
-        << "< Invalid Values" << false;
+        << QString(QStringLiteral("150000,20000,") + noWgs).split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLamY") << "< Invalid Values" << false;
     QTest::newRow("X with four digits is incomplete")
-        << QString(QStringLiteral("1500,170000,") + noWgs).split(QLatin1Char(',')) << QStringLiteral("dbmLocLamX")
-        << "" << false;
+        << QString(QStringLiteral("1500,170000,") + noWgs).split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLamX") << "" << false;
     QTest::newRow("WGS84 set in range")
-        << QStringLiteral(",,4,21,0,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLatNSec")
-        << "" << true;
+        << QStringLiteral(",,4,21,0,50,51,0").split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLatNSec") << "" << true;
     QTest::newRow("longitude degrees must be one digit")
-        << QStringLiteral(",,10,21,0,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLongEDeg")
-        << "" << false;
+        << QStringLiteral(",,10,21,0,50,51,0").split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLongEDeg") << "" << false;
     QTest::newRow("latitude 53 is outside Belgium")
-        << QStringLiteral(",,4,21,0,53,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLatNDeg")
-        << "Invalid Values >" << false;
+        << QStringLiteral(",,4,21,0,53,51,0").split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLatNDeg") << "Invalid Values >" << false;
     QTest::newRow("minutes above 59")
-        << QStringLiteral(",,4,61,0,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLongEMin")
-        << "Invalid Values >" << false;
+        << QStringLiteral(",,4,61,0,50,51,0").split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLongEMin") << "Invalid Values >" << false;
     QTest::newRow("empty seconds are incomplete")
-        << QStringLiteral(",,4,21,,50,51,0").split(QLatin1Char(',')) << QStringLiteral("dbmLocLatNDeg")
-        << "" << false;
+        << QStringLiteral(",,4,21,,50,51,0").split(QLatin1Char(','))
+        << QStringLiteral("dbmLocLatNDeg") << "" << false;
 }
 
 void TestSitePage::leavingAGroupConverts()
@@ -230,17 +230,13 @@ void TestSitePage::coordinateFieldsTakeDigitsUpToTheirLength_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("seventh Lambert digit") << QStringLiteral("dbmLocLamX")
-                                           << "1234567"
+    QTest::newRow("seventh Lambert digit") << QStringLiteral("dbmLocLamX") << "1234567"
                                            << "123456";
-    QTest::newRow("third minutes digit") << QStringLiteral("dbmLocLongEMin")
-                                         << "123"
+    QTest::newRow("third minutes digit") << QStringLiteral("dbmLocLongEMin") << "123"
                                          << "12";
-    QTest::newRow("fourth degrees digit") << QStringLiteral("dbmLocLatNDeg")
-                                          << "5012"
+    QTest::newRow("fourth degrees digit") << QStringLiteral("dbmLocLatNDeg") << "5012"
                                           << "501";
-    QTest::newRow("letters, signs and separators") << QStringLiteral("dbmLocLamY")
-                                                   << "1a-2,3.4 "
+    QTest::newRow("letters, signs and separators") << QStringLiteral("dbmLocLamY") << "1a-2,3.4 "
                                                    << "1234";
 }
 
@@ -605,7 +601,8 @@ void TestSitePage::typingAPostcodePicksItsMainTown()
     QTest::keyClicks(zip, QStringLiteral("4000"), Qt::NoModifier,
                      QApplication::keyboardInputInterval() + 100);
     QCOMPARE(zip->currentText(), QStringLiteral("4000"));
-    QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteCity"))->currentText(), QStringLiteral("Luik"));
+    QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteCity"))->currentText(),
+             QStringLiteral("Luik"));
     QVERIFY(button("bbnSiteSave")->isEnabled());
 
     // Saved with an address, the town opens the site group and the hint goes.
@@ -646,15 +643,25 @@ void TestSitePage::saveRefusesCoordinatesThatCannotBe_data()
     QTest::addColumn<QString>("focus");
     const QString noValue = QStringLiteral("There is no correct value for the \"%1\" field !");
     QTest::newRow("X outside Belgium")
-        << QStringList{QStringLiteral("300000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("22"), QStringLiteral("8"), QStringLiteral("50"), QStringLiteral("50"), QStringLiteral("25")}
+        << QStringList{QStringLiteral("300000"), QStringLiteral("170000"), QStringLiteral("4"),
+                       QStringLiteral("22"),     QStringLiteral("8"),      QStringLiteral("50"),
+                       QStringLiteral("50"),     QStringLiteral("25")}
         << noValue.arg(QStringLiteral("Lambert (X)")) << QStringLiteral("dbmLocLamX");
     QTest::newRow("latitude degrees outside Belgium")
-        << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("22"), QStringLiteral("8"), QStringLiteral("53"), QStringLiteral("50"), QStringLiteral("25")}
+        << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"),
+                       QStringLiteral("22"),     QStringLiteral("8"),      QStringLiteral("53"),
+                       QStringLiteral("50"),     QStringLiteral("25")}
         << noValue.arg(QStringLiteral("Latitude (Deg.)")) << QStringLiteral("dbmLocLatNDeg");
-    QTest::newRow("61 minutes") << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("61"), QStringLiteral("8"), QStringLiteral("50"), QStringLiteral("50"), QStringLiteral("25")}
-                                << noValue.arg(QStringLiteral("Longitude (Min.)")) << QStringLiteral("dbmLocLongEMin");
+    QTest::newRow("61 minutes") << QStringList{QStringLiteral("150000"), QStringLiteral("170000"),
+                                               QStringLiteral("4"),      QStringLiteral("61"),
+                                               QStringLiteral("8"),      QStringLiteral("50"),
+                                               QStringLiteral("50"),     QStringLiteral("25")}
+                                << noValue.arg(QStringLiteral("Longitude (Min.)"))
+                                << QStringLiteral("dbmLocLongEMin");
     QTest::newRow("the two forms are two places")
-        << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"), QStringLiteral("21"), QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("51"), QStringLiteral("0")}
+        << QStringList{QStringLiteral("150000"), QStringLiteral("170000"), QStringLiteral("4"),
+                       QStringLiteral("21"),     QStringLiteral("0"),      QStringLiteral("50"),
+                       QStringLiteral("51"),     QStringLiteral("0")}
         << QStringLiteral("The Lambert 72 and the WGS84 coordinates do not describe the same "
                           "place ! Type one of the two again, so that the other is converted "
                           "from it.")

@@ -2,13 +2,13 @@
 #include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "fakewizardhost.h"
+#include "freshdatabase.h"
+#include "fulldisk.h"
 #include "reports/ui/printoperations.h"
 #include "reports/ui/submissionpage.h"
 #include "shell/wizardpages.h"
 #include "store/datamodule.h"
-#include "fakewizardhost.h"
-#include "freshdatabase.h"
-#include "fulldisk.h"
 #include "zipinspection.h"
 
 #include <QDir>
@@ -538,10 +538,10 @@ void TestSubmissionPage::incompleteEvaluationWarnsBeforeEveryDocument_data()
         {"bbnSaveLetter", "ON4XX_VLM_Letter_Bipt.pdf"},
         {"bbnCreateZip", "ON4XX_Vlm.zip"}};
     for (const auto &[button, file] : steps) {
-        QTest::addRow("%s, No", button) << QString::fromLatin1(button) << QString::fromLatin1(file)
-                                        << int(AnswerNo);
-        QTest::addRow("%s, Yes", button) << QString::fromLatin1(button)
-                                         << QString::fromLatin1(file) << int(AnswerYes);
+        QTest::addRow("%s, No", button)
+            << QString::fromLatin1(button) << QString::fromLatin1(file) << int(AnswerNo);
+        QTest::addRow("%s, Yes", button)
+            << QString::fromLatin1(button) << QString::fromLatin1(file) << int(AnswerYes);
     }
 }
 

@@ -1,16 +1,16 @@
+#include "base/safefile.h"
 #include "localhttpserver.h"
 #include "store/tableupdate.h"
 #include "store/tableupdatedownload.h"
 #include "tableupdatetestsupport.h"
-
-#include "base/safefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 using namespace tableupdatetest;
 
-namespace {
+namespace
+{
 
 class ApplyTableUpdates : public ProgramFolderTest
 {
@@ -74,8 +74,7 @@ TEST_F(ApplyTableUpdates, FailingBlockLeavesTheDatabaseByteForByteAsBefore)
 TEST_F(ApplyTableUpdates, FilesThatAreNotUpdatesAreDeletedUnapplied)
 {
     ASSERT_TRUE(connect());
-    const struct
-    {
+    const struct {
         const char *name;
         QByteArray content;
     } cases[] = {
@@ -199,10 +198,13 @@ TEST_F(ApplyTableUpdates, ReferenceTablesAndNewTablesMayChange)
         "<BEGIN>\nDELETE FROM tblBipt WHERE 1 = 0\n<END>\n";
     const TTableUpdateResult result = apply(file);
     ASSERT_EQ(result.outcome, TTableUpdateResult::Applied) << result.error.toStdString();
-    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 2")), QStringLiteral("Dutch (1)"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 3")), QStringLiteral("French (2)"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(IdNews || '=' || NewsText, ',') FROM tblNews")),
-              QStringLiteral("1=first,2=second"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 2")),
+              QStringLiteral("Dutch (1)"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LanguageFullE FROM tblLanguage WHERE IdLanguage = 3")),
+              QStringLiteral("French (2)"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT group_concat(IdNews || '=' || NewsText, ',') FROM tblNews")),
+        QStringLiteral("1=first,2=second"));
 }
 
 class DownloadFileTest : public testing::Test

@@ -1,4 +1,11 @@
-#include <QtTest>
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "fakewizardhost.h"
+#include "pages/ui/userdatapage.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -10,17 +17,8 @@
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
+#include <QtTest>
 #include <memory>
-
-#include "pages/ui/userdatapage.h"
-#include "base/messages.h"
-#include "base/preferences.h"
-#include "base/programfolder.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "fakewizardhost.h"
 
 // The user data page on a fresh copy of the shipped database, without the main window.
 class TestUserDataPage : public QObject
@@ -53,8 +51,7 @@ private slots:
     void leavingWithAPendingEditAsks();
 
 private:
-    template <typename T>
-    T *child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         T *w = m_page->findChild<T *>(QString::fromLatin1(name));
         if (!w)
@@ -179,7 +176,8 @@ void TestUserDataPage::firstOwnerIsSavedWithItsDefaultFolder()
     QVERIFY(!child<QPushButton>("bbnUserSave")->isEnabled());
 
     QSqlQuery row(m_dm->conMainDb->database());
-    QVERIFY(row.exec(QStringLiteral("SELECT OwnerCall, OwnerFname, IdZipCity1, OwnerSpecCase FROM tblOwner")));
+    QVERIFY(row.exec(
+        QStringLiteral("SELECT OwnerCall, OwnerFname, IdZipCity1, OwnerSpecCase FROM tblOwner")));
     QVERIFY(row.next());
     QCOMPARE(row.value(0).toString(), QStringLiteral("ON4ABC"));
     QCOMPARE(row.value(1).toString(), QStringLiteral("Jan"));
@@ -322,11 +320,13 @@ void TestUserDataPage::keysOutsideTheFieldRulesAreDropped_data()
     for (const char *phone : {"dbePhHome", "dbePhMobile", "dbePhOff", "dbeFax"}) {
         const QByteArray name(phone);
         QTest::newRow(QByteArray(name + " letters dropped").constData()) << phone << "09 12ab-3/4"
-                                                 << "09 12-3/4";
-        QTest::newRow(QByteArray(name + " international").constData()) << phone << "+32 470 12-34-56"
-                                               << "+32 470 12-34-56";
-        QTest::newRow(QByteArray(name + " dots, brackets dropped").constData()) << phone << "(02) 123.45.67"
-                                                        << "02 123.45.67";
+                                                                         << "09 12-3/4";
+        QTest::newRow(QByteArray(name + " international").constData())
+            << phone << "+32 470 12-34-56"
+            << "+32 470 12-34-56";
+        QTest::newRow(QByteArray(name + " dots, brackets dropped").constData())
+            << phone << "(02) 123.45.67"
+            << "02 123.45.67";
     }
 }
 
@@ -453,7 +453,8 @@ void TestUserDataPage::noTownYetRowIsNotSaved()
 void TestUserDataPage::specialCaseStopsTheWizardHere()
 {
     int printed = -1;
-    TfraUserData::SetDeclarationPrinter([&printed](TdtmMain &, int specialCase) { printed = specialCase; });
+    TfraUserData::SetDeclarationPrinter(
+        [&printed](TdtmMain &, int specialCase) { printed = specialCase; });
     showPage();
     fillOwner(QStringLiteral("ON4ABC"));
     QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);

@@ -124,10 +124,8 @@ void TfraAntennaDef::loadPlacementFields()
     }
     m_loading = true;
     m_reference->setText(FieldText(placements, Schema::AntennasRef));
-    m_height->setText(
-        FormatNumber(placements->fieldValue(Schema::AntennasHeight).toDouble()));
-    m_tilt->setText(
-        FormatNumber(placements->fieldValue(Schema::AntennasTilt).toDouble()));
+    m_height->setText(FormatNumber(placements->fieldValue(Schema::AntennasHeight).toDouble()));
+    m_tilt->setText(FormatNumber(placements->fieldValue(Schema::AntennasTilt).toDouble()));
     m_remark->setText(FieldText(placements, Schema::AntennasRem));
     const QVariant simultaneous = placements->fieldValue(Schema::AntennasSimTx);
     m_simultaneous->setChecked(simultaneous.isNull() || simultaneous.toInt() != 0);
@@ -206,8 +204,7 @@ void TfraAntennaDef::savePlacement()
     const TJetDataset *placement = dm()->qryAntSel;
     // A confirmed double click on a site without placements has nothing to
     // change: it places the antenna instead.
-    const qint32 placementId =
-        placement->isEmpty() ? 0 : FieldInt(placement, Schema::IdStation);
+    const qint32 placementId = placement->isEmpty() ? 0 : FieldInt(placement, Schema::IdStation);
     const bool inserting = m_placementInsert || placementId == 0;
 
     // Another antenna of the catalogue replaces the placement's own only when
@@ -217,9 +214,9 @@ void TfraAntennaDef::savePlacement()
     bool keepAntenna = false;
     if (!inserting && !m_antennaChangeConfirmed &&
         antennaId != FieldInt(placement, Schema::IdListAnt))
-        keepAntenna = AskYesNo(tr("Modifying the Antenna Selection"),
-                               tr("Are you sure you want to change the antenna selection ?")) !=
-                      AnswerYes;
+        keepAntenna =
+            AskYesNo(tr("Modifying the Antenna Selection"),
+                     tr("Are you sure you want to change the antenna selection ?")) != AnswerYes;
     m_antennaChangeConfirmed = false;
 
     const bool multiBand = selectedAntennaBand() == BandChosenPerPlacement;

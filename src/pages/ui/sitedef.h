@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
 #include "pages/sitedefcoordinates.h"
 #include "shell/ui/pagebase.h"
 #include "store/recordops_site.h"
 #include "store/recordresult.h"
+
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;

@@ -1,10 +1,10 @@
 // The site page's controls and their connections.
-#include "pages/ui/sitedef.h"
-#include "pages/ui/sitedefentryfilter.h"
 #include "pages/ui/pagewidgets.h"
 #include "pages/ui/postcodetyping.h"
-#include "store/datamodule.h"
+#include "pages/ui/sitedef.h"
+#include "pages/ui/sitedefentryfilter.h"
 #include "shell/ui/lookupcombo.h"
+#include "store/datamodule.h"
 
 #include <QCheckBox>
 #include <QComboBox>

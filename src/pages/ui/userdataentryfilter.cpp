@@ -7,12 +7,16 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace {
+namespace
+{
 constexpr int EntryColour = 13036535;
 constexpr int FocusColour = 10940093;
 const char RuleProperty[] = "vlmEntryRule";
 
-bool isDigit(const QString &text) { return text.size() == 1 && text.at(0).isDigit(); }
+bool isDigit(const QString &text)
+{
+    return text.size() == 1 && text.at(0).isDigit();
+}
 } // namespace
 
 void TUserDataEntryFilter::watch(QWidget *control, Rule rule)
@@ -58,9 +62,8 @@ bool TUserDataEntryFilter::eventFilter(QObject *watched, QEvent *event)
             emit edited();
         // The page's own order of controls, from the control that has the key.
         if (QWidget *next = control->nextInFocusChain()) {
-            while (next != control
-                   && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible()
-                       || !next->isEnabled()))
+            while (next != control && (!(next->focusPolicy() & Qt::TabFocus) ||
+                                       !next->isVisible() || !next->isEnabled()))
                 next = next->nextInFocusChain();
             next->setFocus(Qt::TabFocusReason);
         }

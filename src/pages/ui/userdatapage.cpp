@@ -1,9 +1,9 @@
 #include "pages/ui/userdatapage.h"
 
-#include "pages/ui/userdataentryfilter.h"
 #include "pages/ui/postcodetyping.h"
-#include "store/datamodule.h"
+#include "pages/ui/userdataentryfilter.h"
 #include "shell/wizardpages.h"
+#include "store/datamodule.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,7 +18,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 QLabel *mandatoryMark(QWidget *parent)
 {
     auto *mark = new QLabel(QStringLiteral("*"), parent);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ui/pagebase.h"
 #include "pages/userdatarules.h"
+#include "shell/ui/pagebase.h"
 #include "store/recordops_owner.h"
 
 #include <functional>

@@ -6,8 +6,8 @@
 #include "pages/ui/userdatapage.h"
 #include "shell/ui/wizardhost.h"
 #include "store/datamodule.h"
-#include "store/online/onlinewatchhandler.h"
 #include "store/jetliterals.h"
+#include "store/online/onlinewatchhandler.h"
 #include "store/postcodes.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
@@ -34,7 +34,10 @@ void TfraUserData::SetDeclarationPrinter(DeclarationPrinter printer)
     declarationPrinter() = std::move(printer);
 }
 
-TdtmMain *TfraUserData::dm() const { return host().DataModule(); }
+TdtmMain *TfraUserData::dm() const
+{
+    return host().DataModule();
+}
 
 bool TfraUserData::reportFailure(const QString &error)
 {
@@ -121,8 +124,7 @@ void TfraUserData::openLookups()
         if (!table->isActive())
             table->open();
     }
-    const struct
-    {
+    const struct {
         QComboBox *box;
         TJetDataset *table;
         QLatin1String text;
@@ -198,9 +200,9 @@ void TfraUserData::loadRecord()
 void TfraUserData::clearRecord()
 {
     m_loading = true;
-    for (QLineEdit *edit : {m_call, m_firstName, m_name, m_otherOps, m_addressMain, m_addressExt,
-                            m_phoneHome, m_phoneMobile, m_phoneOffice, m_fax, m_email, m_remark,
-                            m_userDir})
+    for (QLineEdit *edit :
+         {m_call, m_firstName, m_name, m_otherOps, m_addressMain, m_addressExt, m_phoneHome,
+          m_phoneMobile, m_phoneOffice, m_fax, m_email, m_remark, m_userDir})
         edit->clear();
     m_note->clear();
     setZipKey(0);
@@ -226,7 +228,10 @@ qint32 TfraUserData::languageKey() const
     return m_language->currentIndex() < 0 ? 0 : m_language->currentData().toInt();
 }
 
-int TfraUserData::specialCase() const { return m_cases->checkedId(); }
+int TfraUserData::specialCase() const
+{
+    return m_cases->checkedId();
+}
 
 void TfraUserData::setSpecialCase(int value)
 {
@@ -299,8 +304,8 @@ UserDataField TfraUserData::validate(bool withMessage)
         ShowErrorMessage(tr("User Data"), noTownYet && failed == UserFieldZip
                                               ? NoTownYetMessage(m_zip->currentText())
                                               : MissingUserFieldMessage(failed));
-        QWidget *const inOrder[] = {m_firstName, m_name, m_call, m_language,
-                                    m_addressMain, m_zip, m_city};
+        QWidget *const inOrder[] = {m_firstName,   m_name, m_call, m_language,
+                                    m_addressMain, m_zip,  m_city};
         inOrder[failed]->setFocus();
     }
     return failed;
@@ -320,8 +325,8 @@ void TfraUserData::applySpecialCaseRule()
     const bool special = specialCase() != 0;
     const bool canPrint = static_cast<bool>(declarationPrinter());
     m_print->setEnabled(special && canPrint);
-    m_print->setToolTip(canPrint ? QString()
-                                 : tr("Printing the declaration is not available in this version."));
+    m_print->setToolTip(
+        canPrint ? QString() : tr("Printing the declaration is not available in this version."));
     const bool advance = !special && m_valid && CurrentSelection().ownerCount > 0;
     nextButton()->setEnabled(advance);
     m_toQrp->setEnabled(advance);

@@ -6,8 +6,8 @@
 #include "pages/ui/userdatapage.h"
 #include "shell/ui/wizardhost.h"
 #include "store/datamodule.h"
-#include "store/online/onlinewatchhandler.h"
 #include "store/jetliterals.h"
+#include "store/online/onlinewatchhandler.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
@@ -137,7 +137,8 @@ void TfraUserData::ownerPicked(int position)
 
 void TfraUserData::chooseUserDirectory()
 {
-    const QString folder = AskExistingDirectory(tr("Select an Output Directory..."), m_userDir->text());
+    const QString folder =
+        AskExistingDirectory(tr("Select an Output Directory..."), m_userDir->text());
     if (folder.isEmpty())
         return;
     m_userDir->setText(QDir::toNativeSeparators(folder));

@@ -1,20 +1,19 @@
 #include "reports/ui/submissionpage.h"
 
-#include "base/ownerfilename.h"
-#include "reports/ui/incompletewarning.h"
-
 #include "archive/archivepackage.h"
-#include "reports/exportdatabase.h"
-#include "reports/exportsource.h"
-#include "reports/ui/printoperations.h"
-#include "reports/submissionfiles.h"
-#include "reports/submissionnote.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "base/ownerfilename.h"
 #include "base/programfolder.h"
+#include "reports/exportdatabase.h"
+#include "reports/exportsource.h"
+#include "reports/submissionfiles.h"
+#include "reports/submissionnote.h"
+#include "reports/ui/incompletewarning.h"
+#include "reports/ui/printoperations.h"
 #include "shell/ui/tcolor.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>
