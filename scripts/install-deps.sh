@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velmor needs to build, run and test.
-# Only missing packages are installed; a machine that has them all is left alone.
+# Installs the Debian packages Velmor needs to build, run, test and package.
+# Only missing packages are installed; a machine that has them all is left alone
+# (no root needed then). Installing needs root: as root the script installs
+# directly, as an ordinary user through sudo when it exists; without sudo (a
+# Debian installed with a root password) it says in one line what to run as root.
 set -euo pipefail
 
 PACKAGES=(
@@ -12,10 +15,11 @@ PACKAGES=(
   sqlite3 libsqlite3-dev
   mdbtools mdbtools-dev
   libgtest-dev libgmock-dev libbenchmark-dev libproj-dev proj-data
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-liberation2
   xvfb xauth imagemagick openbox x11-utils
   qpdf poppler-utils unzip zip python3
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
@@ -29,9 +33,15 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo > /dev/null 2>&1; then
+    echo "Missing packages; run as root (su -): apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
 echo "Installing missing packages: ${missing[*]}"
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq || true
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# env carries the setting through sudo, which starts from a clean environment.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq || true
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -6,7 +6,8 @@ Usage: make-postcodes.py POSTCODES.csv POSTCODES-FR.csv > data/reference/70_post
 POSTCODES.csv    postcode, locality in its own language, longitude, latitude
 POSTCODES-FR.csv the postal operator's French edition: postcode, locality,
                  sub-municipality "Oui"/"Non", province (used as a cross-check:
-                 every locality of the first list must be in it)
+                 every locality of the first list must be in it, and for the
+                 main towns: a locality marked "Non" is the municipality itself)
 
 The first list gives one row per postcode and locality. Each locality gets a
 Dutch and a French town name: the same name where the locality has one name,
@@ -151,7 +152,9 @@ def main(argv):
         sys.stderr.write(__doc__)
         return 2
     localities = read_rows(argv[1])
-    french_edition = {(r[0], r[1].lower()) for r in read_rows(argv[2])}
+    french_rows = read_rows(argv[2])
+    french_edition = {(r[0], r[1].lower()) for r in french_rows}
+    municipalities = {(r[0], r[1].lower()) for r in french_rows if len(r) > 2 and r[2] == "Non"}
 
     used = set()
     rows = []
@@ -163,7 +166,7 @@ def main(argv):
             raise SystemExit(f"{zip_code} {name} is missing from the French edition")
         dutch, french = BILINGUAL.get((zip_code, name), (name, name))
         used.add((zip_code, name))
-        rows.append((zip_code, dutch, french))
+        rows.append((zip_code, dutch, french, (zip_code, name.lower()) in municipalities))
     unused = set(BILINGUAL) - used
     if unused:
         raise SystemExit(f"bilingual names not found in the list: {sorted(unused)}")
@@ -182,6 +185,7 @@ def main(argv):
     out.write(f"(2, {', '.join(sql_text(v) for v in NO_TOWN)});\n")
 
     key = FIRST_KEY
+    main_keys = []
     for digit, heading in REGIONS:
         part = [r for r in rows if r[0].startswith(digit)]
         if not part:
@@ -189,10 +193,20 @@ def main(argv):
         out.write(f"\n-- {heading}\n")
         out.write("INSERT INTO tblZipCity (IdZipCity, Zip, CityNameN, CityNameF) VALUES\n")
         lines = []
-        for zip_code, dutch, french in part:
+        for zip_code, dutch, french, municipality in part:
             lines.append(f"({key}, {sql_text(zip_code)}, {sql_text(dutch)}, {sql_text(french)})")
+            if municipality:
+                main_keys.append(key)
             key += 1
         out.write(",\n".join(lines) + ";\n")
+
+    out.write("\n-- The main town of a postcode: the locality that is the municipality itself\n"
+              "-- (not a sub-municipality in the French edition). Typing a postcode picks it;\n"
+              "-- a postcode of sub-municipalities only has none.\n")
+    out.write("INSERT INTO tblZipCityMain (IdZipCity) VALUES\n")
+    for start in range(0, len(main_keys), 12):
+        chunk = ", ".join(f"({k})" for k in main_keys[start:start + 12])
+        out.write(chunk + (";\n" if start + 12 >= len(main_keys) else ",\n"))
     return 0
 
 

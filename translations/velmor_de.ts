@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AllAntennaReports</name>
+    <message>
+        <source>There is no antenna to report on.</source>
+        <translation>Es gibt keine Antenne, über die berichtet werden kann.</translation>
+    </message>
+    <message>
+        <source>The reports were saved in %1 :</source>
+        <translation>Die Berichte wurden gespeichert in %1 :</translation>
+    </message>
+    <message>
+        <source>These reports could not be saved :</source>
+        <translation>Diese Berichte konnten nicht gespeichert werden :</translation>
+    </message>
+</context>
+<context>
     <name>BmpReader</name>
     <message>
         <source>The file is not a BMP picture.</source>
@@ -45,6 +60,17 @@
     <message>
         <source>The server sent the check to another host.</source>
         <translation>Der Server hat die Prüfung an einen anderen Host weitergeleitet.</translation>
+    </message>
+</context>
+<context>
+    <name>CtpTablePrinter</name>
+    <message>
+        <source>The table could not be saved as %1.</source>
+        <translation>Die Tabelle konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The table could not be printed.</source>
+        <translation>Die Tabelle konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -114,13 +140,6 @@
     </message>
 </context>
 <context>
-    <name>ExposureSummary</name>
-    <message>
-        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
-        <translation>Die Datenbank enthält keinen Text für die Expositionszusammenfassung (Dokument &quot;ExposureSummary&quot;): aktualisieren Sie ihre Referenztabellen.</translation>
-    </message>
-</context>
-<context>
     <name>ExportDatabase</name>
     <message>
         <source>The export database couldn&apos;t be created !</source>
@@ -141,6 +160,14 @@
     <message>
         <source>An earlier export database was left as it was.</source>
         <translation>Eine frühere Exportdatenbank blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The export database was written as :</source>
+        <translation>Die Exportdatenbank wurde geschrieben als :</translation>
+    </message>
+    <message>
+        <source>Antennas in it: %1</source>
+        <translation>Enthaltene Antennen: %1</translation>
     </message>
 </context>
 <context>
@@ -168,6 +195,13 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>Die Datenbank enthält keinen Text für die Expositionszusammenfassung (Dokument &quot;ExposureSummary&quot;): aktualisieren Sie ihre Referenztabellen.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +399,10 @@ Die Dokumente zeigen dafür keine Feldstärke. Das Dokument trotzdem erstellen ?
     <message>
         <source>The antenna %1 is not in the catalogue.</source>
         <translation>Die Antenne %1 ist nicht im Katalog.</translation>
+    </message>
+    <message>
+        <source>The antenna placement %1 was not found.</source>
+        <translation>Die Antennenplatzierung %1 wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1084,14 @@ Keine ihrer Änderungen wurde behalten; Ihre Daten sind unverändert.</translati
         <source>There is no correct value for the &quot;%1&quot; field !</source>
         <translation>Es gibt keinen korrekten Wert für das Feld &quot;%1&quot; !</translation>
     </message>
+    <message>
+        <source>Off the beam</source>
+        <translation>Winkel zur Hauptkeule</translation>
+    </message>
+    <message>
+        <source>+ raises the beam, - lowers it</source>
+        <translation>+ hebt die Hauptkeule, - senkt sie</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1275,6 +1321,10 @@ Keine ihrer Änderungen wurde behalten; Ihre Daten sind unverändert.</translati
         <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
         <translation>Die Leistungskette von %1 wurde nie gespeichert: geben Sie ihre Leistung auf der Leistungsseite ein, um die Grafik zu sehen.</translation>
     </message>
+    <message>
+        <source>%1 dB below 1 GHz, %2 dB from 1 GHz</source>
+        <translation>%1 dB unter 1 GHz, %2 dB ab 1 GHz</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1468,6 +1518,22 @@ Nach Bedarf angeben (dB)</translation>
         <source>Safety Distance :</source>
         <translation>Sicherheitsabstand :</translation>
     </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Fills the fields with the power data of the chosen antenna; Save keeps them</source>
+        <translation>Füllt die Felder mit den Leistungsdaten der gewählten Antenne; Speichern behält sie</translation>
+    </message>
+    <message>
+        <source>Power data of :</source>
+        <translation>Leistungsdaten von :</translation>
+    </message>
+    <message>
+        <source>%1 (duty factor %2)</source>
+        <translation>%1 (Tastgrad %2)</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1621,6 +1687,22 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>The exposure summary was saved... (</source>
         <translation>Die Expositionszusammenfassung wurde gespeichert... (</translation>
+    </message>
+    <message>
+        <source>Make &amp;all reports</source>
+        <translation>&amp;Alle Berichte erstellen</translation>
+    </message>
+    <message>
+        <source>Saves the report of every antenna as a PDF file in your personal directory</source>
+        <translation>Speichert den Bericht jeder Antenne als PDF-Datei in Ihrem persönlichen Ordner</translation>
+    </message>
+    <message>
+        <source>Saving the antenna reports...</source>
+        <translation>Die Antennenberichte werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1792,6 +1874,10 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Wollen Sie diesen Antennenstandort wirklich löschen ?</translation>
+    </message>
+    <message>
+        <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
+        <translation>Die Antennenstandorte und ihre Koordinaten erscheinen hier, sobald Adresse und Gemeinde oben gespeichert sind.</translation>
     </message>
     <message>
         <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
@@ -1979,6 +2065,10 @@ Nach Bedarf angeben (dB)</translation>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
         <translation>Das Rufzeichen darf keine Pfadtrenner, Steuerzeichen oder eines von : * ? &quot; &lt; &gt; | enthalten, weil es Teil der Namen Ihrer Dateien wird.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no town yet: type the postcode of your address !</source>
+        <translation>&quot;%1&quot; steht für noch keine Gemeinde: geben Sie die PLZ Ihrer Adresse ein !</translation>
     </message>
 </context>
 <context>

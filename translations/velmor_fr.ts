@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_BE">
 <context>
+    <name>AllAntennaReports</name>
+    <message>
+        <source>There is no antenna to report on.</source>
+        <translation>Il n&apos;y a aucune antenne sur laquelle faire rapport.</translation>
+    </message>
+    <message>
+        <source>The reports were saved in %1 :</source>
+        <translation>Les rapports ont été enregistrés dans %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These reports could not be saved :</source>
+        <translation>Ces rapports n&apos;ont pas pu être enregistrés&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>BmpReader</name>
     <message>
         <source>The file is not a BMP picture.</source>
@@ -45,6 +60,17 @@
     <message>
         <source>The server sent the check to another host.</source>
         <translation>Le serveur a renvoyé la vérification vers un autre hôte.</translation>
+    </message>
+</context>
+<context>
+    <name>CtpTablePrinter</name>
+    <message>
+        <source>The table could not be saved as %1.</source>
+        <translation>Le tableau n&apos;a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The table could not be printed.</source>
+        <translation>Le tableau n&apos;a pas pu être imprimé.</translation>
     </message>
 </context>
 <context>
@@ -114,13 +140,6 @@
     </message>
 </context>
 <context>
-    <name>ExposureSummary</name>
-    <message>
-        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
-        <translation>La base de données ne contient pas le texte de la synthèse de l&apos;exposition (document &quot;ExposureSummary&quot;) : mettez à jour ses tables de référence.</translation>
-    </message>
-</context>
-<context>
     <name>ExportDatabase</name>
     <message>
         <source>The export database couldn&apos;t be created !</source>
@@ -141,6 +160,14 @@
     <message>
         <source>An earlier export database was left as it was.</source>
         <translation>Une base de données d&apos;exportation antérieure a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The export database was written as :</source>
+        <translation>La base de données d&apos;exportation a été écrite sous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Antennas in it: %1</source>
+        <translation>Antennes qu&apos;elle contient&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -168,6 +195,13 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>La base de données ne contient pas le texte de la synthèse de l&apos;exposition (document &quot;ExposureSummary&quot;) : mettez à jour ses tables de référence.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +399,10 @@ Les documents n&apos;en montreront pas le champ. Créer le document quand même 
     <message>
         <source>The antenna %1 is not in the catalogue.</source>
         <translation>L&apos;antenne %1 ne figure pas dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>The antenna placement %1 was not found.</source>
+        <translation>Le placement d&apos;antenne %1 est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1084,14 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; vos données sont r
         <source>There is no correct value for the &quot;%1&quot; field !</source>
         <translation>Il n&apos;y a pas de valeur correcte pour le champ «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
+    <message>
+        <source>Off the beam</source>
+        <translation>Écart au faisceau</translation>
+    </message>
+    <message>
+        <source>+ raises the beam, - lowers it</source>
+        <translation>+ relève le faisceau, - l&apos;abaisse</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1275,6 +1321,10 @@ Aucune de ses modifications n&apos;a été conservée&#xa0;; vos données sont r
         <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
         <translation>La chaîne de puissance de %1 n&apos;a jamais été enregistrée : entrez sa puissance sur la page de puissance pour voir son graphique.</translation>
     </message>
+    <message>
+        <source>%1 dB below 1 GHz, %2 dB from 1 GHz</source>
+        <translation>%1 dB sous 1 GHz, %2 dB dès 1 GHz</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1468,6 +1518,22 @@ Specify as required (dB)</source>
         <source>Safety Distance :</source>
         <translation>Distance de sécurité :</translation>
     </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>Fills the fields with the power data of the chosen antenna; Save keeps them</source>
+        <translation>Remplit les champs avec les données de puissance de l&apos;antenne choisie&#xa0;; Enregistrer les conserve</translation>
+    </message>
+    <message>
+        <source>Power data of :</source>
+        <translation>Données de puissance de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 (duty factor %2)</source>
+        <translation>%1 (facteur d&apos;utilisation %2)</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1621,6 +1687,22 @@ Specify as required (dB)</source>
     <message>
         <source>The exposure summary was saved... (</source>
         <translation>La synthèse de l&apos;exposition a été enregistrée... (</translation>
+    </message>
+    <message>
+        <source>Make &amp;all reports</source>
+        <translation>Créer &amp;tous les rapports</translation>
+    </message>
+    <message>
+        <source>Saves the report of every antenna as a PDF file in your personal directory</source>
+        <translation>Enregistre le rapport de chaque antenne en fichier PDF dans votre dossier personnel</translation>
+    </message>
+    <message>
+        <source>Saving the antenna reports...</source>
+        <translation>Enregistrement des rapports d&apos;antenne...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1792,6 +1874,10 @@ Specify as required (dB)</source>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Êtes-vous sûr de vouloir supprimer cet emplacement d&apos;antenne&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
+        <translation>Les emplacements d&apos;antenne et leurs coordonnées apparaissent ici dès que l&apos;adresse et la commune ci-dessus sont enregistrées.</translation>
     </message>
     <message>
         <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
@@ -1979,6 +2065,10 @@ Specify as required (dB)</source>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
         <translation>L&apos;indicatif ne peut contenir ni séparateurs de chemin, ni caractères de contrôle, ni aucun de&#xa0;: *&#xa0;? &quot; &lt; &gt; |, car il fait partie des noms de vos fichiers.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no town yet: type the postcode of your address !</source>
+        <translation>&quot;%1&quot; signifie pas encore de commune&#xa0;: tapez le code postal de votre adresse&#xa0;!</translation>
     </message>
 </context>
 <context>

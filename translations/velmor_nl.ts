@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_BE">
 <context>
+    <name>AllAntennaReports</name>
+    <message>
+        <source>There is no antenna to report on.</source>
+        <translation>Er is geen antenne om over te rapporteren.</translation>
+    </message>
+    <message>
+        <source>The reports were saved in %1 :</source>
+        <translation>De rapporten werden opgeslagen in %1 :</translation>
+    </message>
+    <message>
+        <source>These reports could not be saved :</source>
+        <translation>Deze rapporten konden niet opgeslagen worden :</translation>
+    </message>
+</context>
+<context>
     <name>BmpReader</name>
     <message>
         <source>The file is not a BMP picture.</source>
@@ -45,6 +60,17 @@
     <message>
         <source>The server sent the check to another host.</source>
         <translation>De server stuurde de controle door naar een andere host.</translation>
+    </message>
+</context>
+<context>
+    <name>CtpTablePrinter</name>
+    <message>
+        <source>The table could not be saved as %1.</source>
+        <translation>De tabel kon niet opgeslagen worden als %1.</translation>
+    </message>
+    <message>
+        <source>The table could not be printed.</source>
+        <translation>De tabel kon niet afgedrukt worden.</translation>
     </message>
 </context>
 <context>
@@ -114,13 +140,6 @@
     </message>
 </context>
 <context>
-    <name>ExposureSummary</name>
-    <message>
-        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
-        <translation>De databank bevat geen tekst voor de samenvatting van de blootstelling (document &quot;ExposureSummary&quot;): werk de referentietabellen bij.</translation>
-    </message>
-</context>
-<context>
     <name>ExportDatabase</name>
     <message>
         <source>The export database couldn&apos;t be created !</source>
@@ -141,6 +160,14 @@
     <message>
         <source>An earlier export database was left as it was.</source>
         <translation>Een eerdere exportdatabank is ongewijzigd gebleven.</translation>
+    </message>
+    <message>
+        <source>The export database was written as :</source>
+        <translation>De exportdatabank werd weggeschreven als :</translation>
+    </message>
+    <message>
+        <source>Antennas in it: %1</source>
+        <translation>Antennes erin: %1</translation>
     </message>
 </context>
 <context>
@@ -168,6 +195,13 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExposureSummary</name>
+    <message>
+        <source>The database holds no text for the exposure summary (document &quot;ExposureSummary&quot;): update its reference tables.</source>
+        <translation>De databank bevat geen tekst voor de samenvatting van de blootstelling (document &quot;ExposureSummary&quot;): werk de referentietabellen bij.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +399,10 @@ De documenten tonen er geen veldsterkte voor. Het document toch maken ?</transla
     <message>
         <source>The antenna %1 is not in the catalogue.</source>
         <translation>De antenne %1 staat niet in de catalogus.</translation>
+    </message>
+    <message>
+        <source>The antenna placement %1 was not found.</source>
+        <translation>De antenneplaatsing %1 werd niet gevonden.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1084,14 @@ Geen enkele wijziging ervan bleef behouden; uw gegevens zijn zoals voorheen.</tr
         <source>There is no correct value for the &quot;%1&quot; field !</source>
         <translation>Er is geen correcte waarde voor het veld &quot;%1&quot; !</translation>
     </message>
+    <message>
+        <source>Off the beam</source>
+        <translation>Hoek t.o.v. de bundel</translation>
+    </message>
+    <message>
+        <source>+ raises the beam, - lowers it</source>
+        <translation>+ heft de bundel op, - laat hem zakken</translation>
+    </message>
 </context>
 <context>
     <name>TfraBase</name>
@@ -1275,6 +1321,10 @@ Geen enkele wijziging ervan bleef behouden; uw gegevens zijn zoals voorheen.</tr
         <source>The power chain of %1 was never saved: enter its power on the power page to see its plot.</source>
         <translation>De vermogensketen van %1 werd nooit opgeslagen: geef het vermogen in op de vermogenspagina om de grafiek te zien.</translation>
     </message>
+    <message>
+        <source>%1 dB below 1 GHz, %2 dB from 1 GHz</source>
+        <translation>%1 dB onder 1 GHz, %2 dB vanaf 1 GHz</translation>
+    </message>
 </context>
 <context>
     <name>TfraPowerFreq</name>
@@ -1468,6 +1518,22 @@ Opgeven zoals vereist (dB)</translation>
         <source>Safety Distance :</source>
         <translation>Veiligheidsafstand :</translation>
     </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Fills the fields with the power data of the chosen antenna; Save keeps them</source>
+        <translation>Vult de velden met de vermogensgegevens van de gekozen antenne; Opslaan bewaart ze</translation>
+    </message>
+    <message>
+        <source>Power data of :</source>
+        <translation>Vermogensgegevens van :</translation>
+    </message>
+    <message>
+        <source>%1 (duty factor %2)</source>
+        <translation>%1 (inschakelduur %2)</translation>
+    </message>
 </context>
 <context>
     <name>TfraQrpInput</name>
@@ -1621,6 +1687,22 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>The exposure summary was saved... (</source>
         <translation>De samenvatting van de blootstelling werd opgeslagen... (</translation>
+    </message>
+    <message>
+        <source>Make &amp;all reports</source>
+        <translation>&amp;Alle rapporten maken</translation>
+    </message>
+    <message>
+        <source>Saves the report of every antenna as a PDF file in your personal directory</source>
+        <translation>Slaat het rapport van elke antenne op als PDF-bestand in uw persoonlijke map</translation>
+    </message>
+    <message>
+        <source>Saving the antenna reports...</source>
+        <translation>De antennerapporten worden opgeslagen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1792,6 +1874,10 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>Are you sure you want to delete this Antenna Site ?</source>
         <translation>Bent u zeker dat u deze antennelocatie wilt verwijderen ?</translation>
+    </message>
+    <message>
+        <source>The antenna locations and their coordinates appear here once the address and the town above are saved.</source>
+        <translation>De antennelocaties en hun coördinaten verschijnen hier zodra het adres en de gemeente hierboven opgeslagen zijn.</translation>
     </message>
     <message>
         <source>The Lambert 72 and the WGS84 coordinates do not describe the same place ! Type one of the two again, so that the other is converted from it.</source>
@@ -1979,6 +2065,10 @@ Opgeven zoals vereist (dB)</translation>
     <message>
         <source>The call may not contain path separators, control characters or any of : * ? &quot; &lt; &gt; |, because it becomes part of the names of your files.</source>
         <translation>De roepnaam mag geen padscheidingstekens, stuurtekens of een van : * ? &quot; &lt; &gt; | bevatten, want hij wordt een deel van de namen van uw bestanden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no town yet: type the postcode of your address !</source>
+        <translation>&quot;%1&quot; staat voor nog geen gemeente: typ de postcode van uw adres !</translation>
     </message>
 </context>
 <context>

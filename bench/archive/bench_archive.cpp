@@ -2,8 +2,6 @@
 // half random and incompressible) with our archive writer, and with `zip -r` on the
 // same folder in the same run for comparison. Both write deflate at the default level.
 
-#include <benchmark/benchmark.h>
-
 #include "archive/archivewriter.h"
 
 #include <QCoreApplication>
@@ -14,15 +12,18 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 constexpr int FileCount = 200;
 constexpr qint64 TotalBytes = 50LL * 1000 * 1000;
 
 QByteArray compressibleBytes(qint64 size, QRandomGenerator &random)
 {
-    static const char *const words[] = {"antenna ", "field ", "strength ", "V/m ", "dipole ", "site ",
-                                        "1,25 ",    "height ", "gain ",    "dBi ", "ON4XYZ ", "\n"};
+    static const char *const words[] = {"antenna ", "field ", "strength ", "V/m ",
+                                        "dipole ",  "site ",  "1,25 ",     "height ",
+                                        "gain ",    "dBi ",   "ON4XYZ ",   "\n"};
     QByteArray data;
     data.reserve(size);
     while (data.size() < size)
@@ -51,9 +52,10 @@ const QTemporaryDir &workspace()
         const qint64 each = TotalBytes / FileCount;
         for (int i = 0; i < FileCount; ++i) {
             const bool text = i % 2 == 0;
-            const QString name = (i % 10 == 9 ? QStringLiteral("plans/") : QString())
-                                 + QStringLiteral("file%1.%2").arg(i, 3, 10, QLatin1Char('0'))
-                                       .arg(text ? QStringLiteral("txt") : QStringLiteral("bin"));
+            const QString name = (i % 10 == 9 ? QStringLiteral("plans/") : QString()) +
+                                 QStringLiteral("file%1.%2")
+                                     .arg(i, 3, 10, QLatin1Char('0'))
+                                     .arg(text ? QStringLiteral("txt") : QStringLiteral("bin"));
             QFile file(folder + QLatin1Char('/') + name);
             if (!file.open(QIODevice::WriteOnly))
                 qFatal("cannot write %s", qPrintable(file.fileName()));
@@ -63,13 +65,16 @@ const QTemporaryDir &workspace()
     return dir;
 }
 
-QString sourceFolder() { return workspace().filePath(QStringLiteral("ON4XYZ")); }
+QString sourceFolder()
+{
+    return workspace().filePath(QStringLiteral("ON4XYZ"));
+}
 
 void reportSize(benchmark::State &state, const QString &archive)
 {
     state.counters["archive_MB"] = double(QFileInfo(archive).size()) / 1e6;
-    state.counters["input_MB/s"] =
-        benchmark::Counter(double(TotalBytes) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
+    state.counters["input_MB/s"] = benchmark::Counter(
+        double(TotalBytes) * double(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
 void BM_ArchiveWriter(benchmark::State &state)
@@ -80,7 +85,8 @@ void BM_ArchiveWriter(benchmark::State &state)
         ArchiveWriter writer;
         writer.setBaseFolder(folder);
         bool ok = writer.create(archive);
-        for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name))
+        for (const QFileInfo &entry :
+             QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name))
             ok = ok && writer.addFile(entry.absoluteFilePath());
         if (!(ok && writer.finish()))
             state.SkipWithError(qPrintable(writer.errorText()));
@@ -100,7 +106,8 @@ void BM_ZipCommand(benchmark::State &state)
         QFile::remove(archive); // zip -r would otherwise update the earlier archive
         QProcess zip;
         zip.setWorkingDirectory(sourceFolder());
-        zip.start(QStringLiteral("zip"), {QStringLiteral("-r"), QStringLiteral("-q"), archive, QStringLiteral(".")});
+        zip.start(QStringLiteral("zip"),
+                  {QStringLiteral("-r"), QStringLiteral("-q"), archive, QStringLiteral(".")});
         if (!zip.waitForFinished(600000) || zip.exitCode() != 0)
             state.SkipWithError("zip -r failed");
     }

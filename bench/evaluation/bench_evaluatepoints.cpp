@@ -12,7 +12,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace

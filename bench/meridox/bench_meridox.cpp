@@ -4,10 +4,10 @@
 
 #include <benchmark/benchmark.h>
 #include <proj.h>
-
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int PointCount = 100000;
 
@@ -16,8 +16,7 @@ const char *const Lt72Proj =
     "+y_0=5400088.44 +ellps=intl +towgs84=-125.8,79.9,-100.5,0,0,0,0 +units=m +no_defs +type=crs";
 const char *const Wgs84Proj = "+proj=longlat +datum=WGS84 +no_defs +type=crs";
 
-struct Points
-{
+struct Points {
     std::vector<double> x, y;     // Lambert 72 metres
     std::vector<double> lat, lon; // WGS84 degrees
 };

@@ -1,21 +1,22 @@
 // Writing an antenna report: the report text of a placement with 50 critical test points
 // (placeholders, field strengths, point lines) drawn by the drawing routine into a PDF file.
-#include <benchmark/benchmark.h>
-
-#include <QDate>
-#include <QTemporaryDir>
-
 #include "reports/antennareporttext.h"
 #include "reports/reportjobs.h"
 
-namespace {
+#include <QDate>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace
+{
 QStringList reportTemplate()
 {
     return QStringLiteral(
                "RF EXPOSURE REPORT - ANTENNA <ANTREF>\nDate: <DATE>\n\nSTATION\n"
                "   Call sign          : <CALL>\n   Operator           : <FNAME> <NAME>\n"
                "   Address            : <ADDRESS1>, <ZIP> <CITY>\n\nLOCATION\n"
-               "   Name               : <LOCREM>\n   Lambert 72         : X = <LAMX> m, Y = <LAMY> m\n"
+               "   Name               : <LOCREM>\n   Lambert 72         : X = <LAMX> m, Y = <LAMY> "
+               "m\n"
                "   Main location      : <LOCMAIN>\n\nANTENNA\n   Type               : <ANTTYPE>\n"
                "   Frequency          : <ANTFREQ> MHz\n   Gain               : <ANTGAIN> dBi\n\n"
                "   Angle (°)   : 0     10    20    30    40    50    60    70    80    90\n"

@@ -1,17 +1,18 @@
 // Writing an antenna report: two pages of 50 lines each in Courier New 9 points.
-#include <benchmark/benchmark.h>
+#include "reportengine/pdfcanvas.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
-#include "reportengine/pdfcanvas.h"
-
-namespace {
+namespace
+{
 QStringList reportLines(int count)
 {
     QStringList lines;
     for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("   P%1          12,5            1,5           23,4       1,27 V/m  Liège °")
+        lines << QStringLiteral(
+                     "   P%1          12,5            1,5           23,4       1,27 V/m  Liège °")
                      .arg(i, -3);
     return lines;
 }

@@ -76,6 +76,13 @@ CREATE TABLE tblZipCity (
   CityNameF  TEXT COLLATE NOCASE                 -- French town name
 );
 
+-- The main town of a postcode (the locality that is the municipality itself,
+-- Liège for 4000): typing a postcode picks it. A table of its own, so that the
+-- postcode table keeps the four columns that table-update files insert.
+CREATE TABLE tblZipCityMain (
+  IdZipCity  INTEGER PRIMARY KEY                 -- a key of tblZipCity
+);
+
 CREATE TABLE tblDocs (
   DocsName    TEXT COLLATE NOCASE,               -- AntReport, CertFile, TechFile, QRP, MobilePortable, Below10Mhz, Above10GHz, SWL, ExposureSummary
   IdLanguage  INTEGER,

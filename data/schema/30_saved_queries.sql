@@ -29,7 +29,12 @@ CREATE VIEW qryCableLoss4 AS
   SELECT IdCableLoss AS IDCableLoss4, CableLossName, CableLossValue FROM tblCableLoss ORDER BY IdCableLoss;
 
 -- Postcodes of the owner's address (1) and of the site (2).
+-- CityMain is 1 for the main town of its postcode (tblZipCityMain), else 0.
 CREATE VIEW qryZipCity1 AS
-  SELECT IdZipCity AS IdZipCity1, Zip, CityNameN, CityNameF FROM tblZipCity ORDER BY Zip, IdZipCity;
+  SELECT IdZipCity AS IdZipCity1, Zip, CityNameN, CityNameF,
+         (IdZipCity IN (SELECT IdZipCity FROM tblZipCityMain)) AS CityMain
+  FROM tblZipCity ORDER BY Zip, IdZipCity;
 CREATE VIEW qryZipCity2 AS
-  SELECT IdZipCity AS IdZipCity2, Zip, CityNameN, CityNameF FROM tblZipCity ORDER BY Zip, IdZipCity;
+  SELECT IdZipCity AS IdZipCity2, Zip, CityNameN, CityNameF,
+         (IdZipCity IN (SELECT IdZipCity FROM tblZipCityMain)) AS CityMain
+  FROM tblZipCity ORDER BY Zip, IdZipCity;

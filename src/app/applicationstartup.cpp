@@ -1,28 +1,28 @@
 #include "app/applicationstartup.h"
 
-#include <QApplication>
-
-#include <memory>
-
+#include "app/mainwindow.h"
+#include "app/onlinewatchstartup.h"
 #include "base/applicationstate.h"
 #include "base/installlayout.h"
-#include "app/mainwindow.h"
-#include "shell/ui/messagedialog.h"
 #include "base/meridoxbinding.h"
 #include "base/messages.h"
 #include "base/preferences.h"
 #include "shell/interfacelanguage.h"
-#include "shell/ui/languageswitch.h"
-#include "store/online/onlinewatchhandler.h"
-#include "app/onlinewatchstartup.h"
 #include "shell/singleinstance.h"
+#include "shell/ui/languageswitch.h"
+#include "shell/ui/messagedialog.h"
+#include "shell/ui/programidentity.h"
 #include "shell/ui/splashwindow.h"
 #include "store/datamodule.h"
+#include "store/online/onlinewatchhandler.h"
 
-namespace {
-// Removes the presenter again when the run ends, before the dialogs' parents go.
-struct PresenterInstallation
+#include <QApplication>
+#include <memory>
+
+namespace
 {
+// Removes the presenter again when the run ends, before the dialogs' parents go.
+struct PresenterInstallation {
     explicit PresenterInstallation(MessagePresenter *presenter) { SetMessagePresenter(presenter); }
     ~PresenterInstallation() { SetMessagePresenter(nullptr); }
     Q_DISABLE_COPY_MOVE(PresenterInstallation)
@@ -31,6 +31,8 @@ struct PresenterInstallation
 
 int RunApplication(QApplication &app)
 {
+    // The icon and desktop entry before the first window, a message included.
+    DeclareProgramIdentity();
     TDialogPresenter presenter;
     PresenterInstallation installed(&presenter);
 
@@ -77,8 +79,8 @@ int RunApplication(QApplication &app)
     //    online watch; no confirmation skipped before the update check has spoken.
     SetSkipExitConfirmation(false);
     TdtmMain dataModule;
-    QObject::connect(&dataModule, &TdtmMain::terminationRequested, &app,
-                     &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&dataModule, &TdtmMain::terminationRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     const std::unique_ptr<TOnlineWatchHandler> onlineWatch = StartOnlineWatch(dataModule);
 
     // 6. The splash with the version.

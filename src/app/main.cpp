@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include "app/applicationstartup.h"
+
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {

@@ -1,5 +1,28 @@
 #include "app/mainwindow.h"
 
+#include "app/pagefactory.h"
+#include "base/applicationstate.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "base/version.h"
+#include "shell/helpfile.h"
+#include "shell/interfacelanguage.h"
+#include "shell/ui/helpviewer.h"
+#include "shell/ui/languageswitch.h"
+#include "shell/ui/pagebase.h"
+#include "shell/ui/programidentity.h"
+#include "shell/ui/shellfonts.h"
+#include "shell/ui/splashwindow.h"
+#include "shell/ui/statusbar.h"
+#include "shell/ui/tcolor.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
+#include "store/recordops_selection.h"
+#include "update/updatecheck.h"
+#include "update/updatenotifier.h"
+#include "update/updateserver.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -11,29 +34,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "base/applicationstate.h"
-#include "shell/helpfile.h"
-#include "shell/ui/helpviewer.h"
-#include "shell/ui/languageswitch.h"
-#include "shell/interfacelanguage.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
-#include "shell/ui/pagebase.h"
-#include "app/pagefactory.h"
-#include "shell/ui/shellfonts.h"
-#include "shell/ui/splashwindow.h"
-#include "shell/ui/statusbar.h"
-#include "shell/ui/tcolor.h"
-#include "base/version.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "store/recordops_selection.h"
-#include "update/updatecheck.h"
-#include "update/updatenotifier.h"
-#include "update/updateserver.h"
-
-namespace {
+namespace
+{
 const char FrameClassProperty[] = "frameClass";
 const char PageIndexProperty[] = "pageIndex";
 constexpr int HeaderHeight = 40;
@@ -76,6 +78,7 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
 
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(" Velmor"));
+    setWindowIcon(ProgramIcon());
     setFixedSize(937, 657);
     setFont(TahomaFont());
 
@@ -101,7 +104,8 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
     // 4. An empty selection: ids, counts, list positions and the terrain-study flag.
     TCurrentSelection &selection = CurrentSelection();
     selection.ownerId = selection.siteId = selection.placementId = selection.pointId = 0;
-    selection.ownerCount = selection.siteCount = selection.placementCount = selection.pointCount = 0;
+    selection.ownerCount = selection.siteCount = selection.placementCount = selection.pointCount =
+        0;
     selection.ownerPosition = selection.sitePosition = selection.placementPosition = 0;
     selection.terrainStudy = false;
     // 5. Interface language and help file.
@@ -117,7 +121,10 @@ TfrmMain::TfrmMain(TdtmMain *dataModule, QWidget *parent)
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::SetPageFactory(PageFactory factory) { pageFactoryOverride() = std::move(factory); }
+void TfrmMain::SetPageFactory(PageFactory factory)
+{
+    pageFactoryOverride() = std::move(factory);
+}
 
 QWidget *TfrmMain::createHeader()
 {
@@ -128,7 +135,8 @@ QWidget *TfrmMain::createHeader()
     m_title->setObjectName(QStringLiteral("lblTitle"));
     m_title->setAlignment(Qt::AlignCenter);
     QFont titleFont;
-    titleFont.setFamilies({QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Liberation Sans")});
+    titleFont.setFamilies(
+        {QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Liberation Sans")});
     titleFont.setPixelSize(27);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
@@ -198,9 +206,15 @@ void TfrmMain::SetActivePage(int page)
         m_pages->setCurrentIndex(page);
 }
 
-int TfrmMain::ActivePage() const { return m_pages->currentIndex(); }
+int TfrmMain::ActivePage() const
+{
+    return m_pages->currentIndex();
+}
 
-void TfrmMain::CloseWizard() { close(); }
+void TfrmMain::CloseWizard()
+{
+    close();
+}
 
 void TfrmMain::ShowPageTitle(int page)
 {
@@ -208,9 +222,15 @@ void TfrmMain::ShowPageTitle(int page)
     m_title->setText(PageTitle(page));
 }
 
-QString TfrmMain::PageTitleText() const { return m_title->text(); }
+QString TfrmMain::PageTitleText() const
+{
+    return m_title->text();
+}
 
-void TfrmMain::ClearSelection(TCurrentSelection &selection) { selection.clear(); }
+void TfrmMain::ClearSelection(TCurrentSelection &selection)
+{
+    selection.clear();
+}
 
 void TfrmMain::RefreshStatusBar()
 {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QWidget>
-
-#include <functional>
-
 #include "shell/ui/wizardhost.h"
+
+#include <QWidget>
+#include <functional>
 
 class QLabel;
 class QTabWidget;

@@ -1,27 +1,28 @@
 #include "app/pagefactory.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-
-#include "pages/ui/userdatapage.h"
-#include "pages/ui/antennadef.h"
-#include "pages/ui/sitedef.h"
+#include "base/messages.h"
+#include "exposure/lowpower/ui/lowpowerpage.h"
 #include "exposure/ui/criticalpntspage.h"
 #include "exposure/ui/powerfreqpage.h"
+#include "pages/ui/antennadef.h"
+#include "pages/ui/sitedef.h"
+#include "pages/ui/userdatapage.h"
 #include "reports/ui/printoperations.h"
 #include "reports/ui/reportviewpage.h"
 #include "reports/ui/submissionpage.h"
-#include "exposure/lowpower/ui/lowpowerpage.h"
-#include "base/messages.h"
 #include "shell/ui/pagebase.h"
 #include "shell/ui/welcomepage.h"
 #include "shell/wizardpages.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
 
 // Real pages: include the page's header here and give its index a line in the
 // switch below, e.g.  case PageUserData: return new TfraUserData(host, parent);
 // Every page constructor takes (IWizardHost &host, QWidget *parent).
 
-namespace {
+namespace
+{
 // The user data page prints the special-case declaration through the reports.
 void InstallDeclarationPrinter()
 {

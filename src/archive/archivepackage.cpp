@@ -1,16 +1,16 @@
 #include "archive/archivepackage.h"
 
-#include "base/ownerfilename.h"
-#include "base/safefile.h"
 #include "archive/archivewriter.h"
 #include "base/clock.h"
+#include "base/ownerfilename.h"
+#include "base/safefile.h"
 
 #include <QDir>
 
 QString ArchiveComment(const QString &call, const QDateTime &moment)
 {
-    return QStringLiteral("VLM Files for ") + call + QStringLiteral(" (")
-           + moment.toString(QStringLiteral("dd/MM/yyyy hh:mm")) + QStringLiteral(")");
+    return QStringLiteral("VLM Files for ") + call + QStringLiteral(" (") +
+           moment.toString(QStringLiteral("dd/MM/yyyy hh:mm")) + QStringLiteral(")");
 }
 
 QString ArchiveFileName(const QString &call)
@@ -36,8 +36,8 @@ OwnerArchiveResult CreateOwnerArchive(const QString &userDirectory, const QStrin
 
     ArchiveWriter writer;
     writer.setBaseFolder(result.baseFolder);
-    bool ok = writer.create(result.archivePath)
-              && writer.setComment(ArchiveComment(call, CurrentDateTime()));
+    bool ok = writer.create(result.archivePath) &&
+              writer.setComment(ArchiveComment(call, CurrentDateTime()));
     for (const QString &entry : entries) {
         if (!ok)
             break;

@@ -7,8 +7,7 @@
 // The submission package: every entry of the owner's personal directory packed into
 // call + "_Vlm.zip" inside that directory.
 
-struct OwnerArchiveResult
-{
+struct OwnerArchiveResult {
     bool ok = false;
     QString baseFolder;  // the personal directory with a trailing separator
     QString archivePath; // where the archive was (or would have been) written

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QtEndian>
-
 #include <zip.h>
 
-namespace {
+namespace
+{
 // Unix mode bits as stored in the upper half of an entry's external attributes.
 constexpr quint32 UnixFileType = 0100000;
 constexpr quint32 UnixFolderType = 0040000;
@@ -21,14 +21,15 @@ constexpr zip_uint32_t DeflateDefaultLevel = 6;
 quint32 unixPermissions(QFileDevice::Permissions p)
 {
     quint32 mode = 0;
-    const struct
-    {
+    const struct {
         QFileDevice::Permission flag;
         quint32 bit;
     } bits[] = {
-        {QFileDevice::ReadOwner, 0400}, {QFileDevice::WriteOwner, 0200}, {QFileDevice::ExeOwner, 0100},
-        {QFileDevice::ReadGroup, 0040}, {QFileDevice::WriteGroup, 0020}, {QFileDevice::ExeGroup, 0010},
-        {QFileDevice::ReadOther, 0004}, {QFileDevice::WriteOther, 0002}, {QFileDevice::ExeOther, 0001},
+        {QFileDevice::ReadOwner, 0400},  {QFileDevice::WriteOwner, 0200},
+        {QFileDevice::ExeOwner, 0100},   {QFileDevice::ReadGroup, 0040},
+        {QFileDevice::WriteGroup, 0020}, {QFileDevice::ExeGroup, 0010},
+        {QFileDevice::ReadOther, 0004},  {QFileDevice::WriteOther, 0002},
+        {QFileDevice::ExeOther, 0001},
     };
     for (const auto &b : bits) {
         if (p.testFlag(b.flag))
@@ -51,7 +52,10 @@ bool isNavigationEntry(const QString &path)
 
 ArchiveWriter::ArchiveWriter() = default;
 
-ArchiveWriter::~ArchiveWriter() { discard(); }
+ArchiveWriter::~ArchiveWriter()
+{
+    discard();
+}
 
 void ArchiveWriter::setBaseFolder(const QString &folder)
 {
@@ -103,7 +107,8 @@ bool ArchiveWriter::setComment(const QString &comment)
     const QByteArray bytes = comment.toUtf8();
     if (bytes.size() > 0xFFFF)
         return fail(QStringLiteral("archive comment longer than 65535 bytes"));
-    if (zip_set_archive_comment(m_zip, bytes.constData(), static_cast<zip_uint16_t>(bytes.size())) < 0)
+    if (zip_set_archive_comment(m_zip, bytes.constData(), static_cast<zip_uint16_t>(bytes.size())) <
+        0)
         return failFromLibzip(QStringLiteral("cannot set the archive comment"));
     m_comment = bytes;
     return true;
@@ -207,10 +212,10 @@ QString ArchiveWriter::entryNameFor(const QString &absolutePath) const
 {
     if (!m_baseFolder.isEmpty()) {
         const QString relative = QDir(m_baseFolder).relativeFilePath(absolutePath);
-        const bool outside = relative.isEmpty() || relative == QLatin1String(".")
-                             || relative == QLatin1String("..")
-                             || relative.startsWith(QLatin1String("../"))
-                             || QDir::isAbsolutePath(relative);
+        const bool outside = relative.isEmpty() || relative == QLatin1String(".") ||
+                             relative == QLatin1String("..") ||
+                             relative.startsWith(QLatin1String("../")) ||
+                             QDir::isAbsolutePath(relative);
         if (!outside)
             return relative;
     }
@@ -236,7 +241,8 @@ bool ArchiveWriter::addEntry(const QString &absolutePath, const QString &entryNa
     } else {
         if (!info.isReadable())
             return fail(QStringLiteral("%1 cannot be read").arg(absolutePath));
-        zip_source_t *source = zip_source_file(m_zip, QFile::encodeName(absolutePath).constData(), 0, -1);
+        zip_source_t *source =
+            zip_source_file(m_zip, QFile::encodeName(absolutePath).constData(), 0, -1);
         if (!source)
             return failFromLibzip(QStringLiteral("cannot read %1").arg(absolutePath));
         index = zip_file_add(m_zip, name.constData(), source, ZIP_FL_ENC_UTF_8);
@@ -249,15 +255,18 @@ bool ArchiveWriter::addEntry(const QString &absolutePath, const QString &entryNa
         return failFromLibzip(QStringLiteral("cannot add %1").arg(absolutePath));
     }
     m_addedSources.insert(absolutePath);
-    if (!folder && zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, DeflateDefaultLevel) < 0)
+    if (!folder && zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
+                                            DeflateDefaultLevel) < 0)
         return failFromLibzip(QStringLiteral("cannot compress %1").arg(absolutePath));
     return setEntryAttributes(index, absolutePath, folder);
 }
 
 bool ArchiveWriter::addFolderContent(const QString &absoluteFolder, const QString &entryPrefix)
 {
-    const QFileInfoList children = QDir(absoluteFolder).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList children =
+        QDir(absoluteFolder)
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDir::Name);
     for (const QFileInfo &child : children) {
         const QString absolute = QDir::cleanPath(child.absoluteFilePath());
         if (isArchiveItself(absolute) || m_addedSources.contains(absolute) ||
@@ -266,7 +275,8 @@ bool ArchiveWriter::addFolderContent(const QString &absoluteFolder, const QStrin
         const QString name = entryPrefix + child.fileName();
         if (!addEntry(absolute, name))
             return false;
-        if (child.isDir() && !child.isSymLink() && !addFolderContent(absolute, name + QLatin1Char('/')))
+        if (child.isDir() && !child.isSymLink() &&
+            !addFolderContent(absolute, name + QLatin1Char('/')))
             return false;
     }
     return true;
@@ -279,7 +289,8 @@ bool ArchiveWriter::setEntryAttributes(qint64 index, const QString &absolutePath
     const time_t modified = static_cast<time_t>(info.lastModified().toSecsSinceEpoch());
     if (zip_file_set_mtime(m_zip, entry, modified, 0) < 0)
         return failFromLibzip(QStringLiteral("cannot set the time of %1").arg(absolutePath));
-    const quint32 mode = (folder ? UnixFolderType : UnixFileType) | unixPermissions(info.permissions());
+    const quint32 mode =
+        (folder ? UnixFolderType : UnixFileType) | unixPermissions(info.permissions());
     const quint32 attributes = (mode << 16) | (folder ? DosFolderBit : 0);
     if (zip_file_set_external_attributes(m_zip, entry, 0, ZIP_OPSYS_UNIX, attributes) < 0)
         return failFromLibzip(QStringLiteral("cannot set the attributes of %1").arg(absolutePath));

@@ -53,9 +53,18 @@ private:
 };
 
 // Short names used throughout the program.
-inline int InternetStatus() { return TApplicationState::instance().internetStatus(); }
-inline void SetInternetStatus(int colour) { TApplicationState::instance().setInternetStatus(colour); }
-inline bool SkipExitConfirmation() { return TApplicationState::instance().skipExitConfirmation(); }
+inline int InternetStatus()
+{
+    return TApplicationState::instance().internetStatus();
+}
+inline void SetInternetStatus(int colour)
+{
+    TApplicationState::instance().setInternetStatus(colour);
+}
+inline bool SkipExitConfirmation()
+{
+    return TApplicationState::instance().skipExitConfirmation();
+}
 inline void SetSkipExitConfirmation(bool skip)
 {
     TApplicationState::instance().setSkipExitConfirmation(skip);

@@ -1,6 +1,7 @@
 #include "base/clock.h"
 
-namespace {
+namespace
+{
 QDateTime &overrideMoment()
 {
     static QDateTime moment;
@@ -14,4 +15,7 @@ QDateTime CurrentDateTime()
     return fixed.isValid() ? fixed : QDateTime::currentDateTime();
 }
 
-void SetClockOverride(const QDateTime &moment) { overrideMoment() = moment; }
+void SetClockOverride(const QDateTime &moment)
+{
+    overrideMoment() = moment;
+}

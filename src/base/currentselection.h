@@ -5,8 +5,7 @@
 // What the user is working on: one application-wide record read and written by
 // the pages, the record operations and the status bar. Texts are cut to their
 // field lengths when stored through the setters.
-struct TCurrentSelection
-{
+struct TCurrentSelection {
     qint32 ownerId = 0;
     qint32 siteId = 0;
     qint32 placementId = 0;
@@ -21,14 +20,14 @@ struct TCurrentSelection
     int sitePosition = 0;
     int placementPosition = 0;
 
-    int languageId = 0;          // document language: 1 English, 2 Dutch, 3 French, 4 German
-    int interfaceLanguage = 0;   // 0 English, 1 Dutch, 2 French, 3 German
+    int languageId = 0;        // document language: 1 English, 2 Dutch, 3 French, 4 German
+    int interfaceLanguage = 0; // 0 English, 1 Dutch, 2 French, 3 German
 
-    QString call;           // at most 10 characters
-    QString siteName;       // at most 12
-    QString placementRef;   // at most 15
-    QString pointRef;       // at most 7
-    QString userDirectory;  // at most 255
+    QString call;          // at most 10 characters
+    QString siteName;      // at most 12
+    QString placementRef;  // at most 15
+    QString pointRef;      // at most 7
+    QString userDirectory; // at most 255
 
     bool lowPowerReport = false; // the submission page's Back returns to the low-power page
     bool terrainStudy = false;   // set by the evaluation, read by the submission page

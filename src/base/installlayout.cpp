@@ -1,15 +1,16 @@
 #include "base/installlayout.h"
 
+#include "base/preferences.h"
+#include "base/programfolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "base/preferences.h"
-#include "base/programfolder.h"
-
-namespace {
+namespace
+{
 
 const QString DatabaseName = QStringLiteral("VlmMain.mdb");
 
@@ -31,8 +32,8 @@ QString Translate(const char *text)
 
 bool SameFolder(const QString &a, const QString &b)
 {
-    return QDir::cleanPath(QFileInfo(a).absoluteFilePath())
-        == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) ==
+           QDir::cleanPath(QFileInfo(b).absoluteFilePath());
 }
 
 // Copies through a temporary name, so that a failed copy never leaves a
@@ -49,8 +50,8 @@ bool CopyDatabase(const QString &from, const QString &to, QString *error)
         return false;
     }
     // The shipped file is read-only for users; their copy must not be.
-    QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                       | QFile::WriteUser);
+    QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                       QFile::WriteUser);
     if (!QFile::rename(partial, to)) {
         *error = Translate("The database could not be placed at %1.").arg(to);
         QFile::remove(partial);
@@ -87,8 +88,8 @@ UserDatabasePreparation PrepareUserDatabase()
 
     // A database the user chose or was given earlier stays in use.
     const QString stored = TPreferences::dbPath();
-    if (!stored.isEmpty() && !SameFolder(stored, ProgramFolder())
-        && QFileInfo(WithSeparator(stored) + DatabaseName).isFile()) {
+    if (!stored.isEmpty() && !SameFolder(stored, ProgramFolder()) &&
+        QFileInfo(WithSeparator(stored) + DatabaseName).isFile()) {
         result.databaseFolder = WithSeparator(stored);
         return result;
     }
@@ -96,8 +97,8 @@ UserDatabasePreparation PrepareUserDatabase()
     const QString userFolder = UserDataFolder();
     if (userFolder.isEmpty() || !QDir().mkpath(userFolder)) {
         result.ok = false;
-        result.error = Translate("The folder for your data could not be created: %1")
-                           .arg(userFolder);
+        result.error =
+            Translate("The folder for your data could not be created: %1").arg(userFolder);
         return result;
     }
     const QString target = WithSeparator(userFolder) + DatabaseName;
@@ -105,8 +106,8 @@ UserDatabasePreparation PrepareUserDatabase()
         const QString shipped = ProgramFile(DatabaseName);
         if (!QFileInfo(shipped).isFile()) {
             result.ok = false;
-            result.error = Translate("The program's folder holds no database to start from: %1")
-                               .arg(shipped);
+            result.error =
+                Translate("The program's folder holds no database to start from: %1").arg(shipped);
             return result;
         }
         if (!CopyDatabase(shipped, target, &result.error)) {

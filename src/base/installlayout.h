@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Where the program keeps what it writes when it runs from a folder the user
@@ -19,10 +18,9 @@ void SetProgramFolderWritableOverride(std::optional<bool> writable);
 // The user's own data folder (QStandardPaths::AppDataLocation).
 QString UserDataFolder();
 
-struct UserDatabasePreparation
-{
+struct UserDatabasePreparation {
     bool ok = true;
-    bool copied = false;   // the shipped database was copied on this call
+    bool copied = false;    // the shipped database was copied on this call
     QString databaseFolder; // the folder stored as DbPath, with its trailing separator
     QString error;          // the reason when !ok
 };

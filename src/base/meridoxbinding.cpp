@@ -1,17 +1,17 @@
 #include "base/meridoxbinding.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
-
-#include <cmath>
-#include <memory>
-
 #include "base/conversiondefinitions.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "base/programfolder.h"
 
-namespace {
+#include <QCoreApplication>
+#include <QLibrary>
+#include <cmath>
+#include <memory>
+
+namespace
+{
 
 using SetCleRegistreFn = void (*)(void *);
 using InitRegistreFn = int (*)(const char *, const char *);
@@ -22,8 +22,7 @@ using GetTypeCoordFn = int (*)(const char *);
 using SetTextFn = void (*)(const char *);
 using SetConversionFn = void (*)(const char *, const char *);
 
-struct Bindings
-{
+struct Bindings {
     SetCleRegistreFn setCleRegistre = nullptr;
     InitRegistreFn initRegistre = nullptr;
     ChargeRegistreFn chargeRegistre = nullptr;
@@ -37,8 +36,7 @@ struct Bindings
 
 // The loaded library lives until the program ends; its destructor (run after
 // main() has returned) unloads it.
-struct LoadedLibrary
-{
+struct LoadedLibrary {
     QLibrary library;
     Bindings bindings;
     ~LoadedLibrary()
@@ -48,8 +46,7 @@ struct LoadedLibrary
     }
 };
 
-struct BindingState
-{
+struct BindingState {
     bool attempted = false;
     bool reported = false;
     ConversionLibraryLoad result;
@@ -125,8 +122,8 @@ ConversionLibraryLoad LoadConversionLibrary()
     if (!missing.isEmpty()) {
         // A library without one of its functions is unusable: it is not kept.
         state.result.loaded = false;
-        state.result.errorText =
-            Translate("The function %1 is missing from %2.").arg(missing, loaded->library.fileName());
+        state.result.errorText = Translate("The function %1 is missing from %2.")
+                                     .arg(missing, loaded->library.fileName());
         return state.result;
     }
 
@@ -169,7 +166,8 @@ void SplitPackedDms(double packed, QString *degrees, QString *minutes, QString *
     *seconds = QStringLiteral("%1").arg(mmss % 100, 2, 10, QLatin1Char('0'));
 }
 
-namespace {
+namespace
+{
 
 // Degree, minute and second texts packed as D.MMSSsss; a minus sign on the
 // degrees (even "-0") applies to the whole angle.

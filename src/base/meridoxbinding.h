@@ -11,8 +11,7 @@
 // below then report failure without calling anything, and the user is told
 // once.
 
-struct ConversionLibraryLoad
-{
+struct ConversionLibraryLoad {
     bool loaded = false;
     QString errorText; // why the library is not available; empty when loaded
 };
@@ -33,8 +32,7 @@ bool IsConversionLibraryLoaded();
 void ResetConversionLibrary();
 
 // Latitude and longitude as degree, minute and second texts.
-struct Wgs84DmsTexts
-{
+struct Wgs84DmsTexts {
     QString latDeg, latMin, latSec;
     QString lonDeg, lonMin, lonSec;
 };

@@ -1,12 +1,11 @@
 #include "base/messages.h"
 
 #include <QQueue>
-
 #include <functional>
 
-namespace {
-struct MessageState
+namespace
 {
+struct MessageState {
     MessagePresenter *presenter = nullptr;
     QQueue<int> answers;
     QQueue<QString> fileNames;
@@ -28,7 +27,10 @@ QString nextFileName(const std::function<QString(MessagePresenter *)> &ask)
 }
 } // namespace
 
-void SetMessagePresenter(MessagePresenter *presenter) { state().presenter = presenter; }
+void SetMessagePresenter(MessagePresenter *presenter)
+{
+    state().presenter = presenter;
+}
 
 int ShowMessageDialog(const QString &caption, const QString &text, int kind)
 {
@@ -58,12 +60,14 @@ int AskYesNo(const QString &caption, const QString &text)
 
 QString AskOpenFileName(const QString &caption, const QString &folder, const QString &filter)
 {
-    return nextFileName([&](MessagePresenter *p) { return p->openFileName(caption, folder, filter); });
+    return nextFileName(
+        [&](MessagePresenter *p) { return p->openFileName(caption, folder, filter); });
 }
 
 QString AskSaveFileName(const QString &caption, const QString &folder, const QString &filter)
 {
-    return nextFileName([&](MessagePresenter *p) { return p->saveFileName(caption, folder, filter); });
+    return nextFileName(
+        [&](MessagePresenter *p) { return p->saveFileName(caption, folder, filter); });
 }
 
 QString AskExistingDirectory(const QString &caption, const QString &folder)
@@ -71,7 +75,19 @@ QString AskExistingDirectory(const QString &caption, const QString &folder)
     return nextFileName([&](MessagePresenter *p) { return p->existingDirectory(caption, folder); });
 }
 
-void SetNextAnswer(int answer) { state().answers.enqueue(answer); }
-void SetNextFileName(const QString &fileName) { state().fileNames.enqueue(fileName); }
-QList<ShownMessage> ShownMessages() { return state().shown; }
-void ClearShownMessages() { state().shown.clear(); }
+void SetNextAnswer(int answer)
+{
+    state().answers.enqueue(answer);
+}
+void SetNextFileName(const QString &fileName)
+{
+    state().fileNames.enqueue(fileName);
+}
+QList<ShownMessage> ShownMessages()
+{
+    return state().shown;
+}
+void ClearShownMessages()
+{
+    state().shown.clear();
+}

@@ -45,8 +45,7 @@ QString AskExistingDirectory(const QString &caption, const QString &folder);
 void SetNextAnswer(int answer);
 void SetNextFileName(const QString &fileName);
 
-struct ShownMessage
-{
+struct ShownMessage {
     QString caption;
     QString text;
     int kind = 0;

@@ -7,7 +7,8 @@
 #include <climits>
 #include <cmath>
 
-namespace {
+namespace
+{
 // Beyond this a double has no fractional digits left to round.
 constexpr double ExactIntegerLimit = 4503599627370496.0; // 2^52
 
@@ -56,8 +57,8 @@ void ApplyNumberFormat()
 
 std::optional<double> ParseNumber(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d+))?$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d+))?$"));
     const QRegularExpressionMatch m = pattern.match(text.trimmed());
     if (!m.hasMatch())
         return std::nullopt;
@@ -80,7 +81,10 @@ std::optional<double> ParseNumber(const QString &text)
     return value;
 }
 
-double NumberOrZero(const QString &text) { return ParseNumber(text).value_or(0.0); }
+double NumberOrZero(const QString &text)
+{
+    return ParseNumber(text).value_or(0.0);
+}
 
 double RoundHalfEven(double value, int decimals)
 {

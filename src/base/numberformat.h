@@ -2,7 +2,6 @@
 
 #include <QChar>
 #include <QString>
-
 #include <optional>
 
 // The program's number format: decimal separator "," and thousands separator ".".

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QSettings>
-
 #include <memory>
 
-namespace {
+namespace
+{
 // The kind of every value is kept beside it in this parallel group, by the same path.
 const QString TypeGroup = QStringLiteral("PreferenceTypes");
 
@@ -43,11 +43,15 @@ QString storeErrorText(QSettings::Status status, const QString &file)
 {
     if (status == QSettings::AccessError)
         return QCoreApplication::translate("Preferences", "Access is denied: %1").arg(file);
-    return QCoreApplication::translate("Preferences", "The preferences file is damaged: %1").arg(file);
+    return QCoreApplication::translate("Preferences", "The preferences file is damaged: %1")
+        .arg(file);
 }
 } // namespace
 
-void SetPreferenceFile(const QString &iniFile) { preferenceFile() = iniFile; }
+void SetPreferenceFile(const QString &iniFile)
+{
+    preferenceFile() = iniFile;
+}
 
 QVariant ReadPreference(const QString &subKey, const QString &valueName)
 {
@@ -113,7 +117,8 @@ QString TPreferences::dbPath()
 
 PreferenceResult TPreferences::setDbPath(const QString &folder)
 {
-    return WritePreference(PreferenceKeys::SubKey, PreferenceKeys::DbPath, PreferenceString, folder);
+    return WritePreference(PreferenceKeys::SubKey, PreferenceKeys::DbPath, PreferenceString,
+                           folder);
 }
 
 std::optional<int> TPreferences::ownerLan()

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QVariant>
-
 #include <optional>
 
 // Per-user preferences, kept with QSettings (organisation "Qiv", application "Vlm").
@@ -12,22 +11,22 @@
 // PreferenceKeepType can keep it and a read gives integers back as integers.
 
 enum PreferenceType {
-    PreferenceKeepType = 0,   // keep the kind the value already has
+    PreferenceKeepType = 0, // keep the kind the value already has
     PreferenceString = 1,
     PreferenceExpandString = 2,
     PreferenceInteger = 3,
-    PreferenceBinary = 4,     // the bytes of the value's text
+    PreferenceBinary = 4, // the bytes of the value's text
 };
 
 // The sub key and value names used by the program, in one place.
-namespace PreferenceKeys {
+namespace PreferenceKeys
+{
 inline const QString SubKey = QStringLiteral("\\Preferences");
 inline const QString DbPath = QStringLiteral("DbPath");
 inline const QString OwnerLan = QStringLiteral("OwnerLan");
-}
+} // namespace PreferenceKeys
 
-struct PreferenceResult
-{
+struct PreferenceResult {
     bool ok = true;
     QString error; // the reason when !ok
 };

@@ -17,7 +17,6 @@ namespace
 // when no failure is injected.
 std::atomic<qint64> writeBudget{-1};
 
-
 // How much of a write of size bytes the injected failure lets through.
 qint64 AllowedBytes(qint64 size)
 {
@@ -47,7 +46,8 @@ bool TSafeFile::isOpen() const
 bool TSafeFile::fail(const QString &reason)
 {
     if (m_error.isEmpty())
-        m_error = QCoreApplication::translate("SafeFile", "Cannot write %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
+        m_error = QCoreApplication::translate("SafeFile", "Cannot write %1: %2")
+                      .arg(QDir::toNativeSeparators(m_path), reason);
     discard();
     return false;
 }
@@ -71,7 +71,9 @@ bool TSafeFile::open()
 bool TSafeFile::write(const char *data, qint64 size)
 {
     if (!isOpen())
-        return fail(m_error.isEmpty() ? QCoreApplication::translate("SafeFile", "the file is not open") : m_error);
+        return fail(m_error.isEmpty()
+                        ? QCoreApplication::translate("SafeFile", "the file is not open")
+                        : m_error);
     const qint64 allowed = AllowedBytes(size);
     qint64 done = 0;
     while (done < allowed) {
@@ -88,7 +90,9 @@ bool TSafeFile::write(const char *data, qint64 size)
 bool TSafeFile::commit()
 {
     if (!isOpen())
-        return fail(m_error.isEmpty() ? QCoreApplication::translate("SafeFile", "the file is not open") : m_error);
+        return fail(m_error.isEmpty()
+                        ? QCoreApplication::translate("SafeFile", "the file is not open")
+                        : m_error);
     if (!m_file->flush())
         return fail(m_file->errorString());
     // QSaveFile syncs too but ignores the result; a file the disk could not

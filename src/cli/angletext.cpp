@@ -55,7 +55,8 @@ bool ParseAngle(std::string_view input, AngleAxis axis, ParsedAngle &angle, std:
     };
 
     std::string text(input);
-    for (std::size_t at = text.find(DegreeSign); at != std::string::npos; at = text.find(DegreeSign))
+    for (std::size_t at = text.find(DegreeSign); at != std::string::npos;
+         at = text.find(DegreeSign))
         text.replace(at, DegreeSign.size(), " ");
     for (char &c : text) {
         if (static_cast<unsigned char>(c) == 0xB0)
@@ -99,9 +100,11 @@ bool ParseAngle(std::string_view input, AngleAxis axis, ParsedAngle &angle, std:
             return fail("only the degrees of '" + std::string(input) + "' may carry a sign");
     }
     if (parts.size() > 1 && values[0] != std::trunc(values[0]))
-        return fail("the degrees of '" + std::string(input) + "' must be whole when minutes follow");
+        return fail("the degrees of '" + std::string(input) +
+                    "' must be whole when minutes follow");
     if (parts.size() > 2 && values[1] != std::trunc(values[1]))
-        return fail("the minutes of '" + std::string(input) + "' must be whole when seconds follow");
+        return fail("the minutes of '" + std::string(input) +
+                    "' must be whole when seconds follow");
     if (values[1] >= 60.0 || values[2] >= 60.0)
         return fail("minutes and seconds of '" + std::string(input) + "' must be below 60");
 

@@ -24,10 +24,13 @@ constexpr std::string_view HelpText =
     "\n"
     "  to-wgs84 X Y     Lambert 72 easting and northing in metres; prints latitude\n"
     "                   and longitude to the whole second, e.g.\n"
-    "                   50\xC2\xB0" "50'25\" N, 4\xC2\xB0" "22'08\" E\n"
+    "                   50\xC2\xB0"
+    "50'25\" N, 4\xC2\xB0"
+    "22'08\" E\n"
     "  to-lambert LAT LON\n"
     "                   WGS84 latitude and longitude, as decimal degrees (50.840278)\n"
-    "                   or degrees, minutes and seconds (50:50:25, 50\xC2\xB0" "50'25\"N,\n"
+    "                   or degrees, minutes and seconds (50:50:25, 50\xC2\xB0"
+    "50'25\"N,\n"
     "                   \"50 50 25\"); S and W, or a minus sign, for the other\n"
     "                   hemispheres; prints X and Y in whole metres, e.g. 150010, 169985\n"
     "\n"
@@ -75,8 +78,8 @@ std::string Two(long long value)
 
 std::string DmsText(const DmsValue &v, char positive, char negative)
 {
-    return std::to_string(v.degrees) + "\xC2\xB0" + Two(v.minutes) + "'" + Two(v.seconds) +
-           "\" " + (v.negative ? negative : positive);
+    return std::to_string(v.degrees) + "\xC2\xB0" + Two(v.minutes) + "'" + Two(v.seconds) + "\" " +
+           (v.negative ? negative : positive);
 }
 
 std::string DecimalText(const DmsValue &v)
@@ -138,8 +141,8 @@ int ToLambert(const std::vector<std::string> &values, CliStreams &streams)
     ParsedAngle lat;
     ParsedAngle lon;
     std::string problem;
-    if (!ParseAngle(values[0], AngleAxis::Latitude, lat, &problem)
-        || !ParseAngle(values[1], AngleAxis::Longitude, lon, &problem))
+    if (!ParseAngle(values[0], AngleAxis::Latitude, lat, &problem) ||
+        !ParseAngle(values[1], AngleAxis::Longitude, lon, &problem))
         return Usage(streams, problem);
 
     const auto app = EnsureCoreApplication();
@@ -186,9 +189,9 @@ int ConvertCommand::run(const std::vector<std::string> &args, CliStreams &stream
     std::vector<std::string> positional;
     for (const std::string &arg : args) {
         // A minus sign followed by a digit or point starts a negative coordinate.
-        const bool option = arg.rfind("--", 0) == 0
-            || (arg.size() > 1 && arg[0] == '-' && arg[1] != '.'
-                && !std::isdigit(static_cast<unsigned char>(arg[1])));
+        const bool option =
+            arg.rfind("--", 0) == 0 || (arg.size() > 1 && arg[0] == '-' && arg[1] != '.' &&
+                                        !std::isdigit(static_cast<unsigned char>(arg[1])));
         if (arg == "--decimal")
             decimal = true;
         else if (option)

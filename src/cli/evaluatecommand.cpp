@@ -38,9 +38,9 @@ constexpr std::string_view HelpText =
     "Exit codes: 0 success, 1 the database or the owner could not be read, or the\n"
     "evaluation is incomplete, 2 wrong usage.\n";
 
-const std::array<const char *, 9> Headings = {"Reference", "Site",        "Placement",
-                                              "Distance",  "Height",      "Attenuation",
-                                              "Description", "Field",     "Verdict"};
+const std::array<const char *, 9> Headings = {"Reference",   "Site",   "Placement",
+                                              "Distance",    "Height", "Attenuation",
+                                              "Description", "Field",  "Verdict"};
 
 std::string Utf8(const QString &text)
 {
@@ -93,8 +93,8 @@ void PrintTable(const TEvaluation &ev, std::ostream &out)
         QString line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const bool numeric = c == ColumnDistance || c == ColumnHeight || c == ColumnField;
-            const QString cell = numeric ? row[c].rightJustified(width[c])
-                                         : row[c].leftJustified(width[c]);
+            const QString cell =
+                numeric ? row[c].rightJustified(width[c]) : row[c].leftJustified(width[c]);
             line += (c ? QStringLiteral("  ") : QString()) + cell;
         }
         out << Utf8(line.trimmed()) << '\n';

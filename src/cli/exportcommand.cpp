@@ -1,10 +1,10 @@
 #include "cli/exportcommand.h"
 
+#include "base/currentselection.h"
+#include "base/programfolder.h"
 #include "cli/clistation.h"
 #include "reports/exportdatabase.h"
 #include "reports/exportsource.h"
-#include "base/programfolder.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "cli/exposurecommand.h"
 
+#include "base/currentselection.h"
 #include "cli/clistation.h"
 #include "cli/clitable.h"
 #include "exposure/evaluation.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

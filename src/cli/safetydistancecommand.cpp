@@ -1,10 +1,10 @@
 #include "cli/safetydistancecommand.h"
 
+#include "base/currentselection.h"
+#include "base/numberformat.h"
 #include "cli/clistation.h"
 #include "cli/clitable.h"
 #include "exposure/safetydistances.h"
-#include "base/numberformat.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>

@@ -88,10 +88,11 @@ TOpResult<TPointSiteList> ListSitesWithAntennas(TdtmMain &dm, qint32 ownerId)
 TOpResult<QString> NextPointRef(TdtmMain &dm, qint32 ownerId)
 {
     const TOpStatus status = OpenStatement(
-        dm.qryTemp2, {QStringLiteral("SELECT CriticalPntRef"), QStringLiteral("FROM tblCriticalPnt"),
-                      QStringLiteral("WHERE IdTower IN (SELECT IdTower FROM tblTower WHERE "
-                                     "IdOwner =%1)")
-                          .arg(ownerId)});
+        dm.qryTemp2,
+        {QStringLiteral("SELECT CriticalPntRef"), QStringLiteral("FROM tblCriticalPnt"),
+         QStringLiteral("WHERE IdTower IN (SELECT IdTower FROM tblTower WHERE "
+                        "IdOwner =%1)")
+             .arg(ownerId)});
     if (!status.ok())
         return TOpResult<QString>::failure(status);
     QStringList refs;
@@ -179,8 +180,7 @@ TOpResult<qint32> AddPoints(TdtmMain &dm, const QVector<TPointEntry> &entries)
 }
 
 TOpStatus UpdatePoint(TdtmMain &dm, qint32 ownerId, qint32 pointId, const QString &reference,
-                      qint32 spaceAttId, const QString &description, double distance,
-                      double height)
+                      qint32 spaceAttId, const QString &description, double distance, double height)
 {
     return InTransaction(dm.conMainDb, [&]() {
         const TOpStatus shared =

@@ -1,7 +1,6 @@
 #include "exposure/ctpprintlayout.h"
 
 #include <QtGlobal>
-
 #include <cmath>
 
 int CtpRowsPerPage(int pageHeight, double vUnit, int rowHeight)

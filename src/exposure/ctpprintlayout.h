@@ -12,7 +12,7 @@ struct TCtpPrintLayout {
     double vUnit = 0;
     QVector<int> edges; // column edges, left to right (one more than columns)
     int rowHeight = 0;
-    int tableTop = 0;   // top of the caption row
+    int tableTop = 0; // top of the caption row
     int rowsPerPage = 0;
     int pageCount = 0;
 };

@@ -76,7 +76,7 @@ struct TEvaluationSummary {
     QString resultText;   // "Technical Antenna File"
     QString reference;    // the point and the placement the location text names
     QString antennaRef;
-    int colour = 0;       // red + 256 × green + 65536 × blue
+    int colour = 0; // red + 256 × green + 65536 × blue
 
     QStringList missingPower; // placements without a power chain, in list order
     QString incompleteText;   // empty when every entry has a value

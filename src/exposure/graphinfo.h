@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QVector>
-
 #include <array>
 #include <optional>
 
@@ -28,7 +27,7 @@ struct TGraphInfo {
     double frequency = 0;      // MHz
     double tilt = 0;           // degrees, positive raises the beam
     AntennaPattern pattern{};
-    int apertureSize = 0;      // N wavelengths across; 0 for an ordinary antenna
+    int apertureSize = 0;        // N wavelengths across; 0 for an ordinary antenna
     PatternTable patternTable{}; // the envelope table the field strength uses
     double nearFieldLimit = 0;   // A = λ × N²/4, m
     double farFieldLimit = 0;    // B = 0.6 × λ × N², m

@@ -15,7 +15,8 @@ TGraphTemplateParameters GraphPrintParameters(const TGraphPrintInputs &inputs)
     p.values.insert(QStringLiteral("Location"), inputs.location);
     p.values.insert(QStringLiteral("Titre"), GraphPrintTitle);
     p.values.insert(QStringLiteral("AntDesc"), PrintAntennaDescription(inputs.rows));
-    p.values.insert(QStringLiteral("MemoData"), PrintMemoLines(inputs.rows).join(QLatin1Char('\n')));
+    p.values.insert(QStringLiteral("MemoData"),
+                    PrintMemoLines(inputs.rows).join(QLatin1Char('\n')));
     p.values.insert(QStringLiteral("DateTime"),
                     inputs.dateTime.toString(QStringLiteral("dd-MM-yyyy hh:mm")));
     if (!inputs.image.isNull())
@@ -34,8 +35,8 @@ TOpResult<ReportJob> BuildGraphPrintJob(const QString &templatePath,
     if (!checked.ok())
         return TOpResult<ReportJob>::failure(checked);
     ReportJob job;
-    job.fileName = inputs.callSign + QStringLiteral("_vlm_") + inputs.location +
-                   QStringLiteral("_diag.pdf");
+    job.fileName =
+        inputs.callSign + QStringLiteral("_vlm_") + inputs.location + QStringLiteral("_diag.pdf");
     job.draw = [t = tmpl.value, parameters](ReportCanvas &canvas) {
         RunGraphReport(t, GraphReportName, parameters, canvas);
     };

@@ -17,10 +17,10 @@ extern const QString GraphPictureFile;  // "TempRpt.bmp"
 extern const QString GraphPrintTitle;   // "Antenna Critical Points Plot"
 
 struct TGraphPrintInputs {
-    QString imagePath;       // where the chart's bitmap was written
-    RasterImage image;       // that bitmap, read before the file is deleted
+    QString imagePath; // where the chart's bitmap was written
+    RasterImage image; // that bitmap, read before the file is deleted
     QString callSign;
-    QString location;        // the placement reference of the current selection
+    QString location; // the placement reference of the current selection
     QVector<TGraphGridRow> rows;
     QDateTime dateTime;
 };

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 
@@ -21,12 +20,10 @@ struct Shape {
 };
 
 constexpr Shape Shapes[] = {
-    {"report", 1, 1, 0, false},      {"orientation", 1, 1, 0, false},
-    {"margins", 4, 4, 4, false},     {"font", 2, 3, 0, false},
-    {"goto", 1, 1, 1, false},        {"newline", 0, 1, 1, false},
-    {"left", 2, 2, 1, true},         {"right", 2, 2, 1, true},
-    {"memo", 3, 3, 2, true},         {"image", 5, 5, 4, true},
-    {"belowimage", 0, 1, 1, false},  {"rule", 4, 5, 5, false},
+    {"report", 1, 1, 0, false}, {"orientation", 1, 1, 0, false}, {"margins", 4, 4, 4, false},
+    {"font", 2, 3, 0, false},   {"goto", 1, 1, 1, false},        {"newline", 0, 1, 1, false},
+    {"left", 2, 2, 1, true},    {"right", 2, 2, 1, true},        {"memo", 3, 3, 2, true},
+    {"image", 5, 5, 4, true},   {"belowimage", 0, 1, 1, false},  {"rule", 4, 5, 5, false},
     {"box", 4, 5, 5, false},
 };
 
@@ -142,7 +139,8 @@ TOpResult<TGraphTemplate> ParseGraphTemplate(const QString &text)
             continue;
         QStringList tokens;
         if (!Tokenize(line, tokens))
-            return TOpResult<TGraphTemplate>::failure(ShapeError(l + 1, QStringLiteral("unterminated quote")));
+            return TOpResult<TGraphTemplate>::failure(
+                ShapeError(l + 1, QStringLiteral("unterminated quote")));
         TGraphTemplateCommand c{tokens.takeFirst().toLower(), tokens, l + 1};
         const Shape *shape = FindShape(c.name);
         if (!shape)
@@ -220,8 +218,9 @@ TOpStatus RunGraphReport(const TGraphTemplate &tmpl, const QString &report,
         const QString &n = c.name;
         const QString text = c.args.isEmpty() ? QString() : Expand(c.args.last(), parameters);
         if (n == QLatin1String("orientation")) {
-            canvas.setOrientation(c.args[0] == QLatin1String("landscape") ? PageOrientation::Landscape
-                                                                         : PageOrientation::Portrait);
+            canvas.setOrientation(c.args[0] == QLatin1String("landscape")
+                                      ? PageOrientation::Landscape
+                                      : PageOrientation::Portrait);
         } else if (n == QLatin1String("margins")) {
             canvas.setMargins(Num(c, 0), Num(c, 1), Num(c, 2), Num(c, 3));
         } else if (n == QLatin1String("font")) {
@@ -238,7 +237,8 @@ TOpStatus RunGraphReport(const TGraphTemplate &tmpl, const QString &report,
         } else if (n == QLatin1String("right")) {
             canvas.printRight(Num(c, 0), text);
         } else if (n == QLatin1String("memo")) {
-            canvas.printMemo(text.split(QLatin1Char('\n')), Num(c, 0), Num(c, 1), MemoJustify::Left);
+            canvas.printMemo(text.split(QLatin1Char('\n')), Num(c, 0), Num(c, 1),
+                             MemoJustify::Left);
         } else if (n == QLatin1String("image")) {
             const double x = Num(c, 0), y = Num(c, 1), w = Num(c, 2), h = Num(c, 3);
             const auto image = parameters.images.constFind(text);

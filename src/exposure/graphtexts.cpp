@@ -1,7 +1,7 @@
 #include "exposure/graphtexts.h"
 
-#include "exposure/engine/engine.h"
 #include "base/numberformat.h"
+#include "exposure/engine/engine.h"
 
 #include <QCoreApplication>
 

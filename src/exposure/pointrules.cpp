@@ -3,7 +3,6 @@
 #include "base/numberformat.h"
 
 #include <QCoreApplication>
-
 #include <climits>
 
 int ValidatePoint(const QString &distance, const QString &height, const QString &description)
@@ -50,8 +49,7 @@ QString PointRuleMessage(int rule)
 
 QString PointReference(int n)
 {
-    return QStringLiteral("CTP_") + (n < 10 ? QStringLiteral("0") : QString()) +
-           QString::number(n);
+    return QStringLiteral("CTP_") + (n < 10 ? QStringLiteral("0") : QString()) + QString::number(n);
 }
 
 TOpResult<QString> NextPointReference(const QStringList &references)
@@ -71,9 +69,9 @@ TOpResult<QString> NextPointReference(const QStringList &references)
         highest = qMax<qint64>(highest, n);
     }
     if (highest >= INT_MAX)
-        return TOpResult<QString>::failure(QCoreApplication::translate(
-            "PointRules", "No reference is left after \"%1\".")
-                                               .arg(PointReference(int(highest))));
+        return TOpResult<QString>::failure(
+            QCoreApplication::translate("PointRules", "No reference is left after \"%1\".")
+                .arg(PointReference(int(highest))));
     // Numbers below 1 ("CTP_00") still lead to the first reference.
     return TOpResult<QString>::success(PointReference(qMax(int(highest) + 1, 1)));
 }

@@ -11,10 +11,10 @@
 
 enum PointRule {
     PointValid = 0,
-    PointRuleNoDistance = 1,     // distance 0, empty or unreadable
-    PointRuleDistance = 2,       // distance below 0 or above 2500 m
-    PointRuleHeight = 3,         // height below -350 or above 350 m
-    PointRuleDescription = 4,    // no description
+    PointRuleNoDistance = 1,  // distance 0, empty or unreadable
+    PointRuleDistance = 2,    // distance below 0 or above 2500 m
+    PointRuleHeight = 3,      // height below -350 or above 350 m
+    PointRuleDescription = 4, // no description
 };
 
 // Checks the rules in the order description, height, distance range, zero

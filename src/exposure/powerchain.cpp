@@ -1,7 +1,7 @@
 #include "exposure/powerchain.h"
 
-#include "exposure/engine/units.h"
 #include "base/numberformat.h"
+#include "exposure/engine/units.h"
 
 #include <cmath>
 

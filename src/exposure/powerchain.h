@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // The power chain of one antenna placement: from the transmitter's peak power,
@@ -13,18 +12,18 @@ constexpr int CableSectionCount = 4;
 // The working values the power page fills from its fields. Text that cannot be
 // read as a number has already become 0.
 struct TPowerChainInput {
-    double frequency = 0;                           // MHz
-    std::array<double, CableSectionCount> length{}; // m
+    double frequency = 0;                                // MHz
+    std::array<double, CableSectionCount> length{};      // m
     std::array<double, CableSectionCount> lossPer100m{}; // dB per 100 m at 100 MHz
-    double swr = 0;     // power/SWR meter, dB
-    double tuner = 0;   // antenna tuner, dB
-    double filter = 0;  // low-pass filter, dB
-    double pairs = 0;   // connector pairs
-    double perPair = 0; // dB per connector pair
-    double txPower = 0; // W
-    double modeAtt = 0; // dB
-    double timeAtt = 0; // dB
-    double gain = 0;    // antenna gain at 0°, dBi
+    double swr = 0;                                      // power/SWR meter, dB
+    double tuner = 0;                                    // antenna tuner, dB
+    double filter = 0;                                   // low-pass filter, dB
+    double pairs = 0;                                    // connector pairs
+    double perPair = 0;                                  // dB per connector pair
+    double txPower = 0;                                  // W
+    double modeAtt = 0;                                  // dB
+    double timeAtt = 0;                                  // dB
+    double gain = 0;                                     // antenna gain at 0°, dBi
     double feederManual = 0;
     double addManual = 0;
     bool calcFeeder = true; // feed-line loss from the sections, else feederManual

@@ -62,6 +62,49 @@ TPowerChainRow ReadPowerChainRow(const TJetDataset &s)
     return r;
 }
 
+TOpResult<TPowerChainRow> ReadPlacementPowerChain(TdtmMain &dm, qint32 placementId, qint32 ownerId)
+{
+    const TOpStatus status = OpenStatement(
+        dm.qryTemp2,
+        {QStringLiteral("SELECT IdStation, IdListAnt, IdMode, IdTxTime, IDBandFreqSt, "
+                        "IdCableLoss1, IdCableLoss2, IdCableLoss3, IdCableLoss4, "
+                        "StationCableLength1, StationCableLength2, StationCableLength3, "
+                        "StationCableLength4, StationTxPower, StationAttSwr, StationAttLpf, "
+                        "StationAttAtu, StationAttConn, StationNoConn, AntennasAntPwr, "
+                        "AntennasAvgPwr, StationAttAdd, StationAttFeeder, StationCalcAdd, "
+                        "StationCalcFeeder, AntennasEirp, AntennasRef"),
+         QStringLiteral("FROM tblStation INNER JOIN tblTower ON tblTower.IdTower = "
+                        "tblStation.IdTower"),
+         QStringLiteral("WHERE IdStation =%1 AND IdOwner =%2").arg(placementId).arg(ownerId)});
+    if (!status.ok())
+        return TOpResult<TPowerChainRow>::failure(status);
+    if (dm.qryTemp2->isEmpty())
+        return TOpResult<TPowerChainRow>::failure(
+            QCoreApplication::translate("PowerChain", "The antenna placement %1 was not found.")
+                .arg(placementId));
+    return TOpResult<TPowerChainRow>::success(ReadPowerChainRow(*dm.qryTemp2));
+}
+
+TPowerChainRow WithPowerChainOf(const TPowerChainRow &target, const TPowerChainRow &source)
+{
+    TPowerChainRow row = target;
+    row.idMode = source.idMode;
+    row.idTxTime = source.idTxTime;
+    row.idCableLoss = source.idCableLoss;
+    row.cableLength = source.cableLength;
+    row.txPower = source.txPower;
+    row.attSwr = source.attSwr;
+    row.attLpf = source.attLpf;
+    row.attAtu = source.attAtu;
+    row.noConn = source.noConn;
+    row.attConn = source.attConn;
+    row.attFeeder = source.attFeeder;
+    row.attAdd = source.attAdd;
+    row.calcFeeder = source.calcFeeder;
+    row.calcAdd = source.calcAdd;
+    return row;
+}
+
 TOpStatus SavePowerChain(TdtmMain &dm, const TPowerChainRow &r)
 {
     QString set = QStringLiteral("SET IdMode =%1, IdTxTime =%2").arg(r.idMode).arg(r.idTxTime);
@@ -82,9 +125,8 @@ TOpStatus SavePowerChain(TdtmMain &dm, const TPowerChainRow &r)
                .arg(r.calcAdd ? 1 : 0);
     set += QStringLiteral(", AntennasAntPwr =%1, AntennasAvgPwr =%2, AntennasEirp =%3")
                .arg(sqlNumber(r.antPwr), sqlNumber(r.avgPwr), sqlNumber(r.eirp));
-    return ExecStatement(dm.qryTemp1,
-                         {QStringLiteral("UPDATE tblStation"), set,
-                          QStringLiteral("WHERE IdStation =%1").arg(r.idStation)});
+    return ExecStatement(dm.qryTemp1, {QStringLiteral("UPDATE tblStation"), set,
+                                       QStringLiteral("WHERE IdStation =%1").arg(r.idStation)});
 }
 
 TOpResult<TAntennaDetails> GetAntDetails(TdtmMain &dm, qint32 idListAnt)

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "exposure/engine/patterntable.h"
-
 #include "store/recordresult.h"
 
 #include <QString>
-
 #include <array>
 
 class TdtmMain;
@@ -40,6 +38,16 @@ struct TPowerChainRow {
 
 // The current row of qryStation as opened by OpenPowerData.
 TPowerChainRow ReadPowerChainRow(const TJetDataset &station);
+
+// The power chain of one of the owner's placements, read without moving
+// qryStation off the placement the page shows. Fails when the placement is
+// not the owner's.
+TOpResult<TPowerChainRow> ReadPlacementPowerChain(TdtmMain &dm, qint32 placementId, qint32 ownerId);
+
+// The placement `target` with the power chain of `source`: transmitter power,
+// feed line, additional losses, mode and transmit time. The placement's own
+// keys, antenna, band and stored results stay those of `target`.
+TPowerChainRow WithPowerChainOf(const TPowerChainRow &target, const TPowerChainRow &source);
 
 // Writes the power-chain columns of the row's placement.
 TOpStatus SavePowerChain(TdtmMain &dm, const TPowerChainRow &row);

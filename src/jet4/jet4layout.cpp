@@ -193,9 +193,9 @@ Status MakeUserTableLayout(const Table &table, TableLayout &layout)
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             const auto *number = std::get_if<std::int64_t>(&table.rows[r][c]);
             if (table.columns[c].autoNumber && number && *number > 0)
-                layout.lastAutoNumber =
-                    std::max(layout.lastAutoNumber,
-                             static_cast<std::uint32_t>(std::min<std::int64_t>(*number, INT32_MAX)));
+                layout.lastAutoNumber = std::max(
+                    layout.lastAutoNumber,
+                    static_cast<std::uint32_t>(std::min<std::int64_t>(*number, INT32_MAX)));
         }
     }
 

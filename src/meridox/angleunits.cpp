@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-namespace meridox {
-namespace {
+namespace meridox
+{
+namespace
+{
 
 constexpr double Pi = 3.141592653589793;
 constexpr double OneSixtieth = 0.016666666666666666;
@@ -46,8 +48,9 @@ double ToRadians(double x, int unit)
         const double degrees = Div(n, 10000.0);
         const double minutes = Mod(Div(n, 100.0), 100.0);
         const double seconds = (v - n) + Mod(n, 100.0);
-        return Sign(x) * (degrees + minutes * OneSixtieth + seconds * OneThreeThousandSixHundredth)
-            * Pi / 180.0;
+        return Sign(x) *
+               (degrees + minutes * OneSixtieth + seconds * OneThreeThousandSixHundredth) * Pi /
+               180.0;
     }
     case UnitDm: {
         const double v = std::fabs(x) * 100.0;

@@ -3,7 +3,8 @@
 // Unit codes of coordinate values and the angle conversions between them and
 // radians. Codes: 0 packed D.MMSSsss, 1 packed D.MMmmm, 2 degrees, 3 grads,
 // 4 radians, 5 metres, 6 kilometres.
-namespace meridox {
+namespace meridox
+{
 
 enum UnitCode {
     UnitDms = 0,

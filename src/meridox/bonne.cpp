@@ -4,11 +4,12 @@
 
 #include <cmath>
 
-namespace meridox {
-namespace {
-
-struct Bonne
+namespace meridox
 {
+namespace
+{
+
+struct Bonne {
     double a = 0.0;
     double es = 0.0;
     double e0 = 0.0, e1 = 0.0, e2 = 0.0, e3 = 0.0;
@@ -22,8 +23,8 @@ struct Bonne
 
     double meridianLength(double phi) const
     {
-        return a * (e0 * phi - e1 * std::sin(2.0 * phi) + e2 * std::sin(4.0 * phi)
-                    - e3 * std::sin(6.0 * phi));
+        return a * (e0 * phi - e1 * std::sin(2.0 * phi) + e2 * std::sin(4.0 * phi) -
+                    e3 * std::sin(6.0 * phi));
     }
 
     double msfnz(double phi) const
@@ -91,8 +92,8 @@ struct Bonne
         const double sign = lat1 < 0.0 ? -1.0 : 1.0;
         rho *= sign;
         const double mu = (k + ml1 - rho) / (a * e0);
-        const double phi = mu + g4 * std::sin(8.0 * mu) + g3 * std::sin(6.0 * mu)
-            + g2 * std::sin(4.0 * mu) + g1 * std::sin(2.0 * mu);
+        const double phi = mu + g4 * std::sin(8.0 * mu) + g3 * std::sin(6.0 * mu) +
+                           g2 * std::sin(4.0 * mu) + g1 * std::sin(2.0 * mu);
         *lat = phi;
         if (NearPole(phi))
             *lon = centerLon;

@@ -2,7 +2,8 @@
 
 // The Bonne pseudoconic equal-area projection on the ellipsoid. The forward and
 // the inverse side each keep their own constants between calls.
-namespace meridox {
+namespace meridox
+{
 
 int bonneforint(double a, double b, double centerLon, double lat1, double falseEast,
                 double falseNorth);

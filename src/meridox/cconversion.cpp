@@ -7,10 +7,10 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-
-struct Field
+namespace
 {
+
+struct Field {
     const char *text;
     std::size_t length;
 };
@@ -25,7 +25,8 @@ std::vector<Field> SplitFields(const char *line)
     const std::size_t length = std::strlen(line);
     std::size_t start = 0;
     while (start < length) {
-        const char *comma = static_cast<const char *>(std::memchr(line + start, ',', length - start));
+        const char *comma =
+            static_cast<const char *>(std::memchr(line + start, ',', length - start));
         const std::size_t end = comma ? static_cast<std::size_t>(comma - line) : length;
         fields.push_back(Field{line + start, end - start});
         start = end + 1;
@@ -40,11 +41,20 @@ double AtofDeg(const char *text, std::size_t length, bool pack)
     const double v = meridox::LeadingDouble(text, length);
     int unit;
     switch (static_cast<unsigned char>(text[length - 1])) {
-    case 0xB0: unit = meridox::UnitDms; break;
-    case 'm': unit = meridox::UnitDm; break;
-    case 'd': unit = meridox::UnitDegrees; break;
-    case 'g': unit = meridox::UnitGrads; break;
-    default: return v;
+    case 0xB0:
+        unit = meridox::UnitDms;
+        break;
+    case 'm':
+        unit = meridox::UnitDm;
+        break;
+    case 'd':
+        unit = meridox::UnitDegrees;
+        break;
+    case 'g':
+        unit = meridox::UnitGrads;
+        break;
+    default:
+        return v;
     }
     const double r = meridox::ToRadians(v, unit);
     return pack ? meridox::PackRadians(r) : r;

@@ -52,21 +52,21 @@ public:
     // Name forms: in = two doubles (latitude, longitude for geographic systems),
     // out = pair and convergence; failures give 0.0. A name beginning with "!"
     // carries "name=definition line" for this call only.
-    void DoCalcul(const double *in, const char *source, int sourceUnit, int sourceFlag,
-                  double *out, const char *destination, int destinationUnit,
-                  int destinationFlag, int convergenceUnit);
+    void DoCalcul(const double *in, const char *source, int sourceUnit, int sourceFlag, double *out,
+                  const char *destination, int destinationUnit, int destinationFlag,
+                  int convergenceUnit);
     void DoCalcul(const double *in, const std::string &source, int sourceUnit, int sourceFlag,
                   double *out, const std::string &destination, int destinationUnit,
                   int destinationFlag, int convergenceUnit);
     // As DoCalcul, with geographic pairs as longitude, latitude.
     void DoCalcul2(const double *in, const char *source, int sourceUnit, int sourceFlag,
-                   double *out, const char *destination, int destinationUnit,
-                   int destinationFlag, int convergenceUnit);
+                   double *out, const char *destination, int destinationUnit, int destinationFlag,
+                   int convergenceUnit);
     // Definition form: out receives the pair (NoValue on failure), conv the
     // convergence when given.
     void DoCalcul(const double *in, const CCoord *source, int sourceUnit, int sourceFlag,
-                  double *out, const CCoord *destination, int destinationUnit,
-                  int destinationFlag, double *conv, int convergenceUnit);
+                  double *out, const CCoord *destination, int destinationUnit, int destinationFlag,
+                  double *conv, int convergenceUnit);
 
     // Shifts q = (longitude, latitude) in radians from the datum of from to that of to.
     void ConvertDatum(const CCoord &from, const CCoord &to, double *q) const;
@@ -78,9 +78,9 @@ private:
     using CoordList = std::map<std::string, std::unique_ptr<CCoord>>;
 
     const CCoord *Resolve(const char *name, std::unique_ptr<CCoord> &temporary) const;
-    void NameForm(const double *in, const char *source, int sourceUnit, int sourceFlag,
-                  double *out, const char *destination, int destinationUnit,
-                  int destinationFlag, int convergenceUnit, bool longitudeFirst);
+    void NameForm(const double *in, const char *source, int sourceUnit, int sourceFlag, double *out,
+                  const char *destination, int destinationUnit, int destinationFlag,
+                  int convergenceUnit, bool longitudeFirst);
 
     CoordList liste_;
     const CCoord *pivot_ = nullptr;

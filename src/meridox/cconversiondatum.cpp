@@ -1,18 +1,17 @@
 #include "cconversion.h"
-
 #include "spheroids.h"
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double HalfPi = 1.5707963267948966;
 constexpr double Pi = 3.141592653589793;
 // Arc-seconds to radians: pi / 648000.
 constexpr double ArcSecondsFactor = 1.5432098765432098e-6;
 
-struct Ellipsoid
-{
+struct Ellipsoid {
     double a;
     double b;
     double e2;

@@ -1,13 +1,13 @@
-#include "cconversion.h"
-
 #include "angleunits.h"
+#include "cconversion.h"
 #include "projectionengine.h"
 
 #include <cmath>
 #include <cstring>
 #include <utility>
 
-namespace {
+namespace
+{
 
 constexpr double NoValue = CConversion::NoValue;
 constexpr double HalfPi = 1.5707963267948966;
@@ -21,8 +21,8 @@ const double ZeroParams[CCoord::ParamCount] = {};
 
 int InverseProjection(const CCoord &source, const double p[2], double q[2])
 {
-    return meridox::Transform(p, source.Type, -1, source.Param, EngineMetres, source.Spheroid, q,
-                              0, 0, ZeroParams, EngineRadians, -1);
+    return meridox::Transform(p, source.Type, -1, source.Param, EngineMetres, source.Spheroid, q, 0,
+                              0, ZeroParams, EngineRadians, -1);
 }
 
 int ForwardProjection(const CCoord &destination, const double p[2], double q[2])
@@ -72,8 +72,8 @@ const CCoord *CConversion::Resolve(const char *name, std::unique_ptr<CCoord> &te
     std::string line;
     if (equals != std::string::npos) {
         const std::size_t next = text.find('=', equals + 1);
-        line = text.substr(equals + 1, next == std::string::npos ? std::string::npos
-                                                                 : next - equals - 1);
+        line = text.substr(equals + 1,
+                           next == std::string::npos ? std::string::npos : next - equals - 1);
     }
     temporary = std::make_unique<CCoord>();
     ParseLine(*temporary, coordName.c_str(), line.c_str());
@@ -115,29 +115,29 @@ void CConversion::DoCalcul(const double *in, const char *source, int sourceUnit,
                            double *out, const char *destination, int destinationUnit,
                            int destinationFlag, int convergenceUnit)
 {
-    NameForm(in, source, sourceUnit, sourceFlag, out, destination, destinationUnit,
-             destinationFlag, convergenceUnit, false);
+    NameForm(in, source, sourceUnit, sourceFlag, out, destination, destinationUnit, destinationFlag,
+             convergenceUnit, false);
 }
 
 void CConversion::DoCalcul(const double *in, const std::string &source, int sourceUnit,
                            int sourceFlag, double *out, const std::string &destination,
                            int destinationUnit, int destinationFlag, int convergenceUnit)
 {
-    NameForm(in, source.c_str(), sourceUnit, sourceFlag, out, destination.c_str(),
-             destinationUnit, destinationFlag, convergenceUnit, false);
+    NameForm(in, source.c_str(), sourceUnit, sourceFlag, out, destination.c_str(), destinationUnit,
+             destinationFlag, convergenceUnit, false);
 }
 
 void CConversion::DoCalcul2(const double *in, const char *source, int sourceUnit, int sourceFlag,
                             double *out, const char *destination, int destinationUnit,
                             int destinationFlag, int convergenceUnit)
 {
-    NameForm(in, source, sourceUnit, sourceFlag, out, destination, destinationUnit,
-             destinationFlag, convergenceUnit, true);
+    NameForm(in, source, sourceUnit, sourceFlag, out, destination, destinationUnit, destinationFlag,
+             convergenceUnit, true);
 }
 
 void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, int sourceFlag,
-                           double *out, const CCoord *dst, int destinationUnit,
-                           int destinationFlag, double *conv, int convergenceUnit)
+                           double *out, const CCoord *dst, int destinationUnit, int destinationFlag,
+                           double *conv, int convergenceUnit)
 {
     if (out == nullptr)
         return;
@@ -204,8 +204,7 @@ void CConversion::DoCalcul(const double *in, const CCoord *src, int sourceUnit, 
                 q[0] += parisOffset_;
             if (dst->Type == 0 && destinationFlag == 2)
                 q[0] -= parisOffset_;
-            const CCoord *toDatum =
-                dst->Type != 0 ? GetpCoordFromName(dst->Datum.c_str()) : dst;
+            const CCoord *toDatum = dst->Type != 0 ? GetpCoordFromName(dst->Datum.c_str()) : dst;
             if (toDatum == nullptr) {
                 if (src->Name != dst->Datum)
                     return Fail(q, conv);

@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+namespace
+{
 
 const char *const KeyPrefix = "Software\\Meridox\\";
 // "Coordonnées" in Windows-1252.
@@ -50,8 +51,8 @@ int CConversion::InitRegistry(const char *filePath)
         std::string value;
         if (equals != std::string::npos) {
             const std::size_t next = line.find('=', equals + 1);
-            value = line.substr(equals + 1, next == std::string::npos ? std::string::npos
-                                                                      : next - equals - 1);
+            value = line.substr(equals + 1,
+                                next == std::string::npos ? std::string::npos : next - equals - 1);
         }
         if (value.empty()) {
             registry_.DeleteValue(DefinitionSection, name);

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 void *const CurrentUserRoot = reinterpret_cast<void *>(static_cast<std::uintptr_t>(0x80000001u));
 

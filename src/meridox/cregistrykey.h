@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace meridox {
+namespace meridox
+{
 struct RegistryDocument;
 }
 

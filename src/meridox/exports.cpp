@@ -6,7 +6,8 @@
 
 #include <cstddef>
 
-namespace {
+namespace
+{
 
 CConversion &Engine()
 {
@@ -120,8 +121,8 @@ MERIDOX_API void Conversion2(const double *in, const char *source, short sourceU
 
 MERIDOX_API void ConversionXl(const char *key, const MeridoxFpArray *in, const char *source,
                               short sourceUnit, short sourceFlag, MeridoxFpArray *out,
-                              const char *destination, short destinationUnit,
-                              short destinationFlag, short convergenceUnit)
+                              const char *destination, short destinationUnit, short destinationFlag,
+                              short convergenceUnit)
 {
     SpreadsheetForm(key, in, source, sourceUnit, sourceFlag, out, destination, destinationUnit,
                     destinationFlag, convergenceUnit, false);

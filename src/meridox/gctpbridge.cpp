@@ -10,8 +10,10 @@ extern "C" {
 #include <gctp/cproj.h>
 }
 
-namespace meridox {
-namespace {
+namespace meridox
+{
+namespace
+{
 
 constexpr int ParamCount = 15;
 constexpr long Utm = 1;
@@ -23,8 +25,7 @@ constexpr long Robinson = 21;
 constexpr double RobinsonPoleNorthing = 1.5707963267948966;
 constexpr long PackageSpheroidCount = 31; // the package knows codes 0 to 30
 
-struct PackageSystem
-{
+struct PackageSystem {
     long sys = 0;
     long zone = 0;
     long spheroid = 0;
@@ -82,8 +83,8 @@ int Prepare(int sys, const double *param, int spheroid, PackageSystem &out)
     return ProjectionOk;
 }
 
-void CallPackage(double *inCoord, PackageSystem &source, double *outCoord,
-                 PackageSystem &target, long *flag)
+void CallPackage(double *inCoord, PackageSystem &source, double *outCoord, PackageSystem &target,
+                 long *flag)
 {
     long inUnit = source.sys == 0 ? 0 : 2; // radians or metres
     long outUnit = target.sys == 0 ? 0 : 2;
@@ -93,9 +94,9 @@ void CallPackage(double *inCoord, PackageSystem &source, double *outCoord,
     char fn27[] = "";
     char fn83[] = "";
     *flag = 0;
-    gctp(inCoord, &source.sys, &source.zone, source.param, &inUnit, &source.spheroid,
-         &errorReport, noFile, &report, noFile, outCoord, &target.sys, &target.zone, target.param,
-         &outUnit, &target.spheroid, fn27, fn83, flag);
+    gctp(inCoord, &source.sys, &source.zone, source.param, &inUnit, &source.spheroid, &errorReport,
+         noFile, &report, noFile, outCoord, &target.sys, &target.zone, target.param, &outUnit,
+         &target.spheroid, fn27, fn83, flag);
 }
 
 // The package remembers each system's parameters per code and side before it
@@ -117,8 +118,8 @@ bool OutsideRobinson(const double in[2], const PackageSystem &system)
     if (system.spheroid < 0)
         radius = SpheroidFor(static_cast<int>(system.spheroid), system.param).radius;
     const double northing = in[1] - system.param[7];
-    return !std::isfinite(in[0]) || !std::isfinite(northing)
-        || std::fabs(northing) > RobinsonPoleNorthing * radius;
+    return !std::isfinite(in[0]) || !std::isfinite(northing) ||
+           std::fabs(northing) > RobinsonPoleNorthing * radius;
 }
 
 // Several of the package's iterations stop only on convergence: a NaN or an

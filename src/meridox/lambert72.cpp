@@ -4,14 +4,15 @@
 
 #include <cmath>
 
-namespace meridox {
-namespace {
+namespace meridox
+{
+namespace
+{
 
 // Grid rotation about the apex: 29.2985 arc-seconds.
 constexpr double Alpha = 0.00014204313635987728;
 
-struct Lambert72
-{
+struct Lambert72 {
     double a = 0.0;
     double e = 0.0;
     double ns = 0.0;
@@ -21,8 +22,8 @@ struct Lambert72
     double falseEast = 0.0;
     double falseNorth = 0.0;
 
-    int init(double semiMajor, double semiMinor, double lat1, double lat2, double lon0,
-             double lat0, double fe, double fn)
+    int init(double semiMajor, double semiMinor, double lat1, double lat2, double lon0, double lat0,
+             double fe, double fn)
     {
         if (std::fabs(lat1 + lat2) < Epsilon)
             return ErrorEqualLatitudes;

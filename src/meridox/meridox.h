@@ -30,8 +30,8 @@ typedef void *MeridoxRegistryRoot;
 
 /* Unit codes. */
 enum {
-    MERIDOX_UNIT_DMS = 0,        /* D.MMSSsss */
-    MERIDOX_UNIT_DM = 1,         /* D.MMmmm */
+    MERIDOX_UNIT_DMS = 0, /* D.MMSSsss */
+    MERIDOX_UNIT_DM = 1,  /* D.MMmmm */
     MERIDOX_UNIT_DEGREES = 2,
     MERIDOX_UNIT_GRADS = 3,
     MERIDOX_UNIT_RADIANS = 4,
@@ -41,11 +41,7 @@ enum {
 };
 
 /* Geographic flags. */
-enum {
-    MERIDOX_PROJECTED = 0,
-    MERIDOX_GREENWICH = 1,
-    MERIDOX_PARIS = 2
-};
+enum { MERIDOX_PROJECTED = 0, MERIDOX_GREENWICH = 1, MERIDOX_PARIS = 2 };
 
 /* The spreadsheet's array of doubles: rows x columns values in row order,
  * starting at byte offset 8. */
@@ -67,18 +63,16 @@ MERIDOX_API int GetTypeCoord(const char *name);
  * projected ones); out: three doubles (pair, then the meridian convergence). */
 MERIDOX_API void Conversion(const double *in, const char *source, short sourceUnit,
                             short sourceFlag, double *out, const char *destination,
-                            short destinationUnit, short destinationFlag,
-                            short convergenceUnit);
+                            short destinationUnit, short destinationFlag, short convergenceUnit);
 /* As Conversion, but geographic pairs are longitude, latitude on both sides. */
 MERIDOX_API void Conversion2(const double *in, const char *source, short sourceUnit,
                              short sourceFlag, double *out, const char *destination,
-                             short destinationUnit, short destinationFlag,
-                             short convergenceUnit);
+                             short destinationUnit, short destinationFlag, short convergenceUnit);
 
 MERIDOX_API void ConversionXl(const char *key, const MeridoxFpArray *in, const char *source,
                               short sourceUnit, short sourceFlag, MeridoxFpArray *out,
-                              const char *destination, short destinationUnit,
-                              short destinationFlag, short convergenceUnit);
+                              const char *destination, short destinationUnit, short destinationFlag,
+                              short convergenceUnit);
 MERIDOX_API void ConversionXl2(const char *key, const MeridoxFpArray *in, const char *source,
                                short sourceUnit, short sourceFlag, MeridoxFpArray *out,
                                const char *destination, short destinationUnit,

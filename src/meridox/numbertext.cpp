@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 
-namespace meridox {
-namespace {
+namespace meridox
+{
+namespace
+{
 
 bool IsBlank(char c)
 {

@@ -5,7 +5,8 @@
 // Locale-independent readers for the numbers of definition lines and angle
 // texts. The host program may switch the C locale to one with a decimal comma,
 // so the C library's atof/atoi cannot be trusted here.
-namespace meridox {
+namespace meridox
+{
 
 // Reads the decimal number at the start of text (leading blanks skipped,
 // optional sign, decimals, exponent). Returns 0 when there is none or when the

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace meridox {
+namespace meridox
+{
 
 int UnpackDms(double packed, double *radians)
 {
@@ -17,7 +18,8 @@ int UnpackDms(double packed, double *radians)
     const double seconds = value - degrees * 1000000.0 - minutes * 1000.0;
     if (degrees > 360.0 || minutes > 60.0 || seconds > 60.0)
         return ErrorIllegalDms;
-    const double angle = sign * (seconds + minutes * 60.0 + degrees * 3600.0) * 0.0002777777777777778;
+    const double angle =
+        sign * (seconds + minutes * 60.0 + degrees * 3600.0) * 0.0002777777777777778;
     *radians = angle * 0.017453292519943292;
     return ProjectionOk;
 }

@@ -10,14 +10,15 @@
 
 #include <cstring>
 
-namespace meridox {
-namespace {
+namespace meridox
+{
+namespace
+{
 
 constexpr int ParamCount = 15;
 constexpr int LastPackageCode = 30;
 
-struct CacheEntry
-{
+struct CacheEntry {
     bool valid = false;
     int zone = 0;
     int spheroid = 0;
@@ -25,8 +26,7 @@ struct CacheEntry
 
     bool matches(int z, int s, const double *p) const
     {
-        return valid && zone == z && spheroid == s
-            && std::memcmp(param, p, sizeof param) == 0;
+        return valid && zone == z && spheroid == s && std::memcmp(param, p, sizeof param) == 0;
     }
     void store(int z, int s, const double *p)
     {
@@ -48,23 +48,30 @@ double UnitFactor(int unit, bool geographic)
 {
     if (geographic) {
         switch (unit) {
-        case 0: return 1.0;
-        case 3: return 4.848136811095359e-6;
-        case 4: return 0.017453292519943292;
-        default: return 0.0;
+        case 0:
+            return 1.0;
+        case 3:
+            return 4.848136811095359e-6;
+        case 4:
+            return 0.017453292519943292;
+        default:
+            return 0.0;
         }
     }
     switch (unit) {
-    case 1: return 1200.0 / 3937.0;
-    case 2: return 1.0;
-    case 5: return 0.3048;
-    default: return 0.0;
+    case 1:
+        return 1200.0 / 3937.0;
+    case 2:
+        return 1.0;
+    case 5:
+        return 0.3048;
+    default:
+        return 0.0;
     }
 }
 
 // Semi-axes and unpacked angles for an own projection.
-struct OwnSetup
-{
+struct OwnSetup {
     double a = 0.0, b = 0.0;
     double angle[4] = {}; // Param[2..5] in radians
 };
@@ -116,9 +123,12 @@ int OwnInverse(int code, const double *param, int zone, int spheroid, double x, 
         entry.store(zone, spheroid, param);
     }
     switch (code) {
-    case SwissCode: return swissinv(x, y, lon, lat);
-    case Lambert72Code: return lam72inv(x, y, lon, lat);
-    default: return bonneinv(x, y, lon, lat);
+    case SwissCode:
+        return swissinv(x, y, lon, lat);
+    case Lambert72Code:
+        return lam72inv(x, y, lon, lat);
+    default:
+        return bonneinv(x, y, lon, lat);
     }
 }
 
@@ -134,9 +144,12 @@ int OwnForward(int code, const double *param, int zone, int spheroid, double lon
         entry.store(zone, spheroid, param);
     }
     switch (code) {
-    case SwissCode: return swissfor(lon, lat, x, y);
-    case Lambert72Code: return lam72for(lon, lat, x, y);
-    default: return bonnefor(lon, lat, x, y);
+    case SwissCode:
+        return swissfor(lon, lat, x, y);
+    case Lambert72Code:
+        return lam72for(lon, lat, x, y);
+    default:
+        return bonnefor(lon, lat, x, y);
     }
 }
 
@@ -171,8 +184,8 @@ int Transform(const double in[2], int inSys, int inZone, const double *inParam, 
 
     if (IsPackageCode(inSys) && (outSys == 0 || IsPackageCode(outSys))) {
         // Both sides in the package: one call.
-        error = GctpTransform(point, inSys, inParam, inSpheroid, point, outSys, outParam,
-                              outSpheroid);
+        error =
+            GctpTransform(point, inSys, inParam, inSpheroid, point, outSys, outParam, outSpheroid);
         if (error != ProjectionOk)
             return error;
     } else {

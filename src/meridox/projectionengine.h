@@ -10,7 +10,8 @@
 // left untouched. Each code keeps its initialisation per side and is set up
 // again only when its zone, spheroid or parameters change. Global state: one
 // call at a time.
-namespace meridox {
+namespace meridox
+{
 
 constexpr int LastProjectionCode = 33;
 constexpr int SwissCode = 31;

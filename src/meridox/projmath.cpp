@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace meridox {
+namespace meridox
+{
 
 double Msfnz(double eccent, double sinphi, double cosphi)
 {

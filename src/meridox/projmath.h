@@ -2,7 +2,8 @@
 
 // Formulas shared by the library's own projections. Kept in a namespace: the
 // projection package exports functions of the same names globally.
-namespace meridox {
+namespace meridox
+{
 
 constexpr double Pi = 3.141592653589793;
 constexpr double HalfPi = Pi * 0.5;
@@ -22,7 +23,7 @@ enum ProjectionError {
     ErrorNotProjectable = 44,   // "Point can not be projected" (lam72-for)
     ErrorSearchDiverged = 3101, // the oblique projection's latitude search did not settle
     ErrorOutsideProjection = 3102, // a plane point beyond the projection's edge
-    ErrorIllegalDms = 1116,     // "Illegal DMS field" (paksz)
+    ErrorIllegalDms = 1116,        // "Illegal DMS field" (paksz)
 };
 
 double Msfnz(double eccent, double sinphi, double cosphi);

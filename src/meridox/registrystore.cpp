@@ -10,8 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace meridox {
-namespace {
+namespace meridox
+{
+namespace
+{
 
 char LowerAscii(char c)
 {
@@ -24,13 +26,26 @@ std::string EscapeName(const std::string &name)
     out.reserve(name.size());
     for (char c : name) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '=': out += "\\="; break;
-        case '[': out += "\\["; break;
-        case ';': out += "\\;"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '=':
+            out += "\\=";
+            break;
+        case '[':
+            out += "\\[";
+            break;
+        case ';':
+            out += "\\;";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -42,10 +57,17 @@ std::string EscapeValue(const std::string &value)
     out.reserve(value.size());
     for (char c : value) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -54,9 +76,12 @@ std::string EscapeValue(const std::string &value)
 char Unescaped(char c)
 {
     switch (c) {
-    case 'n': return '\n';
-    case 'r': return '\r';
-    default: return c;
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    default:
+        return c;
     }
 }
 
@@ -105,11 +130,20 @@ std::string RegistryFileForRoot(const void *root)
 {
     const char *name = nullptr;
     switch (reinterpret_cast<std::uintptr_t>(root)) {
-    case 0x80000000u: name = "HKEY_CLASSES_ROOT.txt"; break;
-    case 0x80000001u: name = "HKEY_CURRENT_USER.txt"; break;
-    case 0x80000002u: name = "HKEY_LOCAL_MACHINE.txt"; break;
-    case 0x80000003u: name = "HKEY_USERS.txt"; break;
-    default: return std::string();
+    case 0x80000000u:
+        name = "HKEY_CLASSES_ROOT.txt";
+        break;
+    case 0x80000001u:
+        name = "HKEY_CURRENT_USER.txt";
+        break;
+    case 0x80000002u:
+        name = "HKEY_LOCAL_MACHINE.txt";
+        break;
+    case 0x80000003u:
+        name = "HKEY_USERS.txt";
+        break;
+    default:
+        return std::string();
     }
     const std::string folder = ConfigFolder();
     if (folder.empty())

@@ -15,16 +15,15 @@
 // escaped with a backslash; in values "\", line feed and carriage return are.
 // The file is replaced atomically (written beside it, flushed, renamed), so a
 // crash leaves either the old or the new file, never half of one.
-namespace meridox {
-
-struct RegistrySection
+namespace meridox
 {
+
+struct RegistrySection {
     std::string path;
     std::vector<std::pair<std::string, std::string>> values;
 };
 
-struct RegistryDocument
-{
+struct RegistryDocument {
     std::vector<RegistrySection> sections;
 
     // Key paths and value names compare without regard to ASCII case.

@@ -2,10 +2,10 @@
 
 // Semi-major and semi-minor axes of the known spheroids, and the rule for a
 // spheroid given by its axes (negative code).
-namespace meridox {
-
-struct SpheroidAxes
+namespace meridox
 {
+
+struct SpheroidAxes {
     double semiMajor = 0.0;
     double semiMinor = 0.0;
     double radius = 0.0;

@@ -4,11 +4,12 @@
 
 #include <cmath>
 
-namespace meridox {
-namespace {
-
-struct Swiss
+namespace meridox
 {
+namespace
+{
+
+struct Swiss {
     double alpha = 0.0;
     double radius = 0.0;
     double sinB0 = 0.0;
@@ -53,8 +54,8 @@ struct Swiss
         const double betaBar = 2.0 * (std::atan(std::exp((y - falseNorth) / radius)) - Pi / 4.0);
         const double beta =
             std::asin(cosB0 * std::sin(betaBar) + sinB0 * std::cos(betaBar) * std::cos(lBar));
-        const double lambda =
-            AdjustLon(std::asin(std::sin(lBar) * std::cos(betaBar) / std::cos(beta)) / alpha + centerLon);
+        const double lambda = AdjustLon(
+            std::asin(std::sin(lBar) * std::cos(betaBar) / std::cos(beta)) / alpha + centerLon);
         double phi = b0;
         double step = 0.01;
         const double direction = y > falseNorth ? 1.0 : -1.0;

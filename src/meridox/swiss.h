@@ -2,7 +2,8 @@
 
 // The Swiss oblique conformal cylindrical projection. The forward and the
 // inverse side each keep their own constants between calls.
-namespace meridox {
+namespace meridox
+{
 
 int swissforint(double a, double b, double centerLon, double centerLat, double falseEast,
                 double falseNorth);

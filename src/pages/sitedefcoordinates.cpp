@@ -1,7 +1,6 @@
 #include "pages/sitedefcoordinates.h"
 
 #include <QCoreApplication>
-
 #include <cstdlib>
 
 namespace

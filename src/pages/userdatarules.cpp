@@ -47,6 +47,13 @@ QString MissingUserFieldMessage(UserDataField field)
     return QString();
 }
 
+QString NoTownYetMessage(const QString &zip)
+{
+    return QCoreApplication::translate(
+               "TfraUserData", "\"%1\" stands for no town yet: type the postcode of your address !")
+        .arg(zip);
+}
+
 QString CallFileNameProblem(const QString &call)
 {
     if (call == QLatin1String(".") || call == QLatin1String(".."))
@@ -55,8 +62,8 @@ QString CallFileNameProblem(const QString &call)
             .arg(call);
     const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (const QChar c : call) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control
-            || refused.contains(c)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control ||
+            refused.contains(c)) {
             return QCoreApplication::translate(
                 "TfraUserData",
                 "The call may not contain path separators, control characters or any of "
@@ -64,6 +71,11 @@ QString CallFileNameProblem(const QString &call)
         }
     }
     return QString();
+}
+
+bool IsPhoneNumberCharacter(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || QStringLiteral(" +-/.").contains(c);
 }
 
 QString DefaultUserDirectory(const QString &programFolder, const QString &call)

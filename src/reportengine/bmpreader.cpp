@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
-
 #include <cstdint>
 
-namespace {
+namespace
+{
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 constexpr quint32 kRgb = 0;
 constexpr quint32 kBitFields = 3;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "reportengine/rasterimage.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "reportengine/rasterimage.h"
 
 // Reads Windows BMP pictures (the screen captures the pages write): 1, 4 and 8 bits with a
 // colour table, 16, 24 and 32 bits, uncompressed or with bit-field masks, rows stored

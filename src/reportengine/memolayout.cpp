@@ -1,6 +1,7 @@
 #include "reportengine/memolayout.h"
 
-namespace {
+namespace
+{
 constexpr double kEpsilonMm = 1e-6;
 
 struct Token {
@@ -34,7 +35,8 @@ std::vector<Token> tokenize(const QString &text)
         const int wordStart = i;
         while (i < n && text.at(i) != u' ')
             ++i;
-        tokens.push_back({text.mid(sepStart, wordStart - sepStart), text.mid(wordStart, i - wordStart)});
+        tokens.push_back(
+            {text.mid(sepStart, wordStart - sepStart), text.mid(wordStart, i - wordStart)});
     }
     return tokens;
 }
@@ -162,9 +164,8 @@ QString ExpandTabs(const QString &line, int tabSize)
     return out;
 }
 
-std::vector<MemoLine> LayoutMemo(const QStringList &paragraphs, double widthMm,
-                                 MemoJustify justify, bool expandTabs,
-                                 const TextMeasure &measure)
+std::vector<MemoLine> LayoutMemo(const QStringList &paragraphs, double widthMm, MemoJustify justify,
+                                 bool expandTabs, const TextMeasure &measure)
 {
     std::vector<MemoLine> lines;
     if (widthMm <= 0.0)

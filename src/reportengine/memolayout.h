@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
 #include <functional>
 #include <vector>
 
@@ -41,6 +40,5 @@ using TextMeasure = std::function<double(const QString &)>;
 // Replaces each tab by the spaces up to the next multiple of tabSize columns.
 QString ExpandTabs(const QString &line, int tabSize = 8);
 
-std::vector<MemoLine> LayoutMemo(const QStringList &paragraphs, double widthMm,
-                                 MemoJustify justify, bool expandTabs,
-                                 const TextMeasure &measure);
+std::vector<MemoLine> LayoutMemo(const QStringList &paragraphs, double widthMm, MemoJustify justify,
+                                 bool expandTabs, const TextMeasure &measure);

@@ -1,16 +1,15 @@
 #include "reportengine/pdfcanvas.h"
 
-#include <QCoreApplication>
-
-#include <cstdlib>
-
-#include <hpdf.h>
-
-#include "base/safefile.h"
 #include "base/clock.h"
+#include "base/safefile.h"
 #include "reportengine/winansi.h"
 
-namespace {
+#include <QCoreApplication>
+#include <cstdlib>
+#include <hpdf.h>
+
+namespace
+{
 constexpr double kPointsPerMm = 72.0 / 25.4;
 
 void setDate(HPDF_Doc doc)
@@ -116,10 +115,10 @@ void PdfCanvas::drawImage(const RectMm &rect, const RasterImage &image)
 {
     if (!d->page)
         return;
-    HPDF_Image pdfImage = HPDF_LoadRawImageFromMem(
-        d->doc, reinterpret_cast<const HPDF_BYTE *>(image.rgb.constData()),
-        static_cast<HPDF_UINT>(image.width), static_cast<HPDF_UINT>(image.height),
-        HPDF_CS_DEVICE_RGB, 8);
+    HPDF_Image pdfImage =
+        HPDF_LoadRawImageFromMem(d->doc, reinterpret_cast<const HPDF_BYTE *>(image.rgb.constData()),
+                                 static_cast<HPDF_UINT>(image.width),
+                                 static_cast<HPDF_UINT>(image.height), HPDF_CS_DEVICE_RGB, 8);
     if (!pdfImage) {
         setError(d->errorText());
         return;
@@ -174,8 +173,8 @@ QByteArray PdfCanvas::toPdf(QString *error)
     qsizetype done = 0;
     while (done < pdf.size()) {
         HPDF_UINT32 chunk = static_cast<HPDF_UINT32>(pdf.size() - done);
-        const HPDF_STATUS status = HPDF_ReadFromStream(
-            d->doc, reinterpret_cast<HPDF_BYTE *>(pdf.data() + done), &chunk);
+        const HPDF_STATUS status =
+            HPDF_ReadFromStream(d->doc, reinterpret_cast<HPDF_BYTE *>(pdf.data() + done), &chunk);
         done += chunk;
         if (status == HPDF_STREAM_EOF || chunk == 0)
             break;

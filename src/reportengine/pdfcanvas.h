@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
-
-#include <memory>
-
 #include "reportengine/reportcanvas.h"
+
+#include <QString>
+#include <memory>
 
 // The PDF back end of the report engine, on libharu. Text uses the base-14 fonts
 // (Helvetica, Courier, Times) with WinAnsi encoding, not embedded; text is converted

@@ -1,14 +1,14 @@
 #include "reportengine/reportcanvas.h"
 
-#include <QCoreApplication>
-
-#include <cmath>
-#include <initializer_list>
-
 #include "reportengine/bmpreader.h"
 #include "reportengine/textwidth.h"
 
-namespace {
+#include <QCoreApplication>
+#include <cmath>
+#include <initializer_list>
+
+namespace
+{
 constexpr double kA4ShortMm = 210.0;
 constexpr double kA4LongMm = 297.0;
 constexpr double kFitToleranceMm = 1e-6;
@@ -196,7 +196,8 @@ bool ReportCanvas::checkPosition(std::initializer_list<double> values)
 {
     if (finite(values))
         return true;
-    setError(QCoreApplication::translate("ReportCanvas", "A position on the page is not a number."));
+    setError(
+        QCoreApplication::translate("ReportCanvas", "A position on the page is not a number."));
     return false;
 }
 

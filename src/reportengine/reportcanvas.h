@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
-#include <initializer_list>
-
 #include "reportengine/memolayout.h"
 #include "reportengine/rasterimage.h"
 #include "reportengine/reportfont.h"
+
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
 
 enum class PageOrientation { Portrait, Landscape };
 

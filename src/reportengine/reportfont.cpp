@@ -1,6 +1,7 @@
 #include "reportengine/reportfont.h"
 
-namespace {
+namespace
+{
 // Vertical metrics in font units of 2048 (ascent, descent, line gap), as carried by the
 // fonts that stand for Arial, Courier New and Times New Roman.
 struct VerticalMetrics {

@@ -1,8 +1,8 @@
 #include "reportengine/reportjob.h"
 
-#include <QCoreApplication>
-
 #include "reportengine/pdfcanvas.h"
+
+#include <QCoreApplication>
 
 bool WriteReportPdf(const ReportJob &job, const QString &path, QString *error)
 {
@@ -16,8 +16,8 @@ bool WriteReportRtf(const ReportJob &job, const QString &path, QString *error)
 {
     if (!job.hasText) {
         if (error)
-            *error = QCoreApplication::translate("ReportJob",
-                                                 "This document cannot be saved as RTF.");
+            *error =
+                QCoreApplication::translate("ReportJob", "This document cannot be saved as RTF.");
         return false;
     }
     return WriteRtfFile(job.text, path, error);

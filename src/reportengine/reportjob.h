@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
-
-#include <functional>
-
 #include "reportengine/reportcanvas.h"
 #include "reportengine/rtfwriter.h"
+
+#include <QString>
+#include <functional>
 
 // One document for the report engine: the routine that draws all of its pages (run once
 // for every output: preview, paper, PDF file) and the file name proposed when it is saved.

@@ -1,12 +1,13 @@
 #include "reportengine/rtfwriter.h"
 
-#include <cmath>
-
 #include "base/safefile.h"
 #include "reportengine/reportfont.h"
 #include "reportengine/winansi.h"
 
-namespace {
+#include <cmath>
+
+namespace
+{
 int twips(double mm)
 {
     return static_cast<int>(std::lround(mm / 25.4 * 1440.0));

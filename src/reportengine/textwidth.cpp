@@ -1,12 +1,12 @@
 #include "reportengine/textwidth.h"
 
-#include <hpdf.h>
-
-#include <array>
-
 #include "reportengine/winansi.h"
 
-namespace {
+#include <array>
+#include <hpdf.h>
+
+namespace
+{
 // Advance widths of the 256 WinAnsi bytes in 1/1000 of the font size.
 using WidthTable = std::array<float, 256>;
 
@@ -29,8 +29,8 @@ AllWidths loadWidths()
             table.fill(500.0F);
             if (!doc)
                 continue;
-            HPDF_Font font = HPDF_GetFont(doc, Base14FontName(families[f], bold != 0),
-                                          "WinAnsiEncoding");
+            HPDF_Font font =
+                HPDF_GetFont(doc, Base14FontName(families[f], bold != 0), "WinAnsiEncoding");
             if (!font)
                 continue;
             for (int b = 1; b < 256; ++b) {

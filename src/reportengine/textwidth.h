@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include "reportengine/reportfont.h"
+
+#include <QString>
 
 // Width of a text in millimetres when drawn in the given font, from the character widths
 // of the base-14 fonts (the same widths as the screen fonts that stand in for them).

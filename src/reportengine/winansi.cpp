@@ -1,6 +1,7 @@
 #include "reportengine/winansi.h"
 
-namespace {
+namespace
+{
 // Unicode code points of the bytes 0x80..0x9F; 0 marks a byte with no character.
 constexpr char16_t kHighBlock[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,

@@ -1,15 +1,15 @@
 #include "reports/antennareporttext.h"
 
+#include "base/numberformat.h"
+#include "exposure/engine/aperturesize.h"
+#include "exposure/engine/engine.h"
 #include "exposure/evaluation.h"
+#include "reports/placeholders.h"
 
 #include <cmath>
 
-#include "exposure/engine/aperturesize.h"
-#include "exposure/engine/engine.h"
-#include "reports/placeholders.h"
-#include "base/numberformat.h"
-
-namespace {
+namespace
+{
 const char *const kPatternPlaceholders[10] = {"<V00>", "<V10>", "<V20>", "<V30>", "<V40>",
                                               "<V50>", "<V60>", "<V70>", "<V80>", "<V90>"};
 } // namespace
@@ -122,13 +122,15 @@ double RowFieldStrength(const TReportRow &row)
 
 QString ReportPointLine(const TReportRow &row)
 {
-    return QStringLiteral("   ") + ColumnText(row.pointRef, 12) + ColumnText(row.pointDistance, 16) +
-           ColumnText(row.pointHeight, 16) + ColumnText(FixedNotation(RowSpaceAttenuation(row), 1), 25) +
+    return QStringLiteral("   ") + ColumnText(row.pointRef, 12) +
+           ColumnText(row.pointDistance, 16) + ColumnText(row.pointHeight, 16) +
+           ColumnText(FixedNotation(RowSpaceAttenuation(row), 1), 25) +
            (row.hasPower ? FixedNotation(RowFieldStrength(row), 2) : NoPowerChainText());
 }
 
-QStringList BuildAntennaReportText(const QStringList &templateLines, const QVector<TReportRow> &rows,
-                                   int languageId, const QDate &today)
+QStringList BuildAntennaReportText(const QStringList &templateLines,
+                                   const QVector<TReportRow> &rows, int languageId,
+                                   const QDate &today)
 {
     const TReportRow first = rows.isEmpty() ? TReportRow() : rows.front();
     QStringList lines = ReplaceReportPlaceholders(templateLines, first, languageId, today);

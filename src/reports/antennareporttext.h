@@ -1,11 +1,11 @@
 #pragma once
 
+#include "reports/documentdata.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-#include "reports/documentdata.h"
 
 // The text of one antenna placement's report: the "AntReport" template with its
 // placeholders replaced by the values of the first data row, followed by one line per
@@ -37,5 +37,6 @@ double RowFieldStrength(const TReportRow &row);
 QString ReportPointLine(const TReportRow &row);
 
 // The whole report: the replaced template, then one point line per row in row order.
-QStringList BuildAntennaReportText(const QStringList &templateLines, const QVector<TReportRow> &rows,
-                                   int languageId, const QDate &today);
+QStringList BuildAntennaReportText(const QStringList &templateLines,
+                                   const QVector<TReportRow> &rows, int languageId,
+                                   const QDate &today);

@@ -2,12 +2,14 @@
 
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
+#include "store/postcodes.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 double fieldDouble(const TJetDataset *dataset, const QString &field)
 {
     bool ok = false;
@@ -22,8 +24,7 @@ bool fieldBool(const TJetDataset *dataset, const QString &field)
         return false;
     if (value.typeId() == QMetaType::QString) {
         const QString text = value.toString().trimmed();
-        return text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
-               (text.toInt() != 0);
+        return text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || (text.toInt() != 0);
     }
     return value.toInt() != 0;
 }
@@ -39,7 +40,7 @@ QStringList TDocumentTemplate::lines() const
 
 QString CityColumn(int languageId)
 {
-    return languageId == 2 ? Schema::CityNameN : Schema::CityNameF;
+    return TownColumnForLanguage(languageId);
 }
 
 TOpResult<TOwnerLetterData> LoadOwnerLetterData(TdtmMain &dm, qint32 ownerId, int languageId)
@@ -80,11 +81,11 @@ TOpResult<TOwnerLetterData> LoadOwnerLetterData(TdtmMain &dm, qint32 ownerId, in
 TOpResult<TDocumentTemplate> LoadDocument(TdtmMain &dm, int languageId, const QString &name)
 {
     TJetDataset *q = dm.qryTemp2;
-    const TOpStatus status =
-        OpenStatement(q, {QStringLiteral("SELECT DocsDesc, DocsText"), QStringLiteral("FROM tblDocs"),
-                          QStringLiteral("WHERE DocsName LIKE %1 AND IdLanguage =%2")
-                              .arg(JetText(name))
-                              .arg(languageId)});
+    const TOpStatus status = OpenStatement(
+        q, {QStringLiteral("SELECT DocsDesc, DocsText"), QStringLiteral("FROM tblDocs"),
+            QStringLiteral("WHERE DocsName LIKE %1 AND IdLanguage =%2")
+                .arg(JetText(name))
+                .arg(languageId)});
     if (!status.ok())
         return TOpResult<TDocumentTemplate>::failure(status);
     TDocumentTemplate doc;
@@ -99,8 +100,9 @@ TOpResult<TRegulatorAddress> LoadRegulatorAddress(TdtmMain &dm, int languageId)
 {
     TJetDataset *q = dm.qryTemp3;
     const TOpStatus status = OpenStatement(
-        q, {QStringLiteral("SELECT BiptName, BiptService, BiptAddr2, BiptAddr1, BiptZip, BiptCity"),
-            QStringLiteral("FROM tblBipt"), QStringLiteral("WHERE IdLanguage =%1").arg(languageId)});
+        q,
+        {QStringLiteral("SELECT BiptName, BiptService, BiptAddr2, BiptAddr1, BiptZip, BiptCity"),
+         QStringLiteral("FROM tblBipt"), QStringLiteral("WHERE IdLanguage =%1").arg(languageId)});
     if (!status.ok())
         return TOpResult<TRegulatorAddress>::failure(status);
     TRegulatorAddress a;
@@ -121,13 +123,14 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
     TJetDataset *q = dm.qryRvReport;
     const TOpStatus status = OpenStatement(
         q,
-        {QStringLiteral("SELECT tblOwner.IdOwner, Zip, %1 AS City, OwnerFname, OwnerName, "
-                        "OwnerCall, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerEmail, "
-                        "TowerName, TowerCoordLamX, TowerCoordLamY, TowerMain, AntennasRef, "
-                        "AntType, AntMakeDescr, AntennasHeight, AntennasTilt, BandFreqCenter, "
-                        "AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, "
-                        "AntV90, AntennasAntPwr, AntennasEirp, AntExtra, CriticalPntDist, "
-                        "CriticalPntHeight, CriticalPntRef, SpaceAttLow, SpaceAttHigh, StationTxPower")
+        {QStringLiteral(
+             "SELECT tblOwner.IdOwner, Zip, %1 AS City, OwnerFname, OwnerName, "
+             "OwnerCall, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerEmail, "
+             "TowerName, TowerCoordLamX, TowerCoordLamY, TowerMain, AntennasRef, "
+             "AntType, AntMakeDescr, AntennasHeight, AntennasTilt, BandFreqCenter, "
+             "AntV00, AntV10, AntV20, AntV30, AntV40, AntV50, AntV60, AntV70, AntV80, "
+             "AntV90, AntennasAntPwr, AntennasEirp, AntExtra, CriticalPntDist, "
+             "CriticalPntHeight, CriticalPntRef, SpaceAttLow, SpaceAttHigh, StationTxPower")
              .arg(CityColumn(languageId)),
          QStringLiteral("FROM ((((((tblOwner INNER JOIN tblTower ON tblTower.IdOwner = "
                         "tblOwner.IdOwner) INNER JOIN tblStation ON tblStation.IdTower = "

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "store/recordresult.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-#include "store/recordresult.h"
 
 class TdtmMain;
 

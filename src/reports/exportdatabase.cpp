@@ -1,11 +1,11 @@
 #include "reports/exportdatabase.h"
 
+#include "base/currentselection.h"
+#include "base/programfolder.h"
 #include "reports/exportsource.h"
 #include "reports/exportstaging.h"
 #include "reports/exportstatements.h"
 #include "reports/exporttexts.h"
-#include "base/currentselection.h"
-#include "base/programfolder.h"
 #include "store/datamodule.h"
 #include "store/recordstatement.h"
 
@@ -178,6 +178,13 @@ TExportFileResult CreateExportDatabase(TdtmMain &dm, const QString &target,
     if (!written.ok())
         return {Failure::Writing, written.error};
     return {};
+}
+
+QString ExportWrittenMessage(const QString &target, int antennas)
+{
+    return QCoreApplication::translate("ExportDatabase", "The export database was written as :") +
+           QLatin1Char('\n') + QDir::toNativeSeparators(target) + QLatin1Char('\n') +
+           QCoreApplication::translate("ExportDatabase", "Antennas in it: %1").arg(antennas);
 }
 
 QString ExportFailureMessage(const TExportFileResult &result)

@@ -54,5 +54,9 @@ TExportFileResult CreateExportDatabase(TdtmMain &dm, const QString &target,
 // lines, without the caption).
 QString ExportFailureMessage(const TExportFileResult &result);
 
+// The confirmation after the export file was written: where it is and how
+// many antenna placements it holds (without the caption).
+QString ExportWrittenMessage(const QString &target, int antennas);
+
 // The progress range for `antennas` placements: 231 steps each and 10 more.
 int ExportProgressMaximum(int antennas);

@@ -1,15 +1,17 @@
 #include "reports/letterlayout.h"
 
-#include <algorithm>
-
 #include "reports/placeholders.h"
 
-namespace {
+#include <algorithm>
+
+namespace
+{
 // The file name without its folder; both separators count, since a folder typed on
 // another system may use either.
 QString bareFileName(const QString &path)
 {
-    const int slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const int slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(slash + 1);
 }
 } // namespace
@@ -23,8 +25,8 @@ QString LetterDateLine(const QString &city, const QDate &today)
 QStringList SenderLines(const TOwnerLetterData &owner)
 {
     QStringList lines;
-    lines << owner.firstName + QStringLiteral(" ") + owner.name + QStringLiteral(" (") + owner.call +
-                 QStringLiteral(")");
+    lines << owner.firstName + QStringLiteral(" ") + owner.name + QStringLiteral(" (") +
+                 owner.call + QStringLiteral(")");
     lines << owner.address1;
     if (!owner.address2.trimmed().isEmpty())
         lines << owner.address2;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "reports/documentdata.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
-
-#include "reports/documentdata.h"
 
 // The texts of the letters to the regulator (low-power letter, cover letters and
 // special-case declarations), before they are placed on the page.

@@ -1,8 +1,8 @@
 #include "reports/placeholders.h"
 
-#include <cmath>
-
 #include "base/numberformat.h"
+
+#include <cmath>
 
 QString ReplacePlaceholder(const QString &line, const QString &placeholder, const QString &value)
 {

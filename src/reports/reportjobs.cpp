@@ -1,15 +1,16 @@
 #include "reports/reportjobs.h"
 
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/installlayout.h"
+#include "base/programfolder.h"
+#include "reportengine/bmpreader.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
-#include "reportengine/bmpreader.h"
-#include "base/clock.h"
-#include "base/installlayout.h"
-#include "base/programfolder.h"
-#include "base/currentselection.h"
-
-namespace {
+namespace
+{
 // Owner letter data, the named document and the regulator's address, in the current
 // owner's document language.
 TOpResult<TReportInputs> loadLetter(TdtmMain &dm, ReportKind kind, const QString &documentName)
@@ -79,8 +80,8 @@ ReportJob BuildAntennaReportJob(const QStringList &lines, const QString &fileNam
 }
 
 TOpResult<ReportJob> BuildCoverLetterJob(TdtmMain &dm, const QString &documentName,
-                                         const QStringList &terrainLines,
-                                         const QStringList &files, const QString &fileName)
+                                         const QStringList &terrainLines, const QStringList &files,
+                                         const QString &fileName)
 {
     auto in = loadLetter(dm, ReportKind::CoverLetter, documentName);
     if (!in.ok())

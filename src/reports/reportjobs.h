@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include "reportengine/reportjob.h"
 #include "reports/rvsengineprint.h"
 #include "store/recordresult.h"
+
+#include <QString>
+#include <QStringList>
 
 class TdtmMain;
 
@@ -32,8 +32,8 @@ ReportJob BuildAntennaReportJob(const QStringList &lines, const QString &fileNam
 
 // Kind 3 with "CertFile" (terrain study required) or "TechFile".
 TOpResult<ReportJob> BuildCoverLetterJob(TdtmMain &dm, const QString &documentName,
-                                         const QStringList &terrainLines,
-                                         const QStringList &files, const QString &fileName);
+                                         const QStringList &terrainLines, const QStringList &files,
+                                         const QString &fileName);
 
 // Kind 4 for a special case 1 to 4; another value is refused with a message.
 TOpResult<ReportJob> BuildSpecialCaseJob(TdtmMain &dm, int specialCase, const QString &fileName);

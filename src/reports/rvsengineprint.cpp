@@ -1,9 +1,10 @@
 #include "reports/rvsengineprint.h"
 
-#include "reports/letterlayout.h"
 #include "reportengine/reportcanvas.h"
+#include "reports/letterlayout.h"
 
-namespace {
+namespace
+{
 constexpr double kLetterLeft = 25.0;
 constexpr double kLetterRight = 185.0;
 constexpr double kRegulatorX = 120.0;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "reportengine/rasterimage.h"
+#include "reports/documentdata.h"
+#include "reports/reportkind.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
-
-#include "reports/documentdata.h"
-#include "reportengine/rasterimage.h"
-#include "reports/reportkind.h"
 
 class ReportCanvas;
 

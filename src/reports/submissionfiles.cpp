@@ -1,7 +1,7 @@
 #include "reports/submissionfiles.h"
 
-#include "base/safefile.h"
 #include "base/numberformat.h"
+#include "base/safefile.h"
 #include "base/shellutilities.h"
 
 #include <QDir>

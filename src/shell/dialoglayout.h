@@ -5,7 +5,14 @@
 // Arithmetic of the message dialog's button row, kept apart from the widgets.
 
 // The dialog's buttons in their fixed order, with the result each one gives.
-enum DialogButton { DialogOk = 0, DialogCancel, DialogYes, DialogNo, DialogHelp, DialogButtonCount };
+enum DialogButton {
+    DialogOk = 0,
+    DialogCancel,
+    DialogYes,
+    DialogNo,
+    DialogHelp,
+    DialogButtonCount
+};
 int DialogButtonResult(DialogButton button); // 1, 2, 6, 7, 0
 
 // The buttons a message kind shows, in the fixed order: OK for errors (1) and

@@ -1,10 +1,11 @@
 #include "shell/helpfile.h"
 
-#include <QFileInfo>
-
 #include "base/programfolder.h"
 
-namespace {
+#include <QFileInfo>
+
+namespace
+{
 QString &helpFile()
 {
     static QString file;
@@ -34,6 +35,12 @@ void SelectHelpFile(int languageIndex)
     helpFile() = HelpFileForLanguage(languageIndex, helpFile());
 }
 
-QString ApplicationHelpFile() { return helpFile(); }
+QString ApplicationHelpFile()
+{
+    return helpFile();
+}
 
-void SetApplicationHelpFile(const QString &path) { helpFile() = path; }
+void SetApplicationHelpFile(const QString &path)
+{
+    helpFile() = path;
+}

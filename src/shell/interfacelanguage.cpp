@@ -1,7 +1,7 @@
 #include "shell/interfacelanguage.h"
 
-#include "base/preferences.h"
 #include "base/currentselection.h"
+#include "base/preferences.h"
 
 int InterfaceLanguageFor(std::optional<int> stored, QLocale::Language systemLanguage)
 {

@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 // The interface language index: 0 English, 1 Dutch, 2 French, 3 German.

@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
-
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 const QByteArray ActivateRequest = "activate\n";
 const QByteArray ActivateReply = "ok\n";
 // A request longer than this is not ours: drop the connection.
@@ -68,8 +68,7 @@ QString TSingleInstance::SocketFolder()
     return folder;
 }
 
-TSingleInstance::TSingleInstance(const QString &key, QObject *parent)
-    : QObject(parent), m_key(key)
+TSingleInstance::TSingleInstance(const QString &key, QObject *parent) : QObject(parent), m_key(key)
 {
     const QString folder = SocketFolder();
     if (!folder.isEmpty())
@@ -79,7 +78,10 @@ TSingleInstance::TSingleInstance(const QString &key, QObject *parent)
     connect(&m_server, &QLocalServer::newConnection, this, &TSingleInstance::acceptConnections);
 }
 
-TSingleInstance::~TSingleInstance() { m_server.close(); }
+TSingleInstance::~TSingleInstance()
+{
+    m_server.close();
+}
 
 QString TSingleInstance::KeyForProgram(const QString &programPath)
 {

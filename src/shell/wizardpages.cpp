@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-namespace {
-struct PageInfo
+namespace
 {
+struct PageInfo {
     const char *tabSheet;
     const char *frameClass;
     const char *title;

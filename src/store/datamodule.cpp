@@ -13,7 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 const QString MainDatabaseName = QStringLiteral("VlmMain.mdb");
 constexpr int ExecutedStatementsKept = 1000;
 
@@ -73,8 +74,11 @@ TdtmMain::TdtmMain(QObject *parent)
     // A database of an older version gains the columns added since, before any
     // statement reads them; a failure shows when a statement needs the column.
     connect(conMainDb, &TJetConnection::connected, this, [this] { UpgradeMainSchema(*conMainDb); });
-    watchConnection(conMainDb);
-    watchConnection(conExport);
+    // The status bar's connection panel is about "VlmMain.mdb": the export
+    // connection's opening and closing would otherwise show "Disconnected"
+    // while the main database stays open.
+    watchConnection(conMainDb, true);
+    watchConnection(conExport, false);
     m_firstRunPending = true;
 }
 
@@ -101,16 +105,18 @@ TJetDataset *TdtmMain::dataset(const QString &componentName) const
     return findChild<TJetDataset *>(componentName, Qt::FindDirectChildrenOnly);
 }
 
-void TdtmMain::watchConnection(TJetConnection *connection)
+void TdtmMain::watchConnection(TJetConnection *connection, bool reportsStatus)
 {
-    connect(connection, &TJetConnection::commandStarting, this,
-            [this]() { emit connectionStatusChanged(tr("Executing")); });
-    connect(connection, &TJetConnection::commandCompleted, this,
-            [this]() { emit connectionStatusChanged(tr("Connected")); });
-    connect(connection, &TJetConnection::connected, this,
-            [this]() { emit connectionStatusChanged(tr("Connected")); });
-    connect(connection, &TJetConnection::disconnected, this,
-            [this]() { emit connectionStatusChanged(tr("Disconnected")); });
+    if (reportsStatus) {
+        connect(connection, &TJetConnection::commandStarting, this,
+                [this]() { emit connectionStatusChanged(tr("Executing")); });
+        connect(connection, &TJetConnection::commandCompleted, this,
+                [this]() { emit connectionStatusChanged(tr("Connected")); });
+        connect(connection, &TJetConnection::connected, this,
+                [this]() { emit connectionStatusChanged(tr("Connected")); });
+        connect(connection, &TJetConnection::disconnected, this,
+                [this]() { emit connectionStatusChanged(tr("Disconnected")); });
+    }
     connect(connection, &TJetConnection::statementExecuted, this,
             [this](const QString &jetSql, const QString &) {
                 m_statements.append(jetSql);
@@ -121,9 +127,9 @@ void TdtmMain::watchConnection(TJetConnection *connection)
 
 void TdtmMain::requestTermination()
 {
-    ShowErrorMessage(tr("VLM Database"),
-                     tr("Unable to connect the VLM Database !") + QLatin1Char('\n')
-                         + tr("This application will terminate..."));
+    ShowErrorMessage(tr("VLM Database"), tr("Unable to connect the VLM Database !") +
+                                             QLatin1Char('\n') +
+                                             tr("This application will terminate..."));
     m_terminationRequested = true;
     emit terminationRequested();
     // The application ends when control returns to the event loop.
@@ -156,9 +162,8 @@ QString TdtmMain::locateDatabaseFolder(bool automatic)
     const QFileInfo file(chosen);
     if (file.isFile() && file.fileName() == MainDatabaseName)
         return withTrailingSeparator(file.absolutePath());
-    ShowErrorMessage(tr("Database Connection"),
-                     tr("There is no connection to the VLM Database !") + QLatin1Char('\n')
-                         + tr("Try again..."));
+    ShowErrorMessage(tr("Database Connection"), tr("There is no connection to the VLM Database !") +
+                                                    QLatin1Char('\n') + tr("Try again..."));
     return QString();
 }
 
@@ -207,9 +212,8 @@ bool TdtmMain::OpenLookupTables()
     }
     for (TJetDataset *table : std::as_const(m_lookupTables)) {
         if (!table->open()) {
-            ShowErrorMessage(tr("Starting VLM"),
-                             tr("Error when opening VLM Database (table: ") + table->objectName()
-                                 + QLatin1Char(')'));
+            ShowErrorMessage(tr("Starting VLM"), tr("Error when opening VLM Database (table: ") +
+                                                     table->objectName() + QLatin1Char(')'));
             return false;
         }
     }
@@ -228,7 +232,8 @@ QString TdtmMain::GetDatabaseVersion()
     }
     qryTemp2->close();
     qryTemp2->sql().clear();
-    qryTemp2->sql() << QStringLiteral("SELECT ApplDataValue ") << QStringLiteral("FROM tblApplData ")
+    qryTemp2->sql() << QStringLiteral("SELECT ApplDataValue ")
+                    << QStringLiteral("FROM tblApplData ")
                     << QStringLiteral("WHERE ApplDataName LIKE 'DBVer' ");
     if (!qryTemp2->open() || qryTemp2->isEmpty())
         return QString();

@@ -104,7 +104,7 @@ public:
 
 signals:
     // Text for the connection panel of the status bar: "Executing",
-    // "Connected" or "Disconnected".
+    // "Connected" or "Disconnected" of the main connection conMainDb.
     void connectionStatusChanged(const QString &text);
     // A connection failure asked the application to terminate.
     void terminationRequested();
@@ -112,7 +112,8 @@ signals:
 private:
     TJetDataset *addQuery(const QString &name, TJetConnection *connection);
     TJetDataset *addTable(const QString &name, const QString &tableName);
-    void watchConnection(TJetConnection *connection);
+    // Logs the connection's statements; reportsStatus: its state is the status bar's.
+    void watchConnection(TJetConnection *connection, bool reportsStatus);
     void requestTermination();
     QString locateDatabaseFolder(bool automatic);
 

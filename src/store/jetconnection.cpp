@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <QSqlDriver>
 
-namespace {
+namespace
+{
 constexpr int StatementLogSize = 500;
 
 // SQLite's "attempt to write a readonly database" (8) and "unable to open

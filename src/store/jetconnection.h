@@ -1,13 +1,13 @@
 #pragma once
 
+#include "store/jetsqladapter.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-
-#include "store/jetsqladapter.h"
 
 // One connection of the data module (conMainDb, conExport): the Jet connection
 // string that documents the contract, and the SQLite file it names. Every

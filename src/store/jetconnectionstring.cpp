@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 const QString EmptyQuoted = QStringLiteral("\"\"");
 }
 
@@ -16,8 +17,8 @@ QString JetConnectionString(const QString &dataSource, const QString &password)
         QStringLiteral("Extended Properties=") + EmptyQuoted,
         QStringLiteral("Jet OLEDB:System database=") + EmptyQuoted,
         QStringLiteral("Jet OLEDB:Registry Path=") + EmptyQuoted,
-        QStringLiteral("Jet OLEDB:Database Password=")
-            + (password.isEmpty() ? EmptyQuoted : password),
+        QStringLiteral("Jet OLEDB:Database Password=") +
+            (password.isEmpty() ? EmptyQuoted : password),
         QStringLiteral("Jet OLEDB:Engine Type=5"),
         QStringLiteral("Jet OLEDB:Database Locking Mode=1"),
         QStringLiteral("Jet OLEDB:Global Partial Bulk Ops=2"),
@@ -56,7 +57,8 @@ QString ConnectionStringValue(const QString &connectionString, const QString &ke
         // A path with ";" in it: glue the pieces that have no "=" of their own.
         for (int j = i + 1; j < pairs.size() && !pairs[j].contains(QLatin1Char('=')); ++j)
             value += QLatin1Char(';') + pairs[j];
-        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+            value.endsWith(QLatin1Char('"')))
             value = value.mid(1, value.size() - 2);
         return value;
     }

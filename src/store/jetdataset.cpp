@@ -100,10 +100,10 @@ int TJetDataset::fieldIndex(const QString &name) const
     const QString quoted = QLatin1Char('\'') + name + QLatin1Char('\'');
     for (int c = 0; c < m_fields.count(); ++c) {
         const QString field = m_fields.fieldName(c);
-        if (field.compare(quoted, Qt::CaseInsensitive) == 0
-            || (name.size() > 2 && name.startsWith(QLatin1Char('\''))
-                && name.endsWith(QLatin1Char('\''))
-                && field.compare(name.mid(1, name.size() - 2), Qt::CaseInsensitive) == 0))
+        if (field.compare(quoted, Qt::CaseInsensitive) == 0 ||
+            (name.size() > 2 && name.startsWith(QLatin1Char('\'')) &&
+             name.endsWith(QLatin1Char('\'')) &&
+             field.compare(name.mid(1, name.size() - 2), Qt::CaseInsensitive) == 0))
             return c;
     }
     return -1;
@@ -240,8 +240,8 @@ QVariant TJetDataset::data(const QModelIndex &index, int role) const
 
 QVariant TJetDataset::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0
-        || section >= m_fields.count())
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= m_fields.count())
         return QVariant();
     return m_fields.fieldName(section);
 }

@@ -6,11 +6,11 @@
 #include <QPair>
 #include <QSet>
 
-namespace {
+namespace
+{
 
 // A token, or a parenthesised group whose tokens are its children.
-struct Node
-{
+struct Node {
     TSqlToken token;
     bool isGroup = false;
     bool closed = false;
@@ -79,12 +79,13 @@ void appendPiece(QString &out, const QString &space, const QString &text, TSqlTo
     if (gap.isEmpty() && !out.isEmpty() && !text.isEmpty()) {
         const QChar last = out.back();
         const QChar first = text.front();
-        const bool comment = (last == QLatin1Char('-') && first == QLatin1Char('-'))
-                             || (last == QLatin1Char('/') && first == QLatin1Char('*'));
+        const bool comment = (last == QLatin1Char('-') && first == QLatin1Char('-')) ||
+                             (last == QLatin1Char('/') && first == QLatin1Char('*'));
         const bool blob = kind == TSqlToken::String && endsWithWordCharacter(out);
         // Two quoted tokens side by side would read as one with a doubled quote.
-        const bool quotes = last == first
-                            && (first == QLatin1Char('\'') || first == QLatin1Char('"') || first == QLatin1Char('`'));
+        const bool quotes =
+            last == first &&
+            (first == QLatin1Char('\'') || first == QLatin1Char('"') || first == QLatin1Char('`'));
         if (comment || blob || quotes)
             gap = QStringLiteral(" ");
     }
@@ -107,26 +108,26 @@ void writeSequence(const Sequence &sequence, QString &out)
 bool isKeyword(const Node &node)
 {
     static const QSet<QString> keywords = {
-        QStringLiteral("SELECT"), QStringLiteral("FROM"),     QStringLiteral("WHERE"),
-        QStringLiteral("AND"),    QStringLiteral("OR"),       QStringLiteral("NOT"),
-        QStringLiteral("LIKE"),   QStringLiteral("AS"),       QStringLiteral("ON"),
-        QStringLiteral("JOIN"),   QStringLiteral("INNER"),    QStringLiteral("LEFT"),
-        QStringLiteral("RIGHT"),  QStringLiteral("OUTER"),    QStringLiteral("FULL"),
-        QStringLiteral("CROSS"),  QStringLiteral("BY"),       QStringLiteral("ORDER"),
-        QStringLiteral("GROUP"),  QStringLiteral("HAVING"),   QStringLiteral("SET"),
-        QStringLiteral("VALUES"), QStringLiteral("INTO"),     QStringLiteral("IS"),
-        QStringLiteral("IN"),     QStringLiteral("BETWEEN"),  QStringLiteral("CASE"),
-        QStringLiteral("WHEN"),   QStringLiteral("THEN"),     QStringLiteral("ELSE"),
-        QStringLiteral("END"),    QStringLiteral("DISTINCT"), QStringLiteral("DISTINCTROW"),
-        QStringLiteral("TOP"),    QStringLiteral("UNION"),    QStringLiteral("ALL"),
-        QStringLiteral("ASC"),    QStringLiteral("DESC"),     QStringLiteral("LIMIT"),
-        QStringLiteral("INSERT"), QStringLiteral("UPDATE"),   QStringLiteral("DELETE"),
-        QStringLiteral("XOR"),    QStringLiteral("EQV"),      QStringLiteral("IMP"),
-        QStringLiteral("ESCAPE"), QStringLiteral("EXISTS"),   QStringLiteral("MOD"),
+        QStringLiteral("SELECT"),  QStringLiteral("FROM"),     QStringLiteral("WHERE"),
+        QStringLiteral("AND"),     QStringLiteral("OR"),       QStringLiteral("NOT"),
+        QStringLiteral("LIKE"),    QStringLiteral("AS"),       QStringLiteral("ON"),
+        QStringLiteral("JOIN"),    QStringLiteral("INNER"),    QStringLiteral("LEFT"),
+        QStringLiteral("RIGHT"),   QStringLiteral("OUTER"),    QStringLiteral("FULL"),
+        QStringLiteral("CROSS"),   QStringLiteral("BY"),       QStringLiteral("ORDER"),
+        QStringLiteral("GROUP"),   QStringLiteral("HAVING"),   QStringLiteral("SET"),
+        QStringLiteral("VALUES"),  QStringLiteral("INTO"),     QStringLiteral("IS"),
+        QStringLiteral("IN"),      QStringLiteral("BETWEEN"),  QStringLiteral("CASE"),
+        QStringLiteral("WHEN"),    QStringLiteral("THEN"),     QStringLiteral("ELSE"),
+        QStringLiteral("END"),     QStringLiteral("DISTINCT"), QStringLiteral("DISTINCTROW"),
+        QStringLiteral("TOP"),     QStringLiteral("UNION"),    QStringLiteral("ALL"),
+        QStringLiteral("ASC"),     QStringLiteral("DESC"),     QStringLiteral("LIMIT"),
+        QStringLiteral("INSERT"),  QStringLiteral("UPDATE"),   QStringLiteral("DELETE"),
+        QStringLiteral("XOR"),     QStringLiteral("EQV"),      QStringLiteral("IMP"),
+        QStringLiteral("ESCAPE"),  QStringLiteral("EXISTS"),   QStringLiteral("MOD"),
         QStringLiteral("PERCENT"),
     };
-    return node.token.kind == TSqlToken::Word && !node.isGroup
-           && keywords.contains(node.token.text.toUpper());
+    return node.token.kind == TSqlToken::Word && !node.isGroup &&
+           keywords.contains(node.token.text.toUpper());
 }
 
 bool isArithmetic(const Node &node)
@@ -134,8 +135,8 @@ bool isArithmetic(const Node &node)
     if (node.isGroup)
         return false;
     const TSqlToken &t = node.token;
-    return t.isSymbol("+") || t.isSymbol("-") || t.isSymbol("*") || t.isSymbol("/")
-           || t.isSymbol("\\") || t.isSymbol("^") || t.isWord("MOD");
+    return t.isSymbol("+") || t.isSymbol("-") || t.isSymbol("*") || t.isSymbol("/") ||
+           t.isSymbol("\\") || t.isSymbol("^") || t.isWord("MOD");
 }
 
 bool isSign(const Node &node)
@@ -145,9 +146,9 @@ bool isSign(const Node &node)
 
 bool isName(const Node &node)
 {
-    return !node.isGroup && !node.alias
-           && ((node.token.kind == TSqlToken::Word && !isKeyword(node))
-               || node.token.kind == TSqlToken::QuotedName);
+    return !node.isGroup && !node.alias &&
+           ((node.token.kind == TSqlToken::Word && !isKeyword(node)) ||
+            node.token.kind == TSqlToken::QuotedName);
 }
 
 bool isDot(const Node &node)
@@ -189,8 +190,8 @@ int operandEnd(const Sequence &s, int begin)
             const bool name = isName(s[i]);
             ++i;
             if (name) {
-                while (i + 1 < s.size() && isDot(s[i])
-                       && (isName(s[i + 1]) || s[i + 1].token.isSymbol("*")))
+                while (i + 1 < s.size() && isDot(s[i]) &&
+                       (isName(s[i + 1]) || s[i + 1].token.isSymbol("*")))
                     i += 2;
                 if (i < s.size() && s[i].isGroup)
                     ++i; // function call
@@ -290,9 +291,9 @@ void rewriteConcatenation(Sequence &s)
             if (k > 0)
                 replacement.append(makeNode(TSqlToken::Symbol, QStringLiteral("||")));
             const QString space = k == 0 ? firstSpace : QStringLiteral(" ");
-            if (operands[k].size() == 1 && !operands[k][0].isGroup
-                && (operands[k][0].token.kind == TSqlToken::String
-                    || operands[k][0].token.kind == TSqlToken::Number)) {
+            if (operands[k].size() == 1 && !operands[k][0].isGroup &&
+                (operands[k][0].token.kind == TSqlToken::String ||
+                 operands[k][0].token.kind == TSqlToken::Number)) {
                 Node literal = operands[k][0]; // never NULL: joined as it is
                 literal.token.space = space;
                 replacement.append(literal);
@@ -342,12 +343,12 @@ void rewriteTokens(Sequence &s)
         } else if (t.kind == TSqlToken::DateLiteral) {
             t.kind = TSqlToken::String;
             t.text = singleQuoted(t.text.mid(1, t.text.size() - 2));
-        } else if (t.kind == TSqlToken::Word && !qualified && !called
-                   && (t.isWord("TRUE") || t.isWord("FALSE"))) {
+        } else if (t.kind == TSqlToken::Word && !qualified && !called &&
+                   (t.isWord("TRUE") || t.isWord("FALSE"))) {
             t.text = t.isWord("TRUE") ? QStringLiteral("1") : QStringLiteral("0");
             t.kind = TSqlToken::Number;
-        } else if (t.kind == TSqlToken::Word && !qualified && called
-                   && functions.contains(t.text.toUpper())) {
+        } else if (t.kind == TSqlToken::Word && !qualified && called &&
+                   functions.contains(t.text.toUpper())) {
             t.text = functions.value(t.text.toUpper());
         }
     }
@@ -362,8 +363,8 @@ void rewriteTop(Sequence &s)
         int top = i + 1;
         if (top < s.size() && (s[top].token.isWord("DISTINCT") || s[top].token.isWord("ALL")))
             ++top;
-        if (top + 1 >= s.size() || !s[top].token.isWord("TOP")
-            || s[top + 1].token.kind != TSqlToken::Number || s[top + 1].isGroup)
+        if (top + 1 >= s.size() || !s[top].token.isWord("TOP") ||
+            s[top + 1].token.kind != TSqlToken::Number || s[top + 1].isGroup)
             continue;
         if (top + 2 < s.size() && s[top + 2].token.isWord("PERCENT"))
             continue; // no SQLite form; left for SQLite to reject
@@ -409,8 +410,8 @@ void rewriteDelete(Sequence &s)
     Node table = target;
     table.token.space = QStringLiteral(" ");
     result.append(table);
-    if (source.size() == 1 && isName(source[0])
-        && source[0].token.text.compare(target.token.text, Qt::CaseInsensitive) == 0) {
+    if (source.size() == 1 && isName(source[0]) &&
+        source[0].token.text.compare(target.token.text, Qt::CaseInsensitive) == 0) {
         result += s.mid(where);
     } else {
         result.append(makeNode(TSqlToken::Word, QStringLiteral("WHERE")));

@@ -1,6 +1,7 @@
 #include "store/jettokenizer.h"
 
-namespace {
+namespace
+{
 bool isWordStart(QChar c)
 {
     return c.isLetter() || c == QLatin1Char('_');
@@ -123,8 +124,8 @@ QVector<TSqlToken> TokenizeSql(const QString &sql, SqlDialect dialect, QString *
         } else if (c == QLatin1Char('#') && dialect == SqlDialect::Jet) {
             length = quotedLength(sql, pos, c, false);
             token.kind = TSqlToken::DateLiteral;
-        } else if (c.isDigit()
-                   || (c == QLatin1Char('.') && pos + 1 < sql.size() && sql[pos + 1].isDigit())) {
+        } else if (c.isDigit() ||
+                   (c == QLatin1Char('.') && pos + 1 < sql.size() && sql[pos + 1].isDigit())) {
             length = numberLength(sql, pos);
             token.kind = TSqlToken::Number;
         } else if (isWordStart(c)) {

@@ -10,16 +10,15 @@
 // Jet reads "..." as a string literal, SQLite as a quoted name.
 enum class SqlDialect { Jet, Sqlite };
 
-struct TSqlToken
-{
+struct TSqlToken {
     enum Kind {
-        Word,          // name or keyword: letters, digits, '_' and '$'
-        Number,        // 12, 1.5, .5, 1E-3
-        String,        // '...' (and "..." in the Jet dialect)
-        QuotedName,    // [...], `...` (and "..." in the SQLite dialect)
-        DateLiteral,   // #...# (Jet only)
-        Symbol,        // operators and punctuation, one or two characters
-        Unterminated,  // a literal or quoted name without its closing character
+        Word,         // name or keyword: letters, digits, '_' and '$'
+        Number,       // 12, 1.5, .5, 1E-3
+        String,       // '...' (and "..." in the Jet dialect)
+        QuotedName,   // [...], `...` (and "..." in the SQLite dialect)
+        DateLiteral,  // #...# (Jet only)
+        Symbol,       // operators and punctuation, one or two characters
+        Unterminated, // a literal or quoted name without its closing character
     };
 
     Kind kind = Symbol;

@@ -17,6 +17,7 @@ const QList<TSchemaTable> &SchemaTables()
         {tblCableLoss, {IdCableLoss, CableLossName, CableLossValue}},
         {tblSpaceAtt, {IdSpaceAtt, SpaceAttDescrE, SpaceAttLow, SpaceAttHigh}},
         {tblZipCity, {IdZipCity, Zip, CityNameN, CityNameF}},
+        {tblZipCityMain, {IdZipCity}},
         {tblDocs, {DocsName, IdLanguage, DocsDesc, DocsText}},
         {tblBipt, {IdLanguage, BiptName, BiptService, BiptAddr1, BiptAddr2, BiptZip, BiptCity}},
         {tblErpVal, {IdErpVal, ErpValDescr, ErpValFreqLow, ErpValFreqHigh, ErpValLimit}},

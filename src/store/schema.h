@@ -80,6 +80,9 @@ inline constexpr QLatin1String Zip("Zip");
 inline constexpr QLatin1String CityNameN("CityNameN");
 inline constexpr QLatin1String CityNameF("CityNameF");
 
+// tblZipCityMain: the main town of each postcode (IdZipCity)
+inline constexpr QLatin1String tblZipCityMain("tblZipCityMain");
+
 // tblDocs
 inline constexpr QLatin1String tblDocs("tblDocs");
 inline constexpr QLatin1String DocsName("DocsName");

@@ -36,9 +36,9 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
     if (!guard.active() || !db.transaction()) {
         result.outcome = TTableUpdateResult::Failed;
         result.failedBlock = script.blocks.isEmpty() ? 0 : script.blocks.first().number;
-        result.error =
-            QCoreApplication::translate("TableUpdate", "The update could not start a transaction: %1")
-                .arg(guard.active() ? db.lastError().text() : guard.setupError());
+        result.error = QCoreApplication::translate("TableUpdate",
+                                                   "The update could not start a transaction: %1")
+                           .arg(guard.active() ? db.lastError().text() : guard.setupError());
         return result;
     }
     guard.arm();
@@ -53,11 +53,11 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
             result.failedBlock = block.number;
             if (!guard.refusal().isEmpty()) {
                 result.outcome = TTableUpdateResult::Forbidden;
-                result.error = QCoreApplication::translate(
-                                   "TableUpdate",
-                                   "Block %1 asks for %2, which a table update may not do.")
-                                   .arg(block.number)
-                                   .arg(guard.refusal());
+                result.error =
+                    QCoreApplication::translate(
+                        "TableUpdate", "Block %1 asks for %2, which a table update may not do.")
+                        .arg(block.number)
+                        .arg(guard.refusal());
             } else {
                 result.outcome = TTableUpdateResult::Failed;
                 result.error = dm.conMainDb->lastErrorText();
@@ -79,7 +79,10 @@ TTableUpdateResult runBlocks(TdtmMain &dm, const TTableUpdateScript &script,
 }
 } // namespace
 
-QString LocalTableUpdateFile() { return ScratchFile(QStringLiteral("VlmTblUpdate.txt")); }
+QString LocalTableUpdateFile()
+{
+    return ScratchFile(QStringLiteral("VlmTblUpdate.txt"));
+}
 
 QString TableUpdateFileName(const QString &databaseVersion)
 {
@@ -114,7 +117,8 @@ TTableUpdateResult ApplyTableUpdateFile(TdtmMain &dm, const QString &file,
         result.error = in.errorString();
         return finish(file, result);
     }
-    const TTableUpdateScript script = ParseTableUpdate(SplitUpdateLines(DecodeUpdateFile(in.readAll())));
+    const TTableUpdateScript script =
+        ParseTableUpdate(SplitUpdateLines(DecodeUpdateFile(in.readAll())));
     in.close();
     if (!script.recognised) {
         result.outcome = TTableUpdateResult::Ignored;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 class TdtmMain;
@@ -22,8 +21,7 @@ QString TableUpdateServerPath(const QString &databaseVersion);
 // Update files larger than this are refused unread.
 constexpr qint64 MaxTableUpdateFileSize = 10 * 1024 * 1024;
 
-struct TTableUpdateResult
-{
+struct TTableUpdateResult {
     enum Outcome {
         NoFile,    // nothing to apply
         Ignored,   // not an update file (first line), deleted unapplied

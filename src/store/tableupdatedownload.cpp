@@ -10,10 +10,10 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
-
 #include <memory>
 
-namespace {
+namespace
+{
 constexpr qint64 ChunkSize = 1024;
 
 QByteArray programFileName()
@@ -69,7 +69,9 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
             if (result.bytes + chunk.size() > maxBytes)
                 return stop(
                     TDownloadResult::TooLarge,
-                    QCoreApplication::translate("DownloadFile", "The download is larger than %1 bytes and was refused.").arg(maxBytes));
+                    QCoreApplication::translate(
+                        "DownloadFile", "The download is larger than %1 bytes and was refused.")
+                        .arg(maxBytes));
             if (!out.write(chunk))
                 return stop(TDownloadResult::LocalFile, out.errorText());
             result.bytes += chunk.size();
@@ -81,7 +83,9 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
         stop(TDownloadResult::TimedOut,
-             QCoreApplication::translate("DownloadFile", "The server did not send the file within %1 seconds.").arg(totalMs / 1000.0));
+             QCoreApplication::translate("DownloadFile",
+                                         "The server did not send the file within %1 seconds.")
+                 .arg(totalMs / 1000.0));
     });
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, drain);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -99,8 +103,10 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     if (result.httpStatus >= 300 && result.httpStatus < 400) {
         const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
         return failed(result, TDownloadResult::Redirected,
-                      QCoreApplication::translate("DownloadFile", "The server sent the update to %1, which is not the update server; "
-                         "it was not followed.")
+                      QCoreApplication::translate(
+                          "DownloadFile",
+                          "The server sent the update to %1, which is not the update server; "
+                          "it was not followed.")
                           .arg(url.resolved(target).toString()),
                       localFile);
     }
@@ -110,7 +116,8 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
         // The server answered with a file and the transfer then broke off.
         if (result.httpStatus < 300)
             return failed(result, TDownloadResult::Broken,
-                          QCoreApplication::translate("DownloadFile", "The transfer broke off after %1 bytes: %2")
+                          QCoreApplication::translate("DownloadFile",
+                                                      "The transfer broke off after %1 bytes: %2")
                               .arg(result.bytes)
                               .arg(reply->errorString()),
                           localFile);
@@ -120,7 +127,8 @@ TDownloadResult DownloadFile(const QUrl &url, const QString &localFile, qint64 m
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     if (announced.isValid() && announced.toLongLong() != result.bytes)
         return failed(result, TDownloadResult::Broken,
-                      QCoreApplication::translate("DownloadFile", "The transfer broke off after %1 of %2 bytes.")
+                      QCoreApplication::translate("DownloadFile",
+                                                  "The transfer broke off after %1 of %2 bytes.")
                           .arg(result.bytes)
                           .arg(announced.toLongLong()),
                       localFile);

@@ -3,8 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-struct TDownloadResult
-{
+struct TDownloadResult {
     enum Failure {
         None,       // the transfer completed (also with an HTTP error page)
         Network,    // the server could not be reached
@@ -14,11 +13,11 @@ struct TDownloadResult
         LocalFile,  // the local file could not be written
         TooLarge,   // the body was larger than allowed; nothing kept
     };
-    bool ok = false;      // the transfer completed and the file was written
+    bool ok = false; // the transfer completed and the file was written
     Failure failure = None;
-    QString error;        // why not; empty when ok
-    int httpStatus = 0;   // 0 when the server never answered
-    qint64 bytes = 0;     // bytes written to the local file
+    QString error;      // why not; empty when ok
+    int httpStatus = 0; // 0 when the server never answered
+    qint64 bytes = 0;   // bytes written to the local file
 };
 
 // Reads `url` and writes what the server sends (also an error page) to

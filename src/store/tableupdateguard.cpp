@@ -18,7 +18,6 @@ struct TTableUpdateGuard::State {
 namespace
 {
 
-
 sqlite3 *Handle(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
@@ -102,7 +101,8 @@ int Authorize(void *data, int action, const char *a, const char *b, const char *
         return SQLITE_OK;
     if (database && qstrcmp(database, "main") != 0 && action != SQLITE_READ &&
         action != SQLITE_SELECT && action != SQLITE_FUNCTION)
-        return Deny(state, QCoreApplication::translate("TableUpdateGuard", "a change outside the main database"));
+        return Deny(state, QCoreApplication::translate("TableUpdateGuard",
+                                                       "a change outside the main database"));
     switch (action) {
     case SQLITE_SELECT:
     case SQLITE_READ:
@@ -112,33 +112,51 @@ int Authorize(void *data, int action, const char *a, const char *b, const char *
         return SQLITE_OK;
     case SQLITE_FUNCTION:
         if (second.compare(QLatin1String("load_extension"), Qt::CaseInsensitive) == 0)
-            return Deny(state, QCoreApplication::translate("TableUpdateGuard", "loading an extension"));
+            return Deny(state,
+                        QCoreApplication::translate("TableUpdateGuard", "loading an extension"));
         return SQLITE_OK;
     case SQLITE_INSERT:
     case SQLITE_UPDATE:
     case SQLITE_DELETE:
         return MayChange(state, first) || IsCatalogue(first)
                    ? SQLITE_OK
-                   : Deny(state, QCoreApplication::translate("TableUpdateGuard", "a change to %1").arg(first));
+                   : Deny(state, QCoreApplication::translate("TableUpdateGuard", "a change to %1")
+                                     .arg(first));
     case SQLITE_CREATE_TABLE:
         state.createdTables.insert(first.toUpper());
         return SQLITE_OK;
     case SQLITE_DROP_TABLE:
-        return MayChange(state, first) ? SQLITE_OK : Deny(state, QCoreApplication::translate("TableUpdateGuard", "dropping %1").arg(first));
+        return MayChange(state, first)
+                   ? SQLITE_OK
+                   : Deny(
+                         state,
+                         QCoreApplication::translate("TableUpdateGuard", "dropping %1").arg(first));
     case SQLITE_ALTER_TABLE:
-        return MayChange(state, second) ? SQLITE_OK : Deny(state, QCoreApplication::translate("TableUpdateGuard", "altering %1").arg(second));
+        return MayChange(state, second)
+                   ? SQLITE_OK
+                   : Deny(state, QCoreApplication::translate("TableUpdateGuard", "altering %1")
+                                     .arg(second));
     case SQLITE_CREATE_INDEX:
     case SQLITE_DROP_INDEX:
-        return MayChange(state, second) ? SQLITE_OK : Deny(state, QCoreApplication::translate("TableUpdateGuard", "an index on %1").arg(second));
+        return MayChange(state, second)
+                   ? SQLITE_OK
+                   : Deny(state, QCoreApplication::translate("TableUpdateGuard", "an index on %1")
+                                     .arg(second));
     case SQLITE_ATTACH:
-        return Deny(state, QCoreApplication::translate("TableUpdateGuard", "attaching the file %1").arg(first));
+        return Deny(
+            state,
+            QCoreApplication::translate("TableUpdateGuard", "attaching the file %1").arg(first));
     case SQLITE_PRAGMA:
-        return Deny(state, QCoreApplication::translate("TableUpdateGuard", "the setting PRAGMA %1").arg(first));
+        return Deny(
+            state,
+            QCoreApplication::translate("TableUpdateGuard", "the setting PRAGMA %1").arg(first));
     case SQLITE_TRANSACTION:
     case SQLITE_SAVEPOINT:
-        return Deny(state, QCoreApplication::translate("TableUpdateGuard", "a transaction of its own"));
+        return Deny(state,
+                    QCoreApplication::translate("TableUpdateGuard", "a transaction of its own"));
     default:
-        return Deny(state, QCoreApplication::translate("TableUpdateGuard", "a change to the database's structure"));
+        return Deny(state, QCoreApplication::translate("TableUpdateGuard",
+                                                       "a change to the database's structure"));
     }
 }
 
@@ -163,7 +181,8 @@ TTableUpdateGuard::TTableUpdateGuard(QSqlDatabase db) : m_db(db), m_state(std::m
 {
     sqlite3 *handle = Handle(m_db);
     if (!handle) {
-        m_setupError = QCoreApplication::translate("TableUpdateGuard", "The database connection does not allow a guarded update.");
+        m_setupError = QCoreApplication::translate(
+            "TableUpdateGuard", "The database connection does not allow a guarded update.");
         return;
     }
     QSqlQuery query(m_db);

@@ -2,7 +2,8 @@
 
 #include <QStringDecoder>
 
-namespace {
+namespace
+{
 const QString BeginMarker = QStringLiteral("<BEGIN>");
 const QString EndMarker = QStringLiteral("<END>");
 } // namespace
@@ -18,7 +19,8 @@ QStringList SplitUpdateLines(const QString &text)
             lines.append(current);
             current.clear();
             pending = false;
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
         } else {
             current.append(c);

@@ -14,15 +14,13 @@
 
 inline const QString TableUpdateMarker = QStringLiteral("<VLM_DB_UPDATE>");
 
-struct TTableUpdateBlock
-{
+struct TTableUpdateBlock {
     int number = 0;      // 1, 2, ... in file order, counting every "<BEGIN>"
     QString statement;   // the block's lines joined by "\n"
     bool closed = false; // an "<END>" line closed it; only closed blocks are run
 };
 
-struct TTableUpdateScript
-{
+struct TTableUpdateScript {
     bool recognised = false; // the first line is the marker
     QVector<TTableUpdateBlock> blocks;
 };

@@ -28,8 +28,8 @@ bool UpdateCheck::start(const QString &programVersion, const QUrl &infoUrl)
         const qint64 age = m_sinceOutcome.elapsed();
         if (m_outcome == Outcome::Failed && age < m_retryInterval)
             return false;
-        if ((m_outcome == Outcome::NoUpgrade || m_outcome == Outcome::UpgradeAvailable)
-            && age < m_recheckInterval) {
+        if ((m_outcome == Outcome::NoUpgrade || m_outcome == Outcome::UpgradeAvailable) &&
+            age < m_recheckInterval) {
             // Repeat the answer from the event loop, never from inside the caller's paint.
             QMetaObject::invokeMethod(this, &UpdateCheck::emitOutcome, Qt::QueuedConnection);
             return true;
@@ -50,7 +50,8 @@ bool UpdateCheck::start(const QString &programVersion, const QUrl &infoUrl)
     m_tooLarge = false;
     QNetworkRequest request(infoUrl);
     request.setTransferTimeout(m_timeout);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
     m_reply = m_network->get(request);
     connect(m_reply.data(), &QNetworkReply::readyRead, this, &UpdateCheck::onReadyRead);
     connect(m_reply.data(), &QNetworkReply::finished, this, &UpdateCheck::onFinished);
@@ -89,7 +90,8 @@ void UpdateCheck::onFinished()
     const UpdateInfoParse parsed = ParseUpdateInfo(m_content, m_infoUrl);
     m_content.clear();
     if (!parsed.ok)
-        return conclude(Outcome::Failed, QStringLiteral("malformed information file: ") + parsed.error);
+        return conclude(Outcome::Failed,
+                        QStringLiteral("malformed information file: ") + parsed.error);
     m_info = parsed.info;
     const auto running = VersionNumber::parse(m_programVersion);
     conclude(parsed.info.version > *running ? Outcome::UpgradeAvailable : Outcome::NoUpgrade);

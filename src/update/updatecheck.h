@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
-
 #include <memory>
 
 class QNetworkAccessManager;

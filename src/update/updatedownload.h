@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
-
 #include <memory>
 
 class QNetworkAccessManager;

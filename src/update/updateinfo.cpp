@@ -3,7 +3,8 @@
 #include <QMap>
 #include <QStringList>
 
-namespace {
+namespace
+{
 UpdateInfoParse malformed(const QString &why)
 {
     UpdateInfoParse result;
@@ -26,7 +27,8 @@ UpdateInfoParse ParseUpdateInfo(const QByteArray &content, const QUrl &infoUrl)
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) ||
+            line.startsWith(QLatin1Char(';')))
             continue;
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
@@ -49,8 +51,8 @@ UpdateInfoParse ParseUpdateInfo(const QByteArray &content, const QUrl &infoUrl)
         return malformed(QStringLiteral("Download is not a valid address"));
     const QUrl download = infoUrl.resolved(reference);
     const QString scheme = download.scheme().toLower();
-    if (!download.isValid() || download.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    if (!download.isValid() || download.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return malformed(QStringLiteral("Download is not an http or https address"));
 
     UpdateInfoParse result;

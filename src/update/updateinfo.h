@@ -22,14 +22,12 @@
 // - Other keys are ignored, so that later programs can add some; a key given
 //   twice, a line without "=", or a file over 16 KiB makes the file malformed.
 
-struct UpdateInfo
-{
+struct UpdateInfo {
     VersionNumber version;
     QUrl download;
 };
 
-struct UpdateInfoParse
-{
+struct UpdateInfoParse {
     bool ok = false;
     UpdateInfo info;
     QString error; // why the file is malformed

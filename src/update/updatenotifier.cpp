@@ -20,18 +20,25 @@ UpdateNotifier::UpdateNotifier(UpdateCheck *check, QObject *parent)
 
 UpdateNotifier::~UpdateNotifier() = default;
 
-QString UpdateNotifier::caption() { return tr("VLM Update"); }
-
-QString UpdateNotifier::offerText(const QString &newVersion, const QString &programVersion, const QString &folder)
+QString UpdateNotifier::caption()
 {
-    return tr("A new version of VLM (%1) is available; you are using %2.").arg(newVersion, programVersion)
-           + QLatin1Char('\n') + tr("Do you want to download it into %1 ?").arg(QDir::toNativeSeparators(folder));
+    return tr("VLM Update");
+}
+
+QString UpdateNotifier::offerText(const QString &newVersion, const QString &programVersion,
+                                  const QString &folder)
+{
+    return tr("A new version of VLM (%1) is available; you are using %2.")
+               .arg(newVersion, programVersion) +
+           QLatin1Char('\n') +
+           tr("Do you want to download it into %1 ?").arg(QDir::toNativeSeparators(folder));
 }
 
 QString UpdateNotifier::savedText(const QString &filePath)
 {
-    return tr("The new version has been saved as :") + QLatin1Char('\n') + QDir::toNativeSeparators(filePath)
-           + QLatin1Char('\n') + tr("Close VLM before installing it.");
+    return tr("The new version has been saved as :") + QLatin1Char('\n') +
+           QDir::toNativeSeparators(filePath) + QLatin1Char('\n') +
+           tr("Close VLM before installing it.");
 }
 
 QString UpdateNotifier::failedText(const QString &reason)
@@ -45,20 +52,28 @@ void UpdateNotifier::onUpgradeAvailable(const UpdateInfo &info, const QString &p
         return;
     // Set before asking: the question is modal and paints go on while it is shown.
     m_told = true;
-    const int answer = AskYesNo(caption(), offerText(info.version.toString(), programVersion, m_downloadFolder));
+    const int answer =
+        AskYesNo(caption(), offerText(info.version.toString(), programVersion, m_downloadFolder));
     if (answer != AnswerYes) {
         emit offerAnswered(false);
         return;
     }
     if (!m_download->start(info.download, m_downloadFolder)) {
-        ShowErrorMessage(caption(), failedText(tr("The folder %1 cannot be written.")
-                                                   .arg(QDir::toNativeSeparators(m_downloadFolder))));
+        ShowErrorMessage(caption(),
+                         failedText(tr("The folder %1 cannot be written.")
+                                        .arg(QDir::toNativeSeparators(m_downloadFolder))));
         emit offerAnswered(false);
         return;
     }
     emit offerAnswered(true);
 }
 
-void UpdateNotifier::onDownloaded(const QString &filePath) { ShowInfoMessage(caption(), savedText(filePath)); }
+void UpdateNotifier::onDownloaded(const QString &filePath)
+{
+    ShowInfoMessage(caption(), savedText(filePath));
+}
 
-void UpdateNotifier::onDownloadFailed(const QString &reason) { ShowErrorMessage(caption(), failedText(reason)); }
+void UpdateNotifier::onDownloadFailed(const QString &reason)
+{
+    ShowErrorMessage(caption(), failedText(reason));
+}

@@ -29,7 +29,8 @@ public:
 
     // The messages, for the message functions and for tests.
     static QString caption();
-    static QString offerText(const QString &newVersion, const QString &programVersion, const QString &folder);
+    static QString offerText(const QString &newVersion, const QString &programVersion,
+                             const QString &folder);
     static QString savedText(const QString &filePath);
     static QString failedText(const QString &reason);
 

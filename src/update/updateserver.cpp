@@ -5,19 +5,23 @@
 
 #include <QtGlobal>
 
-namespace {
+namespace
+{
 QUrl usableBase(const QString &text)
 {
     const QUrl url(text.trimmed(), QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return {};
     return url;
 }
 } // namespace
 
-QString DefaultUpdateServer() { return QStringLiteral(VLM_DEFAULT_UPDATE_SERVER); }
+QString DefaultUpdateServer()
+{
+    return QStringLiteral(VLM_DEFAULT_UPDATE_SERVER);
+}
 
 QUrl ResolveUpdateServer(const QString &environmentValue, const QString &preferenceValue,
                          const QString &defaultValue)
@@ -32,9 +36,10 @@ QUrl ResolveUpdateServer(const QString &environmentValue, const QString &prefere
 
 QUrl UpdateServerUrl()
 {
-    return ResolveUpdateServer(qEnvironmentVariable(qPrintable(UpdateServerKeys::Environment)),
-                               ReadPreference(PreferenceKeys::SubKey, UpdateServerKeys::Preference).toString(),
-                               DefaultUpdateServer());
+    return ResolveUpdateServer(
+        qEnvironmentVariable(qPrintable(UpdateServerKeys::Environment)),
+        ReadPreference(PreferenceKeys::SubKey, UpdateServerKeys::Preference).toString(),
+        DefaultUpdateServer());
 }
 
 QUrl ServerFileUrl(const QUrl &base, const QString &path)
@@ -52,4 +57,7 @@ QUrl ServerFileUrl(const QUrl &base, const QString &path)
     return url;
 }
 
-QUrl UpdateInfoUrl() { return ServerFileUrl(UpdateServerUrl(), UpdateServerKeys::InfoFilePath); }
+QUrl UpdateInfoUrl()
+{
+    return ServerFileUrl(UpdateServerUrl(), UpdateServerKeys::InfoFilePath);
+}

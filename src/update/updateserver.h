@@ -9,11 +9,12 @@
 // program (CMake cache variable VLM_DEFAULT_UPDATE_SERVER). Values that are not
 // absolute http or https addresses are passed over.
 
-namespace UpdateServerKeys {
+namespace UpdateServerKeys
+{
 inline const QString Environment = QStringLiteral("VLM_SERVER");
 inline const QString Preference = QStringLiteral("UpdateServer");
 inline const QString InfoFilePath = QStringLiteral("/vlmupdates/Vlm.inf");
-}
+} // namespace UpdateServerKeys
 
 // The address built into the program.
 QString DefaultUpdateServer();

@@ -28,5 +28,9 @@ std::optional<VersionNumber> VersionNumber::parse(const QString &text)
 
 QString VersionNumber::toString() const
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(m_parts[0]).arg(m_parts[1]).arg(m_parts[2]).arg(m_parts[3]);
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(m_parts[0])
+        .arg(m_parts[1])
+        .arg(m_parts[2])
+        .arg(m_parts[3]);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -19,9 +18,15 @@ public:
 
     QString toString() const; // always four parts
 
-    friend bool operator==(const VersionNumber &a, const VersionNumber &b) { return a.m_parts == b.m_parts; }
+    friend bool operator==(const VersionNumber &a, const VersionNumber &b)
+    {
+        return a.m_parts == b.m_parts;
+    }
     friend bool operator!=(const VersionNumber &a, const VersionNumber &b) { return !(a == b); }
-    friend bool operator<(const VersionNumber &a, const VersionNumber &b) { return a.m_parts < b.m_parts; }
+    friend bool operator<(const VersionNumber &a, const VersionNumber &b)
+    {
+        return a.m_parts < b.m_parts;
+    }
     friend bool operator>(const VersionNumber &a, const VersionNumber &b) { return b < a; }
 
 private:

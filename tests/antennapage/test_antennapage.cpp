@@ -41,6 +41,7 @@ private slots:
     void customAntennaStoresThe90DegreeValueTwice();
     void customAntennaInUseCannotBeDeleted();
     void cancelCancelsWhateverTheTilt();
+    void tiltAndPatternAnglesSayWhichWayTheyCount();
     void numberFieldsRefuseWhatIsNoNumber_data();
     void numberFieldsRefuseWhatIsNoNumber();
     void saveNamesTheFieldThatIsNoNumber_data();
@@ -574,6 +575,26 @@ void TestAntennaPage::customAntennaInUseCannotBeDeleted()
 
 // Cancel throws the placement's edits away even when the tilt field it leaves
 // holds what the tilt check refuses.
+// The tilt says which way it turns the beam, beside its field; the pattern
+// rows say that their angles count from the beam.
+void TestAntennaPage::tiltAndPatternAnglesSayWhichWayTheyCount()
+{
+    openPage();
+    selectAntenna(12);
+    child<QPushButton>("bbnAntProjAdd")->click();
+    const QWidget *tilt = child<QLineEdit>("dbmAntProjTilt");
+    const QLabel *hint = child<QLabel>("lblAntProjTiltHint");
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(), QStringLiteral("+ raises the beam, - lowers it"));
+    QVERIFY(hint->mapTo(m_page, QPoint(0, 0)).x() >=
+            tilt->mapTo(m_page, QPoint(tilt->width(), 0)).x());
+    QVERIFY(qAbs(hint->mapTo(m_page, hint->rect().center()).y() -
+                 tilt->mapTo(m_page, tilt->rect().center()).y()) < 5);
+    for (const char *name : {"lblAntSelAngles", "lblAntCustomAngles"})
+        QCOMPARE(child<QLabel>(name)->text(), QStringLiteral("Off the beam"));
+    QVERIFY(child<QLabel>("lblAntSelAngles")->isVisible());
+}
+
 void TestAntennaPage::cancelCancelsWhateverTheTilt()
 {
     openPage();

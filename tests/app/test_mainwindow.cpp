@@ -8,6 +8,7 @@
 #include "base/version.h"
 #include "fakewizardhost.h"
 #include "shell/ui/pagebase.h"
+#include "shell/ui/programidentity.h"
 #include "shell/ui/statusbar.h"
 #include "shell/ui/tcolor.h"
 #include "shell/wizardpages.h"
@@ -35,6 +36,7 @@ private slots:
     void init();
     void cleanup();
     void startsOnTheWelcomePage();
+    void declaresItsIconAndDesktopEntry();
     void nextAndBackWalkAllPages();
     void framesAreCreatedOnceAndKeepTheirState();
     void submissionBackFollowsTheLowPowerFlag();
@@ -102,6 +104,24 @@ void TestMainWindow::clickBack(TfrmMain &window)
     QVERIFY(frame);
     QVERIFY(frame->backButton()->isVisible());
     QTest::mouseClick(frame->backButton(), Qt::LeftButton);
+}
+
+void TestMainWindow::declaresItsIconAndDesktopEntry()
+{
+    TfrmMain window;
+    window.SetUpdateCheckEnabled(false);
+    // The program's own icon, in the sizes of the icon theme, also without a theme.
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    QVERIFY2(sizes.contains(QSize(48, 48)) && sizes.contains(QSize(256, 256)),
+             qPrintable(QString::number(sizes.size())));
+    QVERIFY(!window.windowIcon().pixmap(48).isNull());
+
+    // The desktop entry a Wayland compositor matches the windows to: the name
+    // under which the install rules write it.
+    DeclareProgramIdentity();
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(VLM_APP_ID));
+    QCOMPARE(DesktopFileName(), QStringLiteral(VLM_APP_ID));
+    QVERIFY(!QGuiApplication::windowIcon().isNull());
 }
 
 void TestMainWindow::startsOnTheWelcomePage()
@@ -250,8 +270,7 @@ void TestMainWindow::exitAsksAndNoKeepsTheProgramRunning()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.SetActivePage(PageBiptData);
 
-    const struct
-    {
+    const struct {
         int answer;
         bool staysOpen;
     } answers[] = {{AnswerNo, true}, {AnswerClosed, true}, {AnswerYes, false}};

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "archive/archivepackage.h"
 #include "base/clock.h"
 #include "zipinspection.h"
@@ -7,10 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-namespace {
-struct ClockGuard
+namespace
 {
+struct ClockGuard {
     explicit ClockGuard(const QDateTime &moment) { SetClockOverride(moment); }
     ~ClockGuard() { SetClockOverride(QDateTime()); }
 };
@@ -34,21 +33,26 @@ QStringList listing(const QString &folder)
 
 TEST(ArchivePackage, CommentAndFileName)
 {
-    const struct
-    {
+    const struct {
         const char *why;
         QString call;
         QDateTime moment;
         QString comment;
         QString fileName;
     } cases[] = {
-        {"plain call, zero-padded date", QStringLiteral("ON4XYZ"), QDateTime(QDate(2024, 3, 5), QTime(9, 7, 59)),
-         QStringLiteral("VLM Files for ON4XYZ (05/03/2024 09:07)"), QStringLiteral("ON4XYZ_Vlm.zip")},
-        {"afternoon hour in 24-hour form", QStringLiteral("OO4AB"), QDateTime(QDate(2023, 12, 31), QTime(23, 59)),
+        {"plain call, zero-padded date", QStringLiteral("ON4XYZ"),
+         QDateTime(QDate(2024, 3, 5), QTime(9, 7, 59)),
+         QStringLiteral("VLM Files for ON4XYZ (05/03/2024 09:07)"),
+         QStringLiteral("ON4XYZ_Vlm.zip")},
+        {"afternoon hour in 24-hour form", QStringLiteral("OO4AB"),
+         QDateTime(QDate(2023, 12, 31), QTime(23, 59)),
          QStringLiteral("VLM Files for OO4AB (31/12/2023 23:59)"), QStringLiteral("OO4AB_Vlm.zip")},
-        {"portable suffix stays in the folder", QStringLiteral("ON4XYZ/P"), QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
-         QStringLiteral("VLM Files for ON4XYZ/P (01/01/2024 00:00)"), QStringLiteral("ON4XYZ_P_Vlm.zip")},
-        {"backslash and parent path", QStringLiteral("..\\X"), QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
+        {"portable suffix stays in the folder", QStringLiteral("ON4XYZ/P"),
+         QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
+         QStringLiteral("VLM Files for ON4XYZ/P (01/01/2024 00:00)"),
+         QStringLiteral("ON4XYZ_P_Vlm.zip")},
+        {"backslash and parent path", QStringLiteral("..\\X"),
+         QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
          QStringLiteral("VLM Files for ..\\X (01/01/2024 00:00)"), QStringLiteral(".._X_Vlm.zip")},
     };
     for (const auto &c : cases) {
@@ -69,7 +73,8 @@ TEST(ArchivePackage, PacksThePersonalDirectoryWithDatedComment)
 
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run == 0 ? "first run" : "second run, old archive in the list");
-        const OwnerArchiveResult result = CreateOwnerArchive(folder, QStringLiteral("ON4XYZ"), listing(folder));
+        const OwnerArchiveResult result =
+            CreateOwnerArchive(folder, QStringLiteral("ON4XYZ"), listing(folder));
         ASSERT_TRUE(result.ok) << result.error.toStdString();
         EXPECT_EQ(result.baseFolder, folder + QLatin1Char('/'));
         EXPECT_EQ(result.archivePath, folder + QStringLiteral("/ON4XYZ_Vlm.zip"));
@@ -78,15 +83,15 @@ TEST(ArchivePackage, PacksThePersonalDirectoryWithDatedComment)
         EXPECT_EQ(read.comment, QStringLiteral("VLM Files for ON4XYZ (05/03/2024 14:07)"));
         QStringList names = read.entries.keys();
         names.sort();
-        EXPECT_EQ(names, (QStringList{QStringLiteral("ON4XYZ_VLM_Letter_Bipt.pdf"), QStringLiteral("ON4XYZ_Vlm.mdb")}));
+        EXPECT_EQ(names, (QStringList{QStringLiteral("ON4XYZ_VLM_Letter_Bipt.pdf"),
+                                      QStringLiteral("ON4XYZ_Vlm.mdb")}));
     }
 }
 
 TEST(ArchivePackage, RefusesWithoutPersonalDirectoryOrWithMissingOne)
 {
     QTemporaryDir root;
-    const struct
-    {
+    const struct {
         const char *why;
         QString directory;
     } cases[] = {
@@ -96,7 +101,8 @@ TEST(ArchivePackage, RefusesWithoutPersonalDirectoryOrWithMissingOne)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
-        const OwnerArchiveResult result = CreateOwnerArchive(c.directory, QStringLiteral("ON4XYZ"), {});
+        const OwnerArchiveResult result =
+            CreateOwnerArchive(c.directory, QStringLiteral("ON4XYZ"), {});
         EXPECT_FALSE(result.ok);
         EXPECT_FALSE(result.error.isEmpty());
     }

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "archive/archivewriter.h"
 #include "zipinspection.h"
 
@@ -7,10 +5,11 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
 #include <functional>
+#include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 const QDateTime FixedTime(QDate(2023, 6, 15), QTime(10, 20, 30));
 
 class ArchiveWriterTest : public ::testing::Test
@@ -26,8 +25,10 @@ public:
     QString path(const QString &relative) const { return folder + QLatin1Char('/') + relative; }
 
     void writeFile(const QString &absolute, const QByteArray &data,
-                   QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                         | QFileDevice::ReadGroup | QFileDevice::ReadOther)
+                   QFileDevice::Permissions permissions = QFileDevice::ReadOwner |
+                                                          QFileDevice::WriteOwner |
+                                                          QFileDevice::ReadGroup |
+                                                          QFileDevice::ReadOther)
     {
         QDir().mkpath(QFileInfo(absolute).absolutePath());
         QFile file(absolute);
@@ -44,13 +45,15 @@ public:
     QStringList listing() const
     {
         QStringList entries;
-        const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name);
+        const QStringList names =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name);
         for (const QString &name : names)
             entries << path(name);
         return entries;
     }
 
-    bool pack(const QString &archive, const QStringList &entries, const QString &comment, QString *error = nullptr)
+    bool pack(const QString &archive, const QStringList &entries, const QString &comment,
+              QString *error = nullptr)
     {
         ArchiveWriter writer;
         writer.setBaseFolder(folder);
@@ -86,18 +89,18 @@ QStringList sortedKeys(const InspectedArchive &archive)
 
 TEST_F(ArchiveWriterTest, StoresEveryEntryWithContentTimeAndPermissions)
 {
-    const auto exec = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                      | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
-                      | QFileDevice::ExeOther;
+    const auto exec = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                      QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                      QFileDevice::ExeOther;
     const auto privateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    struct Fixture
-    {
+    struct Fixture {
         QString name;
         QByteArray data;
         QFileDevice::Permissions permissions;
         quint32 mode;
     } files[] = {
-        {QStringLiteral("ON4XYZ_VLM_Letter_Bipt.pdf"), QByteArray("%PDF-1.4 letter ").repeated(5000), privateFile, 0100600},
+        {QStringLiteral("ON4XYZ_VLM_Letter_Bipt.pdf"),
+         QByteArray("%PDF-1.4 letter ").repeated(5000), privateFile, 0100600},
         {QStringLiteral("plot.jpg"), randomBytes(100000, 7), exec, 0100755},
         {QStringLiteral("empty.txt"), QByteArray(), privateFile, 0100600},
         {QStringLiteral(".hidden"), QByteArray("hidden"), privateFile, 0100600},
@@ -110,7 +113,8 @@ TEST_F(ArchiveWriterTest, StoresEveryEntryWithContentTimeAndPermissions)
     const QString archive = path(QStringLiteral("ON4XYZ_Vlm.zip"));
 
     QString error;
-    ASSERT_TRUE(pack(archive, listing(), QStringLiteral("VLM Files for ON4XYZ (15/06/2023 10:20)"), &error))
+    ASSERT_TRUE(
+        pack(archive, listing(), QStringLiteral("VLM Files for ON4XYZ (15/06/2023 10:20)"), &error))
         << error.toStdString();
 
     QString unzipOutput;
@@ -166,7 +170,8 @@ TEST_F(ArchiveWriterTest, ArchiveInsideASubfolderIsNotPackedIntoItself)
     ASSERT_TRUE(pack(archive, listing(), QString()));
     const InspectedArchive read = InspectArchive(archive);
     ASSERT_TRUE(read.readable) << read.error.toStdString();
-    EXPECT_EQ(sortedKeys(read), (QStringList{QStringLiteral("out/"), QStringLiteral("out/report.pdf")}));
+    EXPECT_EQ(sortedKeys(read),
+              (QStringList{QStringLiteral("out/"), QStringLiteral("out/report.pdf")}));
 }
 
 TEST_F(ArchiveWriterTest, EntriesOutsideTheBaseFolderKeepTheirBareName)
@@ -175,18 +180,21 @@ TEST_F(ArchiveWriterTest, EntriesOutsideTheBaseFolderKeepTheirBareName)
     writeFile(outside, "map");
     writeFile(path(QStringLiteral("inside.txt")), "inside");
     const QString archive = path(QStringLiteral("ON4XYZ_Vlm.zip"));
-    ASSERT_TRUE(pack(archive, {outside, path(QStringLiteral("inside.txt")), path(QStringLiteral("inside.txt"))},
-                     QString()));
+    ASSERT_TRUE(pack(
+        archive, {outside, path(QStringLiteral("inside.txt")), path(QStringLiteral("inside.txt"))},
+        QString()));
     const InspectedArchive read = InspectArchive(archive);
     ASSERT_TRUE(read.readable) << read.error.toStdString();
-    EXPECT_EQ(sortedKeys(read), (QStringList{QStringLiteral("inside.txt"), QStringLiteral("map.png")}));
+    EXPECT_EQ(sortedKeys(read),
+              (QStringList{QStringLiteral("inside.txt"), QStringLiteral("map.png")}));
 }
 
 TEST_F(ArchiveWriterTest, EmptyFolderGivesAnEmptyArchiveWithItsComment)
 {
     const QString archive = path(QStringLiteral("ON4XYZ_Vlm.zip"));
     QString error;
-    ASSERT_TRUE(pack(archive, listing(), QStringLiteral("VLM Files for ON4XYZ (01/02/2024 03:04)"), &error))
+    ASSERT_TRUE(
+        pack(archive, listing(), QStringLiteral("VLM Files for ON4XYZ (01/02/2024 03:04)"), &error))
         << error.toStdString();
     const InspectedArchive read = InspectArchive(archive);
     ASSERT_TRUE(read.readable) << read.error.toStdString();
@@ -196,8 +204,7 @@ TEST_F(ArchiveWriterTest, EmptyFolderGivesAnEmptyArchiveWithItsComment)
 
 // Every failure is reported, and neither a half-written archive nor a temporary
 // file is left: an archive of an earlier run stays exactly as it was.
-struct FailureCase
-{
+struct FailureCase {
     const char *name;
     // Prepares the folder and returns the entries to add; may set the archive path.
     std::function<QStringList(ArchiveWriterTest &, QString &archive)> prepare;
@@ -205,7 +212,8 @@ struct FailureCase
     std::function<void(ArchiveWriterTest &)> beforeFinish;
 };
 
-class ArchiveWriterFailureTest : public ArchiveWriterTest, public ::testing::WithParamInterface<FailureCase>
+class ArchiveWriterFailureTest : public ArchiveWriterTest,
+                                 public ::testing::WithParamInterface<FailureCase>
 {
 };
 
@@ -217,7 +225,8 @@ TEST_P(ArchiveWriterFailureTest, ReportsErrorAndKeepsEarlierArchive)
     const QByteArray earlier = FileSha256(archive);
 
     const QStringList entries = GetParam().prepare(*this, archive);
-    const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList before =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
     ArchiveWriter writer;
     writer.setBaseFolder(folder);
@@ -231,7 +240,8 @@ TEST_P(ArchiveWriterFailureTest, ReportsErrorAndKeepsEarlierArchive)
     EXPECT_FALSE(ok);
     EXPECT_FALSE(writer.errorText().isEmpty());
     EXPECT_EQ(FileSha256(path(QStringLiteral("ON4XYZ_Vlm.zip"))), earlier);
-    QStringList after = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList after =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (GetParam().beforeFinish)
         after << QStringLiteral("vanishing.txt");
     after.sort();
@@ -242,31 +252,36 @@ TEST_P(ArchiveWriterFailureTest, ReportsErrorAndKeepsEarlierArchive)
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, ArchiveWriterFailureTest,
-    ::testing::Values(
-        FailureCase{"ArchiveFolderMissing",
-                    [](ArchiveWriterTest &t, QString &archive) {
-                        archive = t.path(QStringLiteral("missing/ON4XYZ_Vlm.zip"));
-                        return QStringList{t.path(QStringLiteral("kept.txt"))};
-                    },
-                    {}},
-        FailureCase{"EntryDoesNotExist",
-                    [](ArchiveWriterTest &t, QString &) {
-                        return QStringList{t.path(QStringLiteral("kept.txt")), t.path(QStringLiteral("gone.txt"))};
-                    },
-                    {}},
-        FailureCase{"TwoEntriesWithTheSameName",
-                    [](ArchiveWriterTest &t, QString &) {
-                        const QString other = QFileInfo(t.folder).absolutePath() + QStringLiteral("/kept.txt");
-                        t.writeFile(other, "other");
-                        return QStringList{t.path(QStringLiteral("kept.txt")), other};
-                    },
-                    {}},
-        FailureCase{"FileRemovedBeforeFinish",
-                    [](ArchiveWriterTest &t, QString &) {
-                        t.writeFile(t.path(QStringLiteral("vanishing.txt")), "soon gone");
-                        return QStringList{t.path(QStringLiteral("kept.txt")), t.path(QStringLiteral("vanishing.txt"))};
-                    },
-                    [](ArchiveWriterTest &t) { QFile::remove(t.path(QStringLiteral("vanishing.txt"))); }}),
+    ::testing::Values(FailureCase{"ArchiveFolderMissing",
+                                  [](ArchiveWriterTest &t, QString &archive) {
+                                      archive = t.path(QStringLiteral("missing/ON4XYZ_Vlm.zip"));
+                                      return QStringList{t.path(QStringLiteral("kept.txt"))};
+                                  },
+                                  {}},
+                      FailureCase{"EntryDoesNotExist",
+                                  [](ArchiveWriterTest &t, QString &) {
+                                      return QStringList{t.path(QStringLiteral("kept.txt")),
+                                                         t.path(QStringLiteral("gone.txt"))};
+                                  },
+                                  {}},
+                      FailureCase{"TwoEntriesWithTheSameName",
+                                  [](ArchiveWriterTest &t, QString &) {
+                                      const QString other = QFileInfo(t.folder).absolutePath() +
+                                                            QStringLiteral("/kept.txt");
+                                      t.writeFile(other, "other");
+                                      return QStringList{t.path(QStringLiteral("kept.txt")), other};
+                                  },
+                                  {}},
+                      FailureCase{"FileRemovedBeforeFinish",
+                                  [](ArchiveWriterTest &t, QString &) {
+                                      t.writeFile(t.path(QStringLiteral("vanishing.txt")),
+                                                  "soon gone");
+                                      return QStringList{t.path(QStringLiteral("kept.txt")),
+                                                         t.path(QStringLiteral("vanishing.txt"))};
+                                  },
+                                  [](ArchiveWriterTest &t) {
+                                      QFile::remove(t.path(QStringLiteral("vanishing.txt")));
+                                  }}),
     [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
 
 TEST(ArchiveWriterUse, CallsWithoutCreateFail)

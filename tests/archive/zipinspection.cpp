@@ -7,7 +7,8 @@
 #include <QJsonObject>
 #include <QProcess>
 
-namespace {
+namespace
+{
 const char *const ReaderScript = R"PY(
 import hashlib, json, sys, zipfile
 with zipfile.ZipFile(sys.argv[1]) as z:
@@ -31,7 +32,8 @@ InspectedArchive InspectArchive(const QString &archivePath)
 {
     InspectedArchive result;
     QProcess python;
-    python.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromUtf8(ReaderScript), archivePath});
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"), QString::fromUtf8(ReaderScript), archivePath});
     if (!python.waitForFinished(60000) || python.exitCode() != 0) {
         result.error = QString::fromUtf8(python.readAllStandardError());
         return result;
@@ -49,7 +51,8 @@ InspectedArchive InspectArchive(const QString &archivePath)
         InspectedEntry entry;
         entry.folder = e.value(QStringLiteral("dir")).toBool();
         entry.unixMode = static_cast<quint32>(e.value(QStringLiteral("mode")).toDouble());
-        entry.modified = QDateTime::fromString(e.value(QStringLiteral("time")).toString(), Qt::ISODate);
+        entry.modified =
+            QDateTime::fromString(e.value(QStringLiteral("time")).toString(), Qt::ISODate);
         entry.sha256 = e.value(QStringLiteral("sha256")).toString().toLatin1();
         entry.compressType = e.value(QStringLiteral("compress")).toInt();
         result.entries.insert(e.value(QStringLiteral("name")).toString(), entry);

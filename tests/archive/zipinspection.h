@@ -8,17 +8,15 @@
 // Reads a ZIP archive back with tools that are independent of the writer:
 // Python's zipfile module for the content and `unzip -t` for the integrity test.
 
-struct InspectedEntry
-{
+struct InspectedEntry {
     QByteArray sha256; // hex digest of the stored data (empty for folders)
     bool folder = false;
-    quint32 unixMode = 0;   // upper half of the external attributes
-    QDateTime modified;     // the entry's DOS time, as local time
-    int compressType = -1;  // 8 = deflate, 0 = stored
+    quint32 unixMode = 0;  // upper half of the external attributes
+    QDateTime modified;    // the entry's DOS time, as local time
+    int compressType = -1; // 8 = deflate, 0 = stored
 };
 
-struct InspectedArchive
-{
+struct InspectedArchive {
     bool readable = false;
     QString error;
     QString comment;

@@ -1,14 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <QLocale>
-
-#include <cmath>
-
 #include "base/numberformat.h"
 
-namespace {
-struct ParseCase
+#include <QLocale>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
 {
+struct ParseCase {
     const char *name;
     const char *text;
     bool readable;
@@ -16,7 +14,8 @@ struct ParseCase
 };
 
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase>
-{};
+{
+};
 
 TEST_P(ParseNumberTest, ReadsTheProgramsFormat)
 {
@@ -31,68 +30,61 @@ TEST_P(ParseNumberTest, ReadsTheProgramsFormat)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ParseNumberTest,
-    ::testing::Values(ParseCase{"Integer", "12", true, 12},
-                      ParseCase{"DecimalComma", "12,5", true, 12.5},
-                      ParseCase{"Negative", "-0,25", true, -0.25},
-                      ParseCase{"PlusSign", "+3", true, 3},
-                      ParseCase{"LeadingComma", ",5", true, 0.5},
-                      ParseCase{"TrailingComma", "7,", true, 7},
-                      ParseCase{"Thousands", "1.234,5", true, 1234.5},
-                      ParseCase{"TwoGroups", "1.234.567", true, 1234567},
-                      ParseCase{"Exponent", "1,5E3", true, 1500},
-                      ParseCase{"SurroundingSpaces", "  42 ", true, 42},
-                      ParseCase{"DecimalPointIsNotAThousandsGroup", "12.5", false, 0},
-                      ParseCase{"BadGroupSize", "1.23,4", false, 0},
-                      ParseCase{"TwoCommas", "1,2,3", false, 0},
-                      ParseCase{"Empty", "", false, 0},
-                      ParseCase{"SignOnly", "-", false, 0},
-                      ParseCase{"CommaOnly", ",", false, 0},
-                      ParseCase{"Letters", "abc", false, 0},
-                      ParseCase{"TrailingGarbage", "12,5 m", false, 0},
-                      ParseCase{"Overflow", "1E400", false, 0}),
+    ::testing::Values(
+        ParseCase{"Integer", "12", true, 12}, ParseCase{"DecimalComma", "12,5", true, 12.5},
+        ParseCase{"Negative", "-0,25", true, -0.25}, ParseCase{"PlusSign", "+3", true, 3},
+        ParseCase{"LeadingComma", ",5", true, 0.5}, ParseCase{"TrailingComma", "7,", true, 7},
+        ParseCase{"Thousands", "1.234,5", true, 1234.5},
+        ParseCase{"TwoGroups", "1.234.567", true, 1234567},
+        ParseCase{"Exponent", "1,5E3", true, 1500},
+        ParseCase{"SurroundingSpaces", "  42 ", true, 42},
+        ParseCase{"DecimalPointIsNotAThousandsGroup", "12.5", false, 0},
+        ParseCase{"BadGroupSize", "1.23,4", false, 0}, ParseCase{"TwoCommas", "1,2,3", false, 0},
+        ParseCase{"Empty", "", false, 0}, ParseCase{"SignOnly", "-", false, 0},
+        ParseCase{"CommaOnly", ",", false, 0}, ParseCase{"Letters", "abc", false, 0},
+        ParseCase{"TrailingGarbage", "12,5 m", false, 0}, ParseCase{"Overflow", "1E400", false, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
-struct RoundCase
-{
+struct RoundCase {
     const char *name;
     double value;
     const char *rounded; // FormatRounded(value, 2)
 };
 
 class FormatRoundedTest : public ::testing::TestWithParam<RoundCase>
-{};
+{
+};
 
 TEST_P(FormatRoundedTest, RoundsHalvesToEvenAndWritesShortest)
 {
     EXPECT_EQ(FormatRounded(GetParam().value).toStdString(), GetParam().rounded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FormatRoundedTest,
-    ::testing::Values(RoundCase{"HalfDownToEven", 0.125, "0,12"},
-                      RoundCase{"HalfUpToEven", 0.135, "0,14"},
-                      RoundCase{"DecimalHalfNotExactInBinary", 2.675, "2,68"},
-                      RoundCase{"AnotherInexactHalf", 1.005, "1"},
-                      RoundCase{"NegativeHalf", -0.125, "-0,12"},
-                      RoundCase{"BelowHalf", 3.14159, "3,14"},
-                      RoundCase{"AboveHalf", 2.499, "2,5"},
-                      RoundCase{"TrailingZeroDropped", 12.5, "12,5"},
-                      RoundCase{"WholeNumber", 3.0, "3"},
-                      RoundCase{"NegativeZeroIsZero", -0.001, "0"},
-                      RoundCase{"LargeValue", 123456789.125, "123456789,12"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, FormatRoundedTest,
+                         ::testing::Values(RoundCase{"HalfDownToEven", 0.125, "0,12"},
+                                           RoundCase{"HalfUpToEven", 0.135, "0,14"},
+                                           RoundCase{"DecimalHalfNotExactInBinary", 2.675, "2,68"},
+                                           RoundCase{"AnotherInexactHalf", 1.005, "1"},
+                                           RoundCase{"NegativeHalf", -0.125, "-0,12"},
+                                           RoundCase{"BelowHalf", 3.14159, "3,14"},
+                                           RoundCase{"AboveHalf", 2.499, "2,5"},
+                                           RoundCase{"TrailingZeroDropped", 12.5, "12,5"},
+                                           RoundCase{"WholeNumber", 3.0, "3"},
+                                           RoundCase{"NegativeZeroIsZero", -0.001, "0"},
+                                           RoundCase{"LargeValue", 123456789.125, "123456789,12"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RoundHalfEven, IntegersAndOtherPrecisions)
 {
-    const struct
-    {
+    const struct {
         double value;
         int decimals;
         double expected;
-    } cases[] = {{2.5, 0, 2}, {3.5, 0, 4}, {-2.5, 0, -2}, {0.5, 0, 0}, {1.25, 1, 1.2},
-                 {1.35, 1, 1.4}, {2.6, 0, 3}, {1e300, 2, 1e300}};
+    } cases[] = {{2.5, 0, 2},    {3.5, 0, 4},    {-2.5, 0, -2}, {0.5, 0, 0},
+                 {1.25, 1, 1.2}, {1.35, 1, 1.4}, {2.6, 0, 3},   {1e300, 2, 1e300}};
     for (const auto &c : cases)
-        EXPECT_DOUBLE_EQ(RoundHalfEven(c.value, c.decimals), c.expected) << c.value << " " << c.decimals;
+        EXPECT_DOUBLE_EQ(RoundHalfEven(c.value, c.decimals), c.expected)
+            << c.value << " " << c.decimals;
     EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""), 2)));
 
     EXPECT_EQ(RoundToInt(2.5), 2);
@@ -104,12 +96,11 @@ TEST(RoundHalfEven, IntegersAndOtherPrecisions)
 
 TEST(FormatNumber, ShortestTextThatReadsBack)
 {
-    const struct
-    {
+    const struct {
         double value;
         const char *text;
-    } cases[] = {{12.5, "12,5"}, {3, "3"}, {-0.001, "-0,001"}, {0.1 + 0.2, "0,3"}, {-0.0, "0"},
-                 {1234567.25, "1234567,25"}};
+    } cases[] = {{12.5, "12,5"},     {3, "3"},    {-0.001, "-0,001"},
+                 {0.1 + 0.2, "0,3"}, {-0.0, "0"}, {1234567.25, "1234567,25"}};
     for (const auto &c : cases) {
         EXPECT_EQ(FormatNumber(c.value).toStdString(), c.text);
         EXPECT_NEAR(NumberOrZero(FormatNumber(c.value)), c.value, 1e-12);
@@ -118,13 +109,15 @@ TEST(FormatNumber, ShortestTextThatReadsBack)
 
 TEST(FormatGrouped, PutsThousandSeparators)
 {
-    const struct
-    {
+    const struct {
         double value;
         int decimals;
         const char *text;
-    } cases[] = {{1234567.5, 2, "1.234.567,5"}, {999, 2, "999"}, {1000, 0, "1.000"},
-                 {-1234.565, 2, "-1.234,56"}, {0.5, 2, "0,5"}};
+    } cases[] = {{1234567.5, 2, "1.234.567,5"},
+                 {999, 2, "999"},
+                 {1000, 0, "1.000"},
+                 {-1234.565, 2, "-1.234,56"},
+                 {0.5, 2, "0,5"}};
     for (const auto &c : cases) {
         EXPECT_EQ(FormatGrouped(c.value, c.decimals).toStdString(), c.text);
         EXPECT_DOUBLE_EQ(NumberOrZero(FormatGrouped(c.value, c.decimals)),

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
+#include "base/preferences.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-#include "base/preferences.h"
-
-namespace {
+namespace
+{
 class PreferencesTest : public ::testing::Test
 {
 protected:
@@ -21,8 +21,7 @@ protected:
 
 const QString Sub = QStringLiteral("\\Preferences");
 
-struct WriteCase
-{
+struct WriteCase {
     const char *name;
     int type;
     QVariant written;
@@ -30,7 +29,8 @@ struct WriteCase
 };
 
 class PreferenceRoundTrip : public PreferencesTest, public ::testing::WithParamInterface<WriteCase>
-{};
+{
+};
 
 TEST_P(PreferenceRoundTrip, ReadsBackWhatWasWritten)
 {

@@ -1,19 +1,18 @@
-#include <gtest/gtest.h>
+#include "base/shellutilities.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-#include "base/shellutilities.h"
-
-namespace {
+namespace
+{
 TEST(LookupTextByKey, LastMatchingPositionWins)
 {
     const QList<int> keys{4, 7, 4, 9};
     const QStringList texts{QStringLiteral("first four"), QStringLiteral("seven"),
                             QStringLiteral("second four"), QStringLiteral("nine")};
-    const struct
-    {
+    const struct {
         int key;
         const char *text;
     } cases[] = {{4, "second four"}, {7, "seven"}, {9, "nine"}, {5, ""}, {0, ""}};
@@ -51,8 +50,7 @@ protected:
 
 TEST_F(ListFolderFilesTest, MasksSelectEntries)
 {
-    const struct
-    {
+    const struct {
         const char *mask;
         QStringList expected;
     } cases[] = {

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
+#include "base/version.h"
 
 #include <QStringList>
-
-#include "base/version.h"
+#include <gtest/gtest.h>
 
 TEST(Version, CompiledInVersionHasFourParts)
 {

@@ -1,6 +1,6 @@
 // The polar chart's scale and what the widget draws.
-#include "charts/ui/polarchart.h"
 #include "charts/polarchartgeometry.h"
+#include "charts/ui/polarchart.h"
 
 #include <QImage>
 #include <QtTest>

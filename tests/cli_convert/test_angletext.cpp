@@ -32,8 +32,12 @@ TEST_P(AngleForms, ReadsDegreesMinutesSeconds)
 INSTANTIATE_TEST_SUITE_P(
     Forms, AngleForms,
     testing::Values(AngleCase{"50:50:25", AngleAxis::Latitude, false, 50, 50, 25},
-                    AngleCase{"50\xC2\xB0" "50'25\" N", AngleAxis::Latitude, false, 50, 50, 25},
-                    AngleCase{"50\xB0" "50'25.5\"", AngleAxis::Latitude, false, 50, 50, 25.5},
+                    AngleCase{"50\xC2\xB0"
+                              "50'25\" N",
+                              AngleAxis::Latitude, false, 50, 50, 25},
+                    AngleCase{"50\xB0"
+                              "50'25.5\"",
+                              AngleAxis::Latitude, false, 50, 50, 25.5},
                     AngleCase{"N50 50 25", AngleAxis::Latitude, false, 50, 50, 25},
                     AngleCase{"50.5", AngleAxis::Latitude, false, 50, 30, 0},
                     AngleCase{"4:22.5", AngleAxis::Longitude, false, 4, 22, 30},
@@ -53,14 +57,14 @@ TEST(AngleText, RefusesWhatIsNoAngle)
         {"", AngleAxis::Latitude},
         {"abc", AngleAxis::Latitude},
         {"50:50:25:1", AngleAxis::Latitude},
-        {"50:60:00", AngleAxis::Latitude},      // minutes must stay below 60
-        {"50:50:60", AngleAxis::Latitude},      // so must seconds
-        {"50:-5:00", AngleAxis::Latitude},      // only the degrees carry a sign
-        {"50.5:10", AngleAxis::Latitude},       // decimal degrees followed by minutes
-        {"50:10.5:10", AngleAxis::Latitude},    // decimal minutes followed by seconds
-        {"50N", AngleAxis::Longitude},          // hemisphere of the other axis
+        {"50:60:00", AngleAxis::Latitude},   // minutes must stay below 60
+        {"50:50:60", AngleAxis::Latitude},   // so must seconds
+        {"50:-5:00", AngleAxis::Latitude},   // only the degrees carry a sign
+        {"50.5:10", AngleAxis::Latitude},    // decimal degrees followed by minutes
+        {"50:10.5:10", AngleAxis::Latitude}, // decimal minutes followed by seconds
+        {"50N", AngleAxis::Longitude},       // hemisphere of the other axis
         {"4E", AngleAxis::Latitude},
-        {"-50S", AngleAxis::Latitude},          // sign and hemisphere together
+        {"-50S", AngleAxis::Latitude}, // sign and hemisphere together
         {"90:00:01", AngleAxis::Latitude},
         {"180.5", AngleAxis::Longitude},
         {"nan", AngleAxis::Latitude},

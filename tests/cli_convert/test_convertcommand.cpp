@@ -1,13 +1,11 @@
 // vlmcli convert, run in-process against the staged coordinate library.
-#include "cli/clidispatcher.h"
-#include "cli/commands.h"
 #include "base/meridoxbinding.h"
 #include "base/programfolder.h"
+#include "cli/clidispatcher.h"
+#include "cli/commands.h"
 
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace
@@ -52,10 +50,18 @@ TEST_F(ConvertCommandTest, ConvertsBothWays)
         std::vector<std::string> args;
         const char *out;
     } rows[] = {
-        {{"to-wgs84", "150000", "170000"}, "50\xC2\xB0" "50'25\" N, 4\xC2\xB0" "22'08\" E\n"},
+        {{"to-wgs84", "150000", "170000"},
+         "50\xC2\xB0"
+         "50'25\" N, 4\xC2\xB0"
+         "22'08\" E\n"},
         {{"to-wgs84", "150000.0", "170000", "--decimal"}, "50.840278, 4.368889\n"},
         {{"to-lambert", "50:50:25", "4:22:08"}, "150010, 169985\n"},
-        {{"to-lambert", "50\xC2\xB0" "50'25\" N", "4\xC2\xB0" "22'08\" E"}, "150010, 169985\n"},
+        {{"to-lambert",
+          "50\xC2\xB0"
+          "50'25\" N",
+          "4\xC2\xB0"
+          "22'08\" E"},
+         "150010, 169985\n"},
         {{"to-lambert", "50.840278", "4.368889"}, "150010, 169985\n"},
         {{"to-lambert", "N50 50 25", "E4 22 8"}, "150010, 169985\n"},
     };

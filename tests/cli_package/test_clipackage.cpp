@@ -1,10 +1,10 @@
+#include "base/programfolder.h"
 #include "cli/packagecommand.h"
 #include "cli/reportcommand.h"
 #include "clirun.h"
 #include "exportfixture.h"
 #include "fulldisk.h"
 #include "pdftools.h"
-#include "base/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -115,8 +115,9 @@ TEST_F(PackageCli, PackageOfAnOlderDatabaseWithoutSummaryTextMakesTheRegulatorsF
     EXPECT_EQ(r.out.find("Exposure"), std::string::npos) << r.out;
     QStringList files = QDir(ownerDir).entryList(QDir::Files);
     files.sort();
-    EXPECT_EQ(files, (QStringList{QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
-                                  QStringLiteral("ON4XX_Vlm.mdb"), QStringLiteral("ON4XX_Vlm.zip")}));
+    EXPECT_EQ(files,
+              (QStringList{QStringLiteral("ON4XX_VLM_Letter_Bipt.pdf"),
+                           QStringLiteral("ON4XX_Vlm.mdb"), QStringLiteral("ON4XX_Vlm.zip")}));
 }
 
 // A placement without a power chain: the files are made, and the command says
@@ -155,8 +156,8 @@ TEST_F(PackageCli, RefusesWhatItCannotUse)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
-        const CliRun r =
-            c.package ? RunCliCommand(PackageCommand(), c.args) : RunCliCommand(ReportCommand(), c.args);
+        const CliRun r = c.package ? RunCliCommand(PackageCommand(), c.args)
+                                   : RunCliCommand(ReportCommand(), c.args);
         EXPECT_EQ(r.code, c.code);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }

@@ -1,22 +1,27 @@
 #include "../powerchain/pagetestsupport.h"
-#include "exposure/ui/criticalpntspage.h"
+#include "base/numberformat.h"
+#include "base/safefile.h"
+#include "exposure/ctprowcolour.h"
 #include "exposure/engine/combinedexposure.h"
+#include "exposure/engine/limits.h"
+#include "exposure/ui/criticalpntspage.h"
 #include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/graphwindow.h"
-#include "exposure/ctprowcolour.h"
-#include "exposure/engine/limits.h"
-#include "base/numberformat.h"
+#include "fulldisk.h"
 #include "shell/ui/tcolor.h"
-
-#include <cmath>
 
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
 
 // An owner whose sites Location_01 … Location_0n each carry one 2 m antenna.
 class TestCriticalPntsPage : public QObject
@@ -254,14 +259,24 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("message");
         QTest::newRow("351 m height with no description: rule 3")
-            << "10" << "351" << "" << "Please enter a realistic \"Height\" value...";
+            << "10"
+            << "351"
+            << ""
+            << "Please enter a realistic \"Height\" value...";
         QTest::newRow("no description: rule 4")
-            << "10" << "1" << ""
+            << "10"
+            << "1"
+            << ""
             << "You should enter a description of the Critical Test Piont...";
         QTest::newRow("negative distance: rule 2")
-            << "-5" << "1" << "Garden" << "Please enter a realistic \"Distance\" value...";
+            << "-5"
+            << "1"
+            << "Garden"
+            << "Please enter a realistic \"Distance\" value...";
         QTest::newRow("empty distance: rule 1")
-            << "" << "1" << "Garden"
+            << ""
+            << "1"
+            << "Garden"
             << "0 or nothing is not a valid distance ! Please enter a new value...";
     }
 
@@ -444,8 +459,8 @@ private slots:
                  QStringLiteral("The evaluation is incomplete: no power chain for Loc02-Ant01."));
         // The field column shows the whole text.
         QTableView *list = child<QTableView>("lsvCtpOverView");
-        QVERIFY(list->columnWidth(ColumnField)
-                >= list->fontMetrics().horizontalAdvance(QStringLiteral("no power chain")));
+        QVERIFY(list->columnWidth(ColumnField) >=
+                list->fontMetrics().horizontalAdvance(QStringLiteral("no power chain")));
 
         emit list->doubleClicked(m->index(1, 0));
         QCOMPARE(ShownMessages().size(), 1);
@@ -506,6 +521,69 @@ private slots:
         QLabel *combined = child<QLabel>("lblCtpCombined");
         QVERIFY(combined->isVisible());
         QVERIFY(combined->text().startsWith(QStringLiteral("Together at CTP_01 (Location_01): ")));
+    }
+
+    // Printing proposes a PDF in the owner's folder named after the call; the
+    // file replaces an earlier one whole and leaves no temporary file behind.
+    void printProposesTheOwnersFolderAndCallNamedPdf()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        station(1);
+        point(0, "CTP_01", 10, 1.5, "Garden");
+        CurrentSelection().setUserDirectory(folder.path());
+        openPage();
+        const QString expected =
+            folder.filePath(QStringLiteral("ON4CTP_VLM_CriticalTestPoints.pdf"));
+        QVERIFY(WriteFileSafely(expected, "earlier", nullptr));
+        QString proposed, shownName;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            proposed = dialog->printer()->outputFileName();
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+                shownName = name->text();
+            dialog->accept();
+        });
+        click("bbnCtpPrint");
+        QCOMPARE(proposed, expected);
+        QCOMPARE(shownName, expected);
+        QVERIFY(ShownMessages().isEmpty());
+        QVERIFY(FileBytes(expected).startsWith("%PDF"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("ON4CTP_VLM_CriticalTestPoints.pdf")});
+    }
+
+    // Distances and heights carry "m" beside their fields, and each space
+    // attenuation names its losses in dB.
+    void unitsStandBesideTheFieldsAndInTheLists()
+    {
+        station(1);
+        point(0, "CTP_01", 10, 1.5, "Garden");
+        openPage();
+        clickRow(0);
+        click("bbnCtpAdd");
+        for (const auto &[fieldName, unitName] :
+             {std::pair{"memCtpAddDist", "lblCtpAddDistUnit"},
+              std::pair{"memCtpAddHeight", "lblCtpAddHeightUnit"},
+              std::pair{"dbmCtpDist", "lblCtpDistUnit"},
+              std::pair{"dbmCtpHeight", "lblCtpHeightUnit"}}) {
+            const QWidget *field = child<QLineEdit>(fieldName);
+            const QLabel *unit = child<QLabel>(unitName);
+            QCOMPARE(unit->text(), QStringLiteral("m"));
+            QCOMPARE(unit->parentWidget(), field->parentWidget());
+            if (field->isVisible()) {
+                QVERIFY2(unit->x() >= field->geometry().right(), unitName);
+                QVERIFY(qAbs(unit->geometry().center().y() - field->geometry().center().y()) < 5);
+            }
+        }
+        for (const char *list : {"cbxAddCtpSpAtt", "dblCtpSpAtt"}) {
+            const QComboBox *box = child<QComboBox>(list);
+            QCOMPARE(box->itemText(0), QStringLiteral("Free field (outdoors, no obstacle) (0 dB)"));
+            QCOMPARE(box->itemText(3),
+                     QStringLiteral("Behind a brick wall (4 dB below 1 GHz, 8 dB from 1 GHz)"));
+        }
     }
 
     void doubleClickEvaluatesAgain()

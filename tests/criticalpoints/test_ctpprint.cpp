@@ -1,5 +1,5 @@
-#include "exposure/ui/ctplistmodel.h"
 #include "exposure/ctpprintlayout.h"
+#include "exposure/ui/ctplistmodel.h"
 #include "exposure/ui/ctptableprinter.h"
 
 #include <QFileInfo>
@@ -56,8 +56,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        const int pages =
-            PrintCtpTable(printer, Entries(rows), TCtpListModel::columnWidths(), QDate(2026, 12, 10));
+        const int pages = PrintCtpTable(printer, Entries(rows), TCtpListModel::columnWidths(),
+                                        QDate(2026, 12, 10));
 
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
         QCOMPARE(printer.docName(), QStringLiteral("Print All Critical Test Points"));
@@ -67,9 +67,9 @@ private slots:
         font.setPointSize(10);
         const int rowHeight =
             QFontMetrics(font, &printer).boundingRect(QStringLiteral("Dummy")).height();
-        const TCtpPrintLayout l = CtpPrintLayout(page.width(), page.height(), page.left(),
-                                                 page.top(), rowHeight,
-                                                 TCtpListModel::columnWidths(), rows);
+        const TCtpPrintLayout l =
+            CtpPrintLayout(page.width(), page.height(), page.left(), page.top(), rowHeight,
+                           TCtpListModel::columnWidths(), rows);
         QVERIFY(l.rowsPerPage > 20);
         QCOMPARE(pages, l.pageCount);
         QVERIFY(QFileInfo(file).size() > 1000);

@@ -52,7 +52,7 @@ TEST(PrintLayout, ColumnsShareTheWidthByTheirScreenWidths)
     ASSERT_EQ(edges.size(), 9);
     EXPECT_EQ(edges.first(), 150);
     EXPECT_EQ(edges.last(), 1950);
-    EXPECT_EQ(edges[1], 150 + 130); // 1800 × 60 / 830 = 130,1
+    EXPECT_EQ(edges[1], 150 + 130);      // 1800 × 60 / 830 = 130,1
     EXPECT_EQ(edges[7] - edges[6], 781); // the description's 360 of 830
 }
 
@@ -61,7 +61,7 @@ TEST(PrintLayout, UnitsCountTheWholeSheet)
     const TCtpPrintLayout l = CtpPrintLayout(2000, 1400, 50, 30, 40, {1, 1}, 100);
     EXPECT_DOUBLE_EQ(l.hUnit, 2100.0 / 21);
     EXPECT_DOUBLE_EQ(l.vUnit, 1460.0 / 28.215);
-    EXPECT_EQ(l.tableTop, 129); // 2,5 × 51,74
+    EXPECT_EQ(l.tableTop, 129);   // 2,5 × 51,74
     EXPECT_EQ(l.rowsPerPage, 29); // (1400 − 258,7) / 40 = 28,53
     EXPECT_EQ(l.pageCount, 4);
 }

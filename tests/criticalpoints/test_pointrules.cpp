@@ -28,24 +28,22 @@ TEST_P(Validation, ReportsTheLastFailingRule)
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, Validation,
-    testing::Values(RuleCase{"a sound point", "12,5", "-3", "Garden", PointValid},
-                    RuleCase{"limits themselves are allowed", "2500", "-350", "Roof", PointValid},
-                    RuleCase{"upper height limit allowed", "0,1", "350", "Roof", PointValid},
-                    RuleCase{"distance 0", "0", "1", "Garden", PointRuleNoDistance},
-                    RuleCase{"empty distance", "", "1", "Garden", PointRuleNoDistance},
-                    RuleCase{"distance not a number", "abc", "1", "Garden", PointRuleNoDistance},
-                    RuleCase{"negative distance", "-5", "1", "Garden", PointRuleDistance},
-                    RuleCase{"distance beyond 2500 m", "2500,5", "1", "Garden", PointRuleDistance},
-                    RuleCase{"height above 350 m", "10", "351", "Garden", PointRuleHeight},
-                    RuleCase{"height below -350 m", "10", "-351", "Garden", PointRuleHeight},
-                    RuleCase{"no description", "10", "1", "", PointRuleDescription},
-                    RuleCase{"blanks are no description", "10", "1", "   ", PointRuleDescription},
-                    RuleCase{"height rule outranks the description", "10", "351", "",
-                             PointRuleHeight},
-                    RuleCase{"distance range outranks the height", "-5", "351", "",
-                             PointRuleDistance},
-                    RuleCase{"zero distance outranks everything", "0", "351", "",
-                             PointRuleNoDistance}));
+    testing::Values(
+        RuleCase{"a sound point", "12,5", "-3", "Garden", PointValid},
+        RuleCase{"limits themselves are allowed", "2500", "-350", "Roof", PointValid},
+        RuleCase{"upper height limit allowed", "0,1", "350", "Roof", PointValid},
+        RuleCase{"distance 0", "0", "1", "Garden", PointRuleNoDistance},
+        RuleCase{"empty distance", "", "1", "Garden", PointRuleNoDistance},
+        RuleCase{"distance not a number", "abc", "1", "Garden", PointRuleNoDistance},
+        RuleCase{"negative distance", "-5", "1", "Garden", PointRuleDistance},
+        RuleCase{"distance beyond 2500 m", "2500,5", "1", "Garden", PointRuleDistance},
+        RuleCase{"height above 350 m", "10", "351", "Garden", PointRuleHeight},
+        RuleCase{"height below -350 m", "10", "-351", "Garden", PointRuleHeight},
+        RuleCase{"no description", "10", "1", "", PointRuleDescription},
+        RuleCase{"blanks are no description", "10", "1", "   ", PointRuleDescription},
+        RuleCase{"height rule outranks the description", "10", "351", "", PointRuleHeight},
+        RuleCase{"distance range outranks the height", "-5", "351", "", PointRuleDistance},
+        RuleCase{"zero distance outranks everything", "0", "351", "", PointRuleNoDistance}));
 
 TEST(Validation, MessagesOfTheRules)
 {

@@ -64,11 +64,12 @@ CliRun RunVlmcli(const QStringList &arguments)
     return run;
 }
 
-const QStringList PackageFiles = {
-    QStringLiteral("ON4VLM_VLM_Exposure.pdf"),
-    QStringLiteral("ON4VLM_VLM_Letter_Bipt.pdf"), QStringLiteral("ON4VLM_VLM_Loc01-Ant01.pdf"),
-    QStringLiteral("ON4VLM_VLM_Loc01-Ant02.pdf"), QStringLiteral("ON4VLM_Vlm.mdb"),
-    QStringLiteral("ON4VLM_Vlm.zip")};
+const QStringList PackageFiles = {QStringLiteral("ON4VLM_VLM_Exposure.pdf"),
+                                  QStringLiteral("ON4VLM_VLM_Letter_Bipt.pdf"),
+                                  QStringLiteral("ON4VLM_VLM_Loc01-Ant01.pdf"),
+                                  QStringLiteral("ON4VLM_VLM_Loc01-Ant02.pdf"),
+                                  QStringLiteral("ON4VLM_Vlm.mdb"),
+                                  QStringLiteral("ON4VLM_Vlm.zip")};
 } // namespace
 
 void TestEndToEnd::run1_ownerFolderHoldsThePackage()

@@ -1,13 +1,13 @@
 // Run 2: a second start of the program, a new owner whose station qualifies for the
 // low-power case, its report files and the submission page's Back for that owner.
+#include "app/mainwindow.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
 #include "endtoend.h"
 #include "outputfiles.h"
 #include "pdftools.h"
-#include "app/mainwindow.h"
-#include "base/messages.h"
 #include "shell/ui/pagebase.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "wizarddriver.h"
 
 #include <QComboBox>

@@ -34,8 +34,8 @@ protected:
     // A placement whose power chain was saved: txPower W at the transmitter
     // gave antPower dBW at the antenna. A transmitter power of 0 is a power
     // chain that was never saved.
-    qint32 addPlacement(qint32 site, const QString &ref, qint32 antenna, qint32 band,
-                        double height, double tilt, double antPower, double txPower = 100,
+    qint32 addPlacement(qint32 site, const QString &ref, qint32 antenna, qint32 band, double height,
+                        double tilt, double antPower, double txPower = 100,
                         bool simultaneous = true)
     {
         return sql(QStringLiteral("INSERT INTO tblStation (IdTower, IdListAnt, IdBandFreqSt, "
@@ -69,12 +69,12 @@ protected:
     QString databaseFile() const { return m_dir.filePath(QStringLiteral("VlmMain.mdb")); }
 
     // Shipped rows the fixtures use.
-    static constexpr qint32 Band2m = 12;      // 145 MHz
-    static constexpr qint32 Band23cm = 14;    // 1270 MHz
-    static constexpr qint32 Dish1m2 = 40;     // 21,8 dBi, 5 wavelengths across
-    static constexpr qint32 FreeField = 1;    // 0 / 0 dB
-    static constexpr qint32 BrickWall = 4;    // 4 / 8 dB
-    static constexpr qint32 WindowGlass = 2;  // 1 / 2 dB
+    static constexpr qint32 Band2m = 12;     // 145 MHz
+    static constexpr qint32 Band23cm = 14;   // 1270 MHz
+    static constexpr qint32 Dish1m2 = 40;    // 21,8 dBi, 5 wavelengths across
+    static constexpr qint32 FreeField = 1;   // 0 / 0 dB
+    static constexpr qint32 BrickWall = 4;   // 4 / 8 dB
+    static constexpr qint32 WindowGlass = 2; // 1 / 2 dB
 };
 
 // Readable QString values in test failure messages.

@@ -25,7 +25,8 @@ protected:
         const qint32 antenna = addDipoleLikeAntenna();
         addPlacement(site, QStringLiteral("Loc01-Ant01"), antenna, Band2m, 10, 0, 14.8);
         addPlacement(site, QStringLiteral("Loc01-Ant02"), antenna, Band2m, 6, 0, 3);
-        addPoint(site, QStringLiteral("CTP_01"), 12.5, 2, FreeField, QStringLiteral("Garden, east"));
+        addPoint(site, QStringLiteral("CTP_01"), 12.5, 2, FreeField,
+                 QStringLiteral("Garden, east"));
         db = databaseFile().toStdString();
     }
     std::string db;
@@ -80,7 +81,8 @@ TEST_F(EvaluateCli, CsvForMachines)
 // exit code tells a script so. Below 10 MHz the line carries its note.
 TEST_F(EvaluateCli, APlacementWithoutPowerChainMakesTheEvaluationIncomplete)
 {
-    sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc01-Ant02'"));
+    sql(QStringLiteral(
+        "UPDATE tblStation SET StationTxPower = 0 WHERE AntennasRef = 'Loc01-Ant02'"));
     sql(QStringLiteral("UPDATE tblStation SET IdBandFreqSt = 4 WHERE AntennasRef = 'Loc01-Ant01'"));
     const CliRun r = RunEvaluate({db, "ON4CLI"});
     EXPECT_EQ(r.code, ExitFailure);
@@ -139,15 +141,20 @@ TEST_P(EvaluateCliFailures, ReportAndExitCode)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EvaluateCliFailures,
-    testing::Values(FailureCase{"no call", {"DB"}, ExitUsage, "expected DB and CALL"},
-                    FailureCase{"unknown option", {"DB", "ON4CLI", "--xml"}, ExitUsage,
-                                "unknown option '--xml'"},
-                    FailureCase{"missing file", {"/nonexistent/VlmMain.mdb", "ON4CLI"},
-                                ExitFailure, "no database file"},
-                    FailureCase{"unknown owner", {"DB", "ON4NONE"}, ExitFailure,
-                                "no owner with the call 'ON4NONE'"},
-                    FailureCase{"a quote in the call is only text", {"DB", "ON4' OR '1'='1"},
-                                ExitFailure, "no owner with the call"}));
+    testing::Values(
+        FailureCase{"no call", {"DB"}, ExitUsage, "expected DB and CALL"},
+        FailureCase{
+            "unknown option", {"DB", "ON4CLI", "--xml"}, ExitUsage, "unknown option '--xml'"},
+        FailureCase{"missing file",
+                    {"/nonexistent/VlmMain.mdb", "ON4CLI"},
+                    ExitFailure,
+                    "no database file"},
+        FailureCase{
+            "unknown owner", {"DB", "ON4NONE"}, ExitFailure, "no owner with the call 'ON4NONE'"},
+        FailureCase{"a quote in the call is only text",
+                    {"DB", "ON4' OR '1'='1"},
+                    ExitFailure,
+                    "no owner with the call"}));
 
 TEST_F(StationDbTest, EvaluateOwnerWithoutAntennasSaysSo)
 {

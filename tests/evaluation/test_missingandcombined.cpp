@@ -1,8 +1,8 @@
 // What the evaluation says about placements without a power chain and below
 // 10 MHz, and the combined exposure of the placements that transmit together.
 #include "exposure/engine/combinedexposure.h"
-#include "exposure/evaluation.h"
 #include "exposure/engine/limits.h"
+#include "exposure/evaluation.h"
 #include "freshdatabase.h"
 #include "stationfixture.h"
 #include "store/schemaupgrade.h"

@@ -1,7 +1,7 @@
+#include "base/programfolder.h"
 #include "cli/exportcommand.h"
 #include "clirun.h"
 #include "exportfixture.h"
-#include "base/programfolder.h"
 
 #include <QDir>
 #include <sstream>
@@ -62,12 +62,12 @@ TEST_F(ExportCli, WritesTheOwnersExportFile)
         FileColumn(file, QStringLiteral("SELECT AntennaEntryPowerdBm FROM File4BTable ORDER BY 1")),
         (QStringList{QStringLiteral("40"), QStringLiteral("50.5")}));
     EXPECT_EQ(FileColumn(file, QStringLiteral(
-                                 "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
+                                   "SELECT COUNT(*) FROM DefaultAntennaVerticalDiagramEntryTable")),
               QStringList{QStringLiteral("404")});
 
     // A second run replaces the file with a fresh copy of the template.
     FileColumn(file,
-             QStringLiteral("INSERT INTO DefaultAntennaTable (DefaultAntennaPK) VALUES (77)"));
+               QStringLiteral("INSERT INTO DefaultAntennaTable (DefaultAntennaPK) VALUES (77)"));
     ASSERT_EQ(RunExport({db, "ON4XX", out}).code, ExitSuccess);
     EXPECT_EQ(FileColumn(file, QStringLiteral("SELECT COUNT(*) FROM DefaultAntennaTable")),
               QStringList{QStringLiteral("2")});

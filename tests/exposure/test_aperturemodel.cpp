@@ -112,3 +112,32 @@ TEST(ApertureModel, BehindTheApertureThePointsGetTheSameFloor)
 }
 
 } // namespace
+
+// The regions along the axis of "Parabolic dish 1,2 m" (N = 5) at 1270 MHz with
+// 10 dBW: the near field includes its limit A = 1,4764 m, the transition region
+// includes B = 3,5433 m, and the far field starts right after B. Values worked
+// out by hand from the three formulas.
+TEST(ApertureModel, RegionBoundariesOnTheAxis)
+{
+    const Dish &dish = Dishes[1];
+    const double a = NearFieldLimit(dish.f, dish.n);
+    const double b = FarFieldLimit(dish.f, dish.n);
+    EXPECT_NEAR(a, 1.4763779527559056, 1e-12);
+    EXPECT_NEAR(b, 3.543307086614173, 1e-12);
+    const struct {
+        const char *region;
+        double d;
+        double expected;
+    } cases[] = {
+        {"near field", 1.0, 82.9776529487843},
+        {"near field at A", a, 82.9776529487843},
+        {"transition", 3.5, 53.89275947480816},
+        {"transition at B", b, 53.56240230554209},
+        {"far field just after B", b * 1.0001, 60.13238193682169},
+        {"far field", 3.6, 59.191333833676545},
+    };
+    for (const auto &c : cases)
+        EXPECT_NEAR(FieldStrength(dish.pattern, dish.n, dish.f, 0, c.d, 8, 10, 8), c.expected,
+                    c.expected * 1e-9)
+            << c.region;
+}

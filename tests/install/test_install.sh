@@ -5,9 +5,10 @@
 # written into the root-owned prefix. It leaves the machine as it found it:
 # the build folder's install_manifest.txt, which "cmake --install" rewrites,
 # is put back, and the list of accounts is checked unchanged at the end.
-#   test_install.sh BUILD_DIR
+#   test_install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
+app_id=$2
 export VLM_SERVER=${VLM_SERVER:-http://127.0.0.1:9}
 export QT_QPA_PLATFORM=offscreen
 
@@ -41,12 +42,15 @@ gui=0
 if [ -f "$build/program/Vlm" ] && [ -f "$folder/Vlm" ]; then
   gui=1
   [ "$(readlink "$prefix/bin/Vlm")" = "../lib/velmor/Vlm" ] || fail "bin/Vlm is not a link"
-  desktop=$prefix/share/applications/velmor.desktop
+  desktop=$prefix/share/applications/$app_id.desktop
   [ -f "$desktop" ] || fail "missing $desktop"
   grep -qx "Exec=$prefix/bin/Vlm" "$desktop" || fail "Exec line does not name $prefix/bin/Vlm"
   grep -qx "Icon=velmor" "$desktop" || fail "Icon line"
   grep -qx "Type=Application" "$desktop" || fail "Type line"
-  [ -f "$prefix/share/icons/hicolor/scalable/apps/velmor.svg" ] || fail "missing icon"
+  for icon in scalable/apps/velmor.svg 48x48/apps/velmor.png 256x256/apps/velmor.png; do
+    [ -f "$prefix/share/icons/hicolor/$icon" ] || fail "missing icon $icon"
+  done
+  [ -f "$prefix/share/metainfo/$app_id.metainfo.xml" ] || fail "missing AppStream metadata"
   for f in index.html LowPower.res Graph.rav Help; do
     if [ -e "$build/program/$f" ] && [ ! -e "$folder/$f" ]; then fail "missing $folder/$f"; fi
   done

@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 namespace
@@ -81,8 +79,8 @@ protected:
 TEST_F(InstallLayoutTest, ReadOnlyFolderIsNotWritableForOrdinaryUsers)
 {
     EXPECT_TRUE(IsProgramFolderWritable());
-    ASSERT_TRUE(QFile(m_program).setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser
-                                                | QFile::ExeUser));
+    ASSERT_TRUE(QFile(m_program).setPermissions(QFile::ReadOwner | QFile::ExeOwner |
+                                                QFile::ReadUser | QFile::ExeUser));
     // The superuser may write every folder, so only an ordinary user sees it refused.
     EXPECT_EQ(IsProgramFolderWritable(), ::geteuid() == 0);
     SetProgramFolderWritableOverride(false);

@@ -135,9 +135,12 @@ void TestLowPowerPage::workedExample_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("met");
-    QTest::newRow("horizontal clearance enough") << "6" << "0" << true;
-    QTest::newRow("neither clearance enough") << "3" << "3" << false;
-    QTest::newRow("vertical clearance enough") << "3" << "4" << true;
+    QTest::newRow("horizontal clearance enough") << "6"
+                                                 << "0" << true;
+    QTest::newRow("neither clearance enough") << "3"
+                                              << "3" << false;
+    QTest::newRow("vertical clearance enough") << "3"
+                                               << "4" << true;
 }
 
 void TestLowPowerPage::workedExample()
@@ -170,8 +173,8 @@ void TestLowPowerPage::keysFollowTheFieldRules()
         const char *field;
         const char *typed;
         const char *shown;
-    } rows[] = {{"dbmQrpGain", "2.15", "2,1"},   // "." becomes ",", at most 3 characters
-                {"dbmQrpMinDist", "123", "12"},  // at most 2
+    } rows[] = {{"dbmQrpGain", "2.15", "2,1"},     // "." becomes ",", at most 3 characters
+                {"dbmQrpMinDist", "123", "12"},    // at most 2
                 {"dbmQrpPower", "1,5x20", "1520"}, // digits only, at most 4
                 {"dbmQrpLosses", "a1", "1"}};
     for (const auto &r : rows) {
@@ -254,7 +257,8 @@ void TestLowPowerPage::filesWritesPictureReportAndMessage()
     QCOMPARE(ShownMessages()[0].caption, QStringLiteral("QRP Report"));
     QCOMPARE(ShownMessages()[0].text,
              QStringLiteral("All files were saved... (") +
-                 QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) + QStringLiteral(")"));
+                 QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) +
+                 QStringLiteral(")"));
 
     child<QPushButton>("bbnQrpPrint")->click();
     QCOMPARE(SuppressedPreviewCount(), 1);

@@ -1,11 +1,11 @@
 // The low-power result: ERP, the class used, the highlighted column and the frequency scale.
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "exposure/lowpower/lowpowerresult.h"
 
-namespace {
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
 // The worked case: 5 W into a 2,15 dBi antenna with 0,5 dB of coax loss on 145 MHz.
 TLowPowerInput workedInput(double a, double b)
 {
@@ -39,7 +39,9 @@ struct MetCase {
     int highlight; // column index, -1 none
 };
 
-class LowPowerResultTest : public ::testing::TestWithParam<MetCase> {};
+class LowPowerResultTest : public ::testing::TestWithParam<MetCase>
+{
+};
 
 TEST_P(LowPowerResultTest, MetAndHighlight)
 {

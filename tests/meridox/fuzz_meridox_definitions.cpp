@@ -12,7 +12,8 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 // A plain character array: it outlives the exit handler that removes the folder.
 char folder[64] = "/tmp/meridox-fuzz-XXXXXX";

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cconversion.h"
 #include "base/conversiondefinitions.h"
+#include "cconversion.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 void ProgramStartupDefinitions()
 {
@@ -72,8 +73,7 @@ TEST(Exports, ConversionWorkedExample)
     EXPECT_EQ(out[2], 0.0);
 }
 
-struct ZeroCase
-{
+struct ZeroCase {
     const char *why;
     const char *src;
     short srcFlag;
@@ -104,8 +104,7 @@ TEST(Exports, FailedConversionsGiveZeros)
     ProgramStartupDefinitions();
 }
 
-struct SpreadsheetCase
-{
+struct SpreadsheetCase {
     const char *why;
     std::uint16_t inRows, inColumns, outRows, outColumns;
     int filled; // output elements that receive a value

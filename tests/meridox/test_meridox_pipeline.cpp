@@ -6,7 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class Pipeline : public ::testing::Test
 {
@@ -139,8 +140,8 @@ TEST_F(Pipeline, InlineDefinitions)
     Convert(50.8, 4.35, bd72, 2, 1, "WGS84", 2, 1);
     EXPECT_NEAR(out[0], 50.7994555, 5e-8);
     // The text after a second "=" is not part of the definition.
-    Convert(50.8, 4.35, "!B=Belgique 1972,0,B,26,0,0,-125.8,79.9,-100.5=ignored", 2, 1, "WGS84",
-            2, 1);
+    Convert(50.8, 4.35, "!B=Belgique 1972,0,B,26,0,0,-125.8,79.9,-100.5=ignored", 2, 1, "WGS84", 2,
+            1);
     EXPECT_NEAR(out[1], 4.3512654, 5e-8);
     // An inline projection whose datum is in the list.
     const char *lt72 = "!L=Lambert,32,BD72,26,0,0,49.50\xB0,51.10\xB0,4.2124983\xB0,90\xB0,"
@@ -151,8 +152,7 @@ TEST_F(Pipeline, InlineDefinitions)
     EXPECT_EQ(engine.GetTypeCoord("B"), -1);
 }
 
-struct FailureCase
-{
+struct FailureCase {
     const char *why;
     double a, b;
     const char *src;

@@ -9,7 +9,8 @@
 #include <gtest/gtest.h>
 #include <proj.h>
 
-namespace {
+namespace
+{
 
 constexpr double Pi = 3.141592653589793;
 
@@ -54,8 +55,8 @@ TEST_F(AgainstProj, LambertToWgs84OverBelgium)
             engine.DoCalcul(in, "LT72", 5, 0, out, "WGS84", 2, 1, -1);
             const PJ_COORD expected = proj_trans(transform, PJ_FWD, proj_coord(x, y, 0, 0));
             const double dLat = (out[0] - expected.lp.phi) * Pi / 180.0 * 6371000.0;
-            const double dLon = (out[1] - expected.lp.lam) * Pi / 180.0 * 6371000.0
-                * std::cos(out[0] * Pi / 180.0);
+            const double dLon =
+                (out[1] - expected.lp.lam) * Pi / 180.0 * 6371000.0 * std::cos(out[0] * Pi / 180.0);
             worst = std::max(worst, std::hypot(dLat, dLon));
             ++points;
         }

@@ -9,7 +9,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 constexpr double Pi = 3.141592653589793;
 constexpr int Radians = 0;
@@ -53,8 +54,7 @@ int Inverse(const CCoord &c, double x, double y, double *lon, double *lat)
     return error;
 }
 
-struct UnpackCase
-{
+struct UnpackCase {
     const char *why;
     double packed;
     int error;
@@ -185,8 +185,11 @@ TEST(Swiss, RoundTripWithinTheSearchTolerance)
 {
     // Bern origin on the Bessel spheroid.
     const CCoord swiss = Parsed("CH,31,CH,2,0,0,0,0,7.26225\xB0,46.570866\xB0,600000,200000");
-    const double points[][2] = {{7.4386, 46.9511}, {8.5417, 47.3769}, {6.1432, 46.2044},
-                                {9.8355, 46.4983}, {7.43863, 46.95108}};
+    const double points[][2] = {{7.4386, 46.9511},
+                                {8.5417, 47.3769},
+                                {6.1432, 46.2044},
+                                {9.8355, 46.4983},
+                                {7.43863, 46.95108}};
     for (const auto &p : points) {
         const double lon = p[0] * Pi / 180.0, lat = p[1] * Pi / 180.0;
         double x, y, lon2, lat2;
@@ -247,8 +250,7 @@ TEST(Bonne, PoleOnTheStandardParallel)
     EXPECT_NEAR(lon, 10.0 * Pi / 180.0, 1e-12) << "near the pole the longitude is lambda0";
 }
 
-struct UtmCase
-{
+struct UtmCase {
     const char *why;
     const char *line;
     double lonDeg;

@@ -8,7 +8,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 void *const CurrentUser = MERIDOX_HKEY_CURRENT_USER;
 const std::string Section = "Coordonn\xE9"
@@ -175,8 +176,8 @@ TEST_F(RegistryFile, FirstTwoValuesGoToTheKeyWhateverTheirNames)
 TEST_F(RegistryFile, EmptyValueDeletesADefinition)
 {
     engine.SetRegistry(CurrentUser, "K");
-    const std::string first = WriteFile(home.path(), "a.txt",
-                                        "Pivot=WGS84\nParis=0\nA=A,0,A,12\nB=B,0,B,12\n");
+    const std::string first =
+        WriteFile(home.path(), "a.txt", "Pivot=WGS84\nParis=0\nA=A,0,A,12\nB=B,0,B,12\n");
     ASSERT_EQ(engine.InitRegistry(first.c_str()), 0);
     const std::string second = WriteFile(home.path(), "b.txt", "A=\nC=\n");
     ASSERT_EQ(engine.InitRegistry(second.c_str()), 0);
@@ -191,8 +192,7 @@ TEST_F(RegistryFile, LongLinesAreReadInPiecesOf511)
     // ("NAME2=...") another.
     std::string line = "LONG=" + std::string(506, 'x') + "NAME2=tail";
     ASSERT_EQ(line.size(), 521u);
-    const std::string path =
-        WriteFile(home.path(), "long.txt", "Pivot=P\nParis=0\n" + line + "\n");
+    const std::string path = WriteFile(home.path(), "long.txt", "Pivot=P\nParis=0\n" + line + "\n");
     engine.SetRegistry(CurrentUser, "K");
     ASSERT_EQ(engine.InitRegistry(path.c_str()), 0);
     CRegistryKey key;

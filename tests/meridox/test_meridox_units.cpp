@@ -7,7 +7,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 constexpr double Pi = 3.141592653589793;
 
@@ -16,8 +17,7 @@ double Dms(double d, double m, double s)
     return (d + m / 60.0 + s / 3600.0) * Pi / 180.0;
 }
 
-struct ToRadiansCase
-{
+struct ToRadiansCase {
     const char *why;
     double value;
     int unit;
@@ -42,8 +42,7 @@ TEST(AngleUnits, ToRadians)
         EXPECT_NEAR(meridox::ToRadians(c.value, c.unit), c.radians, 1e-13) << c.why;
 }
 
-struct FromRadiansCase
-{
+struct FromRadiansCase {
     const char *why;
     double radians;
     int unit;
@@ -75,8 +74,7 @@ TEST(AngleUnits, RoundTiesGoUp)
     EXPECT_DOUBLE_EQ(meridox::RoundHalfUp(2.4, 1.0), 2.0);
 }
 
-struct NumberCase
-{
+struct NumberCase {
     const char *text;
     double value;
 };
@@ -84,10 +82,18 @@ struct NumberCase
 TEST(NumberText, LeadingDoubleIgnoresLocaleAndTrailingText)
 {
     const NumberCase cases[] = {
-        {"150000.01", 150000.01}, {"  -125.8", -125.8}, {"+2.5e3x", 2500.0},
-        {"1e", 1.0},              {".5\xB0", 0.5},      {"", 0.0},
-        {"abc", 0.0},             {"-", 0.0},           {"inf", 0.0},
-        {"nan", 0.0},             {"1e999", 0.0},       {"12,5", 12.0},
+        {"150000.01", 150000.01},
+        {"  -125.8", -125.8},
+        {"+2.5e3x", 2500.0},
+        {"1e", 1.0},
+        {".5\xB0", 0.5},
+        {"", 0.0},
+        {"abc", 0.0},
+        {"-", 0.0},
+        {"inf", 0.0},
+        {"nan", 0.0},
+        {"1e999", 0.0},
+        {"12,5", 12.0},
     };
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(meridox::LeadingDouble(c.text, std::strlen(c.text)), c.value) << c.text;
@@ -146,8 +152,7 @@ TEST(ParseLine, ProgramDefinitions)
     EXPECT_FALSE(lt72.Helmert7);
 }
 
-struct LineCase
-{
+struct LineCase {
     const char *why;
     const char *line;
     int type;

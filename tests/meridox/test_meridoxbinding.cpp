@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class MeridoxBinding : public ::testing::Test
 {
@@ -58,8 +59,7 @@ TEST_F(MeridoxBinding, WorkedExample)
     EXPECT_TRUE(LoadConversionLibrary().loaded);
 }
 
-struct SplitCase
-{
+struct SplitCase {
     const char *why;
     double packed;
     const char *degrees, *minutes, *seconds;
@@ -183,7 +183,8 @@ TEST_F(MeridoxBinding, LibraryWithoutAllItsFunctionsIsNotUsed)
     SetProgramFolder(QStringLiteral(MERIDOX_STUB_DIR));
     const ConversionLibraryLoad load = LoadConversionLibrary();
     EXPECT_FALSE(load.loaded);
-    EXPECT_TRUE(load.errorText.contains(QStringLiteral("SetPivot"))) << load.errorText.toStdString();
+    EXPECT_TRUE(load.errorText.contains(QStringLiteral("SetPivot")))
+        << load.errorText.toStdString();
     EXPECT_FALSE(IsConversionLibraryLoaded());
     Wgs84DmsTexts dms;
     EXPECT_FALSE(Lambert72ToWgs84(QStringLiteral("150000"), QStringLiteral("170000"), &dms));

@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!parsed.ok())
         return 0;
     TGraphTemplateParameters parameters;
-    for (const char *name : {"ImageName", "Callsign", "Location", "Titre", "AntDesc", "MemoData",
-                             "DateTime"})
+    for (const char *name :
+         {"ImageName", "Callsign", "Location", "Titre", "AntDesc", "MemoData", "DateTime"})
         parameters.values.insert(QString::fromLatin1(name), QStringLiteral("x\ny"));
     for (auto it = parsed.value.reports.constBegin(); it != parsed.value.reports.constEnd(); ++it) {
         NullCanvas canvas;

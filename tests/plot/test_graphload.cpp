@@ -1,8 +1,8 @@
 #include "../evaluation/stationfixture.h"
+#include "base/numberformat.h"
 #include "exposure/engine/engine.h"
 #include "exposure/evaluation.h"
 #include "exposure/graphqueries.h"
-#include "base/numberformat.h"
 
 #include <gtest/gtest.h>
 

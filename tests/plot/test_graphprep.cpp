@@ -46,16 +46,18 @@ TEST_P(ContourLevelsTest, FollowTheBandOfTheTruncatedFrequency)
 
 INSTANTIATE_TEST_SUITE_P(
     Bands, ContourLevelsTest,
-    testing::Values(
-        LevelCase{"below 10 MHz still low band", 3.6, {13.7, 12.26, 3.07}},
-        LevelCase{"2 m", 145, {13.7, 12.26, 3.07}},
-        LevelCase{"400,9 truncates to 400", 400.9, {13.7, 12.26, 3.07}},
-        LevelCase{"401 middle band", 401,
-                  {0.686 * std::sqrt(401.0), 0.614 * std::sqrt(401.0), 0.154 * std::sqrt(401.0)}},
-        LevelCase{"2000,5 middle band with its own root", 2000.5,
-                  {0.686 * std::sqrt(2000.5), 0.614 * std::sqrt(2000.5),
-                   0.154 * std::sqrt(2000.5)}},
-        LevelCase{"2001 high band", 2001, {30.7, 27.48, 6.88}}));
+    testing::Values(LevelCase{"below 10 MHz still low band", 3.6, {13.7, 12.26, 3.07}},
+                    LevelCase{"2 m", 145, {13.7, 12.26, 3.07}},
+                    LevelCase{"400,9 truncates to 400", 400.9, {13.7, 12.26, 3.07}},
+                    LevelCase{"401 middle band",
+                              401,
+                              {0.686 * std::sqrt(401.0), 0.614 * std::sqrt(401.0),
+                               0.154 * std::sqrt(401.0)}},
+                    LevelCase{"2000,5 middle band with its own root",
+                              2000.5,
+                              {0.686 * std::sqrt(2000.5), 0.614 * std::sqrt(2000.5),
+                               0.154 * std::sqrt(2000.5)}},
+                    LevelCase{"2001 high band", 2001, {30.7, 27.48, 6.88}}));
 
 // The beam-axis point of every contour lies where the far field of the main
 // beam equals the contour's level.
@@ -142,8 +144,10 @@ TEST(PrepGraph, ApertureContoursLieWhereTheEngineReadsTheLevel)
                     return FieldStrength(dish, 21, 10250, 10, dx * scale, 6 + dy * scale, power, 6);
                 };
                 // Just inside: a contour point may lie exactly where a region ends.
-                EXPECT_GE(at(1 - 1e-9), value * (1 - 1e-6)) << power << " dBW, level " << level << ", i " << i;
-                EXPECT_LT(at((r + 0.01) / r), value) << power << " dBW, level " << level << ", i " << i;
+                EXPECT_GE(at(1 - 1e-9), value * (1 - 1e-6))
+                    << power << " dBW, level " << level << ", i " << i;
+                EXPECT_LT(at((r + 0.01) / r), value)
+                    << power << " dBW, level " << level << ", i " << i;
             }
         }
         // The range is that of the far field, which reaches farther along the beam.
@@ -223,7 +227,7 @@ TEST(Zoom, BarsScaleTheBaseMaximum)
         int centre;
         double factor;
     } cases[] = {
-        {ZoomXCentre, ZoomXCentre, 1.0}, {ZoomXMaximum, ZoomXCentre, 0.25},
+        {ZoomXCentre, ZoomXCentre, 1.0},   {ZoomXMaximum, ZoomXCentre, 0.25},
         {ZoomXMinimum, ZoomXCentre, 1.74}, {ZoomYCentre, ZoomYCentre, 1.0},
         {ZoomYMinimum, ZoomYCentre, 1.99}, {150, ZoomYCentre, 0.5},
     };

@@ -13,9 +13,10 @@ const QString ShippedTemplate = QStringLiteral(VLM_SOURCE_DIR "/data/Graph.rav")
 
 TEST(GraphTemplate, ParsesReportsAndQuotedText)
 {
-    const TOpResult<TGraphTemplate> t = ParseGraphTemplate(QStringLiteral(
-        "# comment\n\nreport Report1\nfont \"Courier New\" 9 bold\nleft 15 \"Say \"\"{Callsign}\"\"\"\n"
-        "report Other\nnewline\n"));
+    const TOpResult<TGraphTemplate> t =
+        ParseGraphTemplate(QStringLiteral("# comment\n\nreport Report1\nfont \"Courier New\" 9 "
+                                          "bold\nleft 15 \"Say \"\"{Callsign}\"\"\"\n"
+                                          "report Other\nnewline\n"));
     ASSERT_TRUE(t.ok()) << t.error.toStdString();
     ASSERT_EQ(t.value.reports.size(), 2);
     const QVector<TGraphTemplateCommand> &r1 = t.value.reports[QStringLiteral("Report1")];
@@ -154,7 +155,8 @@ TEST(GraphPrint, DataBlockStandsBelowThePicture)
     for (const RecordingCanvas::Text &t : canvas.texts) {
         if (t.text == QStringLiteral("Antenna Critical Points Plot"))
             sawTitle = t.baseline < picture.y;
-        if (t.text.startsWith(QStringLiteral("Ant.")) || t.text.startsWith(QStringLiteral("Freq"))) {
+        if (t.text.startsWith(QStringLiteral("Ant.")) ||
+            t.text.startsWith(QStringLiteral("Freq"))) {
             EXPECT_GT(t.baseline, picture.y + picture.height) << t.text.toStdString();
         }
         sawDescription = sawDescription || t.text.startsWith(QStringLiteral("Ant.descr:"));
@@ -167,9 +169,12 @@ TEST(GraphPrint, DataBlockStandsBelowThePicture)
 // can use instead of overflowing or looping for ever.
 TEST(GraphTemplate, OutsizedValuesAreKeptInBounds)
 {
-    const TGraphTemplate t = ParseGraphTemplate(QStringLiteral(
-        "report R\nnewline 1e12\ngoto 1e15\nfont \"Arial\" 1e9\nfont \"Arial\" -3\n"
-        "image 0 0 10 10 \"none.bmp\"\nbelowimage 1e300\nleft 0 \"x\"")).value;
+    const TGraphTemplate t =
+        ParseGraphTemplate(
+            QStringLiteral(
+                "report R\nnewline 1e12\ngoto 1e15\nfont \"Arial\" 1e9\nfont \"Arial\" -3\n"
+                "image 0 0 10 10 \"none.bmp\"\nbelowimage 1e300\nleft 0 \"x\""))
+            .value;
     RecordingCanvas canvas;
     EXPECT_TRUE(RunGraphReport(t, QStringLiteral("R"), {}, canvas).ok());
     EXPECT_LE(canvas.currentLine(), 10000);

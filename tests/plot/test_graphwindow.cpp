@@ -1,16 +1,16 @@
 #include "../powerchain/pagetestsupport.h"
-#include "charts/ui/xychart.h"
-#include "exposure/ui/criticalpntspage.h"
-#include "exposure/graphprint.h"
-#include "exposure/graphtexts.h"
-#include "exposure/ui/graphwindow.h"
-#include "reportengine/pdfcanvas.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
 #include "base/programfolder.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
+#include "charts/ui/xychart.h"
+#include "exposure/graphprint.h"
+#include "exposure/graphtexts.h"
+#include "exposure/ui/criticalpntspage.h"
+#include "exposure/ui/graphwindow.h"
 #include "freshdatabase.h"
+#include "reportengine/pdfcanvas.h"
+#include "store/datamodule.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,7 +23,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 // The plot window on a fixture station: a 2 m antenna and a tilted 23 cm dish

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/currentselection.h"
+#include "base/messages.h"
 #include "fakewizardhost.h"
 #include "freshdatabase.h"
-#include "base/messages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QFile>
@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QtTest>
-
 #include <memory>
 
 // A data module on a fresh copy of the shipped database with its lookup tables

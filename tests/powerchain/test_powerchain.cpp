@@ -94,24 +94,23 @@ TEST_P(LossTotals, TotalsAndPowerAtAntenna)
 INSTANTIATE_TEST_SUITE_P(
     Cases, LossTotals,
     testing::Values(
-        LossCase{"100 m at 100 MHz loses exactly the cable's value",
-                 With([](TPowerChainInput &in) {
+        LossCase{"100 m at 100 MHz loses exactly the cable's value", With([](TPowerChainInput &in) {
                      in.frequency = 100;
                      in.length = {100, 0, 0, 0};
                      in.lossPer100m = {7.3, 9, 9, 9};
                  }),
                  "7,3", "0,35", "9,35"},
-        LossCase{"a cable type without a value loses nothing",
-                 With([](TPowerChainInput &in) { in.lossPer100m = {0, 0, 0, 0}; }), "0", "0,35",
-                 "16,65"},
+        LossCase{"a cable type without a value loses nothing", With([](TPowerChainInput &in) {
+                     in.lossPer100m = {0, 0, 0, 0};
+                 }),
+                 "0", "0,35", "16,65"},
         LossCase{"feed-line total typed by hand replaces the filled sections",
                  With([](TPowerChainInput &in) {
                      in.calcFeeder = false;
                      in.feederManual = 2.5;
                  }),
                  "2,5", "0,35", "14,15"},
-        LossCase{"additional total typed by hand replaces its rows",
-                 With([](TPowerChainInput &in) {
+        LossCase{"additional total typed by hand replaces its rows", With([](TPowerChainInput &in) {
                      in.calcAdd = false;
                      in.addManual = 1;
                  }),

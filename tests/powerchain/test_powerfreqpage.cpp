@@ -48,6 +48,10 @@ private:
                                ->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
         return items.isEmpty() ? nullptr : items.first();
     }
+    QVariant stored(const char *column, qint32 placement)
+    {
+        return stored(QString::fromLatin1(column), placement);
+    }
     QVariant stored(const QString &column, qint32 placement)
     {
         return db.value(QStringLiteral("SELECT %1 FROM tblStation WHERE IdStation = %2")
@@ -151,9 +155,9 @@ private slots:
     void zeroPowerShowsAnEmptyResultAndWarnsOnLeaving()
     {
         retype("dbmStTxPower", QStringLiteral("0"));
-        for (const char *result : {"lblStPowerResultDbw", "lblStPowerResultW",
-                                   "lblStPEirpResultDbw", "lblStPEirpResultW",
-                                   "lblStSafetyDistance"})
+        for (const char *result :
+             {"lblStPowerResultDbw", "lblStPowerResultW", "lblStPEirpResultDbw",
+              "lblStPEirpResultW", "lblStSafetyDistance"})
             QCOMPARE(text(result), QString());
         leave("dbmStTxPower");
         const QList<ShownMessage> shown = ShownMessages();
@@ -238,6 +242,63 @@ private slots:
         QCOMPARE(child<QLineEdit>("dbmStTxPower")->text(), QStringLiteral("100"));
         QCOMPARE(text("lblStPowerResultDbw"), QStringLiteral("14,8"));
         QVERIFY(!child<QPushButton>("bbnStSave")->isEnabled());
+    }
+
+    // "Copy" fills the fields with another placement's power chain and recomputes
+    // for the shown antenna; nothing is stored until Save, and Cancel goes back.
+    void copyFillsTheFieldsWithAnotherPlacementsPowerChain()
+    {
+        db.sql(QStringLiteral("UPDATE tblStation SET StationTxPower = 25, StationCalcFeeder = 0, "
+                              "StationAttFeeder = 3, StationCalcAdd = 0, StationAttAdd = 0.5 "
+                              "WHERE IdStation = %1")
+                   .arg(ant21));
+        page->ActivatePage();
+        QComboBox *source = child<QComboBox>("dblStCopySource");
+        QStringList offered;
+        for (int i = 0; i < source->count(); ++i)
+            offered << source->itemText(i);
+        QCOMPARE(offered,
+                 (QStringList{QStringLiteral("Loc01-Ant02"), QStringLiteral("Loc02-Ant01")}));
+        source->setCurrentIndex(source->findText(QStringLiteral("Loc02-Ant01")));
+
+        for (bool keep : {false, true}) {
+            QTest::mouseClick(child<QPushButton>("bbnStCopy"), Qt::LeftButton);
+            QCOMPARE(text("lblStPowerResTitle"), QStringLiteral("For : Loc01-Ant01"));
+            QCOMPARE(child<QLineEdit>("dbmStTxPower")->text(), QStringLiteral("25"));
+            QVERIFY(!child<QCheckBox>("cbxStFdrLoss")->isChecked());
+            QCOMPARE(child<QLineEdit>("memStnAttFeeder")->text(), QStringLiteral("3"));
+            QCOMPARE(child<QLineEdit>("memStnAttAdd")->text(), QStringLiteral("0,5"));
+            QCOMPARE(text("lblStPowerResultDbw"), QStringLiteral("7,48")); // 13,98 - 3 - 0,5 - 3
+            QVERIFY(child<QPushButton>("bbnStSave")->isEnabled());
+            QCOMPARE(stored("StationTxPower", ant01).toDouble(), 100.0);
+            if (!keep) {
+                QTest::mouseClick(child<QPushButton>("bbnStCancel"), Qt::LeftButton);
+                QCOMPARE(child<QLineEdit>("dbmStTxPower")->text(), QStringLiteral("100"));
+                QVERIFY(child<QCheckBox>("cbxStFdrLoss")->isChecked());
+            }
+        }
+        QTest::mouseClick(child<QPushButton>("bbnStSave"), Qt::LeftButton);
+        QCOMPARE(stored("StationTxPower", ant01).toDouble(), 25.0);
+        QCOMPARE(stored("StationCalcFeeder", ant01).toInt(), 0);
+        QCOMPARE(stored("StationAttFeeder", ant01).toDouble(), 3.0);
+        QCOMPARE(stored("AntennasAntPwr", ant01).toDouble(), 7.48);
+        QCOMPARE(stored("AntennasRef", ant01).toString(), QStringLiteral("Loc01-Ant01"));
+        QCOMPARE(stored("AntennasTilt", ant01).toInt(), 45);
+        QVERIFY(ShownMessages().isEmpty());
+
+        // Without a placement shown there is nothing to copy into.
+        child<QTreeWidget>("trvAntSelect")->setCurrentItem(node(QStringLiteral("Location_01")));
+        QVERIFY(!child<QPushButton>("bbnStCopy")->isEnabled());
+    }
+
+    // The mode list names each mode's duty factor.
+    void modesShowTheirDutyFactor()
+    {
+        const QComboBox *mode = child<QComboBox>("dblStMode");
+        QCOMPARE(mode->itemText(mode->findData(4)), QStringLiteral("CW (duty factor 40 %)"));
+        QCOMPARE(mode->itemText(mode->findData(5)), QStringLiteral("SSB (duty factor 20 %)"));
+        QCOMPARE(mode->currentText(),
+                 QStringLiteral("No correction (carrier) (duty factor 100 %)"));
     }
 
     void pendingEditsAreSavedOrDroppedAsAnswered_data()

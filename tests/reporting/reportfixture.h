@@ -1,5 +1,12 @@
 #pragma once
 
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/programfolder.h"
+#include "freshdatabase.h"
+#include "reportfixturedata.h"
+#include "store/datamodule.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -8,16 +15,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
-
 #include <memory>
-
-#include "base/clock.h"
-#include "base/programfolder.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
-#include "freshdatabase.h"
-
-#include "reportfixturedata.h"
 
 // A data module on a fresh copy of the shipped database, with one owner in Leuven
 // (ON4XYZ), one site Loc01 and its placement Loc01-Ant02 on 2 m with two critical test

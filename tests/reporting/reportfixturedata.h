@@ -5,7 +5,6 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
-
 #include <stdexcept>
 
 // The rows of the report fixture, written straight through SQLite: one owner in Leuven
@@ -35,20 +34,22 @@ inline TReportFixtureIds FillReportFixture(const QSqlDatabase &db, const QString
     TReportFixtureIds ids;
     const int leuven = value(QStringLiteral(
         "SELECT IdZipCity FROM tblZipCity WHERE Zip = '3000' ORDER BY IdZipCity LIMIT 1"));
-    ids.ownerId = insert(QStringLiteral(
-                             "INSERT INTO tblOwner (IdZipCity1, IdLanguage, OwnerFname, OwnerName, "
-                             "OwnerCall, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerEmail, "
-                             "OwnerUserDir) VALUES (%1, 1, 'Jan', 'Peeters', 'ON4XYZ', "
-                             "'Naamsestraat 12', '', '016 12 34 56', 'on4xyz@example.org', '%2')")
-                             .arg(leuven)
-                             .arg(userDir));
-    const int site = insert(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName, TowerCoordLamX, "
-                                           "TowerCoordLamY, TowerMain) VALUES (%1, 'Loc01', "
-                                           "173456, 174321, 1)")
-                                .arg(ids.ownerId));
-    const int site2 = insert(
-        QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName, TowerMain) VALUES (%1, 'Loc02', 0)")
-            .arg(ids.ownerId));
+    ids.ownerId = insert(
+        QStringLiteral("INSERT INTO tblOwner (IdZipCity1, IdLanguage, OwnerFname, OwnerName, "
+                       "OwnerCall, OwnerAddress1, OwnerAddress2, OwnerPhHome, OwnerEmail, "
+                       "OwnerUserDir) VALUES (%1, 1, 'Jan', 'Peeters', 'ON4XYZ', "
+                       "'Naamsestraat 12', '', '016 12 34 56', 'on4xyz@example.org', '%2')")
+            .arg(leuven)
+            .arg(userDir));
+    const int site =
+        insert(QStringLiteral("INSERT INTO tblTower (IdOwner, TowerName, TowerCoordLamX, "
+                              "TowerCoordLamY, TowerMain) VALUES (%1, 'Loc01', "
+                              "173456, 174321, 1)")
+                   .arg(ids.ownerId));
+    const int site2 =
+        insert(QStringLiteral(
+                   "INSERT INTO tblTower (IdOwner, TowerName, TowerMain) VALUES (%1, 'Loc02', 0)")
+                   .arg(ids.ownerId));
     const int antenna = insert(QStringLiteral(
         "INSERT INTO tblListAnt (AntType, AntMakeDescr, AntV00, AntV10, AntV20, AntV30, AntV40, "
         "AntV50, AntV60, AntV70, AntV80, AntV90, AntV100) VALUES ('Yagi', 'Fixture 2x5 el.', "

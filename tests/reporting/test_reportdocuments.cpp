@@ -1,21 +1,24 @@
 // Loading the documents' data and writing the four document kinds as PDF files, checked
 // with the PDF tools a reader would use.
-#include <QDir>
-#include <QFileInfo>
-
 #include "pdftools.h"
 #include "reportfixture.h"
 #include "reports/antennareporttext.h"
 #include "reports/documentdata.h"
 #include "reports/reportjobs.h"
 
-namespace {
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
 std::string s(const QString &text)
 {
     return text.toStdString();
 }
 
-class DocumentDataTest : public ReportDbTest {};
+class DocumentDataTest : public ReportDbTest
+{
+};
 
 TEST_F(DocumentDataTest, OwnerTownFollowsTheDocumentLanguage)
 {
@@ -139,13 +142,16 @@ void expectSoundPdf(const QString &path)
     }
 }
 
-class DocumentPdfTest : public ReportDbTest {};
+class DocumentPdfTest : public ReportDbTest
+{
+};
 
 TEST_F(DocumentPdfTest, AntennaReportFileHoldsTheReportLines)
 {
     const auto data = LoadReportData(*dm, ownerId, QStringLiteral("Loc01-Ant02"), 1);
     const auto doc = LoadDocument(*dm, 1, QStringLiteral("AntReport"));
-    const QStringList text = BuildAntennaReportText(doc.value.lines(), data.value, 1, QDate(2026, 3, 14));
+    const QStringList text =
+        BuildAntennaReportText(doc.value.lines(), data.value, 1, QDate(2026, 3, 14));
     const QString path = UserDocumentPath(dir.path(), QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"));
     ASSERT_TRUE(WriteJobPdf(BuildAntennaReportJob(text, path), path).ok());
     expectSoundPdf(path);
@@ -177,14 +183,14 @@ TEST_F(DocumentPdfTest, EveryLetterInEveryLanguage)
         select(lang.language);
         std::vector<std::pair<QString, TOpResult<ReportJob>>> jobs;
         for (int c = 1; c <= 4; ++c)
-            jobs.emplace_back(SpecialCaseDocumentName(c),
-                              BuildSpecialCaseJob(*dm, c, QString()));
+            jobs.emplace_back(SpecialCaseDocumentName(c), BuildSpecialCaseJob(*dm, c, QString()));
         jobs.emplace_back(QStringLiteral("CertFile"),
                           BuildCoverLetterJob(*dm, QStringLiteral("CertFile"),
                                               {QStringLiteral("Flat roof, no access.")}, files,
                                               QString()));
-        jobs.emplace_back(QStringLiteral("TechFile"),
-                          BuildCoverLetterJob(*dm, QStringLiteral("TechFile"), {}, files, QString()));
+        jobs.emplace_back(
+            QStringLiteral("TechFile"),
+            BuildCoverLetterJob(*dm, QStringLiteral("TechFile"), {}, files, QString()));
         for (const auto &[name, job] : jobs) {
             ASSERT_TRUE(job.ok()) << s(job.error);
             const QString path =

@@ -1,13 +1,13 @@
 // Placeholder rules, number columns, the antenna report text and the letter texts.
-#include <gtest/gtest.h>
-
-#include <QDate>
-
 #include "reports/antennareporttext.h"
 #include "reports/letterlayout.h"
 #include "reports/placeholders.h"
 
-namespace {
+#include <QDate>
+#include <gtest/gtest.h>
+
+namespace
+{
 std::string s(const QString &text)
 {
     return text.toStdString();
@@ -19,7 +19,9 @@ struct ReplaceCase {
     const char *expected;
 };
 
-class ReplacePlaceholderTest : public ::testing::TestWithParam<ReplaceCase> {};
+class ReplacePlaceholderTest : public ::testing::TestWithParam<ReplaceCase>
+{
+};
 
 TEST_P(ReplacePlaceholderTest, RecognisedInUpperCaseThenReplacedIgnoringCase)
 {
@@ -31,13 +33,13 @@ TEST_P(ReplacePlaceholderTest, RecognisedInUpperCaseThenReplacedIgnoringCase)
 
 INSTANTIATE_TEST_SUITE_P(
     Rule, ReplacePlaceholderTest,
-    ::testing::Values(
-        ReplaceCase{"UpperOnly", "Station <CALL> here", "Station ON4XYZ here"},
-        ReplaceCase{"UpperAndLower", "<CALL> and <call> and <Call>", "ON4XYZ and ON4XYZ and ON4XYZ"},
-        ReplaceCase{"LowerOnlyKept", "Station <call> here", "Station <call> here"},
-        ReplaceCase{"MixedOnlyKept", "Station <Call>", "Station <Call>"},
-        ReplaceCase{"Absent", "No placeholder", "No placeholder"},
-        ReplaceCase{"Twice", "<CALL><CALL>", "ON4XYZON4XYZ"}),
+    ::testing::Values(ReplaceCase{"UpperOnly", "Station <CALL> here", "Station ON4XYZ here"},
+                      ReplaceCase{"UpperAndLower", "<CALL> and <call> and <Call>",
+                                  "ON4XYZ and ON4XYZ and ON4XYZ"},
+                      ReplaceCase{"LowerOnlyKept", "Station <call> here", "Station <call> here"},
+                      ReplaceCase{"MixedOnlyKept", "Station <Call>", "Station <Call>"},
+                      ReplaceCase{"Absent", "No placeholder", "No placeholder"},
+                      ReplaceCase{"Twice", "<CALL><CALL>", "ON4XYZON4XYZ"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct ColumnCase {
@@ -47,7 +49,9 @@ struct ColumnCase {
     const char *expected;
 };
 
-class ColumnTextTest : public ::testing::TestWithParam<ColumnCase> {};
+class ColumnTextTest : public ::testing::TestWithParam<ColumnCase>
+{
+};
 
 TEST_P(ColumnTextTest, ShortestFormPaddedAndCut)
 {
@@ -55,15 +59,14 @@ TEST_P(ColumnTextTest, ShortestFormPaddedAndCut)
     EXPECT_EQ(s(ColumnText(c.value, c.width)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Columns, ColumnTextTest,
-    ::testing::Values(ColumnCase{"NegativeFits", -3.25, 5, "-3,25"},
-                      ColumnCase{"LongerIsCut", 12.375, 5, "12,37"},
-                      ColumnCase{"ShortIsPadded", 5, 5, "5    "},
-                      ColumnCase{"Zero", 0, 5, "0    "},
-                      ColumnCase{"WiderColumn", 12.5, 16, "12,5            "},
-                      ColumnCase{"NoTrailingZeros", 2.50, 5, "2,5  "}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Columns, ColumnTextTest,
+                         ::testing::Values(ColumnCase{"NegativeFits", -3.25, 5, "-3,25"},
+                                           ColumnCase{"LongerIsCut", 12.375, 5, "12,37"},
+                                           ColumnCase{"ShortIsPadded", 5, 5, "5    "},
+                                           ColumnCase{"Zero", 0, 5, "0    "},
+                                           ColumnCase{"WiderColumn", 12.5, 16, "12,5            "},
+                                           ColumnCase{"NoTrailingZeros", 2.50, 5, "2,5  "}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct FixedCase {
     const char *name;
@@ -72,7 +75,9 @@ struct FixedCase {
     const char *expected;
 };
 
-class FixedNotationTest : public ::testing::TestWithParam<FixedCase> {};
+class FixedNotationTest : public ::testing::TestWithParam<FixedCase>
+{
+};
 
 TEST_P(FixedNotationTest, FourSignificantDigits)
 {
@@ -80,20 +85,20 @@ TEST_P(FixedNotationTest, FourSignificantDigits)
     EXPECT_EQ(s(FixedNotation(c.value, c.decimals)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Notation, FixedNotationTest,
-    ::testing::Values(FixedCase{"Band145", 145, 1, "145,0"},
-                      FixedCase{"Band1296", 1296, 1, "1296,0"},
-                      FixedCase{"FiveDigitsScientific", 10368, 1, "1,037E+04"},
-                      FixedCase{"RoundsToFiveDigits", 9999.6, 1, "1,000E+04"},
-                      FixedCase{"FourDigitsFirst", 1234.56, 2, "1235,00"},
-                      FixedCase{"SmallField", 0.6789, 2, "0,68"},
-                      FixedCase{"SmallFieldBeyondFourDigits", 0.123456, 2, "0,12"},
-                      FixedCase{"Attenuation", 8, 1, "8,0"},
-                      FixedCase{"OutOfPattern", 99999.9, 2, "1,000E+05"},
-                      FixedCase{"NegativeZero", -0.001, 1, "0,0"},
-                      FixedCase{"NotANumber", std::nan(""), 2, "0,00"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Notation, FixedNotationTest,
+                         ::testing::Values(FixedCase{"Band145", 145, 1, "145,0"},
+                                           FixedCase{"Band1296", 1296, 1, "1296,0"},
+                                           FixedCase{"FiveDigitsScientific", 10368, 1, "1,037E+04"},
+                                           FixedCase{"RoundsToFiveDigits", 9999.6, 1, "1,000E+04"},
+                                           FixedCase{"FourDigitsFirst", 1234.56, 2, "1235,00"},
+                                           FixedCase{"SmallField", 0.6789, 2, "0,68"},
+                                           FixedCase{"SmallFieldBeyondFourDigits", 0.123456, 2,
+                                                     "0,12"},
+                                           FixedCase{"Attenuation", 8, 1, "8,0"},
+                                           FixedCase{"OutOfPattern", 99999.9, 2, "1,000E+05"},
+                                           FixedCase{"NegativeZero", -0.001, 1, "0,0"},
+                                           FixedCase{"NotANumber", std::nan(""), 2, "0,00"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(YesNoWordTest, EveryLanguage)
 {
@@ -101,7 +106,10 @@ TEST(YesNoWordTest, EveryLanguage)
         int language;
         const char *yes;
         const char *no;
-    } rows[] = {{1, "Yes", "No"}, {2, "Ja", "Neen"}, {3, "Oui", "Non"}, {4, "Ja", "Nein"},
+    } rows[] = {{1, "Yes", "No"},
+                {2, "Ja", "Neen"},
+                {3, "Oui", "Non"},
+                {4, "Ja", "Nein"},
                 {0, "Yes", "No"}};
     for (const auto &r : rows) {
         EXPECT_EQ(s(YesNoWord(r.language, true)), r.yes) << r.language;
@@ -181,8 +189,8 @@ TEST(AntennaReportTextTest, PointLinesUseTheirOwnSpaceAttenuation)
     TReportRow bedroom = sampleRow();
     bedroom.pointRef = QStringLiteral("CTP_02");
     bedroom.spaceAttLow = 8;
-    const QStringList lines =
-        BuildAntennaReportText({QStringLiteral("HEAD <CALL>")}, {garden, bedroom}, 1, QDate(2026, 3, 14));
+    const QStringList lines = BuildAntennaReportText({QStringLiteral("HEAD <CALL>")},
+                                                     {garden, bedroom}, 1, QDate(2026, 3, 14));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(s(lines[0]), "HEAD ON4XYZ");
     EXPECT_EQ(s(lines[1].left(3 + 12 + 16 + 16)),
@@ -253,7 +261,8 @@ TEST(LetterLayoutTest, SenderBlockSkipsABlankSecondAddressLine)
 
 TEST(LetterLayoutTest, HeadLines)
 {
-    EXPECT_EQ(s(LetterDateLine(QStringLiteral("Leuven"), QDate(2026, 3, 4))), "Leuven, 04/03/2026.");
+    EXPECT_EQ(s(LetterDateLine(QStringLiteral("Leuven"), QDate(2026, 3, 4))),
+              "Leuven, 04/03/2026.");
     TRegulatorAddress a;
     a.name = QStringLiteral("BIPT");
     a.service = QStringLiteral("Radio Amateurs Service");

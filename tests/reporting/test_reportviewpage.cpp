@@ -1,5 +1,6 @@
 // The report page on the fixture station: tree selection, caption, report text,
-// " &Print" (preview) and "Make &File" (PDF in the personal directory and the message).
+// " &Print" (preview), "Make &File" (PDF in the personal directory and the message) and
+// "Make all reports" (every placement's PDF, one message).
 #include "base/clock.h"
 #include "base/currentselection.h"
 #include "base/messages.h"
@@ -10,6 +11,7 @@
 #include "reportfixturedata.h"
 #include "reports/ui/printoperations.h"
 #include "reports/ui/reportviewpage.h"
+#include "shell/ui/wizardhost.h"
 #include "store/datamodule.h"
 
 #include <QDir>
@@ -40,6 +42,8 @@ private slots:
     void makeFileOnAFullDiskKeepsTheEarlierReport();
     void printPreviewsTheReport();
     void exposureSummaryIsWrittenInThePersonalDirectory();
+    void makeAllReportsWritesOnePdfPerPlacement();
+    void makeAllReportsGoesOnPastAFailingReport();
     void documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes_data();
     void documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes();
 
@@ -106,7 +110,8 @@ void TestReportViewPage::activationSelectsTheFirstPlacement()
     QVERIFY(m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->isEnabled());
     QCOMPARE(m_page->findChild<QGroupBox *>(QStringLiteral("gbxReporting"))->title(),
              QStringLiteral("  Report on \"Loc01-Ant02\".  "));
-    const QString text = m_page->findChild<QTextEdit *>(QStringLiteral("retReporting"))->toPlainText();
+    const QString text =
+        m_page->findChild<QTextEdit *>(QStringLiteral("retReporting"))->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("RF EXPOSURE REPORT - ANTENNA Loc01-Ant02")));
     QVERIFY(text.contains(QStringLiteral("   CTP_01      10")));
     QVERIFY(text.contains(QStringLiteral("   CTP_02      6 ")));
@@ -121,7 +126,9 @@ void TestReportViewPage::rootAndSiteNodesShowNoReport()
         QVERIFY(!m_page->findChild<QPushButton *>(QStringLiteral("bbnRepFiles"))->isEnabled());
         QCOMPARE(m_page->findChild<QGroupBox *>(QStringLiteral("gbxReporting"))->title(),
                  QStringLiteral("  Report  "));
-        QVERIFY(m_page->findChild<QTextEdit *>(QStringLiteral("retReporting"))->toPlainText().isEmpty());
+        QVERIFY(m_page->findChild<QTextEdit *>(QStringLiteral("retReporting"))
+                    ->toPlainText()
+                    .isEmpty());
     }
 }
 
@@ -212,18 +219,66 @@ void TestReportViewPage::exposureSummaryIsWrittenInThePersonalDirectory()
                                 QStringLiteral(")"));
 }
 
+// "Make all reports" writes every placement's report, whatever node is selected,
+// and tells the folder and the files in one message.
+void TestReportViewPage::makeAllReportsWritesOnePdfPerPlacement()
+{
+    auto *button = m_page->findChild<QPushButton *>(QStringLiteral("bbnRepAllFiles"));
+    QVERIFY(button);
+    auto *tree = m_page->findChild<QTreeWidget *>(QStringLiteral("trvAntRepSelect"));
+    tree->setCurrentItem(node(QStringLiteral("ON4XYZ")));
+    QVERIFY(button->isEnabled());
+    button->click();
+    QByteArray first;
+    for (const QString &name : {QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf"),
+                                QStringLiteral("ON4XYZ_VLM_Loc02-Ant01.pdf")}) {
+        const QByteArray bytes = FileBytes(m_dir->filePath(name));
+        QVERIFY2(bytes.startsWith("%PDF"), qPrintable(name));
+        QVERIFY(bytes != first); // each placement has its own report
+        first = bytes;
+    }
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].kind, int(MessageInfo));
+    QCOMPARE(
+        shown[0].text,
+        QStringLiteral("The reports were saved in ") +
+            QDir::toNativeSeparators(QDir(m_dir->path()).absolutePath()) +
+            QStringLiteral(" :\n   ON4XYZ_VLM_Loc01-Ant02.pdf\n   ON4XYZ_VLM_Loc02-Ant01.pdf"));
+}
+
+// A report that cannot be written (a folder stands in its place) does not stop
+// the next one; the one message is an error that names the failed placement.
+void TestReportViewPage::makeAllReportsGoesOnPastAFailingReport()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ON4XYZ_VLM_Loc01-Ant02.pdf")));
+    m_page->findChild<QPushButton *>(QStringLiteral("bbnRepAllFiles"))->click();
+    QVERIFY(FileBytes(m_dir->filePath(QStringLiteral("ON4XYZ_VLM_Loc02-Ant01.pdf")))
+                .startsWith("%PDF"));
+    const QList<ShownMessage> shown = ShownMessages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].kind, int(MessageError));
+    const QStringList lines = shown[0].text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 5);
+    QVERIFY(lines[0].startsWith(QStringLiteral("The reports were saved in ")));
+    QCOMPARE(lines[1], QStringLiteral("   ON4XYZ_VLM_Loc02-Ant01.pdf"));
+    QCOMPARE(lines[3], QStringLiteral("These reports could not be saved :"));
+    QVERIFY2(lines[4].startsWith(QStringLiteral("   Loc01-Ant02: ")) && lines[4].size() > 20,
+             qPrintable(lines[4]));
+}
+
 void TestReportViewPage::documentsOfAnIncompleteEvaluationAreMadeOnlyOnYes_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("answer");
-    for (const auto &[button, file] :
-         {std::pair{"bbnRepFiles", "ON4XYZ_VLM_Loc01-Ant02.pdf"},
-          std::pair{"bbnRepExposure", "ON4XYZ_VLM_Exposure.pdf"}}) {
-        QTest::addRow("%s, No", button) << QString::fromLatin1(button) << QString::fromLatin1(file)
-                                        << int(AnswerNo);
-        QTest::addRow("%s, Yes", button) << QString::fromLatin1(button)
-                                         << QString::fromLatin1(file) << int(AnswerYes);
+    for (const auto &[button, file] : {std::pair{"bbnRepFiles", "ON4XYZ_VLM_Loc01-Ant02.pdf"},
+                                       std::pair{"bbnRepExposure", "ON4XYZ_VLM_Exposure.pdf"},
+                                       std::pair{"bbnRepAllFiles", "ON4XYZ_VLM_Loc02-Ant01.pdf"}}) {
+        QTest::addRow("%s, No", button)
+            << QString::fromLatin1(button) << QString::fromLatin1(file) << int(AnswerNo);
+        QTest::addRow("%s, Yes", button)
+            << QString::fromLatin1(button) << QString::fromLatin1(file) << int(AnswerYes);
     }
 }
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the BMP reader: it must refuse or decode, never read out of bounds.
+#include "reportengine/bmpreader.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#include "reportengine/bmpreader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

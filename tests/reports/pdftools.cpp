@@ -2,7 +2,6 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 
@@ -47,8 +46,8 @@ QMap<QString, QString> PdfInfo(const QString &path)
 QVector<PdfWord> PdfWords(const QString &path)
 {
     QVector<PdfWord> words;
-    const ToolResult r = RunTool(QStringLiteral("pdftotext"),
-                                 {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    const ToolResult r =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     static const QRegularExpression wordRe(QStringLiteral(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     int page = 0;
@@ -84,10 +83,10 @@ QVector<QVector<PdfWord>> PdfLines(const QVector<PdfWord> &words, int page)
         else
             it->push_back(w);
     }
-    std::sort(lines.begin(), lines.end(), [](const auto &a, const auto &b) {
-        return a.front().yMax < b.front().yMax;
-    });
+    std::sort(lines.begin(), lines.end(),
+              [](const auto &a, const auto &b) { return a.front().yMax < b.front().yMax; });
     for (auto &l : lines)
-        std::sort(l.begin(), l.end(), [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
+        std::sort(l.begin(), l.end(),
+                  [](const PdfWord &a, const PdfWord &b) { return a.xMin < b.xMin; });
     return lines;
 }

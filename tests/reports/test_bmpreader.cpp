@@ -1,11 +1,11 @@
 // Reading the BMP pictures that the pages write for the reports.
-#include <gtest/gtest.h>
-
-#include <QTemporaryDir>
-
 #include "reportengine/bmpreader.h"
 
-namespace {
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
 void put16(QByteArray &b, int v)
 {
     b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
@@ -62,11 +62,12 @@ TEST(BmpReader, DecodesTheUsualDepthsToTopDownRgb)
         QByteArray file;
     } cases[] = {
         {"24 bits, bottom-up, padded rows",
-         makeBmp(2, 2, 24, 0, {}, rgb({255, 0, 0, 255, 255, 255, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0}))},
+         makeBmp(2, 2, 24, 0, {},
+                 rgb({255, 0, 0, 255, 255, 255, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0}))},
         {"24 bits, top-down",
-         makeBmp(2, -2, 24, 0, {}, rgb({0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0}))},
-        {"8 bits with a colour table",
-         makeBmp(2, 2, 8, 0, palette, rgb({2, 3, 0, 0, 0, 1, 0, 0}))},
+         makeBmp(2, -2, 24, 0, {},
+                 rgb({0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0}))},
+        {"8 bits with a colour table", makeBmp(2, 2, 8, 0, palette, rgb({2, 3, 0, 0, 0, 1, 0, 0}))},
         {"4 bits with a colour table",
          makeBmp(2, 2, 4, 0, palette, rgb({0x23, 0, 0, 0, 0x01, 0, 0, 0}))},
         {"32 bits BGRX",

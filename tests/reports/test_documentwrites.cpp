@@ -1,7 +1,7 @@
 // Every document writer on a disk that runs out of space: the call fails and
 // says why, the earlier file stays byte for byte, no temporary file is left.
-#include "fulldisk.h"
 #include "archive/archivepackage.h"
+#include "fulldisk.h"
 #include "reportengine/pdfcanvas.h"
 #include "reportengine/rtfwriter.h"
 

@@ -1,19 +1,18 @@
 // PDF files written by the report engine, checked with qpdf and poppler-utils.
-#include <gtest/gtest.h>
+#include "pdftools.h"
+#include "reportengine/pdfcanvas.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
 #include <cmath>
 #include <functional>
+#include <gtest/gtest.h>
 #include <limits>
 
-#include "pdftools.h"
-#include "reportengine/pdfcanvas.h"
-
-namespace {
+namespace
+{
 class PdfCanvasTest : public ::testing::Test
 {
 protected:
@@ -111,8 +110,10 @@ TEST_F(PdfCanvasTest, TextReadsBackWithAccentsAndDegreeSign)
     const QString file = save(canvas);
 
     const QString text = PdfLayoutText(file);
-    for (const char *expected : {"Liège, 10/12/2026.", "Zoë Dupré (ON4XYZ)", "Tilt 45° – “main” site, 5 €"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    for (const char *expected :
+         {"Liège, 10/12/2026.", "Zoë Dupré (ON4XYZ)", "Tilt 45° – “main” site, 5 €"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                << text.toStdString();
 
     // Right-aligned text ends at x = 185 mm; left-aligned text starts at 25 mm; line 1 is
     // one line pitch below line 0.
@@ -120,7 +121,8 @@ TEST_F(PdfCanvasTest, TextReadsBackWithAccentsAndDegreeSign)
     ASSERT_EQ(lines.size(), 3);
     EXPECT_NEAR(lines[0].back().xMax, 185 * kPtPerMm, 0.5);
     EXPECT_NEAR(lines[1].front().xMin, 25 * kPtPerMm, 0.5);
-    EXPECT_NEAR(lines[1].front().yMax - lines[0].front().yMax, canvas.linePitchMm() * kPtPerMm, 0.5);
+    EXPECT_NEAR(lines[1].front().yMax - lines[0].front().yMax, canvas.linePitchMm() * kPtPerMm,
+                0.5);
 }
 
 TEST_F(PdfCanvasTest, BlockMemoSpreadsWordsAndLeavesLastLineLeft)
@@ -169,7 +171,8 @@ TEST_F(PdfCanvasTest, OverflowContinuesOnTheNextPageAboveTheBottomMargin)
     // Arial 12 has a pitch of 4.87 mm: 48 lines fit between the margins 30 and 30.
     PdfCanvas canvas;
     canvas.setFont(QStringLiteral("Arial"), 12);
-    EXPECT_EQ(canvas.printMemo(numbered(QStringLiteral("Memo"), 100), 25, 185, MemoJustify::Block), 100);
+    EXPECT_EQ(canvas.printMemo(numbered(QStringLiteral("Memo"), 100), 25, 185, MemoJustify::Block),
+              100);
     canvas.newLine();
     for (const QString &row : numbered(QStringLiteral("Row"), 30)) {
         canvas.printLeft(25, row);
@@ -245,7 +248,7 @@ TEST_F(PdfCanvasTest, BitmapKeepsItsAspectRatioUnlessBothSidesAreGiven)
     image.rgb = QByteArray(40 * 20 * 3, char(0x80));
     PdfCanvas canvas;
     canvas.setOrientation(PageOrientation::Landscape);
-    EXPECT_TRUE(canvas.printBitmap(10, 35, 185, 0, image)); // 185 x 92.5 mm
+    EXPECT_TRUE(canvas.printBitmap(10, 35, 185, 0, image));  // 185 x 92.5 mm
     EXPECT_TRUE(canvas.printBitmap(200, 35, 50, 50, image)); // stretched square
     const QString file = save(canvas);
 
@@ -317,10 +320,14 @@ TEST_F(PdfCanvasTest, PositionsThatAreNotNumbersFailTheDocument)
     } cases[] = {
         {"left text", [&](PdfCanvas &c) { c.printLeft(nan, QStringLiteral("x")); }},
         {"right text", [&](PdfCanvas &c) { c.printRight(inf, QStringLiteral("x")); }},
-        {"memo edge", [&](PdfCanvas &c) { c.printMemo({QStringLiteral("x")}, 25, nan, MemoJustify::Block); }},
+        {"memo edge",
+         [&](PdfCanvas &c) { c.printMemo({QStringLiteral("x")}, 25, nan, MemoJustify::Block); }},
         {"margins", [&](PdfCanvas &c) { c.setMargins(25, 25, nan, 30); }},
         {"line", [&](PdfCanvas &c) { c.drawLine(0, 0, inf, 10); }},
-        {"rectangle", [&](PdfCanvas &c) { c.drawRect({0, 0, 10, nan}); }},
+        {"rectangle",
+         [&](PdfCanvas &c) {
+             c.drawRect({0, 0, 10, nan});
+         }},
     };
     for (const Case &c : cases) {
         PdfCanvas canvas;

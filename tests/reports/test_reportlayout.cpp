@@ -1,6 +1,4 @@
 // Text conversion, memo layout and picture placement of the report engine.
-#include <gtest/gtest.h>
-
 #include "reportengine/memolayout.h"
 #include "reportengine/rasterimage.h"
 #include "reportengine/reportfont.h"
@@ -8,7 +6,10 @@
 #include "reportengine/textwidth.h"
 #include "reportengine/winansi.h"
 
-namespace {
+#include <gtest/gtest.h>
+
+namespace
+{
 // Every character is one millimetre wide, so expected positions can be written out.
 const TextMeasure kOneMmPerChar = [](const QString &text) { return double(text.size()); };
 
@@ -34,7 +35,8 @@ TEST(WinAnsi, EncodesTheCharactersOfBelgianAddressesAndUnits)
         {u"Liège", QByteArray("Li\xe8ge")},
         {u"Zoë", QByteArray("Zo\xeb")},
         {u"45°", QByteArray("45\xb0")},
-        {u"Straße 5€", QByteArray("Stra\xdf" "e 5\x80")},
+        {u"Straße 5€", QByteArray("Stra\xdf"
+                                  "e 5\x80")},
         {u"l’été – ok", QByteArray("l\x92\xe9t\xe9 \x96 ok")},
         {u"漢", QByteArray("?")},
         {u"a\U0001F600b", QByteArray("a?b")}, // a surrogate pair is one character
@@ -136,21 +138,23 @@ TEST(MemoLayout, LeftJustifiedBreaksBetweenWordsAndKeepsSpacing)
 TEST(MemoLayout, TabsExpandToColumnsOfEight)
 {
     EXPECT_EQ(ExpandTabs(QStringLiteral("a\tb")), QStringLiteral("a       b"));
-    EXPECT_EQ(ExpandTabs(QStringLiteral("abcdefgh\tx\t")), QStringLiteral("abcdefgh        x       "));
-    const auto lines = LayoutMemo({QStringLiteral("\tx")}, 20, MemoJustify::Left, true, kOneMmPerChar);
+    EXPECT_EQ(ExpandTabs(QStringLiteral("abcdefgh\tx\t")),
+              QStringLiteral("abcdefgh        x       "));
+    const auto lines =
+        LayoutMemo({QStringLiteral("\tx")}, 20, MemoJustify::Left, true, kOneMmPerChar);
     EXPECT_EQ(lineTexts(lines), QStringList{QStringLiteral("        x")});
 }
 
 TEST(MemoLayout, BlockSpreadsWordsAndLeavesTheLastLineLeft)
 {
     // Width 10: "aa bb cc" (8) is spread by 2 mm over two gaps; "dd ee" ends the paragraph.
-    const auto lines = LayoutMemo({QStringLiteral("aa bb cc dd ee")}, 10, MemoJustify::Block,
-                                  false, kOneMmPerChar);
+    const auto lines = LayoutMemo({QStringLiteral("aa bb cc dd ee")}, 10, MemoJustify::Block, false,
+                                  kOneMmPerChar);
     ASSERT_EQ(lines.size(), 2U);
     ASSERT_EQ(lines[0].runs.size(), 3);
     EXPECT_DOUBLE_EQ(lines[0].runs[0].xMm, 0.0);
     EXPECT_DOUBLE_EQ(lines[0].runs[1].xMm, 4.0); // 2 + 1 + 1
-    EXPECT_DOUBLE_EQ(lines[0].runs[2].xMm, 8.0);  // its 2 mm end at the right edge
+    EXPECT_DOUBLE_EQ(lines[0].runs[2].xMm, 8.0); // its 2 mm end at the right edge
     EXPECT_FALSE(lines[0].lastOfParagraph);
     ASSERT_EQ(lines[1].runs.size(), 1);
     EXPECT_EQ(lines[1].runs[0].text, QStringLiteral("dd ee"));
@@ -160,23 +164,24 @@ TEST(MemoLayout, BlockSpreadsWordsAndLeavesTheLastLineLeft)
 TEST(MemoLayout, BlockKeepsIndentationAndWideGaps)
 {
     // "  ab  cd e" is 10 wide; 2 mm over two gaps; the double space stays double.
-    const auto lines = LayoutMemo({QStringLiteral("  ab  cd e fg")}, 12, MemoJustify::Block,
-                                  false, kOneMmPerChar);
+    const auto lines =
+        LayoutMemo({QStringLiteral("  ab  cd e fg")}, 12, MemoJustify::Block, false, kOneMmPerChar);
     ASSERT_EQ(lines.size(), 2U);
     ASSERT_EQ(lines[0].runs.size(), 3);
     EXPECT_EQ(lines[0].runs[0].text, QStringLiteral("  ab"));
     EXPECT_DOUBLE_EQ(lines[0].runs[1].xMm, 4 + 2 + 1);
     EXPECT_DOUBLE_EQ(lines[0].runs[2].xMm, 4 + 2 + 1 + 2 + 1 + 1);
     // One word on a line is not spread.
-    const auto single = LayoutMemo({QStringLiteral("abcdefgh ij")}, 9, MemoJustify::Block, false,
-                                   kOneMmPerChar);
+    const auto single =
+        LayoutMemo({QStringLiteral("abcdefgh ij")}, 9, MemoJustify::Block, false, kOneMmPerChar);
     ASSERT_EQ(single.size(), 2U);
     EXPECT_EQ(single[0].runs.size(), 1);
 }
 
 TEST(MemoLayout, NoWidthNoLines)
 {
-    EXPECT_TRUE(LayoutMemo({QStringLiteral("x")}, 0, MemoJustify::Left, false, kOneMmPerChar).empty());
+    EXPECT_TRUE(
+        LayoutMemo({QStringLiteral("x")}, 0, MemoJustify::Left, false, kOneMmPerChar).empty());
 }
 
 TEST(ImagePlacement, DerivesTheMissingSideFromThePixelAspect)
@@ -210,8 +215,11 @@ TEST(RtfWriter, WritesOneParagraphPerLineInTheCodePage)
     doc.fontName = QStringLiteral("Courier New");
     doc.sizePt = 9;
     doc.marginLeftMm = 25.4; // one inch: 1440 twips
-    doc.lines = QStringList{QStringLiteral("Liège 45° 5 €"), QStringLiteral("{C:\\dir}"),
-                            QStringLiteral("a\tb"), QString(), QStringLiteral("漢"),
+    doc.lines = QStringList{QStringLiteral("Liège 45° 5 €"),
+                            QStringLiteral("{C:\\dir}"),
+                            QStringLiteral("a\tb"),
+                            QString(),
+                            QStringLiteral("漢"),
                             QStringLiteral("page") + QChar(u'\f') + QStringLiteral("two")};
     const QByteArray rtf = RtfText(doc);
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));

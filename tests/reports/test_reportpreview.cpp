@@ -1,17 +1,18 @@
 // The QPainter back end and the print preview of the report engine (offscreen).
+#include "base/messages.h"
+#include "pdftools.h"
+#include "reportengine/pdfcanvas.h"
+#include "reportengine/ui/paintercanvas.h"
+#include "reportengine/ui/reportpreview.h"
+
 #include <QFile>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "pdftools.h"
-#include "reportengine/ui/paintercanvas.h"
-#include "reportengine/pdfcanvas.h"
-#include "reportengine/ui/reportpreview.h"
-#include "base/messages.h"
-
-namespace {
+namespace
+{
 // A small letter head, a landscape second page and a third page of report lines.
 void drawSample(ReportCanvas &canvas)
 {
@@ -75,7 +76,8 @@ void TestReportPreview::painterBackEndMatchesThePdfBackEnd()
     QVERIFY2(pdf.save(written, &error), qPrintable(error));
 
     const QString text = PdfLayoutText(painted);
-    for (const char *expected : {"Liège, 10/12/2026.", "Zoë Dupré (ON4XYZ)", "Tilt 45°", "P1", "12,5"})
+    for (const char *expected :
+         {"Liège, 10/12/2026.", "Zoë Dupré (ON4XYZ)", "Tilt 45°", "P1", "12,5"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)),
                  qPrintable(QString::fromUtf8(expected) + text));
     const ToolResult info =

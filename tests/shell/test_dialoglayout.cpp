@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include "shell/dialoglayout.h"
 
-namespace {
+#include <gtest/gtest.h>
+
+namespace
+{
 TEST(DialogLayout, ButtonLeftEdges)
 {
-    const struct
-    {
+    const struct {
         int count;
         QList<int> lefts;
     } cases[] = {

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "base/programfolder.h"
+#include "shell/helpfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-#include "shell/helpfile.h"
-#include "base/programfolder.h"
-
-namespace {
+namespace
+{
 TEST(HelpFile, ChosenByInterfaceLanguage)
 {
     QTemporaryDir dir;
@@ -15,11 +15,12 @@ TEST(HelpFile, ChosenByInterfaceLanguage)
     SetProgramFolder(dir.path());
     const QString help = dir.path() + QStringLiteral("/Help/");
 
-    const struct
-    {
+    const struct {
         int language;
         const char *file;
-    } cases[] = {{0, "MANUAL_EN.HLP"}, {1, "MANUAL_NL.HLP"}, {2, "MANUAL_FR.HLP"},
+    } cases[] = {{0, "MANUAL_EN.HLP"},
+                 {1, "MANUAL_NL.HLP"},
+                 {2, "MANUAL_FR.HLP"},
                  {3, "MANUAL_FR.HLP"}}; // German users get the French manual
     for (const auto &c : cases)
         EXPECT_EQ(HelpFileForLanguage(c.language, QStringLiteral("keep")),

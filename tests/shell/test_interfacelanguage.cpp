@@ -1,16 +1,15 @@
-#include <gtest/gtest.h>
+#include "base/currentselection.h"
+#include "base/preferences.h"
+#include "shell/interfacelanguage.h"
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-#include "shell/interfacelanguage.h"
-#include "base/preferences.h"
-#include "base/currentselection.h"
-
-namespace {
+namespace
+{
 TEST(InterfaceLanguage, StoredValueOrSystemLanguage)
 {
-    const struct
-    {
+    const struct {
         const char *name;
         std::optional<int> stored;
         QLocale::Language system;

@@ -19,9 +19,12 @@ void TestLookupCombo::typingPicksByTheShownColumn_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("nothing chosen yet") << -1 << "V" << "Vertical";
-    QTest::newRow("nothing chosen, first entry") << -1 << "H" << "Horizontal";
-    QTest::newRow("after a choice") << 0 << "C" << "Circular";
+    QTest::newRow("nothing chosen yet") << -1 << "V"
+                                        << "Vertical";
+    QTest::newRow("nothing chosen, first entry") << -1 << "H"
+                                                 << "Horizontal";
+    QTest::newRow("after a choice") << 0 << "C"
+                                    << "Circular";
 }
 
 void TestLookupCombo::typingPicksByTheShownColumn()
@@ -32,7 +35,8 @@ void TestLookupCombo::typingPicksByTheShownColumn()
     // Column 0 holds keys whose text starts with the same letters as other
     // entries, so a search in the wrong column picks the wrong row.
     QStandardItemModel model(0, 2);
-    const char *rows[][2] = {{"Circular-key", "Horizontal"}, {"Horizontal-key", "Vertical"},
+    const char *rows[][2] = {{"Circular-key", "Horizontal"},
+                             {"Horizontal-key", "Vertical"},
                              {"Vertical-key", "Circular"}};
     for (const auto &row : rows)
         model.appendRow({new QStandardItem(QString::fromLatin1(row[0])),

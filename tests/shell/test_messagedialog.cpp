@@ -1,16 +1,15 @@
-#include <QtTest>
+#include "base/applicationstate.h"
+#include "base/version.h"
+#include "shell/ui/controlimage.h"
+#include "shell/ui/messagedialog.h"
+#include "shell/ui/splashwindow.h"
 
 #include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-
-#include "base/applicationstate.h"
-#include "shell/ui/controlimage.h"
-#include "shell/ui/messagedialog.h"
-#include "shell/ui/splashwindow.h"
-#include "base/version.h"
+#include <QtTest>
 
 class TestMessageDialog : public QObject
 {

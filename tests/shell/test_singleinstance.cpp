@@ -1,19 +1,16 @@
-#include <QtTest>
+#include "shell/singleinstance.h"
 
 #include <QLocalSocket>
 #include <QTemporaryDir>
-
+#include <QtTest>
+#include <csignal>
 #include <future>
 #include <memory>
-
-#include <csignal>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "shell/singleinstance.h"
 
 class TestSingleInstance : public QObject
 {
@@ -152,11 +149,14 @@ void TestSingleInstance::keyDependsOnTheFullPath_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("same");
-    QTest::newRow("same path") << "/opt/vlm/Vlm" << "/opt/vlm/Vlm" << true;
-    QTest::newRow("same path written differently") << "/opt/vlm/../vlm/./Vlm" << "/opt/vlm/Vlm"
-                                                   << true;
-    QTest::newRow("other folder") << "/opt/vlm/Vlm" << "/opt/vlm2/Vlm" << false;
-    QTest::newRow("case matters on Linux") << "/opt/Vlm/Vlm" << "/opt/vlm/Vlm" << false;
+    QTest::newRow("same path") << "/opt/vlm/Vlm"
+                               << "/opt/vlm/Vlm" << true;
+    QTest::newRow("same path written differently") << "/opt/vlm/../vlm/./Vlm"
+                                                   << "/opt/vlm/Vlm" << true;
+    QTest::newRow("other folder") << "/opt/vlm/Vlm"
+                                  << "/opt/vlm2/Vlm" << false;
+    QTest::newRow("case matters on Linux") << "/opt/Vlm/Vlm"
+                                           << "/opt/vlm/Vlm" << false;
 }
 
 void TestSingleInstance::keyDependsOnTheFullPath()
@@ -170,7 +170,8 @@ void TestSingleInstance::keyDependsOnTheFullPath()
     QVERIFY(keyA.size() < 40);
 }
 
-namespace {
+namespace
+{
 QString uniqueProgramPath(const QTemporaryDir &dir, const QString &folder)
 {
     return dir.filePath(folder + QStringLiteral("/Vlm"));

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "shell/wizardpages.h"
 
-namespace {
-struct PageRow
+#include <gtest/gtest.h>
+
+namespace
 {
+struct PageRow {
     int page;
     const char *title;
     const char *tabSheet;

@@ -1,8 +1,8 @@
 // The site page in a window of its own: coordinate fields and their
 // conversion, saving and deleting sites, and the site description.
+#include "base/meridoxbinding.h"
 #include "pagefixture.h"
 #include "pages/ui/sitedef.h"
-#include "base/meridoxbinding.h"
 #include "shell/wizardpages.h"
 
 #include <QCheckBox>
@@ -39,6 +39,9 @@ private slots:
     void overviewClickSelectsTheSite();
     void clearingTheAddressHidesTheSiteGroups();
     void copyTakesTheOwnersAddress();
+    void hintStandsWhereTheSiteGroupWillAppear_data();
+    void hintStandsWhereTheSiteGroupWillAppear();
+    void typingAPostcodePicksItsMainTown();
     void siteNoteIsStoredAsTyped();
     void saveRefusesCoordinatesThatCannotBe_data();
     void saveRefusesCoordinatesThatCannotBe();
@@ -541,14 +544,76 @@ void TestSitePage::copyTakesTheOwnersAddress()
     QCOMPARE(edit("dbeSiteAddr2")->text(), QStringLiteral("Box 2"));
     QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteZip"))->currentText(),
              QStringLiteral("1030"));
+    // The owner writes in English: the towns carry the French names his documents print.
     QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteCity"))->currentText(),
-             QStringLiteral("Schaarbeek"));
+             QStringLiteral("Schaerbeek"));
     QVERIFY(button("bbnSiteSave")->isEnabled());
     QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 1);
     button("bbnSiteSave")->click();
     QCOMPARE(m_db->value(QStringLiteral("SELECT IdZipCity2 FROM tblOwner")).toInt(), 5);
     QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
     QTRY_VERIFY(edit("dbmLocLamX")->hasFocus());
+}
+
+void TestSitePage::hintStandsWhereTheSiteGroupWillAppear_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("zipKey");
+    QTest::addColumn<bool>("groupShown");
+    QTest::newRow("no address") << QString() << 5 << false;
+    QTest::newRow("address, no town yet (key 1)") << "Rue Haute 1" << 1 << false;
+    QTest::newRow("address, no town yet (key 2)") << "Rue Haute 1" << 2 << false;
+    QTest::newRow("address and town") << "Rue Haute 1" << 5 << true;
+}
+
+void TestSitePage::hintStandsWhereTheSiteGroupWillAppear()
+{
+    QFETCH(QString, address);
+    QFETCH(int, zipKey);
+    QFETCH(bool, groupShown);
+    m_db->sql(QStringLiteral("UPDATE tblOwner SET OwnerSiteAddr1 = '%1', IdZipCity2 = %2")
+                  .arg(address)
+                  .arg(zipKey));
+    openPage();
+    auto *hint = m_page->findChild<QLabel *>(QStringLiteral("lblSiteHint"));
+    auto *group = m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"));
+    QVERIFY(hint && group);
+    QCOMPARE(group->isVisible(), groupShown);
+    QCOMPARE(hint->isVisible(), !groupShown);
+    if (!groupShown) {
+        // One line, right under the description, where the group appears.
+        QVERIFY(hint->text().contains(QStringLiteral("saved")));
+        QVERIFY(!hint->wordWrap());
+        const QWidget *description = m_page->findChild<QGroupBox *>(QStringLiteral("gbxSiteData"));
+        QVERIFY(hint->mapTo(m_page, QPoint(0, 0)).y() >=
+                description->mapTo(m_page, QPoint(0, description->height())).y());
+    }
+}
+
+void TestSitePage::typingAPostcodePicksItsMainTown()
+{
+    m_db->sql(QStringLiteral("UPDATE tblOwner SET OwnerSiteAddr1 = NULL, IdZipCity2 = 1"));
+    CurrentSelection().languageId = 2; // a Dutch owner: the Dutch town names
+    openPage();
+    auto *zip = m_page->findChild<QComboBox *>(QStringLiteral("dblSiteZip"));
+    zip->setFocus();
+    QTRY_VERIFY(zip->hasFocus());
+    QTest::keyClicks(zip, QStringLiteral("4000"), Qt::NoModifier,
+                     QApplication::keyboardInputInterval() + 100);
+    QCOMPARE(zip->currentText(), QStringLiteral("4000"));
+    QCOMPARE(m_page->findChild<QComboBox *>(QStringLiteral("dblSiteCity"))->currentText(),
+             QStringLiteral("Luik"));
+    QVERIFY(button("bbnSiteSave")->isEnabled());
+
+    // Saved with an address, the town opens the site group and the hint goes.
+    QTest::keyClicks(edit("dbeSiteAddr1"), QStringLiteral("Place Saint-Lambert 1"));
+    button("bbnSiteSave")->click();
+    QCOMPARE(m_db->value(QStringLiteral("SELECT Zip FROM tblOwner INNER JOIN tblZipCity ON "
+                                        "tblZipCity.IdZipCity = tblOwner.IdZipCity2"))
+                 .toString(),
+             QStringLiteral("4000"));
+    QVERIFY(m_page->findChild<QGroupBox *>(QStringLiteral("gbxLocation"))->isVisible());
+    QVERIFY(!m_page->findChild<QLabel *>(QStringLiteral("lblSiteHint"))->isVisible());
 }
 
 // The note to the regulator keeps its lines, however often it is saved.

@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 // Shared set-up of the store tests: an application object (Qt SQL loads its
 // driver through it) and temporary folders holding copies of the fresh
 // databases built from data/.
-namespace storetest {
+namespace storetest
+{
 
 inline void EnsureApplication()
 {
@@ -24,13 +24,15 @@ inline void EnsureApplication()
 }
 
 // Copies the fresh VlmMain.mdb (or another built database) to folder/fileName.
-inline QString CopyDatabase(const QString &folder, const QString &fileName = QStringLiteral("VlmMain.mdb"),
+inline QString CopyDatabase(const QString &folder,
+                            const QString &fileName = QStringLiteral("VlmMain.mdb"),
                             const QString &source = QStringLiteral(VLM_TEST_DB))
 {
     QDir().mkpath(folder);
     const QString target = QDir(folder).filePath(fileName);
     QFile::remove(target);
-    EXPECT_TRUE(QFile::copy(source, target)) << source.toStdString() << " -> " << target.toStdString();
+    EXPECT_TRUE(QFile::copy(source, target))
+        << source.toStdString() << " -> " << target.toStdString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;
 }

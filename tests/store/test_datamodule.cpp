@@ -1,20 +1,22 @@
 #include "base/messages.h"
 #include "base/preferences.h"
 #include "base/programfolder.h"
+#include "fulldisk.h"
 #include "store/datamodule.h"
 #include "store/jetconnectionstring.h"
 #include "storetestsupport.h"
-#include "fulldisk.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-namespace {
+namespace
+{
 
 const char *const TerminationCaption = "VLM Database";
-const char *const TerminationText = "Unable to connect the VLM Database !\nThis application will terminate...";
+const char *const TerminationText =
+    "Unable to connect the VLM Database !\nThis application will terminate...";
 
 QStringList captions()
 {
@@ -69,7 +71,8 @@ protected:
     static void tamper(const QString &file, const QString &statement)
     {
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tamper"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tamper"));
             db.setDatabaseName(file);
             ASSERT_TRUE(db.open());
             QSqlQuery query(db);
@@ -83,19 +86,18 @@ protected:
     QString m_other;
 };
 
-struct ConnectCase
-{
+struct ConnectCase {
     const char *name;
-    bool besideProgram;    // a database in the program's folder
-    bool inOther;          // a database in the other folder
-    bool garbageBeside;    // a "VlmMain.mdb" beside the program that is no database
-    const char *dbPath;    // stored DbPath before ("" none)
+    bool besideProgram; // a database in the program's folder
+    bool inOther;       // a database in the other folder
+    bool garbageBeside; // a "VlmMain.mdb" beside the program that is no database
+    const char *dbPath; // stored DbPath before ("" none)
     bool automatic;
-    const char *chosen;    // file chosen in the dialog ("" cancels)
+    const char *chosen; // file chosen in the dialog ("" cancels)
     bool connected;
-    const char *folder;    // database folder found
+    const char *folder; // database folder found
     const char *dbPathAfter;
-    const char *messages;  // captions shown, joined by ","
+    const char *messages; // captions shown, joined by ","
 };
 
 class ConnectDatabase : public DataModuleTest, public testing::WithParamInterface<ConnectCase>
@@ -129,7 +131,8 @@ TEST_P(ConnectDatabase, FindsTheFileOrTerminates)
     EXPECT_EQ(TPreferences::dbPath(), expand(QString::fromUtf8(c.dbPathAfter)));
     if (c.connected) {
         EXPECT_EQ(dtm.DatabaseFolder(), expand(QString::fromUtf8(c.folder)));
-        EXPECT_EQ(dtm.conMainDb->dataSource(), expand(QString::fromUtf8(c.folder)) + QStringLiteral("VlmMain.mdb"));
+        EXPECT_EQ(dtm.conMainDb->dataSource(),
+                  expand(QString::fromUtf8(c.folder)) + QStringLiteral("VlmMain.mdb"));
     }
     // Nothing is ever created: no empty database beside the program or elsewhere.
     QStringList after = files();
@@ -140,13 +143,19 @@ TEST_P(ConnectDatabase, FindsTheFileOrTerminates)
 }
 
 const ConnectCase connectCases[] = {
-    {"BesideProgramWinsOverDbPath", true, true, false, "{other}", true, "", true, "{program}", "{program}", ""},
-    {"DbPathWhenNotBesideProgram", false, true, false, "{other}", true, "", true, "{other}", "{other}", ""},
-    {"DbPathWithoutTrailingSeparator", false, true, false, "{other}.", true, "", true, "{other}./", "{other}./", ""},
+    {"BesideProgramWinsOverDbPath", true, true, false, "{other}", true, "", true, "{program}",
+     "{program}", ""},
+    {"DbPathWhenNotBesideProgram", false, true, false, "{other}", true, "", true, "{other}",
+     "{other}", ""},
+    {"DbPathWithoutTrailingSeparator", false, true, false, "{other}.", true, "", true, "{other}./",
+     "{other}./", ""},
     {"NothingFoundTerminates", false, false, false, "", true, "", false, "", "", "VLM Database"},
-    {"StoredFolderWithoutDatabase", false, false, false, "{other}", true, "", false, "", "{other}", "VLM Database"},
-    {"NoDatabaseInFileTerminates", false, false, true, "", true, "", false, "", "{program}", "VLM Database"},
-    {"DialogChoosesFile", false, true, false, "", false, "{other}VlmMain.mdb", true, "{other}", "{other}", ""},
+    {"StoredFolderWithoutDatabase", false, false, false, "{other}", true, "", false, "", "{other}",
+     "VLM Database"},
+    {"NoDatabaseInFileTerminates", false, false, true, "", true, "", false, "", "{program}",
+     "VLM Database"},
+    {"DialogChoosesFile", false, true, false, "", false, "{other}VlmMain.mdb", true, "{other}",
+     "{other}", ""},
     {"DialogCancelled", false, true, false, "", false, "", false, "", "", "VLM Database"},
     {"DialogNameInOtherCase", false, true, false, "", false, "{other}vlmmain.mdb", false, "", "",
      "Database Connection,VLM Database"},
@@ -167,7 +176,8 @@ TEST_F(DataModuleTest, FailureMessagesReadAsTheUserSeesThem)
     EXPECT_FALSE(dtm.ConnectDatabase(false));
     const QList<ShownMessage> shown = ShownMessages();
     ASSERT_EQ(shown.size(), 2);
-    EXPECT_EQ(shown[0].text, QStringLiteral("There is no connection to the VLM Database !\nTry again..."));
+    EXPECT_EQ(shown[0].text,
+              QStringLiteral("There is no connection to the VLM Database !\nTry again..."));
     EXPECT_EQ(shown[0].kind, MessageError);
     EXPECT_EQ(shown[1].caption, QString::fromUtf8(TerminationCaption));
     EXPECT_EQ(shown[1].text, QString::fromUtf8(TerminationText));
@@ -229,15 +239,17 @@ TEST_F(DataModuleTest, ConnectionStringIsTheJetContract)
     TdtmMain dtm;
     ASSERT_TRUE(dtm.ConnectDatabase(true));
     EXPECT_EQ(dtm.conMainDb->connectionString(),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=") + m_program
-                  + QStringLiteral("VlmMain.mdb;Mode=ReadWrite;Extended Properties=\"\";"
-                                   "Jet OLEDB:System database=\"\";Jet OLEDB:Registry Path=\"\";"
-                                   "Jet OLEDB:Database Password=Rb4xLqT9w;Jet OLEDB:Engine Type=5;"
-                                   "Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;"
-                                   "Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:New Database Password=\"\";"
-                                   "Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;"
-                                   "Jet OLEDB:Don't Copy Locale on Compact=False;"
-                                   "Jet OLEDB:Compact Without Replica Repair=False;Jet OLEDB:SFP=False"));
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=") +
+                  m_program +
+                  QStringLiteral(
+                      "VlmMain.mdb;Mode=ReadWrite;Extended Properties=\"\";"
+                      "Jet OLEDB:System database=\"\";Jet OLEDB:Registry Path=\"\";"
+                      "Jet OLEDB:Database Password=Rb4xLqT9w;Jet OLEDB:Engine Type=5;"
+                      "Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;"
+                      "Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:New Database Password=\"\";"
+                      "Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;"
+                      "Jet OLEDB:Don't Copy Locale on Compact=False;"
+                      "Jet OLEDB:Compact Without Replica Repair=False;Jet OLEDB:SFP=False"));
 }
 
 TEST_F(DataModuleTest, LookupTablesOpenInComponentOrder)
@@ -253,15 +265,18 @@ TEST_F(DataModuleTest, LookupTablesOpenInComponentOrder)
         EXPECT_TRUE(table->isActive()) << table->objectName().toStdString();
     }
     EXPECT_EQ(names.join(QLatin1Char(' ')),
-              QStringLiteral("tblZipCity1 tblTxTime1 tblLstAntKind tblMode1 tblSpaceAtt tblLstAnt tblBandFreq "
-                             "tblCableLoss1 tblLanguage tblCableLoss2 tblCableLoss3 tblCableLoss4 tblZipCity2 "
-                             "tblTxTime2 tblMode2 tblErpVal tblListAntPol tblBandFreqSt tblBandFreqQrp"));
+              QStringLiteral(
+                  "tblZipCity1 tblTxTime1 tblLstAntKind tblMode1 tblSpaceAtt tblLstAnt tblBandFreq "
+                  "tblCableLoss1 tblLanguage tblCableLoss2 tblCableLoss3 tblCableLoss4 tblZipCity2 "
+                  "tblTxTime2 tblMode2 tblErpVal tblListAntPol tblBandFreqSt tblBandFreqQrp"));
     EXPECT_EQ(dtm.ExecutedStatements().size(), names.size());
     EXPECT_EQ(dtm.ExecutedStatements().value(7), QStringLiteral("SELECT * FROM qryCableLoss1"));
     EXPECT_TRUE(ShownMessages().isEmpty());
     // The power page finds the coax lists by name; lists show the saved query's key.
     ASSERT_NE(dtm.dataset(QStringLiteral("tblCableLoss3")), nullptr);
-    EXPECT_GE(dtm.dataset(QStringLiteral("tblCableLoss3"))->fieldIndex(QStringLiteral("IdCableLoss3")), 0);
+    EXPECT_GE(
+        dtm.dataset(QStringLiteral("tblCableLoss3"))->fieldIndex(QStringLiteral("IdCableLoss3")),
+        0);
     EXPECT_GT(dtm.tblLanguage->recordCount(), 0);
 }
 
@@ -274,7 +289,8 @@ TEST_F(DataModuleTest, MissingSavedQueryStopsAtItsTable)
     EXPECT_FALSE(dtm.OpenLookupTables());
     ASSERT_EQ(ShownMessages().size(), 1);
     EXPECT_EQ(ShownMessages()[0].caption, QStringLiteral("Starting VLM"));
-    EXPECT_EQ(ShownMessages()[0].text, QStringLiteral("Error when opening VLM Database (table: tblCableLoss1)"));
+    EXPECT_EQ(ShownMessages()[0].text,
+              QStringLiteral("Error when opening VLM Database (table: tblCableLoss1)"));
     bool reached = false;
     for (TJetDataset *table : dtm.LookupTables()) {
         reached = reached || table == dtm.tblCableLoss1;
@@ -289,7 +305,8 @@ TEST_F(DataModuleTest, LookupTablesWithoutConnection)
     ASSERT_EQ(ShownMessages().size(), 1);
     EXPECT_EQ(ShownMessages()[0].caption, QStringLiteral("Starting VLM"));
     EXPECT_EQ(ShownMessages()[0].text,
-              QStringLiteral("Error when loading the lookup tables ! You will have to connect to the database manually..."));
+              QStringLiteral("Error when loading the lookup tables ! You will have to connect to "
+                             "the database manually..."));
     for (TJetDataset *table : dtm.LookupTables())
         EXPECT_FALSE(table->isActive());
 }
@@ -297,7 +314,8 @@ TEST_F(DataModuleTest, LookupTablesWithoutConnection)
 TEST_F(DataModuleTest, VersionReadConnectsOnFirstUse)
 {
     const QString file = storetest::CopyDatabase(m_program);
-    tamper(file, QStringLiteral("UPDATE tblApplData SET ApplDataValue = '7' WHERE ApplDataName = 'DBVer'"));
+    tamper(file, QStringLiteral(
+                     "UPDATE tblApplData SET ApplDataValue = '7' WHERE ApplDataName = 'DBVer'"));
     TdtmMain dtm;
     EXPECT_TRUE(dtm.FirstRunPending());
     QStringList status;
@@ -310,9 +328,11 @@ TEST_F(DataModuleTest, VersionReadConnectsOnFirstUse)
     EXPECT_TRUE(dtm.conMainDb->isConnected());
     EXPECT_TRUE(dtm.tblBandFreqQrp->isActive());
     EXPECT_EQ(dtm.ExecutedStatements().last(),
-              QStringLiteral("SELECT ApplDataValue \nFROM tblApplData \nWHERE ApplDataName LIKE 'DBVer' "));
+              QStringLiteral(
+                  "SELECT ApplDataValue \nFROM tblApplData \nWHERE ApplDataName LIKE 'DBVer' "));
     EXPECT_EQ(status.first(), QStringLiteral("Connected"));
-    EXPECT_EQ(status.mid(status.size() - 2), (QStringList{QStringLiteral("Executing"), QStringLiteral("Connected")}));
+    EXPECT_EQ(status.mid(status.size() - 2),
+              (QStringList{QStringLiteral("Executing"), QStringLiteral("Connected")}));
     EXPECT_TRUE(ShownMessages().isEmpty());
 
     dtm.conMainDb->close();
@@ -344,7 +364,8 @@ TEST_F(DataModuleTest, ExportConnectionOpensOnlyAnExistingFile)
     TdtmMain dtm;
     ASSERT_TRUE(dtm.ConnectExportDatabase(exportFile));
     EXPECT_EQ(dtm.conExport->dataSource(), exportFile);
-    EXPECT_TRUE(dtm.conExport->connectionString().contains(QStringLiteral("Jet OLEDB:Database Password=\"\";")));
+    EXPECT_TRUE(dtm.conExport->connectionString().contains(
+        QStringLiteral("Jet OLEDB:Database Password=\"\";")));
     dtm.qryExport->sql() << QStringLiteral("SELECT count(*) AS n FROM sqlite_master");
     EXPECT_TRUE(dtm.qryExport->open());
     EXPECT_FALSE(dtm.conMainDb->isConnected());
@@ -353,6 +374,31 @@ TEST_F(DataModuleTest, ExportConnectionOpensOnlyAnExistingFile)
     EXPECT_FALSE(dtm.ConnectExportDatabase(missing));
     EXPECT_FALSE(dtm.conExport->isConnected());
     EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST_F(DataModuleTest, StatusPanelFollowsOnlyTheMainDatabase)
+{
+    storetest::CopyDatabase(m_program);
+    const QString exportFile = storetest::CopyDatabase(m_other, QStringLiteral("ON4AB_Vlm.mdb"),
+                                                       QStringLiteral(VLM_TEST_EXPORT_STAGING));
+    QStringList status; // outlives dtm, whose closing still reports
+    TdtmMain dtm;
+    ASSERT_FALSE(dtm.GetDatabaseVersion().isEmpty());
+    QObject::connect(&dtm, &TdtmMain::connectionStatusChanged, &dtm,
+                     [&status](const QString &text) { status << text; });
+
+    // Opening, using and closing the export file leaves the panel alone...
+    ASSERT_TRUE(dtm.ConnectExportDatabase(exportFile));
+    dtm.qryExport->sql() << QStringLiteral("SELECT count(*) AS n FROM sqlite_master");
+    EXPECT_TRUE(dtm.qryExport->open());
+    dtm.conExport->close();
+    EXPECT_EQ(status, QStringList());
+    // ...while the statements still reach the log,
+    EXPECT_TRUE(dtm.ExecutedStatements().last().contains(QStringLiteral("sqlite_master")));
+    // and the main database's own work is still shown.
+    EXPECT_EQ(dtm.GetDatabaseVersion(), QStringLiteral("1"));
+    EXPECT_EQ(status.last(), QStringLiteral("Connected"));
+    EXPECT_TRUE(dtm.conMainDb->isConnected());
 }
 
 } // namespace

@@ -11,12 +11,15 @@ protected:
     {
         storetest::EnsureApplication();
         ASSERT_TRUE(m_dir.isValid());
-        m_connection.setConnectionString(JetConnectionString(storetest::CopyDatabase(m_dir.path()), QString()));
+        m_connection.setConnectionString(
+            JetConnectionString(storetest::CopyDatabase(m_dir.path()), QString()));
         ASSERT_TRUE(m_connection.open());
         for (const char *name : {"beta", "Alpha", "gamma", "alpha"})
-            ASSERT_TRUE(m_connection.exec(QStringLiteral("INSERT INTO tblTower( IdOwner, TowerName) VALUES ( 1, '%1')")
-                                              .arg(QLatin1String(name))));
-        m_dataset.sql() << QStringLiteral("SELECT IdTower, TowerName, 'x' AS 'DegE'") << QStringLiteral("FROM tblTower");
+            ASSERT_TRUE(m_connection.exec(
+                QStringLiteral("INSERT INTO tblTower( IdOwner, TowerName) VALUES ( 1, '%1')")
+                    .arg(QLatin1String(name))));
+        m_dataset.sql() << QStringLiteral("SELECT IdTower, TowerName, 'x' AS 'DegE'")
+                        << QStringLiteral("FROM tblTower");
         ASSERT_TRUE(m_dataset.open()) << m_dataset.lastErrorText().toStdString();
     }
 
@@ -40,9 +43,11 @@ TEST_F(JetDatasetTest, WalksRowsInOrderReturned)
                                     QStringLiteral("gamma"), QStringLiteral("alpha")}));
     EXPECT_TRUE(m_dataset.eof());
     m_dataset.last();
-    EXPECT_EQ(m_dataset.fieldValue(QStringLiteral("towername")).toString(), QStringLiteral("alpha"));
+    EXPECT_EQ(m_dataset.fieldValue(QStringLiteral("towername")).toString(),
+              QStringLiteral("alpha"));
     EXPECT_TRUE(m_dataset.locate(QStringLiteral("IDTower"), 3));
-    EXPECT_EQ(m_dataset.fieldValue(QStringLiteral("TowerName")).toString(), QStringLiteral("gamma"));
+    EXPECT_EQ(m_dataset.fieldValue(QStringLiteral("TowerName")).toString(),
+              QStringLiteral("gamma"));
     EXPECT_FALSE(m_dataset.locate(QStringLiteral("IdTower"), 99));
     EXPECT_EQ(m_dataset.recNo(), 2);
 }

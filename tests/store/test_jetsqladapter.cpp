@@ -5,8 +5,7 @@
 
 // Jet statements and the SQLite text the adapter must produce. The statements
 // are the forms the program writes; the reason for each row is its name.
-struct TranslationCase
-{
+struct TranslationCase {
     const char *name;
     const char *jet;
     const char *sqlite;
@@ -31,8 +30,10 @@ const TranslationCase translationCases[] = {
      "SELECT TOP 1 TowerName\nFROM tblTower\nWHERE IdOwner =3\nORDER BY TowerName DESC",
      "SELECT TowerName\nFROM tblTower\nWHERE IdOwner =3\nORDER BY TowerName DESC LIMIT 1"},
     {"TopInSubqueryClosesInside",
-     "SELECT * FROM tblTower WHERE IdTower IN (SELECT TOP 2 IdTower FROM tblTower ORDER BY IdTower) ORDER BY TowerName",
-     "SELECT * FROM tblTower WHERE IdTower IN (SELECT IdTower FROM tblTower ORDER BY IdTower LIMIT 2) ORDER BY TowerName"},
+     "SELECT * FROM tblTower WHERE IdTower IN (SELECT TOP 2 IdTower FROM tblTower ORDER BY "
+     "IdTower) ORDER BY TowerName",
+     "SELECT * FROM tblTower WHERE IdTower IN (SELECT IdTower FROM tblTower ORDER BY IdTower LIMIT "
+     "2) ORDER BY TowerName"},
     {"DistinctTop", "SELECT DISTINCT TOP 5 Zip FROM qryZipCity1",
      "SELECT DISTINCT Zip FROM qryZipCity1 LIMIT 5"},
     {"TopPercentLeftForSqliteToReject", "SELECT TOP 10 PERCENT Zip FROM qryZipCity1",
@@ -43,13 +44,14 @@ const TranslationCase translationCases[] = {
      "UPDATE t SET a =0, b = x.True"},
     {"DoubleQuotedLiteral", "SELECT IdOwner FROM tblOwner WHERE OwnerCall = \"ON4AB\"",
      "SELECT IdOwner FROM tblOwner WHERE OwnerCall = 'ON4AB'"},
-    {"DoubleQuotedLiteralWithQuotes", "SELECT \"it's \"\"x\"\"\"",
-     "SELECT 'it''s \"x\"'"},
-    {"SingleQuotedUntouched", "SELECT 'a \"b\" & TOP 1 -- ''c'''", "SELECT 'a \"b\" & TOP 1 -- ''c'''"},
+    {"DoubleQuotedLiteralWithQuotes", "SELECT \"it's \"\"x\"\"\"", "SELECT 'it''s \"x\"'"},
+    {"SingleQuotedUntouched", "SELECT 'a \"b\" & TOP 1 -- ''c'''",
+     "SELECT 'a \"b\" & TOP 1 -- ''c'''"},
     {"ConcatenationCoalescesOperands", "SELECT a & b FROM t",
      "SELECT (COALESCE(a, '')) || (COALESCE(b, '')) FROM t"},
     {"ConcatenationChainWithLiterals",
-     "SELECT (TowerCoordWgsEd & \"° \" & TowerCoordWgsEm & \"' \" & TowerCoordWgsEs & \"\"\"\") AS 'DegE' FROM tblTower",
+     "SELECT (TowerCoordWgsEd & \"° \" & TowerCoordWgsEm & \"' \" & TowerCoordWgsEs & \"\"\"\") AS "
+     "'DegE' FROM tblTower",
      "SELECT ((COALESCE(TowerCoordWgsEd, '')) || '° ' || (COALESCE(TowerCoordWgsEm, ''))"
      " || ''' ' || (COALESCE(TowerCoordWgsEs, '')) || '\"') AS \"'DegE'\" FROM tblTower"},
     {"ConcatenationAfterArithmetic", "SELECT x - 1 & 'a' FROM t",
@@ -60,23 +62,31 @@ const TranslationCase translationCases[] = {
      "SELECT 1 WHERE x = (COALESCE(-a, '')) || (COALESCE(b, ''))"},
     {"QuotedAliasKeepsItsQuotes", "SELECT 1 AS 'DegN'", "SELECT 1 AS \"'DegN'\""},
     {"DeleteWithInnerJoin",
-     "DELETE tblCriticalPnt.* FROM tblTower INNER JOIN tblCriticalPnt ON tblTower.IdTower = tblCriticalPnt.IdTower WHERE tblTower.IdTower =4",
-     "DELETE FROM tblCriticalPnt WHERE rowid IN (SELECT tblCriticalPnt.rowid FROM tblTower INNER JOIN tblCriticalPnt"
+     "DELETE tblCriticalPnt.* FROM tblTower INNER JOIN tblCriticalPnt ON tblTower.IdTower = "
+     "tblCriticalPnt.IdTower WHERE tblTower.IdTower =4",
+     "DELETE FROM tblCriticalPnt WHERE rowid IN (SELECT tblCriticalPnt.rowid FROM tblTower INNER "
+     "JOIN tblCriticalPnt"
      " ON tblTower.IdTower = tblCriticalPnt.IdTower WHERE tblTower.IdTower =4)"},
     {"DeleteWithJoinOverLines",
-     "DELETE tblCriticalPnt.* FROM tblTower \nINNER JOIN tblCriticalPnt \n ON tblTower.IdTower \n  = tblCriticalPnt.IdTower \nWHERE tblTower.IdOwner =2",
-     "DELETE FROM tblCriticalPnt WHERE rowid IN (SELECT tblCriticalPnt.rowid FROM tblTower \nINNER JOIN tblCriticalPnt \n"
+     "DELETE tblCriticalPnt.* FROM tblTower \nINNER JOIN tblCriticalPnt \n ON tblTower.IdTower \n  "
+     "= tblCriticalPnt.IdTower \nWHERE tblTower.IdOwner =2",
+     "DELETE FROM tblCriticalPnt WHERE rowid IN (SELECT tblCriticalPnt.rowid FROM tblTower \nINNER "
+     "JOIN tblCriticalPnt \n"
      " ON tblTower.IdTower \n  = tblCriticalPnt.IdTower \nWHERE tblTower.IdOwner =2)"},
     {"DeleteSingleTableStar", "DELETE tblTower.* FROM tblTower WHERE tblTower.IdTower =7",
      "DELETE FROM tblTower WHERE tblTower.IdTower =7"},
-    {"DeleteStar", "DELETE * FROM tblStation WHERE IDStation =3", "DELETE FROM tblStation WHERE IDStation =3"},
-    {"PlainDeleteUnchanged", "DELETE FROM tblStation WHERE IDStation =3", "DELETE FROM tblStation WHERE IDStation =3"},
-    {"LikeKeepsPattern", "SELECT ApplDataValue \nFROM tblApplData \nWHERE ApplDataName LIKE 'DBVer' ",
+    {"DeleteStar", "DELETE * FROM tblStation WHERE IDStation =3",
+     "DELETE FROM tblStation WHERE IDStation =3"},
+    {"PlainDeleteUnchanged", "DELETE FROM tblStation WHERE IDStation =3",
+     "DELETE FROM tblStation WHERE IDStation =3"},
+    {"LikeKeepsPattern",
+     "SELECT ApplDataValue \nFROM tblApplData \nWHERE ApplDataName LIKE 'DBVer' ",
      "SELECT ApplDataValue \nFROM tblApplData \nWHERE ApplDataName LIKE 'DBVer' "},
     {"DateLiteral", "SELECT 1 WHERE d > #2024-01-31#", "SELECT 1 WHERE d > '2024-01-31'"},
     {"JetFunctions", "SELECT LCase(a), Len(b), Mid(c, 2, 3) FROM t",
      "SELECT lower(a), length(b), substr(c, 2, 3) FROM t"},
-    {"BracketNamesUntouched", "SELECT [Top], [a & b] FROM [my table]", "SELECT [Top], [a & b] FROM [my table]"},
+    {"BracketNamesUntouched", "SELECT [Top], [a & b] FROM [my table]",
+     "SELECT [Top], [a & b] FROM [my table]"},
     {"CommentOpenerNeverFormed", "SELECT 5--3", "SELECT 5- -3"},
     {"LiteralNeverFusedIntoBlob", "SELECT x\"41\"", "SELECT x '41'"},
     {"AdjacentLiteralsStayApart", "SELECT \"\"'a'", "SELECT '' 'a'"},
@@ -91,7 +101,8 @@ const TranslationCase translationCases[] = {
     {"CounterWithSeedAndColumnKey",
      "CREATE TABLE t (Id COUNTER(1, 1) CONSTRAINT PrimaryKey PRIMARY KEY, a TEXT)",
      "CREATE TABLE t (Id INTEGER PRIMARY KEY AUTOINCREMENT, a TEXT)"},
-    {"CounterWithTableKey", "CREATE TABLE t (a TEXT, [Id] AUTOINCREMENT, CONSTRAINT pk PRIMARY KEY (Id))",
+    {"CounterWithTableKey",
+     "CREATE TABLE t (a TEXT, [Id] AUTOINCREMENT, CONSTRAINT pk PRIMARY KEY (Id))",
      "CREATE TABLE t (a TEXT, [Id] INTEGER PRIMARY KEY AUTOINCREMENT)"},
     {"CounterInCompoundKeyKeepsTheKey", "CREATE TABLE t (Id COUNTER, b LONG, PRIMARY KEY (Id, b))",
      "CREATE TABLE t (Id INTEGER PRIMARY KEY AUTOINCREMENT, b LONG, PRIMARY KEY (Id, b))"},
@@ -151,18 +162,19 @@ TEST(JetLikeToGlob, KeepsTheMeaningOfEveryWildcard)
         {"a%b_", ""},
         {"1*", "1*"},
         {"*-*", "*-*"},
-        {"[*]x", "[*][xX]"},           // a bracketed star is the star itself
+        {"[*]x", "[*][xX]"}, // a bracketed star is the star itself
         {"[!a-z]", "[^a-zA-Z]"},
-        {"[a-]", "[-aA]"},             // a literal dash stays out of ranges
-        {"[^]", "^"},                  // a literal caret never reads as "not"
+        {"[a-]", "[-aA]"}, // a literal dash stays out of ranges
+        {"[^]", "^"},      // a literal caret never reads as "not"
         {"[!^]", "[^^]"},
         {"[ab^]", "[aAbB^]"},
-        {"\u00e9*", "[\u00e9\u00c9]*"},  // letters beyond ASCII too
+        {"\u00e9*", "[\u00e9\u00c9]*"}, // letters beyond ASCII too
         {"[]", ""},
         {"a[b", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(JetLikeToGlob(QString::fromUtf8(c.jet)).toStdString(), std::string(c.glob)) << c.jet;
+        EXPECT_EQ(JetLikeToGlob(QString::fromUtf8(c.jet)).toStdString(), std::string(c.glob))
+            << c.jet;
 }
 
 TEST(SqlTokenizer, GivesTheInputBackAndReadsQuotesPerDialect)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "freshdatabase.h"
 #include "base/currentselection.h"
+#include "freshdatabase.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

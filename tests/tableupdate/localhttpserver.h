@@ -4,12 +4,11 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
-
 #include <memory>
 
 // A small HTTP/1.0 server on 127.0.0.1 for the tests: answers GET requests
@@ -19,8 +18,7 @@
 class TLocalHttpServer
 {
 public:
-    struct Request
-    {
+    struct Request {
         QByteArray path;
         QByteArray userAgent;
         QByteArray accept;
@@ -80,8 +78,7 @@ public:
     }
 
 private:
-    struct Answer
-    {
+    struct Answer {
         int status = 404;
         QByteArray body;
         qsizetype sent = -1; // bytes of the body sent; -1 for all
@@ -125,8 +122,8 @@ private:
                                (answer.status == 200 ? " OK" : " Other") + "\r\n";
             if (!answer.location.isEmpty())
                 reply += "Location: " + answer.location + "\r\n";
-            reply += "Content-Type: text/plain\r\nContent-Length: "
-                     + QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
+            reply += "Content-Type: text/plain\r\nContent-Length: " +
+                     QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
             if (answer.trickleMs > 0) {
                 socket->write(reply);
                 trickle(socket, answer.body, answer.trickleMs);

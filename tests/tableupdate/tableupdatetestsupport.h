@@ -9,12 +9,11 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
-namespace tableupdatetest {
+namespace tableupdatetest
+{
 
 inline void EnsureApplication()
 {
@@ -79,11 +78,15 @@ protected:
     void setDatabaseVersion(const QString &version)
     {
         ASSERT_TRUE(m_dm->conMainDb->exec(
-            QStringLiteral("UPDATE tblApplData SET ApplDataValue = '%1' WHERE ApplDataName = 'DBVer'")
+            QStringLiteral(
+                "UPDATE tblApplData SET ApplDataValue = '%1' WHERE ApplDataName = 'DBVer'")
                 .arg(version)));
     }
 
-    QString localFile() const { return QDir(m_program).filePath(QStringLiteral("VlmTblUpdate.txt")); }
+    QString localFile() const
+    {
+        return QDir(m_program).filePath(QStringLiteral("VlmTblUpdate.txt"));
+    }
 
     QTemporaryDir m_dir;
     QString m_program;
@@ -96,19 +99,24 @@ inline QByteArray ThreeBlockUpdate()
 {
     return "<VLM_DB_UPDATE>\r\n"
            "Adds three test languages.\r\n"
-           "<BEGIN>\r\nINSERT INTO tblLanguage (IdLanguage, LanguageFullE)\r\nVALUES (11, 'Eleven')\r\n<END>\r\n"
+           "<BEGIN>\r\nINSERT INTO tblLanguage (IdLanguage, LanguageFullE)\r\nVALUES (11, "
+           "'Eleven')\r\n<END>\r\n"
            "-- the second one\r\n"
-           "<BEGIN>\r\nINSERT INTO tblLanguage (IdLanguage, LanguageFullE) VALUES (12, 'Twelve')\r\n<END>\r\n"
-           "<BEGIN>\r\nUPDATE tblApplData SET ApplDataValue = '8' WHERE ApplDataName LIKE 'DBVer'\r\n<END>\r\n";
+           "<BEGIN>\r\nINSERT INTO tblLanguage (IdLanguage, LanguageFullE) VALUES (12, "
+           "'Twelve')\r\n<END>\r\n"
+           "<BEGIN>\r\nUPDATE tblApplData SET ApplDataValue = '8' WHERE ApplDataName LIKE "
+           "'DBVer'\r\n<END>\r\n";
 }
 
 // The second of three blocks names a table that does not exist.
 inline QByteArray FailingSecondBlockUpdate()
 {
     return "<VLM_DB_UPDATE>\n"
-           "<BEGIN>\nINSERT INTO tblLanguage (IdLanguage, LanguageFullE) VALUES (11, 'Eleven')\n<END>\n"
+           "<BEGIN>\nINSERT INTO tblLanguage (IdLanguage, LanguageFullE) VALUES (11, "
+           "'Eleven')\n<END>\n"
            "<BEGIN>\nINSERT INTO tblNoSuchTable (x) VALUES (1)\n<END>\n"
-           "<BEGIN>\nUPDATE tblApplData SET ApplDataValue = '8' WHERE ApplDataName LIKE 'DBVer'\n<END>\n";
+           "<BEGIN>\nUPDATE tblApplData SET ApplDataValue = '8' WHERE ApplDataName LIKE "
+           "'DBVer'\n<END>\n";
 }
 
 } // namespace tableupdatetest

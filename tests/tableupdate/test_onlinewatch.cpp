@@ -1,6 +1,6 @@
-#include "localhttpserver.h"
 #include "base/applicationstate.h"
 #include "base/messages.h"
+#include "localhttpserver.h"
 #include "store/online/onlinewatch.h"
 #include "store/online/onlinewatchhandler.h"
 #include "tableupdatetestsupport.h"
@@ -9,12 +9,12 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QThread>
-
 #include <atomic>
 
 using namespace tableupdatetest;
 
-namespace {
+namespace
+{
 
 void SpinUntil(const std::function<bool()> &done, int ms = 3000)
 {
@@ -26,8 +26,7 @@ void SpinUntil(const std::function<bool()> &done, int ms = 3000)
 
 TEST(OnlineWatchAddresses, OnlineNeedsAnAddressBeyondLoopbackAndLinkLocal)
 {
-    const struct
-    {
+    const struct {
         const char *name;
         QStringList addresses;
         bool online;
@@ -121,7 +120,8 @@ protected:
             ASSERT_TRUE(db.open());
             QSqlQuery query(db);
             ASSERT_TRUE(query.exec(
-                QStringLiteral("UPDATE tblApplData SET ApplDataValue = '%1' WHERE ApplDataName = 'DBVer'")
+                QStringLiteral(
+                    "UPDATE tblApplData SET ApplDataValue = '%1' WHERE ApplDataName = 'DBVer'")
                     .arg(version)));
             db.close();
         }
@@ -153,11 +153,11 @@ protected:
 
 TEST_F(OnlineWatchHandlerTest, AsksForTheFileAfterTheDatabaseVersion)
 {
-    const struct
-    {
+    const struct {
         const char *version;
         QByteArray path;
-    } cases[] = {{"7", "/vlmupdates/VlmTblUpdate8.txt"}, {"not a number", "/vlmupdates/VlmTblUpdate1.txt"}};
+    } cases[] = {{"7", "/vlmupdates/VlmTblUpdate8.txt"},
+                 {"not a number", "/vlmupdates/VlmTblUpdate1.txt"}};
     for (const auto &c : cases) {
         m_dm = std::make_unique<TdtmMain>();
         m_handler = std::make_unique<TOnlineWatchHandler>(*m_dm, m_server.baseUrl());

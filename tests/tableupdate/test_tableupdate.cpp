@@ -1,16 +1,16 @@
+#include "base/safefile.h"
 #include "localhttpserver.h"
 #include "store/tableupdate.h"
 #include "store/tableupdatedownload.h"
 #include "tableupdatetestsupport.h"
-
-#include "base/safefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 using namespace tableupdatetest;
 
-namespace {
+namespace
+{
 
 class ApplyTableUpdates : public ProgramFolderTest
 {
@@ -74,8 +74,7 @@ TEST_F(ApplyTableUpdates, FailingBlockLeavesTheDatabaseByteForByteAsBefore)
 TEST_F(ApplyTableUpdates, FilesThatAreNotUpdatesAreDeletedUnapplied)
 {
     ASSERT_TRUE(connect());
-    const struct
-    {
+    const struct {
         const char *name;
         QByteArray content;
     } cases[] = {

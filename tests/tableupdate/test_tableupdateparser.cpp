@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct SplitCase
+namespace
 {
+
+struct SplitCase {
     const char *name;
     QString text;
     QStringList lines;
@@ -42,13 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"empty_text", QStringLiteral(""), {}}),
     [](const testing::TestParamInfo<SplitCase> &info) { return std::string(info.param.name); });
 
-struct ParseCase
-{
+struct ParseCase {
     const char *name;
     QStringList lines;
     bool recognised;
-    int blocks;              // every <BEGIN> counts
-    QStringList statements;  // the statements that run, in order
+    int blocks;             // every <BEGIN> counts
+    QStringList statements; // the statements that run, in order
 };
 
 class ParseUpdate : public testing::TestWithParam<ParseCase>
@@ -149,8 +148,7 @@ TEST(DecodeUpdateFile, ReadsUtf8AndFallsBackToLatin1)
 
 TEST(TableUpdateFileName, FollowsTheDatabaseVersion)
 {
-    const struct
-    {
+    const struct {
         const char *version;
         const char *path;
     } cases[] = {
@@ -163,7 +161,8 @@ TEST(TableUpdateFileName, FollowsTheDatabaseVersion)
         {"99999999999", "/vlmupdates/VlmTblUpdate1.txt"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TableUpdateServerPath(QString::fromLatin1(c.version)), QString::fromLatin1(c.path))
+        EXPECT_EQ(TableUpdateServerPath(QString::fromLatin1(c.version)),
+                  QString::fromLatin1(c.path))
             << c.version;
 }
 

@@ -1,16 +1,19 @@
 #include "localhttpserver.h"
 
 #include <QPointer>
-#include <memory>
 #include <QTcpSocket>
 #include <QTimer>
+#include <memory>
 
 LocalHttpServer::LocalHttpServer()
 {
     connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::onNewConnection);
 }
 
-bool LocalHttpServer::listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
+bool LocalHttpServer::listen()
+{
+    return m_server.listen(QHostAddress::LocalHost, 0);
+}
 
 QUrl LocalHttpServer::baseUrl() const
 {

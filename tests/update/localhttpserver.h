@@ -13,18 +13,20 @@ class LocalHttpServer : public QObject
 {
     Q_OBJECT
 public:
-    struct Response
-    {
+    struct Response {
         int status = 200;
         QByteArray body;
-        int delayMs = 0; // wait this long before answering
+        int delayMs = 0;    // wait this long before answering
         int sentBytes = -1; // when not negative: only this much of the body, then close
     };
 
     LocalHttpServer();
     bool listen(); // on a free port of 127.0.0.1
     QUrl baseUrl() const;
-    void setResponse(const QString &path, const Response &response) { m_responses.insert(path, response); }
+    void setResponse(const QString &path, const Response &response)
+    {
+        m_responses.insert(path, response);
+    }
     int requestCount(const QString &path) const { return m_counts.value(path); }
 
 private:

@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
+#include "base/messages.h"
 #include "base/safefile.h"
 #include "localhttpserver.h"
-#include "base/messages.h"
 #include "update/updatecheck.h"
 #include "update/updatedownload.h"
 #include "update/updatenotifier.h"
@@ -11,11 +9,16 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 const QString InfoPath = QStringLiteral("/vlmupdates/Vlm.inf");
 
-QUrl infoUrl(const LocalHttpServer &server) { return QUrl(server.baseUrl().toString() + InfoPath); }
+QUrl infoUrl(const LocalHttpServer &server)
+{
+    return QUrl(server.baseUrl().toString() + InfoPath);
+}
 
 // The signal that answered a check, by name.
 QString answerOf(UpdateCheck &check, const QString &version, const QUrl &url)
@@ -30,36 +33,38 @@ QString answerOf(UpdateCheck &check, const QString &version, const QUrl &url)
     const int answers = int(none.size() + upgrade.size() + failed.size());
     if (answers != 1)
         return QStringLiteral("%1 answers").arg(answers);
-    return !none.isEmpty() ? QStringLiteral("none") : !upgrade.isEmpty() ? QStringLiteral("upgrade") : QStringLiteral("failed");
+    return !none.isEmpty()      ? QStringLiteral("none")
+           : !upgrade.isEmpty() ? QStringLiteral("upgrade")
+                                : QStringLiteral("failed");
 }
 } // namespace
 
 TEST(UpdateCheck, ComparesTheProgramWithTheServersFile)
 {
-    const struct
-    {
+    const struct {
         const char *why;
         int status;
         QByteArray body;
         QString programVersion;
         QString expected;
     } cases[] = {
-        {"newer version on the server", 200, "Version=1.0.0.2\nDownload=Velmor.tar.gz\n", QStringLiteral("1.0.0.1"),
-         QStringLiteral("upgrade")},
-        {"same version", 200, "Version=1.0.0.1\nDownload=Velmor.tar.gz\n", QStringLiteral("1.0.0.1"),
-         QStringLiteral("none")},
-        {"older version", 200, "Version=0.9.9.9\nDownload=Velmor.tar.gz\n", QStringLiteral("1.0.0.1"),
-         QStringLiteral("none")},
+        {"newer version on the server", 200, "Version=1.0.0.2\nDownload=Velmor.tar.gz\n",
+         QStringLiteral("1.0.0.1"), QStringLiteral("upgrade")},
+        {"same version", 200, "Version=1.0.0.1\nDownload=Velmor.tar.gz\n",
+         QStringLiteral("1.0.0.1"), QStringLiteral("none")},
+        {"older version", 200, "Version=0.9.9.9\nDownload=Velmor.tar.gz\n",
+         QStringLiteral("1.0.0.1"), QStringLiteral("none")},
         {"build number compared as a number", 200, "Version=1.0.0.10\nDownload=Velmor.tar.gz\n",
          QStringLiteral("1.0.0.9"), QStringLiteral("upgrade")},
-        {"malformed file", 200, "<html>maintenance</html>", QStringLiteral("1.0.0.1"), QStringLiteral("failed")},
+        {"malformed file", 200, "<html>maintenance</html>", QStringLiteral("1.0.0.1"),
+         QStringLiteral("failed")},
         {"missing file", 404, "not found", QStringLiteral("1.0.0.1"), QStringLiteral("failed")},
-        {"server error with a valid body", 500, "Version=9.0.0.0\nDownload=a.tgz", QStringLiteral("1.0.0.1"),
-         QStringLiteral("failed")},
-        {"oversized file", 200, QByteArray(int(MaxUpdateInfoSize) * 4, '#'), QStringLiteral("1.0.0.1"),
-         QStringLiteral("failed")},
-        {"program without version", 200, "Version=1.0.0.2\nDownload=a.tgz", QStringLiteral("No ver. info"),
-         QStringLiteral("failed")},
+        {"server error with a valid body", 500, "Version=9.0.0.0\nDownload=a.tgz",
+         QStringLiteral("1.0.0.1"), QStringLiteral("failed")},
+        {"oversized file", 200, QByteArray(int(MaxUpdateInfoSize) * 4, '#'),
+         QStringLiteral("1.0.0.1"), QStringLiteral("failed")},
+        {"program without version", 200, "Version=1.0.0.2\nDownload=a.tgz",
+         QStringLiteral("No ver. info"), QStringLiteral("failed")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
@@ -94,7 +99,8 @@ TEST(UpdateCheck, ReportsTheNewVersionAndItsDownloadAddress)
     ASSERT_TRUE(upgrade.wait(5000));
     const auto info = upgrade.at(0).at(0).value<UpdateInfo>();
     EXPECT_EQ(info.version.toString(), QStringLiteral("1.0.0.2"));
-    EXPECT_EQ(info.download, QUrl(server.baseUrl().toString() + QStringLiteral("/files/Velmor.tar.gz")));
+    EXPECT_EQ(info.download,
+              QUrl(server.baseUrl().toString() + QStringLiteral("/files/Velmor.tar.gz")));
     EXPECT_EQ(upgrade.at(0).at(1).toString(), QStringLiteral("1.0.0.1"));
 }
 
@@ -131,13 +137,16 @@ TEST(UpdateCheck, FailedCheckIsRetriedOnlyAfterTheRetryInterval)
     LocalHttpServer server;
     ASSERT_TRUE(server.listen());
     UpdateCheck check;
-    EXPECT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)), QStringLiteral("failed"));
-    EXPECT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)), QStringLiteral("ignored"));
+    EXPECT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)),
+              QStringLiteral("failed"));
+    EXPECT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)),
+              QStringLiteral("ignored"));
     EXPECT_EQ(server.requestCount(InfoPath), 1);
 
     server.setResponse(InfoPath, {200, "Version=1.0.0.2\nDownload=a.tgz", 0});
     check.setRetryInterval(0);
-    EXPECT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)), QStringLiteral("upgrade"));
+    EXPECT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)),
+              QStringLiteral("upgrade"));
     EXPECT_EQ(server.requestCount(InfoPath), 2);
 }
 
@@ -157,7 +166,8 @@ protected:
     {
         server.setResponse(InfoPath, {200, "Version=1.0.0.2\nDownload=" + downloadPath, 0});
         check.setRecheckInterval(0);
-        ASSERT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)), QStringLiteral("upgrade"));
+        ASSERT_EQ(answerOf(check, QStringLiteral("1.0.0.1"), infoUrl(server)),
+                  QStringLiteral("upgrade"));
     }
 
     QStringList downloadedFiles() const
@@ -194,7 +204,8 @@ TEST_F(UpdateNotifierTest, YesDownloadsIntoTheDownloadFolderAndTellsOnce)
     EXPECT_EQ(shown.at(0).kind, int(MessageQuestion));
     EXPECT_EQ(shown.at(0).caption, UpdateNotifier::caption());
     EXPECT_EQ(shown.at(0).text,
-              UpdateNotifier::offerText(QStringLiteral("1.0.0.2"), QStringLiteral("1.0.0.1"), notifier.downloadFolder()));
+              UpdateNotifier::offerText(QStringLiteral("1.0.0.2"), QStringLiteral("1.0.0.1"),
+                                        notifier.downloadFolder()));
     EXPECT_EQ(shown.at(1).kind, int(MessageInfo));
     EXPECT_EQ(shown.at(1).text, UpdateNotifier::savedText(path));
     EXPECT_EQ(server.requestCount(QStringLiteral("/files/Velmor-1.0.0.2.tar.gz")), 1);
@@ -266,15 +277,17 @@ TEST(UpdateDownload, ABrokenTransferOrAFullDiskIsAFailedDownload)
 TEST(UpdateDownload, NeverOverwritesAFileOfTheSameName)
 {
     QTemporaryDir dir;
-    const struct
-    {
+    const struct {
         const char *url;
         QStringList existing;
         QString expected;
     } cases[] = {
         {"http://h/files/Velmor-1.2.tar.gz", {}, QStringLiteral("Velmor-1.2.tar.gz")},
-        {"http://h/files/Velmor.tar.gz", {QStringLiteral("Velmor.tar.gz")}, QStringLiteral("Velmor (1).tar.gz")},
-        {"http://h/files/Velmor.tar.gz", {QStringLiteral("Velmor.tar.gz"), QStringLiteral("Velmor (1).tar.gz")},
+        {"http://h/files/Velmor.tar.gz",
+         {QStringLiteral("Velmor.tar.gz")},
+         QStringLiteral("Velmor (1).tar.gz")},
+        {"http://h/files/Velmor.tar.gz",
+         {QStringLiteral("Velmor.tar.gz"), QStringLiteral("Velmor (1).tar.gz")},
          QStringLiteral("Velmor (2).tar.gz")},
         {"http://h/", {}, QStringLiteral("Vlm-update")},
         {"http://h/files/..", {}, QStringLiteral("Vlm-update")},

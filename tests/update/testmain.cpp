@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
+#include <gtest/gtest.h>
 
 // The network tests need an event loop.
 int main(int argc, char **argv)

@@ -40,6 +40,10 @@ private slots:
     void keysOutsideTheFieldRulesAreDropped_data();
     void keysOutsideTheFieldRulesAreDropped();
     void zipAndTownAreTwoViewsOfOneKey();
+    void typingAPostcodePicksItsMainTown_data();
+    void typingAPostcodePicksItsMainTown();
+    void townNamesFollowTheDocumentLanguage();
+    void noTownYetRowIsNotSaved();
     void specialCaseStopsTheWizardHere();
     void printWaitsForTheDeclarationPrinter();
     void cancelRestoresTheSavedRecord();
@@ -47,8 +51,7 @@ private slots:
     void leavingWithAPendingEditAsks();
 
 private:
-    template <typename T>
-    T *child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         T *w = m_page->findChild<T *>(QString::fromLatin1(name));
         if (!w)
@@ -173,7 +176,8 @@ void TestUserDataPage::firstOwnerIsSavedWithItsDefaultFolder()
     QVERIFY(!child<QPushButton>("bbnUserSave")->isEnabled());
 
     QSqlQuery row(m_dm->conMainDb->database());
-    QVERIFY(row.exec(QStringLiteral("SELECT OwnerCall, OwnerFname, IdZipCity1, OwnerSpecCase FROM tblOwner")));
+    QVERIFY(row.exec(
+        QStringLiteral("SELECT OwnerCall, OwnerFname, IdZipCity1, OwnerSpecCase FROM tblOwner")));
     QVERIFY(row.next());
     QCOMPARE(row.value(0).toString(), QStringLiteral("ON4ABC"));
     QCOMPARE(row.value(1).toString(), QStringLiteral("Jan"));
@@ -313,8 +317,17 @@ void TestUserDataPage::keysOutsideTheFieldRulesAreDropped_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    for (const char *phone : {"dbePhHome", "dbePhMobile", "dbePhOff", "dbeFax"})
-        QTest::newRow(phone) << phone << "09 12ab-3/4" << "09 1234";
+    for (const char *phone : {"dbePhHome", "dbePhMobile", "dbePhOff", "dbeFax"}) {
+        const QByteArray name(phone);
+        QTest::newRow(QByteArray(name + " letters dropped").constData()) << phone << "09 12ab-3/4"
+                                                                         << "09 12-3/4";
+        QTest::newRow(QByteArray(name + " international").constData())
+            << phone << "+32 470 12-34-56"
+            << "+32 470 12-34-56";
+        QTest::newRow(QByteArray(name + " dots, brackets dropped").constData())
+            << phone << "(02) 123.45.67"
+            << "02 123.45.67";
+    }
 }
 
 void TestUserDataPage::keysOutsideTheFieldRulesAreDropped()
@@ -342,19 +355,106 @@ void TestUserDataPage::zipAndTownAreTwoViewsOfOneKey()
     auto *town = child<QComboBox>("dblCity");
     QTest::keyClicks(zip, QStringLiteral("1000"));
     QCOMPARE(zip->currentText(), QStringLiteral("1000"));
-    QCOMPARE(town->currentText(), QStringLiteral("Brussel"));
+    // No language chosen yet under the English interface: the French names.
+    QCOMPARE(town->currentText(), QStringLiteral("Bruxelles"));
     town->setFocus();
-    QTest::keyClicks(town, QStringLiteral("Gent"));
-    QVERIFY(town->currentText().startsWith(QStringLiteral("Gent")));
+    QTest::keyClicks(town, QStringLiteral("Gand"));
+    QCOMPARE(town->currentText(), QStringLiteral("Gand"));
     QCOMPARE(zip->currentIndex(), town->currentIndex());
     QVERIFY(zip->currentText() != QStringLiteral("1000"));
     QVERIFY(child<QPushButton>("bbnUserSave")->isEnabled());
 }
 
+void TestUserDataPage::typingAPostcodePicksItsMainTown_data()
+{
+    QTest::addColumn<int>("language"); // IdLanguage of the owner; 0 none chosen
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("pause"); // ms between the keys
+    QTest::addColumn<QString>("zip");
+    QTest::addColumn<QString>("town");
+    QTest::newRow("4000 is Liège, not the first town Glain") << 0 << "4000" << 0 << "4000"
+                                                             << "Liège";
+    QTest::newRow("typed slowly, never on 0000")
+        << 0 << "4000" << QApplication::keyboardInputInterval() + 100 << "4000"
+        << "Liège";
+    QTest::newRow("Dutch owner: Dutch names") << 2 << "4000" << 0 << "4000"
+                                              << "Luik";
+    QTest::newRow("a slipped 0 starts a new postcode") << 0 << "04000" << 0 << "4000"
+                                                       << "Liège";
+    QTest::newRow("a fifth digit starts the next postcode") << 2 << "40009000" << 0 << "9000"
+                                                            << "Gent";
+    QTest::newRow("sub-municipalities only: the first town") << 2 << "1731" << 0 << "1731"
+                                                             << "Relegem";
+}
+
+void TestUserDataPage::typingAPostcodePicksItsMainTown()
+{
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(int, pause);
+    QFETCH(QString, zip);
+    QFETCH(QString, town);
+    showPage();
+    auto *languages = child<QComboBox>("dblLanguage");
+    languages->setCurrentIndex(languages->findData(language));
+    auto *zipBox = child<QComboBox>("dblZip");
+    zipBox->setFocus();
+    QTRY_VERIFY(zipBox->hasFocus());
+    QTest::keyClicks(zipBox, typed, Qt::NoModifier, pause);
+    QCOMPARE(zipBox->currentText(), zip);
+    QCOMPARE(child<QComboBox>("dblCity")->currentText(), town);
+    QVERIFY(child<QPushButton>("bbnUserSave")->isEnabled());
+    // Backspace takes the last digits back: 40 still stands for 4000's main
+    // town, and 40 followed by 20 is the next postcode.
+    if (typed == QLatin1String("4000")) {
+        QTest::keyClick(zipBox, Qt::Key_Backspace);
+        QTest::keyClick(zipBox, Qt::Key_Backspace);
+        QCOMPARE(zipBox->currentText(), QStringLiteral("4000"));
+        QTest::keyClicks(zipBox, QStringLiteral("20"));
+        QCOMPARE(zipBox->currentText(), QStringLiteral("4020"));
+        QVERIFY(child<QComboBox>("dblCity")->currentText().startsWith(town.left(1)));
+    }
+}
+
+void TestUserDataPage::townNamesFollowTheDocumentLanguage()
+{
+    showPage();
+    auto *zip = child<QComboBox>("dblZip");
+    QTest::keyClicks(zip, QStringLiteral("1000"));
+    auto *languages = child<QComboBox>("dblLanguage");
+    const struct {
+        int language;
+        const char *town;
+    } cases[] = {
+        {2, "Brussel"}, {3, "Bruxelles"}, {1, "Bruxelles"}, {4, "Bruxelles"}, {2, "Brussel"}};
+    for (const auto &c : cases) {
+        languages->setCurrentIndex(languages->findData(c.language));
+        QCOMPARE(child<QComboBox>("dblCity")->currentText(), QString::fromLatin1(c.town));
+        QCOMPARE(zip->currentText(), QStringLiteral("1000"));
+    }
+}
+
+void TestUserDataPage::noTownYetRowIsNotSaved()
+{
+    showPage();
+    fillOwner(QStringLiteral("ON4ABC"));
+    auto *zip = child<QComboBox>("dblZip");
+    zip->setCurrentIndex(zip->findData(1)); // "0000 (nog geen gemeente)"
+    QCOMPARE(zip->currentText(), QStringLiteral("0000"));
+    QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);
+    QCOMPARE(messageTexts().size(), 1);
+    QVERIFY2(messageTexts().first().contains(QStringLiteral("no town yet")),
+             qPrintable(messageTexts().first()));
+    QCOMPARE(ownerRows(), 0);
+    QVERIFY(zip->hasFocus());
+    QVERIFY(!m_page->nextButton()->isEnabled());
+}
+
 void TestUserDataPage::specialCaseStopsTheWizardHere()
 {
     int printed = -1;
-    TfraUserData::SetDeclarationPrinter([&printed](TdtmMain &, int specialCase) { printed = specialCase; });
+    TfraUserData::SetDeclarationPrinter(
+        [&printed](TdtmMain &, int specialCase) { printed = specialCase; });
     showPage();
     fillOwner(QStringLiteral("ON4ABC"));
     QTest::mouseClick(child<QPushButton>("bbnUserSave"), Qt::LeftButton);

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 TEST(UserDataRules, MissingFieldsAreReportedInTheirOrder)
 {
@@ -13,14 +14,17 @@ TEST(UserDataRules, MissingFieldsAreReportedInTheirOrder)
     EXPECT_EQ(FirstMissingUserField(full), UserFieldNone);
     EXPECT_TRUE(MissingUserFieldMessage(UserFieldNone).isEmpty());
 
-    const struct
-    {
+    const struct {
         const char *name;
         QString TUserDataEntries::*empty[2];
         UserDataField reported;
     } cases[] = {
-        {"first name before town", {&TUserDataEntries::firstName, &TUserDataEntries::town}, UserFieldFirstName},
-        {"language before address", {&TUserDataEntries::addressMain, &TUserDataEntries::language}, UserFieldLanguage},
+        {"first name before town",
+         {&TUserDataEntries::firstName, &TUserDataEntries::town},
+         UserFieldFirstName},
+        {"language before address",
+         {&TUserDataEntries::addressMain, &TUserDataEntries::language},
+         UserFieldLanguage},
         {"call before zip", {&TUserDataEntries::zip, &TUserDataEntries::call}, UserFieldCall},
         {"zip before town", {&TUserDataEntries::town, &TUserDataEntries::zip}, UserFieldZip},
     };
@@ -38,8 +42,7 @@ TEST(UserDataRules, MissingFieldsAreReportedInTheirOrder)
 
 TEST(UserDataRules, CallMustBeUsableInFileNames)
 {
-    const struct
-    {
+    const struct {
         QString call;
         bool usable;
     } cases[] = {

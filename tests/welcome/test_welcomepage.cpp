@@ -1,26 +1,24 @@
-#include <QtTest>
+#include "../tableupdate/localhttpserver.h"
+#include "app/mainwindow.h"
+#include "base/applicationstate.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "shell/helpfile.h"
+#include "shell/ui/pagebase.h"
+#include "shell/ui/welcomepage.h"
+#include "shell/wizardpages.h"
+#include "store/datamodule.h"
+#include "store/online/onlinewatchhandler.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-
+#include <QtTest>
 #include <memory>
-
-#include "../tableupdate/localhttpserver.h"
-#include "base/applicationstate.h"
-#include "shell/helpfile.h"
-#include "app/mainwindow.h"
-#include "base/messages.h"
-#include "store/online/onlinewatchhandler.h"
-#include "shell/ui/pagebase.h"
-#include "base/preferences.h"
-#include "base/programfolder.h"
-#include "shell/ui/welcomepage.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/datamodule.h"
 
 // The welcome page and the help in the real main window (without a database),
 // with a program folder that holds the shipped help files and welcome page.
@@ -61,7 +59,8 @@ void TestWelcomePage::init()
     const QDir program(m_dir->path());
     program.mkpath(QStringLiteral("Help"));
     const QDir source(QStringLiteral(VLM_SOURCE_DIR "/data"));
-    for (const char *file : {"index.html", "Help/MANUAL_EN.HLP", "Help/MANUAL_NL.HLP", "Help/MANUAL_FR.HLP"})
+    for (const char *file :
+         {"index.html", "Help/MANUAL_EN.HLP", "Help/MANUAL_NL.HLP", "Help/MANUAL_FR.HLP"})
         QVERIFY(QFile::copy(source.filePath(QString::fromLatin1(file)),
                             program.filePath(QString::fromLatin1(file))));
     SetProgramFolder(m_dir->path());
@@ -95,7 +94,6 @@ QString TestWelcomePage::shownHelp() const
                 return QStringLiteral("?");
             const QString url = browser->document()->metaInformation(QTextDocument::DocumentUrl);
             return url.isEmpty() ? browser->toPlainText() : url; // a missing file says so
-
         }
     }
     return QString();
@@ -133,7 +131,8 @@ void TestWelcomePage::manualLinksSwitchLanguageAndOpenTheManual_data()
     QTest::addColumn<QString>("opened");
     QTest::newRow("dutch in lower case") << "Help/manual_nl.hlp" << 1 << "Help/manual_nl.hlp";
     QTest::newRow("english") << "Help/MANUAL_EN.HLP" << 0 << "Help/MANUAL_EN.HLP";
-    QTest::newRow("german by name") << "http://example.invalid/x/MANUAL_GE.HLP" << 3 << "Help/MANUAL_GE.HLP";
+    QTest::newRow("german by name")
+        << "http://example.invalid/x/MANUAL_GE.HLP" << 3 << "Help/MANUAL_GE.HLP";
     QTest::newRow("no language code keeps the language")
         << "Help/MYMANUAL1.HLP" << 2 << "Help/MYMANUAL1.HLP";
     QTest::newRow("a path in the name stays in Help") << "../../etc/x.HLP" << 2 << "Help/x.HLP";
@@ -180,13 +179,15 @@ void TestWelcomePage::helpButtonsOpenTheirPagesContext()
     QVERIFY(frame);
     QTest::mouseClick(frame->helpButton(), Qt::LeftButton);
     QTRY_VERIFY(!shownHelp().isEmpty());
-    QVERIFY2(shownHelp().endsWith(QStringLiteral("Help/MANUAL_EN.HLP") + context), qPrintable(shownHelp()));
+    QVERIFY2(shownHelp().endsWith(QStringLiteral("Help/MANUAL_EN.HLP") + context),
+             qPrintable(shownHelp()));
 }
 
 void TestWelcomePage::localPageUnlessTheLastCheckWasGreen()
 {
     welcome()->ActivatePage();
-    QCOMPARE(welcome()->shownPage(), QUrl::fromLocalFile(ProgramFile(QStringLiteral("index.html"))));
+    QCOMPARE(welcome()->shownPage(),
+             QUrl::fromLocalFile(ProgramFile(QStringLiteral("index.html"))));
     auto *browser = welcome()->findChild<QTextBrowser *>(QStringLiteral("wb"));
     QVERIFY(browser->toPlainText().contains(QStringLiteral("Welcome to Velmor")));
     QVERIFY(!browser->openLinks());

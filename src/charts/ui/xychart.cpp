@@ -1,7 +1,7 @@
 #include "charts/ui/xychart.h"
 
-#include "base/safefile.h"
 #include "base/numberformat.h"
+#include "base/safefile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <cmath>
 #include <limits>
 
@@ -67,8 +66,7 @@ void TXYChart::setVerticalCrosshair(double x, const QColor &colour, int width, Q
     update();
 }
 
-void TXYChart::setHorizontalCrosshair(double y, const QColor &colour, int width,
-                                      Qt::PenStyle style)
+void TXYChart::setHorizontalCrosshair(double y, const QColor &colour, int width, Qt::PenStyle style)
 {
     m_horizontal = {true, y, colour, width, style};
     update();

@@ -1,10 +1,11 @@
 #include "exposure/lowpower/lowpowerresult.h"
 
-#include <cmath>
-
 #include "exposure/engine/units.h"
 
-namespace {
+#include <cmath>
+
+namespace
+{
 double roundOneDecimal(double value)
 {
     return std::round(value * 10.0) / 10.0;
@@ -51,7 +52,7 @@ TLowPowerResult ComputeLowPowerResult(const TLowPowerInput &in)
     }
     for (int k = LowPowerClassCount - 1; k >= 0; --k) {
         if (erp <= LowPowerClasses[k] && (in.distA >= r.scale * LowPowerHorizontal[k] ||
-                                        in.distB >= r.scale * LowPowerVertical[k])) {
+                                          in.distB >= r.scale * LowPowerVertical[k])) {
             r.met = true;
             break;
         }

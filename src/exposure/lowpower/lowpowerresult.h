@@ -8,12 +8,12 @@
 
 // ERP classes in W and their clearances in m at scale 1.
 constexpr int LowPowerClassCount = 12;
-constexpr std::array<double, LowPowerClassCount> LowPowerClasses = {2, 3, 4, 5, 6, 7,
+constexpr std::array<double, LowPowerClassCount> LowPowerClasses = {2, 3, 4,  5,  6,  7,
                                                                     8, 9, 10, 12, 15, 20};
 constexpr std::array<double, LowPowerClassCount> LowPowerHorizontal = {
     0.0, 4.0, 4.6, 5.1, 5.6, 6.0, 6.4, 6.9, 7.2, 8.0, 8.8, 10.0};
-constexpr std::array<double, LowPowerClassCount> LowPowerVertical = {
-    0.0, 3.3, 3.6, 3.9, 4.2, 4.4, 4.6, 4.8, 5.0, 5.3, 5.8, 6.5};
+constexpr std::array<double, LowPowerClassCount> LowPowerVertical = {0.0, 3.3, 3.6, 3.9, 4.2, 4.4,
+                                                                     4.6, 4.8, 5.0, 5.3, 5.8, 6.5};
 
 struct TLowPowerInput {
     double distA = 0.0;     // minimum horizontal clearance, m
@@ -33,7 +33,7 @@ struct TLowPowerResult {
     std::array<double, LowPowerClassCount> vertical{};
     bool hasErp = false; // false for a power of 0 W (or inputs that give no number)
     double erpDbw = 0.0;
-    double erpW = 0.0;   // 0 when there is no ERP
+    double erpW = 0.0; // 0 when there is no ERP
     bool met = false;
     // Index of the highlighted column: the smallest class greater than the ERP; -1 when
     // the ERP is 20 W or more, or when there is no ERP.

@@ -5,7 +5,8 @@
 #include "store/recordstatement.h"
 #include "store/schema.h"
 
-namespace {
+namespace
+{
 TOpStatus readList(TdtmMain &dm, const QString &select, const QString &idColumn,
                    const QString &textColumn, const QString &valueColumn,
                    QVector<TLowPowerChoice> &out)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "store/recordops_owner.h"
+#include "store/recordresult.h"
+
 #include <QString>
 #include <QVector>
-
-#include "store/recordresult.h"
-#include "store/recordops_owner.h"
 
 class TdtmMain;
 

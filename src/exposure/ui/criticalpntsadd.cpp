@@ -1,10 +1,10 @@
 // The add steps of the critical-test-points page: one slot per site with
 // antennas, the description and space attenuation of the first step shared by all.
-#include "exposure/ui/criticalpntspage.h"
-#include "exposure/pointrules.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
-#include "base/currentselection.h"
+#include "exposure/pointrules.h"
+#include "exposure/ui/criticalpntspage.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -345,12 +346,19 @@ void TfraCriticalPnts::deleteAll()
 
 void TfraCriticalPnts::print()
 {
+    const TCurrentSelection &cs = CurrentSelection();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Print All Critical Test Points"));
+    // The dialog proposes a PDF file in the owner's folder, named after the call.
+    const QString proposed = CtpTableFilePath(cs.userDirectory, cs.call);
+    printer.setDocName(QFileInfo(proposed).completeBaseName());
+    printer.setOutputFileName(proposed);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("dlgCtpPrint"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintCtpTable(printer, m_model->evaluation(), TCtpListModel::columnWidths(),
-                  CurrentDateTime().date());
+    const TOpStatus status = PrintCtpTableSafely(
+        printer, m_model->evaluation(), TCtpListModel::columnWidths(), CurrentDateTime().date());
+    if (!status.ok())
+        ShowErrorMessage(caption(), status.error);
 }

@@ -1,4 +1,5 @@
 // The controls of the critical-test-points page and their layout.
+#include "base/numberformat.h"
 #include "exposure/pointrules.h"
 #include "exposure/ui/criticalpntspage.h"
 #include "exposure/ui/ctplistmodel.h"
@@ -8,6 +9,7 @@
 #include "store/schema.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,6 +45,35 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);
     return b;
+}
+
+// A distance or height field with its unit beside it.
+QHBoxLayout *withUnit(QLineEdit *field, const QString &unitName, QWidget *parent)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(field);
+    row->addWidget(namedLabel(unitName, QStringLiteral("m"), parent));
+    row->addStretch(1);
+    return row;
+}
+
+double lookupNumber(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QString ? NumberOrZero(value.toString()) : value.toDouble();
+}
+
+// A space-attenuation class as the lists show it: its description and the
+// losses it stands for, below and from 1 GHz.
+QString attenuationEntry(const QString &description, const QVariant &low, const QVariant &high)
+{
+    const double below = lookupNumber(low);
+    const double above = lookupNumber(high);
+    if (below == above)
+        return description + QStringLiteral(" (") + FormatNumber(below) + QStringLiteral(" dB)");
+    return description + QStringLiteral(" (") +
+           QCoreApplication::translate("TfraCriticalPnts", "%1 dB below 1 GHz, %2 dB from 1 GHz")
+               .arg(FormatNumber(below), FormatNumber(above)) +
+           QLatin1Char(')');
 }
 
 } // namespace
@@ -102,8 +133,8 @@ QWidget *TfraCriticalPnts::buildOverview()
     bold.setBold(true);
     auto *sl = new QHBoxLayout(summary);
     sl->setContentsMargins(0, 0, 0, 0);
-    QLabel *title = namedLabel(QStringLiteral("lblCtpMaxTitle"), tr("Maximum Field Strength: "),
-                               summary);
+    QLabel *title =
+        namedLabel(QStringLiteral("lblCtpMaxTitle"), tr("Maximum Field Strength: "), summary);
     m_maxValue = namedLabel(QStringLiteral("lblCtpMaxValue"), QString(), summary);
     m_maxLocation = namedLabel(QStringLiteral("lblCtpMaxLocation"), QString(), summary);
     m_maxResult = namedLabel(QStringLiteral("lblCtpMaxResult"), QString(), summary);
@@ -156,13 +187,13 @@ QWidget *TfraCriticalPnts::buildModifyGroup()
     auto *grid = new QGridLayout(m_modify);
     grid->addWidget(m_modRef, 0, 0);
     grid->addWidget(namedLabel(QString(), tr("Distance"), m_modify), 0, 1);
-    grid->addWidget(m_modDist, 0, 2);
+    grid->addLayout(withUnit(m_modDist, QStringLiteral("lblCtpDistUnit"), m_modify), 0, 2);
     grid->addWidget(namedLabel(QString(), tr("Height"), m_modify), 0, 3);
-    grid->addWidget(m_modHeight, 0, 4);
+    grid->addLayout(withUnit(m_modHeight, QStringLiteral("lblCtpHeightUnit"), m_modify), 0, 4);
     grid->addWidget(namedLabel(QString(), tr("Space Attenuation"), m_modify), 1, 0);
     grid->addWidget(m_modAtt, 1, 1, 1, 4);
-    grid->addWidget(namedLabel(QString(), tr("Description of the Critical Point"), m_modify), 2,
-                    0, 1, 5);
+    grid->addWidget(namedLabel(QString(), tr("Description of the Critical Point"), m_modify), 2, 0,
+                    1, 5);
     grid->addWidget(m_modRem, 3, 0, 1, 5);
     grid->setColumnStretch(5, 1);
     return m_modify;
@@ -195,13 +226,13 @@ QWidget *TfraCriticalPnts::buildAddGroup()
     grid->addWidget(m_addPrev, 0, 3);
     grid->addWidget(m_addNext, 0, 4);
     grid->addWidget(namedLabel(QString(), tr("Distance"), m_add), 1, 0);
-    grid->addWidget(m_addDist, 1, 1);
+    grid->addLayout(withUnit(m_addDist, QStringLiteral("lblCtpAddDistUnit"), m_add), 1, 1);
     grid->addWidget(namedLabel(QString(), tr("Height"), m_add), 1, 2);
-    grid->addWidget(m_addHeight, 1, 3);
+    grid->addLayout(withUnit(m_addHeight, QStringLiteral("lblCtpAddHeightUnit"), m_add), 1, 3);
     grid->addWidget(namedLabel(QString(), tr("Space Attenuation"), m_add), 2, 0);
     grid->addWidget(m_addAtt, 2, 1, 1, 4);
-    grid->addWidget(namedLabel(QString(), tr("Description of the Critical Point"), m_add), 3, 0,
-                    1, 5);
+    grid->addWidget(namedLabel(QString(), tr("Description of the Critical Point"), m_add), 3, 0, 1,
+                    5);
     grid->addWidget(m_addRem, 4, 0, 1, 5);
     return m_add;
 }
@@ -235,8 +266,12 @@ void TfraCriticalPnts::fillAttenuationLists()
         table->open();
     const int key = table->fieldIndex(Schema::IdSpaceAtt);
     const int text = table->fieldIndex(Schema::SpaceAttDescrE);
+    const int low = table->fieldIndex(Schema::SpaceAttLow);
+    const int high = table->fieldIndex(Schema::SpaceAttHigh);
     for (int r = 0; r < table->recordCount(); ++r) {
-        const QString description = table->data(table->index(r, text)).toString();
+        const QString description =
+            attenuationEntry(table->data(table->index(r, text)).toString(),
+                             table->data(table->index(r, low)), table->data(table->index(r, high)));
         const QVariant id = table->data(table->index(r, key));
         m_modAtt->addItem(description, id);
         m_addAtt->addItem(description, id);

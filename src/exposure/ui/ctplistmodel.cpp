@@ -1,7 +1,7 @@
 #include "exposure/ui/ctplistmodel.h"
 
-#include "exposure/engine/combinedexposure.h"
 #include "exposure/ctprowcolour.h"
+#include "exposure/engine/combinedexposure.h"
 #include "exposure/engine/limits.h"
 #include "shell/ui/tcolor.h"
 

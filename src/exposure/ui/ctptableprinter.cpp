@@ -1,14 +1,19 @@
 #include "exposure/ui/ctptableprinter.h"
 
-#include "exposure/ui/ctplistmodel.h"
+#include "base/ownerfilename.h"
 #include "exposure/ctpprintlayout.h"
+#include "exposure/ui/ctplistmodel.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
-
+#include <QTemporaryFile>
 #include <cmath>
+#include <cstdio>
 
 namespace
 {
@@ -45,7 +50,8 @@ int PrintCtpTable(QPrinter &printer, const TEvaluation &ev, const QVector<int> &
     const int offsetTop = page.top() - paper.top();
 
     const QFont body = tableFont(10);
-    const int rowHeight = QFontMetrics(body, &printer).boundingRect(QStringLiteral("Dummy")).height();
+    const int rowHeight =
+        QFontMetrics(body, &printer).boundingRect(QStringLiteral("Dummy")).height();
     const TCtpPrintLayout l = CtpPrintLayout(page.width(), page.height(), offsetLeft, offsetTop,
                                              rowHeight, screenWidths, ev.count());
     const int columns = l.edges.size() - 1;
@@ -67,9 +73,9 @@ int PrintCtpTable(QPrinter &printer, const TEvaluation &ev, const QVector<int> &
         painter.drawText(QRect(0, px(0.5 * l.vUnit), right, rowHeight * 2),
                          Qt::AlignRight | Qt::AlignTop, pageText);
         painter.setFont(tableFont(18));
-        painter.drawText(QPoint(px(3 * l.hUnit),
-                                px(l.vUnit) + QFontMetrics(painter.font(), &printer).ascent()),
-                         QStringLiteral("Critical Test Points"));
+        painter.drawText(
+            QPoint(px(3 * l.hUnit), px(l.vUnit) + QFontMetrics(painter.font(), &printer).ascent()),
+            QStringLiteral("Critical Test Points"));
 
         // Grid: inner column edges, and the line under the captions.
         const int bottom = lastPage ? l.tableTop + (rowsHere + 1) * l.rowHeight
@@ -82,8 +88,9 @@ int PrintCtpTable(QPrinter &printer, const TEvaluation &ev, const QVector<int> &
 
         painter.setFont(tableFont(10, true));
         for (int c = 0; c < columns; ++c) {
-            painter.drawText(QRect(l.edges[c], l.tableTop, l.edges[c + 1] - l.edges[c], l.rowHeight),
-                             Qt::AlignCenter, TCtpListModel::columnCaption(c).trimmed());
+            painter.drawText(
+                QRect(l.edges[c], l.tableTop, l.edges[c + 1] - l.edges[c], l.rowHeight),
+                Qt::AlignCenter, TCtpListModel::columnCaption(c).trimmed());
         }
 
         painter.setFont(body);
@@ -102,11 +109,49 @@ int PrintCtpTable(QPrinter &printer, const TEvaluation &ev, const QVector<int> &
         // The note the marked values below 10 MHz refer to, under the last row.
         if (lastPage && HasEntryBelowTenMegahertz(ev)) {
             const int y = l.tableTop + (rowsHere + 1) * l.rowHeight + l.rowHeight / 2;
-            painter.drawText(QRect(l.edges.first(), y, l.edges.last() - l.edges.first(),
-                                   l.rowHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, NoLimitFootnote());
+            painter.drawText(
+                QRect(l.edges.first(), y, l.edges.last() - l.edges.first(), l.rowHeight),
+                Qt::AlignLeft | Qt::AlignVCenter, NoLimitFootnote());
         }
     }
-    painter.end();
-    return l.pageCount;
+    return painter.end() ? l.pageCount : 0;
+}
+
+QString CtpTableFilePath(const QString &userDirectory, const QString &call)
+{
+    return OwnerFilePath(userDirectory, call, QStringLiteral("_VLM_CriticalTestPoints.pdf"));
+}
+
+TOpStatus PrintCtpTableSafely(QPrinter &printer, const TEvaluation &evaluation,
+                              const QVector<int> &screenWidths, const QDate &date)
+{
+    const auto failed = [](const QString &path) {
+        return TOpStatus{
+            QCoreApplication::translate("CtpTablePrinter", "The table could not be saved as %1.")
+                .arg(QDir::toNativeSeparators(path))};
+    };
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) {
+        if (PrintCtpTable(printer, evaluation, screenWidths, date) == 0)
+            return TOpStatus{
+                QCoreApplication::translate("CtpTablePrinter", "The table could not be printed.")};
+        return TOpStatus{};
+    }
+    // The temporary name follows the pattern of interrupted writes, which the
+    // program clears away and never packs.
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        return failed(target);
+    temporary.close();
+    printer.setOutputFileName(temporary.fileName());
+    const int pages = PrintCtpTable(printer, evaluation, screenWidths, date);
+    printer.setOutputFileName(target);
+    if (pages == 0 || QFileInfo(temporary.fileName()).size() == 0)
+        return failed(target);
+    // rename() replaces an earlier file in one step.
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0)
+        return failed(target);
+    temporary.setAutoRemove(false);
+    return TOpStatus{};
 }

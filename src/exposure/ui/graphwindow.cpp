@@ -1,24 +1,24 @@
 #include "exposure/ui/graphwindow.h"
 
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/installlayout.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
 #include "base/ownerfilename.h"
+#include "base/programfolder.h"
 #include "charts/ui/xychart.h"
 #include "exposure/graphprint.h"
 #include "exposure/graphqueries.h"
 #include "exposure/graphtexts.h"
 #include "reportengine/bmpreader.h"
-#include "base/clock.h"
 #include "reportengine/ui/reportpreview.h"
 #include "shell/ui/controlimage.h"
-#include "base/installlayout.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
-#include "base/programfolder.h"
 #include "shell/ui/tcolor.h"
-#include "base/currentselection.h"
 
-#include <QEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -27,7 +27,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
-
 #include <utility>
 
 namespace
@@ -75,8 +74,8 @@ TFrmGraph::TFrmGraph(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-TFrmGraph *TFrmGraph::OpenGraph(TdtmMain &dm, const QString &siteName,
-                                const QString &placementRef, QWidget *parent)
+TFrmGraph *TFrmGraph::OpenGraph(TdtmMain &dm, const QString &siteName, const QString &placementRef,
+                                QWidget *parent)
 {
     const TCurrentSelection &cs = CurrentSelection();
     const TOpResult<TGraphLoad> load = LoadGraph(dm, cs.ownerId, cs.call, siteName, placementRef);
@@ -208,8 +207,8 @@ void TFrmGraph::TraceGraph()
                        Qt::black, 3, 0);
 
     for (const TGraphPoint &p : m_data.points) {
-        m_chart->addMarker({p.x, p.y}, PointMarkerClass, TXYChart::MarkerSquare,
-                           QColor(0, 0, 128), 1, p.number);
+        m_chart->addMarker({p.x, p.y}, PointMarkerClass, TXYChart::MarkerSquare, QColor(0, 0, 128),
+                           1, p.number);
         TXYChart::Label label;
         label.at = {p.x, p.y};
         label.text = FormatNumber(p.number);
@@ -309,8 +308,8 @@ void TFrmGraph::PrintGraph()
 
 QString TFrmGraph::SaveScreenPath() const
 {
-    const QString extension =
-        m_format->currentIndex() == ControlImageBmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+    const QString extension = m_format->currentIndex() == ControlImageBmp ? QStringLiteral(".bmp")
+                                                                          : QStringLiteral(".jpg");
     return OwnerFilePath(CurrentSelection().userDirectory, m_data.info.callSign,
                          QStringLiteral("_vlm_") + m_data.info.placementRef +
                              QStringLiteral("_diag") + extension);
@@ -320,7 +319,8 @@ bool TFrmGraph::SaveScreen()
 {
     const QString path = SaveScreenPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const int kind = m_format->currentIndex() == ControlImageBmp ? ControlImageBmp : ControlImageJpeg;
+    const int kind =
+        m_format->currentIndex() == ControlImageBmp ? ControlImageBmp : ControlImageJpeg;
     if (!SaveControlImage(path, kind, m_panel)) {
         ShowErrorMessage(tr("Save Screen"), tr("The picture cannot be written to %1.").arg(path));
         return false;

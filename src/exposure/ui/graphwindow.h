@@ -6,7 +6,6 @@
 
 #include <QPointF>
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 
@@ -39,8 +38,8 @@ public:
     // (CurrentSelection) and shows the plot, creating the window when none
     // exists. Returns nullptr, and opens nothing, when the reference matches no
     // placement or several; a store failure is shown as a message.
-    static TFrmGraph *OpenGraph(TdtmMain &dm, const QString &siteName,
-                                const QString &placementRef, QWidget *parent = nullptr);
+    static TFrmGraph *OpenGraph(TdtmMain &dm, const QString &siteName, const QString &placementRef,
+                                QWidget *parent = nullptr);
     // Shows a prepared plot in the one window, creating it when none exists.
     static TFrmGraph *ShowGraph(const TGraphData &data, QWidget *parent = nullptr);
     // The window while it exists.

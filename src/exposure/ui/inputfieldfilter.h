@@ -15,10 +15,10 @@ class TInputFieldFilter : public QObject
 
 public:
     enum Kind {
-        AnyText,        // every character
-        DecimalNumber,  // digits and ","; "." becomes ","
-        SignedDecimal,  // digits, "," and "-"; "." becomes ","
-        WholeNumber,    // digits only
+        AnyText,       // every character
+        DecimalNumber, // digits and ","; "." becomes ","
+        SignedDecimal, // digits, "," and "-"; "." becomes ","
+        WholeNumber,   // digits only
     };
 
     explicit TInputFieldFilter(QObject *parent = nullptr);

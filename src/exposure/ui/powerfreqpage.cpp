@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <optional>
 
 namespace
@@ -61,8 +62,8 @@ TfraPowerFreq::TfraPowerFreq(IWizardHost &host, QWidget *parent)
     fillLookups();
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &TfraPowerFreq::nodeSelected);
-    for (QLineEdit *e : {m_txPower, m_feederManual, m_swr, m_tuner, m_lpf, m_pairs, m_perPair,
-                         m_addManual})
+    for (QLineEdit *e :
+         {m_txPower, m_feederManual, m_swr, m_tuner, m_lpf, m_pairs, m_perPair, m_addManual})
         connect(e, &QLineEdit::textEdited, this, &TfraPowerFreq::fieldEdited);
     for (int n = 0; n < CableSectionCount; ++n) {
         connect(m_length[n], &QLineEdit::textEdited, this, &TfraPowerFreq::fieldEdited);
@@ -80,6 +81,7 @@ TfraPowerFreq::TfraPowerFreq(IWizardHost &host, QWidget *parent)
     });
     connect(m_save, &QPushButton::clicked, this, [this]() { save(); });
     connect(m_cancel, &QPushButton::clicked, this, &TfraPowerFreq::cancel);
+    connect(m_copy, &QPushButton::clicked, this, &TfraPowerFreq::copyClicked);
 
     showNoPlacement();
 }
@@ -170,6 +172,7 @@ void TfraPowerFreq::showNoPlacement()
     m_antGain->setText(QStringLiteral("..."));
     m_antFreq->setText(QStringLiteral("... MHz"));
     setInputsEnabled(false);
+    fillCopySources(0);
     setPending(false);
     m_checkArmed = false;
 }
@@ -215,6 +218,7 @@ void TfraPowerFreq::showPlacement(QTreeWidgetItem *item)
     loadFields(m_row);
     m_havePlacement = true;
     setInputsEnabled(true);
+    fillCopySources(placementId);
     host().RefreshStatusBar();
     nextButton()->setEnabled(true);
     lossesRecalc();
@@ -250,9 +254,9 @@ void TfraPowerFreq::loadFields(const TPowerChainRow &row)
 
 void TfraPowerFreq::setInputsEnabled(bool enabled)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             m_txPower, m_calcFeeder, m_calcAdd, m_feederManual, m_addManual, m_swr, m_tuner,
-             m_lpf, m_pairs, m_perPair, m_mode, m_time})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_txPower, m_calcFeeder, m_calcAdd,
+                                                       m_feederManual, m_addManual, m_swr, m_tuner,
+                                                       m_lpf, m_pairs, m_perPair, m_mode, m_time})
         w->setEnabled(enabled);
     for (int n = 0; n < CableSectionCount; ++n) {
         m_cable[n]->setEnabled(enabled);
@@ -314,8 +318,8 @@ void TfraPowerFreq::lossesRecalc()
 QString TfraPowerFreq::safetyDistanceText(const TPowerChainResult &r) const
 {
     // From the power Save stores: the label's value, rounded to 2 decimals.
-    const std::optional<double> distance = SafetyDistance(
-        m_pattern, m_apertureSize, m_frequency, RoundHalfEven(r.antPowerDbw, 2));
+    const std::optional<double> distance =
+        SafetyDistance(m_pattern, m_apertureSize, m_frequency, RoundHalfEven(r.antPowerDbw, 2));
     if (!VerdictLevels(m_frequency))
         return NoLimitNote();
     return distance ? FormatRounded(*distance, 2) + QStringLiteral(" m") : QString();
@@ -376,9 +380,8 @@ bool TfraPowerFreq::resolvePendingEdits()
 {
     if (!m_dirty)
         return true;
-    const int answer =
-        AskYesNo(caption(), tr("The power data of %1 were changed. Save the changes ?")
-                                .arg(m_row.ref));
+    const int answer = AskYesNo(
+        caption(), tr("The power data of %1 were changed. Save the changes ?").arg(m_row.ref));
     if (answer == AnswerYes)
         return save();
     cancel();
@@ -427,7 +430,8 @@ bool TfraPowerFreq::save()
     row.antPwr = result.powered ? read(m_antPowerDbw->text()) : result.antPowerDbw;
     row.avgPwr = result.powered ? read(m_antPowerW->text()) : result.antPowerW;
     if (bad) {
-        ShowErrorMessage(caption(), tr("\"%1\" is not a valid number. Nothing was saved.").arg(*bad));
+        ShowErrorMessage(caption(),
+                         tr("\"%1\" is not a valid number. Nothing was saved.").arg(*bad));
         return false;
     }
     const TOpStatus status = SavePowerChain(*m_dm, row);
@@ -438,6 +442,38 @@ bool TfraPowerFreq::save()
     m_row = row;
     setPending(false);
     return true;
+}
+
+void TfraPowerFreq::fillCopySources(qint32 currentPlacement)
+{
+    m_copySource->clear();
+    if (currentPlacement != 0) {
+        for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+            const qint32 id = (*it)->data(0, PlacementRole).toInt();
+            if (id != 0 && id != currentPlacement)
+                m_copySource->addItem((*it)->text(0), id);
+        }
+    }
+    const bool any = m_copySource->count() > 0;
+    m_copySource->setEnabled(any);
+    m_copy->setEnabled(any);
+}
+
+void TfraPowerFreq::copyClicked()
+{
+    if (!m_havePlacement || !m_dm || m_copySource->currentIndex() < 0)
+        return;
+    const TOpResult<TPowerChainRow> source = ReadPlacementPowerChain(
+        *m_dm, m_copySource->currentData().toInt(), CurrentSelection().ownerId);
+    if (!source.ok()) {
+        ShowErrorMessage(caption(), source.error);
+        return;
+    }
+    // m_row stays the stored placement: Cancel goes back to it.
+    loadFields(WithPowerChainOf(m_row, source.value));
+    lossesRecalc();
+    setPending(true);
+    m_txPower->setFocus();
 }
 
 void TfraPowerFreq::cancel()

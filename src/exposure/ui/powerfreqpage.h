@@ -20,6 +20,9 @@ class TdtmMain;
 // transmit time, with the power at the antenna and the EIRP computed as the
 // user types. Save writes the inputs and the shown results into the placement.
 //
+// "Copy" fills the fields with another placement's power chain; like typed
+// values, they are stored only by Save.
+//
 // Pending edits are never lost silently: selecting another placement or
 // leaving the page asks whether to save them first.
 class TfraPowerFreq : public TfraBase
@@ -68,6 +71,8 @@ private:
     void additionalToggled(bool on);
     void txPowerLeft();
     void setPending(bool pending);
+    void fillCopySources(qint32 currentPlacement);
+    void copyClicked();
 
     // Asks about pending edits; false when the user's choice could not be
     // carried out (a failed save) and the caller must stay.
@@ -120,6 +125,8 @@ private:
     QLabel *m_eirpW = nullptr;
     QLabel *m_safetyDistance = nullptr;
 
+    QComboBox *m_copySource = nullptr; // the other placements, keyed by IdStation
+    class QPushButton *m_copy = nullptr;
     class QPushButton *m_save = nullptr;
     class QPushButton *m_cancel = nullptr;
 

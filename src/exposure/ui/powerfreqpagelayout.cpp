@@ -87,6 +87,8 @@ void TfraPowerFreq::buildControls()
     txl->setContentsMargins(0, 0, 0, 0);
     m_txPower = field(QStringLiteral("dbmStTxPower"), tx);
     m_txPowerDbw = label(QStringLiteral("lblStTxPowerDbw"), QStringLiteral("..."), tx);
+    m_txPowerDbw->setMinimumWidth(
+        m_txPowerDbw->fontMetrics().horizontalAdvance(QStringLiteral("-88,88")));
     txl->addWidget(label(QString(), tr("Transmitter Power (W) :"), tx));
     txl->addWidget(m_txPower);
     txl->addWidget(m_txPowerDbw);
@@ -105,6 +107,8 @@ void TfraPowerFreq::buildControls()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(16);
     }
+    // Room for a mode's name and its duty factor.
+    m_mode->setMinimumContentsLength(30);
     cl->addWidget(label(QString(), tr("Mode :"), corrections));
     cl->addWidget(m_mode);
     cl->addWidget(m_modeAtt);
@@ -120,7 +124,19 @@ void TfraPowerFreq::buildControls()
     m_save->setObjectName(QStringLiteral("bbnStSave"));
     m_cancel = new QPushButton(tr("&Cancel"), area);
     m_cancel->setObjectName(QStringLiteral("bbnStCancel"));
+    // Another placement's power chain copied into the fields, for the user to
+    // review and save: stations often share transmitter and feed line.
+    m_copySource = new QComboBox(area);
+    m_copySource->setObjectName(QStringLiteral("dblStCopySource"));
+    m_copySource->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_copy = new QPushButton(tr("C&opy"), area);
+    m_copy->setObjectName(QStringLiteral("bbnStCopy"));
+    m_copy->setToolTip(tr("Fills the fields with the power data of the chosen antenna; "
+                          "Save keeps them"));
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(label(QString(), tr("Power data of :"), area));
+    buttons->addWidget(m_copySource);
+    buttons->addWidget(m_copy);
     buttons->addStretch(1);
     buttons->addWidget(m_save);
     buttons->addWidget(m_cancel);
@@ -317,9 +333,8 @@ void TfraPowerFreq::fillLookups()
         const int v = d->columnOf(value);
         for (int r = 0; r < d->recordCount(); ++r) {
             const QVariant raw = d->data(d->index(r, v));
-            const double number = raw.typeId() == QMetaType::QString
-                                      ? NumberOrZero(raw.toString())
-                                      : raw.toDouble();
+            const double number =
+                raw.typeId() == QMetaType::QString ? NumberOrZero(raw.toString()) : raw.toDouble();
             box->addItem(d->data(d->index(r, t)).toString(), d->data(d->index(r, k)));
             box->setItemData(box->count() - 1, number, Qt::UserRole + 1);
         }
@@ -331,5 +346,12 @@ void TfraPowerFreq::fillLookups()
     for (int n = 0; n < CableSectionCount; ++n)
         fill(m_cable[n], cables[n], cableKeys[n], Schema::CableLossName, Schema::CableLossValue);
     fill(m_mode, m_dm->tblMode2, Schema::IdMode, Schema::ModeDescrE, Schema::ModeAtt);
+    // Each mode names its duty factor, the share of the peak power it averages to.
+    const int duty = m_dm->tblMode2->fieldIndex(Schema::ModeProcs);
+    for (int r = 0; duty >= 0 && r < m_mode->count() && r < m_dm->tblMode2->recordCount(); ++r) {
+        const QString factor = m_dm->tblMode2->data(m_dm->tblMode2->index(r, duty)).toString();
+        if (!factor.trimmed().isEmpty())
+            m_mode->setItemText(r, tr("%1 (duty factor %2)").arg(m_mode->itemText(r), factor));
+    }
     fill(m_time, m_dm->tblTxTime2, Schema::IdTxTime, Schema::TxTimeValue, Schema::TxTimeAtt);
 }

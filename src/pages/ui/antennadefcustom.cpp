@@ -164,7 +164,8 @@ void TfraAntennaDef::saveCustom()
         }
     }
     if (!IsStorableNumber(m_lambda->text())) {
-        ShowErrorMessage(tr("Custom Antennas"), NumberFieldMessage(tr("Ø in") + QStringLiteral(" λ")));
+        ShowErrorMessage(tr("Custom Antennas"),
+                         NumberFieldMessage(tr("Ø in") + QStringLiteral(" λ")));
         m_lambda->setFocus();
         return;
     }

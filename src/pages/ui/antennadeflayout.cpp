@@ -1,8 +1,8 @@
 // The antenna page's controls and their connections.
 #include "charts/ui/polarchart.h"
 #include "pages/ui/antennadef.h"
-#include "pages/ui/sitedefentryfilter.h"
 #include "pages/ui/pagewidgets.h"
+#include "pages/ui/sitedefentryfilter.h"
 #include "shell/ui/lookupcombo.h"
 
 #include <QCheckBox>
@@ -106,6 +106,9 @@ QWidget *TfraAntennaDef::buildSelectionTab()
     auto *patternBox = new QWidget(tab);
     auto *patternLayout = new QGridLayout(patternBox);
     patternLayout->setContentsMargins(0, 0, 0, 0);
+    // The pattern angles are measured from the main beam.
+    patternLayout->addWidget(
+        Named(new QLabel(tr("Off the beam"), patternBox), QStringLiteral("lblAntSelAngles")), 0, 0);
     patternLayout->addWidget(new QLabel(tr("Gain"), patternBox), 1, 0);
     patternRow(patternLayout, 0, QStringLiteral("dbeV"), m_gain, patternBox);
     patternLayout->addWidget(new QLabel(tr("dBi"), patternBox), 1, 11);
@@ -168,6 +171,8 @@ QWidget *TfraAntennaDef::buildCustomTab()
     form->addWidget(new QLabel(tr("Band / Frequency"), g), 1, 5, 1, 2);
     form->addWidget(m_customBand, 1, 7, 1, 4);
     auto *patternGrid = new QGridLayout;
+    patternGrid->addWidget(
+        Named(new QLabel(tr("Off the beam"), g), QStringLiteral("lblAntCustomAngles")), 0, 0);
     patternGrid->addWidget(new QLabel(tr("Gain"), g), 1, 0);
     patternRow(patternGrid, 0, QStringLiteral("dbeVi"), m_customPattern, g);
     patternGrid->addWidget(new QLabel(tr("dBi"), g), 1, 11);
@@ -242,15 +247,19 @@ QWidget *TfraAntennaDef::buildLowerPart()
     form->addWidget(m_height, 1, 1);
     form->addWidget(MandatoryCaption(tr("Tilt (Deg.)"), g), 1, 2);
     form->addWidget(m_tilt, 1, 3);
+    // Which way a tilt turns the beam is easy to get wrong.
+    form->addWidget(Named(new QLabel(tr("+ raises the beam, - lowers it"), g),
+                          QStringLiteral("lblAntProjTiltHint")),
+                    1, 4);
     form->addWidget(m_bandCaption, 2, 0);
     form->addWidget(m_band, 2, 1, 1, 3);
     form->addWidget(new QLabel(tr("Remark"), g), 3, 0);
     form->addWidget(m_remark, 3, 1, 1, 3);
     // Yes unless the user knows better: the exposures of antennas that
     // transmit together add up at every critical test point.
-    m_simultaneous = Named(
-        new QCheckBox(tr("Transmits at the same time as the other antennas of the site"), g),
-        QStringLiteral("cbxAntProjSimTx"));
+    m_simultaneous =
+        Named(new QCheckBox(tr("Transmits at the same time as the other antennas of the site"), g),
+              QStringLiteral("cbxAntProjSimTx"));
     m_simultaneous->setChecked(true);
     form->addWidget(m_simultaneous, 4, 0, 1, 4);
     left->addWidget(g);
@@ -273,10 +282,10 @@ QWidget *TfraAntennaDef::buildLowerPart()
     m_configGroup = Named(new QGroupBox(tr("  Antenna Location Configuration  "), m_lowerPart),
                           QStringLiteral("gbxAntProjSiteConf"));
     auto *configLayout = new QVBoxLayout(m_configGroup);
-    m_config = grid(QStringLiteral("dbgAntProjSiteConf"),
-                    {tr("Loc. Ref."), tr("Antenna Type"), tr("Antenna Make or Description"),
-                     tr("Band")},
-                    m_configGroup);
+    m_config =
+        grid(QStringLiteral("dbgAntProjSiteConf"),
+             {tr("Loc. Ref."), tr("Antenna Type"), tr("Antenna Make or Description"), tr("Band")},
+             m_configGroup);
     configLayout->addWidget(m_config);
     layout->addWidget(m_configGroup, 4);
 

@@ -214,9 +214,9 @@ void TfraAntennaDef::savePlacement()
     bool keepAntenna = false;
     if (!inserting && !m_antennaChangeConfirmed &&
         antennaId != FieldInt(placement, Schema::IdListAnt))
-        keepAntenna = AskYesNo(tr("Modifying the Antenna Selection"),
-                               tr("Are you sure you want to change the antenna selection ?")) !=
-                      AnswerYes;
+        keepAntenna =
+            AskYesNo(tr("Modifying the Antenna Selection"),
+                     tr("Are you sure you want to change the antenna selection ?")) != AnswerYes;
     m_antennaChangeConfirmed = false;
 
     const bool multiBand = selectedAntennaBand() == BandChosenPerPlacement;

@@ -8,6 +8,7 @@
 #include "shell/wizardpages.h"
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
+#include "store/postcodes.h"
 #include "store/recordops_owner.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
@@ -15,20 +16,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-
-namespace
-{
-// Keys 1 and 2 of the postcode table stand for "no town chosen yet"; a key
-// that was never set (0) means the same.
-bool isRealTown(qint32 key)
-{
-    return key > 2;
-}
-} // namespace
 
 TfraSiteDef::TfraSiteDef(IWizardHost &host, QWidget *parent) : TfraBase(PageSiteDef, host, parent)
 {
@@ -73,14 +65,18 @@ void TfraSiteDef::ActivatePage()
 void TfraSiteDef::bindLookups()
 {
     TJetDataset *zips = dm()->tblZipCity2;
-    if (m_zip->model() == zips)
-        return;
     const QSignalBlocker zipBlocker(m_zip);
     const QSignalBlocker townBlocker(m_town);
-    m_zip->setModel(zips);
-    m_zip->setModelColumn(qMax(0, zips->fieldIndex(Schema::Zip)));
-    m_town->setModel(zips);
-    m_town->setModelColumn(qMax(0, zips->fieldIndex(Schema::CityNameN)));
+    if (m_zip->model() != zips) {
+        m_zip->setModel(zips);
+        m_zip->setModelColumn(qMax(0, zips->fieldIndex(Schema::Zip)));
+        m_town->setModel(zips);
+    }
+    // The town names of the owner's documents (Dutch for a Dutch owner).
+    const TCurrentSelection &selection = CurrentSelection();
+    const QString townColumn =
+        TownColumnForLanguage(TownListLanguage(selection.languageId, selection.interfaceLanguage));
+    m_town->setModelColumn(qMax(0, zips->fieldIndex(townColumn)));
 }
 
 void TfraSiteDef::loadDescription()
@@ -203,9 +199,10 @@ void TfraSiteDef::applyVisibility()
     // does not open the site groups.
     const TJetDataset *owner = dm()->qryUserData;
     const bool hasAddress = !FieldText(owner, Schema::OwnerSiteAddr1).isEmpty() &&
-                            isRealTown(FieldInt(owner, Schema::IdZipCity2));
+                            !IsNoTownYet(FieldInt(owner, Schema::IdZipCity2));
     m_siteGroup->setVisible(hasAddress);
     m_sitePanel->setVisible(hasAddress);
+    m_siteHint->setVisible(!hasAddress);
     if (hasAddress) {
         refreshSiteList();
     } else {

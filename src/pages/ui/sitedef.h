@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
 #include "pages/sitedefcoordinates.h"
 #include "shell/ui/pagebase.h"
 #include "store/recordops_site.h"
 #include "store/recordresult.h"
+
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +16,7 @@ class QPlainTextEdit;
 class QTableWidget;
 class TdtmMain;
 class TEntryFieldFilter;
+class TPostcodeTyping;
 
 // The site page: the owner's site description (an address with the regulator's
 // reference, club and sharing details and a note) and the named sites of that
@@ -92,6 +93,7 @@ private:
     void postExistingSite();
 
     TEntryFieldFilter *m_filter = nullptr;
+    TPostcodeTyping *m_postcodeTyping = nullptr;
 
     // Site description.
     QGroupBox *m_descriptionGroup = nullptr;
@@ -113,6 +115,7 @@ private:
 
     // Site.
     QGroupBox *m_siteGroup = nullptr;
+    QLabel *m_siteHint = nullptr; // stands where the site group appears
     QLabel *m_siteName = nullptr;
     QLineEdit *m_coordinate[SiteCoordinateFieldCount] = {};
     QLineEdit *m_locRemark = nullptr;

@@ -1,8 +1,10 @@
 // The site page's controls and their connections.
+#include "pages/ui/pagewidgets.h"
+#include "pages/ui/postcodetyping.h"
 #include "pages/ui/sitedef.h"
 #include "pages/ui/sitedefentryfilter.h"
-#include "pages/ui/pagewidgets.h"
 #include "shell/ui/lookupcombo.h"
+#include "store/datamodule.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,6 +46,15 @@ void TfraSiteDef::buildControls()
     middle->addWidget(buildSiteGroup(), 1);
     middle->addWidget(buildSitePanel());
     layout->addLayout(middle);
+    // Until the description has an address and a town, a line says where the
+    // site group will appear and what opens it.
+    m_siteHint = Named(new QLabel(tr("The antenna locations and their coordinates appear here "
+                                     "once the address and the town above are saved."),
+                                  content()),
+                       "lblSiteHint");
+    m_siteHint->setStyleSheet(QStringLiteral("color: #1d3557; font-style: italic;"));
+    m_siteHint->setVisible(false);
+    layout->addWidget(m_siteHint);
     layout->addWidget(buildOverviewGroup(), 1);
     connectControls();
 }
@@ -63,6 +74,10 @@ QWidget *TfraSiteDef::buildDescriptionGroup()
     m_town = Named(new QComboBox(g), "dblSiteCity");
     UseShownColumnForTyping(m_zip);
     UseShownColumnForTyping(m_town);
+    m_postcodeTyping = new TPostcodeTyping(m_zip, [this] {
+        return dm() ? PostcodeRows(*dm()->tblZipCity2, QStringLiteral("IdZipCity2"))
+                    : QVector<TPostcodeRow>();
+    });
     m_biptRef = Named(new QLineEdit(g), "dbeSiteRef");
     m_clubCall = Named(new QLineEdit(g), "dbeSiteClubCall");
     m_sharedBy = Named(new QLineEdit(g), "dbeSiteShare");

@@ -1,17 +1,22 @@
 #include "pages/ui/userdataentryfilter.h"
 
+#include "pages/userdatarules.h"
 #include "shell/ui/tcolor.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace {
+namespace
+{
 constexpr int EntryColour = 13036535;
 constexpr int FocusColour = 10940093;
 const char RuleProperty[] = "vlmEntryRule";
 
-bool isDigit(const QString &text) { return text.size() == 1 && text.at(0).isDigit(); }
+bool isDigit(const QString &text)
+{
+    return text.size() == 1 && text.at(0).isDigit();
+}
 } // namespace
 
 void TUserDataEntryFilter::watch(QWidget *control, Rule rule)
@@ -57,9 +62,8 @@ bool TUserDataEntryFilter::eventFilter(QObject *watched, QEvent *event)
             emit edited();
         // The page's own order of controls, from the control that has the key.
         if (QWidget *next = control->nextInFocusChain()) {
-            while (next != control
-                   && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible()
-                       || !next->isEnabled()))
+            while (next != control && (!(next->focusPolicy() & Qt::TabFocus) ||
+                                       !next->isVisible() || !next->isEnabled()))
                 next = next->nextInFocusChain();
             next->setFocus(Qt::TabFocusReason);
         }
@@ -74,7 +78,9 @@ bool TUserDataEntryFilter::eventFilter(QObject *watched, QEvent *event)
         // Moving keys (arrows, Home, Delete...) carry no text and pass.
         if (key->text().isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
-        const bool accepted = isDigit(key->text()) || (rule == PhoneDigits && key->text() == QLatin1String(" "));
+        const bool accepted = rule == PhoneDigits ? key->text().size() == 1 &&
+                                                        IsPhoneNumberCharacter(key->text().at(0))
+                                                  : isDigit(key->text());
         if (!accepted)
             return true; // dropped
         if (rule == PhoneDigits)

@@ -7,7 +7,7 @@ class QWidget;
 // The entry behaviour of the user data page's controls: the entry colour
 // (13036535, light green 10940093 while focused), Enter and Tab moving to the
 // next control without being inserted, and the key rules of the phone fields
-// (digits and spaces) and the Zip lookup (digits). Every accepted key in a
+// (digits, blanks and + - / .) and the Zip lookup (digits). Every accepted key in a
 // phone field and Enter or Tab in the Zip lookup count as an edit.
 class TUserDataEntryFilter : public QObject
 {

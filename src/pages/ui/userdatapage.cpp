@@ -1,7 +1,9 @@
 #include "pages/ui/userdatapage.h"
 
+#include "pages/ui/postcodetyping.h"
 #include "pages/ui/userdataentryfilter.h"
 #include "shell/wizardpages.h"
+#include "store/datamodule.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -16,7 +18,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 QLabel *mandatoryMark(QWidget *parent)
 {
     auto *mark = new QLabel(QStringLiteral("*"), parent);
@@ -142,6 +145,10 @@ QWidget *TfraUserData::buildUserGroup()
     m_addressExt = lineEdit(QStringLiteral("dbeAddrExt"), TUserDataEntryFilter::FreeText);
     m_zip = lookup(QStringLiteral("dblZip"), TUserDataEntryFilter::ZipDigits);
     m_city = lookup(QStringLiteral("dblCity"), TUserDataEntryFilter::FreeText);
+    m_postcodeTyping = new TPostcodeTyping(m_zip, [this] {
+        return dm() ? PostcodeRows(*dm()->tblZipCity1, QStringLiteral("IdZipCity1"))
+                    : QVector<TPostcodeRow>();
+    });
     m_phoneHome = lineEdit(QStringLiteral("dbePhHome"), TUserDataEntryFilter::PhoneDigits);
     m_phoneMobile = lineEdit(QStringLiteral("dbePhMobile"), TUserDataEntryFilter::PhoneDigits);
     m_phoneOffice = lineEdit(QStringLiteral("dbePhOff"), TUserDataEntryFilter::PhoneDigits);
@@ -154,7 +161,7 @@ QWidget *TfraUserData::buildUserGroup()
     m_dirButton->setFixedWidth(28);
 
     // Typed keys are filtered already; the validators also keep pasted text clean.
-    const QRegularExpression phone(QStringLiteral("[0-9 ]*"));
+    const QRegularExpression phone(QStringLiteral("[0-9 +\\-/.]*"));
     for (QLineEdit *edit : {m_phoneHome, m_phoneMobile, m_phoneOffice, m_fax})
         edit->setValidator(new QRegularExpressionValidator(phone, edit));
 
@@ -244,6 +251,8 @@ void TfraUserData::connectControls()
     });
     for (QComboBox *box : {m_zip, m_city, m_language})
         connect(box, &QComboBox::activated, this, &TfraUserData::markChanged);
+    connect(m_postcodeTyping, &TPostcodeTyping::picked, this, &TfraUserData::markChanged);
+    connect(m_language, &QComboBox::currentIndexChanged, this, &TfraUserData::showTownNames);
     connect(m_cases, &QButtonGroup::idClicked, this, &TfraUserData::specialCaseClicked);
     connect(m_selector, &QComboBox::activated, this, &TfraUserData::ownerPicked);
     connect(m_add, &QPushButton::clicked, this, &TfraUserData::addUser);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ui/pagebase.h"
 #include "pages/userdatarules.h"
+#include "shell/ui/pagebase.h"
 #include "store/recordops_owner.h"
 
 #include <functional>
@@ -15,6 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 class TdtmMain;
+class TPostcodeTyping;
 class TUserDataEntryFilter;
 
 // Wizard page 1: the current owner's personal data (tblOwner), the choice of
@@ -51,6 +52,7 @@ private:
     // Actions (userdatapageactions.cpp).
     void showConnectionPanel(bool noConnection);
     void openLookups();
+    void showTownNames();
     void fillSelector(const TOwnerList &owners);
     void loadRecord();
     void clearRecord();
@@ -81,6 +83,7 @@ private:
     static DeclarationPrinter &declarationPrinter();
 
     TUserDataEntryFilter *m_entries = nullptr;
+    TPostcodeTyping *m_postcodeTyping = nullptr;
     QWidget *m_connectionPanel = nullptr;
     QGroupBox *m_userGroup = nullptr;
     QGroupBox *m_noteGroup = nullptr;

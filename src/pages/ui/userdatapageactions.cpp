@@ -8,6 +8,7 @@
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/online/onlinewatchhandler.h"
+#include "store/postcodes.h"
 #include "store/recordops_selection.h"
 #include "store/recordstatement.h"
 #include "store/schema.h"
@@ -33,7 +34,10 @@ void TfraUserData::SetDeclarationPrinter(DeclarationPrinter printer)
     declarationPrinter() = std::move(printer);
 }
 
-TdtmMain *TfraUserData::dm() const { return host().DataModule(); }
+TdtmMain *TfraUserData::dm() const
+{
+    return host().DataModule();
+}
 
 bool TfraUserData::reportFailure(const QString &error)
 {
@@ -120,8 +124,7 @@ void TfraUserData::openLookups()
         if (!table->isActive())
             table->open();
     }
-    const struct
-    {
+    const struct {
         QComboBox *box;
         TJetDataset *table;
         QLatin1String text;
@@ -129,6 +132,7 @@ void TfraUserData::openLookups()
     } lookups[] = {{m_zip, d->tblZipCity1, Schema::Zip, Schema::IdZipCity1},
                    {m_city, d->tblZipCity1, Schema::CityNameN, Schema::IdZipCity1},
                    {m_language, d->tblLanguage, Schema::LanguageFullE, Schema::IdLanguage}};
+    // The town names follow the language afterwards (showTownNames).
     m_loading = true;
     for (const auto &l : lookups) {
         if (l.box->count() == l.table->recordCount())
@@ -139,6 +143,21 @@ void TfraUserData::openLookups()
         l.box->setCurrentIndex(-1);
     }
     m_loading = false;
+    showTownNames();
+}
+
+// The town list shows the names the owner's documents print: Dutch names for a
+// Dutch owner, French names for the others. Before a language is chosen the
+// interface language decides.
+void TfraUserData::showTownNames()
+{
+    const TJetDataset *zips = dm() ? dm()->tblZipCity1 : nullptr;
+    if (!zips || m_city->count() != zips->recordCount())
+        return;
+    const QString column = TownColumnForLanguage(
+        TownListLanguage(languageKey(), CurrentSelection().interfaceLanguage));
+    for (int row = 0; row < m_city->count(); ++row)
+        m_city->setItemText(row, zips->value(row, column).toString());
 }
 
 void TfraUserData::fillSelector(const TOwnerList &owners)
@@ -181,9 +200,9 @@ void TfraUserData::loadRecord()
 void TfraUserData::clearRecord()
 {
     m_loading = true;
-    for (QLineEdit *edit : {m_call, m_firstName, m_name, m_otherOps, m_addressMain, m_addressExt,
-                            m_phoneHome, m_phoneMobile, m_phoneOffice, m_fax, m_email, m_remark,
-                            m_userDir})
+    for (QLineEdit *edit :
+         {m_call, m_firstName, m_name, m_otherOps, m_addressMain, m_addressExt, m_phoneHome,
+          m_phoneMobile, m_phoneOffice, m_fax, m_email, m_remark, m_userDir})
         edit->clear();
     m_note->clear();
     setZipKey(0);
@@ -209,7 +228,10 @@ qint32 TfraUserData::languageKey() const
     return m_language->currentIndex() < 0 ? 0 : m_language->currentData().toInt();
 }
 
-int TfraUserData::specialCase() const { return m_cases->checkedId(); }
+int TfraUserData::specialCase() const
+{
+    return m_cases->checkedId();
+}
 
 void TfraUserData::setSpecialCase(int value)
 {
@@ -268,15 +290,22 @@ void TfraUserData::markChanged()
 
 UserDataField TfraUserData::validate(bool withMessage)
 {
-    const TUserDataEntries entries{m_firstName->text(),   m_name->text(),
-                                   m_call->text(),        m_language->currentText(),
-                                   m_addressMain->text(), m_zip->currentText(),
-                                   m_city->currentText()};
+    // The "no town yet" rows show "0000" but are no town: they count as empty.
+    const bool noTownYet = m_zip->currentIndex() >= 0 && IsNoTownYet(zipKey());
+    const TUserDataEntries entries{m_firstName->text(),
+                                   m_name->text(),
+                                   m_call->text(),
+                                   m_language->currentText(),
+                                   m_addressMain->text(),
+                                   noTownYet ? QString() : m_zip->currentText(),
+                                   noTownYet ? QString() : m_city->currentText()};
     const UserDataField failed = FirstMissingUserField(entries);
     if (withMessage && failed != UserFieldNone) {
-        ShowErrorMessage(tr("User Data"), MissingUserFieldMessage(failed));
-        QWidget *const inOrder[] = {m_firstName, m_name, m_call, m_language,
-                                    m_addressMain, m_zip, m_city};
+        ShowErrorMessage(tr("User Data"), noTownYet && failed == UserFieldZip
+                                              ? NoTownYetMessage(m_zip->currentText())
+                                              : MissingUserFieldMessage(failed));
+        QWidget *const inOrder[] = {m_firstName,   m_name, m_call, m_language,
+                                    m_addressMain, m_zip,  m_city};
         inOrder[failed]->setFocus();
     }
     return failed;
@@ -296,8 +325,8 @@ void TfraUserData::applySpecialCaseRule()
     const bool special = specialCase() != 0;
     const bool canPrint = static_cast<bool>(declarationPrinter());
     m_print->setEnabled(special && canPrint);
-    m_print->setToolTip(canPrint ? QString()
-                                 : tr("Printing the declaration is not available in this version."));
+    m_print->setToolTip(
+        canPrint ? QString() : tr("Printing the declaration is not available in this version."));
     const bool advance = !special && m_valid && CurrentSelection().ownerCount > 0;
     nextButton()->setEnabled(advance);
     m_toQrp->setEnabled(advance);

@@ -137,7 +137,8 @@ void TfraUserData::ownerPicked(int position)
 
 void TfraUserData::chooseUserDirectory()
 {
-    const QString folder = AskExistingDirectory(tr("Select an Output Directory..."), m_userDir->text());
+    const QString folder =
+        AskExistingDirectory(tr("Select an Output Directory..."), m_userDir->text());
     if (folder.isEmpty())
         return;
     m_userDir->setText(QDir::toNativeSeparators(folder));

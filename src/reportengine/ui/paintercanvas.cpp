@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
-#include <QPaintEngine>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPrinter>
-
 #include <utility>
 
-namespace {
+namespace
+{
 QPageLayout a4Layout(PageOrientation orientation)
 {
     return QPageLayout(QPageSize(QPageSize::A4),
@@ -37,7 +37,8 @@ bool PainterCanvas::finish(QString *error)
     if (painter_.isActive())
         painter_.end();
     if (failed_)
-        setError(QCoreApplication::translate("PainterCanvas", "The output device refused the page."));
+        setError(
+            QCoreApplication::translate("PainterCanvas", "The output device refused the page."));
     if (!ok() && error)
         *error = errorText();
     return ok();
@@ -93,9 +94,9 @@ void PainterCanvas::drawImage(const RectMm &rect, const RasterImage &image)
         return;
     const QImage picture(reinterpret_cast<const uchar *>(image.rgb.constData()), image.width,
                          image.height, image.width * 3, QImage::Format_RGB888);
-    painter_.drawImage(QRectF(toDevice(rect.x, rect.y),
-                              toDevice(rect.x + rect.width, rect.y + rect.height)),
-                       picture);
+    painter_.drawImage(
+        QRectF(toDevice(rect.x, rect.y), toDevice(rect.x + rect.width, rect.y + rect.height)),
+        picture);
 }
 
 void PainterCanvas::drawLineMm(double x1, double y1, double x2, double y2, double penWidth)
@@ -112,6 +113,6 @@ void PainterCanvas::drawRectMm(const RectMm &rect, double penWidth)
         return;
     painter_.setPen(QPen(Qt::black, penWidth * pxPerMmX_));
     painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(QRectF(toDevice(rect.x, rect.y),
-                             toDevice(rect.x + rect.width, rect.y + rect.height)));
+    painter_.drawRect(
+        QRectF(toDevice(rect.x, rect.y), toDevice(rect.x + rect.width, rect.y + rect.height)));
 }

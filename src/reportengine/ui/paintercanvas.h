@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPainter>
-
 #include "reportengine/reportcanvas.h"
+
+#include <QPainter>
 
 class QPagedPaintDevice;
 

@@ -1,15 +1,16 @@
 #include "reportengine/ui/reportpreview.h"
 
+#include "base/messages.h"
+#include "reportengine/ui/paintercanvas.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QToolBar>
 
-#include "reportengine/ui/paintercanvas.h"
-#include "base/messages.h"
-
-namespace {
+namespace
+{
 const QString kPdfFilter = QStringLiteral("Adobe Acrobat (PDF) (*.pdf)");
 const QString kRtfFilter = QStringLiteral("Rich Text Format (RTF) (*.rtf)");
 } // namespace
@@ -58,13 +59,14 @@ QPrintPreviewWidget *ReportPreview::previewWidget() const
 
 bool ReportPreview::saveToFile()
 {
-    const QString filter = job_.hasText ? kPdfFilter + QStringLiteral(";;") + kRtfFilter : kPdfFilter;
+    const QString filter =
+        job_.hasText ? kPdfFilter + QStringLiteral(";;") + kRtfFilter : kPdfFilter;
     const QString path = AskSaveFileName(tr("Output Options"), job_.fileName, filter);
     if (path.isEmpty())
         return false;
     QString error;
-    const bool asRtf = job_.hasText && QFileInfo(path).suffix().compare(
-                                           QLatin1String("rtf"), Qt::CaseInsensitive) == 0;
+    const bool asRtf = job_.hasText && QFileInfo(path).suffix().compare(QLatin1String("rtf"),
+                                                                        Qt::CaseInsensitive) == 0;
     const bool ok = asRtf ? WriteReportRtf(job_, path, &error) : WriteReportPdf(job_, path, &error);
     if (!ok)
         ShowErrorMessage(tr("VLM Reporting"), error);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "reportengine/reportjob.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-
-#include "reportengine/reportjob.h"
 
 class QAction;
 class QPrintPreviewWidget;

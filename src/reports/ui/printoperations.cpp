@@ -1,9 +1,10 @@
 #include "reports/ui/printoperations.h"
 
-#include "reports/reportjobs.h"
 #include "reportengine/ui/reportpreview.h"
+#include "reports/reportjobs.h"
 
-namespace {
+namespace
+{
 bool g_suppressPreview = false;
 int g_suppressedPreviews = 0;
 

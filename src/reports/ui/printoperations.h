@@ -1,9 +1,9 @@
 #pragma once
 
+#include "store/recordresult.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "store/recordresult.h"
 
 class QWidget;
 class TdtmMain;
@@ -18,8 +18,8 @@ TOpStatus PrintLowPowerLetter(TdtmMain &dm, const QString &fileName, bool previe
 TOpStatus PrintAntennaReport(const QStringList &lines, const QString &fileName, bool preview,
                              QWidget *parent = nullptr);
 TOpStatus PrintCertificationLetter(TdtmMain &dm, const QStringList &terrainLines,
-                                   const QStringList &files, const QString &fileName,
-                                   bool preview, QWidget *parent = nullptr);
+                                   const QStringList &files, const QString &fileName, bool preview,
+                                   QWidget *parent = nullptr);
 TOpStatus PrintTechnicalLetter(TdtmMain &dm, const QStringList &files, const QString &fileName,
                                bool preview, QWidget *parent = nullptr);
 // Always previewed.

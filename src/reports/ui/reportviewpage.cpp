@@ -1,31 +1,32 @@
 #include "reports/ui/reportviewpage.h"
 
-#include <QFileInfo>
+#include "base/clock.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "base/ownerfilename.h"
+#include "reports/allantennareports.h"
+#include "reports/exposuresummary.h"
+#include "reports/reportjobs.h"
+#include "reports/ui/incompletewarning.h"
+#include "reports/ui/printoperations.h"
+#include "shell/ui/wizardhost.h"
+#include "shell/wizardpages.h"
+#include "store/sitetree.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "base/ownerfilename.h"
-#include "reports/antennareporttext.h"
-#include "base/clock.h"
-#include "reports/documentdata.h"
-#include "reports/exposuresummary.h"
-#include "reports/ui/incompletewarning.h"
-#include "reports/ui/printoperations.h"
-#include "reports/reportjobs.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
-#include "shell/ui/wizardhost.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/sitetree.h"
-
-namespace {
+namespace
+{
 QString caption()
 {
     return QCoreApplication::translate("TfraReportView", "VLM Reporting");
@@ -68,6 +69,11 @@ void TfraReportView::buildControls()
     m_exposure->setObjectName(QStringLiteral("bbnRepExposure"));
     m_exposure->setToolTip(tr("The method, every critical test point against every antenna, "
                               "the combined exposure and the safety distances, as a PDF file"));
+    // One PDF file per placement in one go, whatever is selected.
+    m_allFiles = new QPushButton(tr("Make &all reports"), selectBox);
+    m_allFiles->setObjectName(QStringLiteral("bbnRepAllFiles"));
+    m_allFiles->setToolTip(tr("Saves the report of every antenna as a PDF file in your personal "
+                              "directory"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_print);
     buttons->addWidget(m_files);
@@ -75,6 +81,7 @@ void TfraReportView::buildControls()
     selectLayout->addWidget(m_tree, 1);
     selectLayout->addLayout(buttons);
     selectLayout->addWidget(m_exposure);
+    selectLayout->addWidget(m_allFiles);
 
     m_reportBox = new QGroupBox(tr("  Report  "), content());
     m_reportBox->setObjectName(QStringLiteral("gbxReporting"));
@@ -103,6 +110,7 @@ void TfraReportView::buildControls()
     connect(m_print, &QPushButton::clicked, this, &TfraReportView::printClicked);
     connect(m_files, &QPushButton::clicked, this, &TfraReportView::makeFileClicked);
     connect(m_exposure, &QPushButton::clicked, this, &TfraReportView::exposureClicked);
+    connect(m_allFiles, &QPushButton::clicked, this, &TfraReportView::makeAllFilesClicked);
     showNoReport();
 }
 
@@ -111,6 +119,8 @@ void TfraReportView::ActivatePage()
     TfraBase::ActivatePage();
     ApplyNumberFormat();
     m_reference.clear();
+    m_references.clear();
+    m_allFiles->setEnabled(false);
     m_filling = true;
     m_tree->clear();
     m_filling = false;
@@ -134,6 +144,7 @@ void TfraReportView::ActivatePage()
         auto *siteItem = new QTreeWidgetItem(root, {site.name});
         for (int p = 0; p < site.placements.size(); ++p) {
             auto *item = new QTreeWidgetItem(siteItem, {site.placements[p].ref});
+            m_references << site.placements[p].ref;
             if (s == tree.value.selectedSite && p == tree.value.selectedPlacement)
                 selected = item;
         }
@@ -143,6 +154,7 @@ void TfraReportView::ActivatePage()
     for (const TSiteTreeSite &site : tree.value.sites)
         anyPlacement = anyPlacement || !site.placements.isEmpty();
     m_exposure->setEnabled(anyPlacement);
+    m_allFiles->setEnabled(anyPlacement);
     if (selected)
         m_tree->setCurrentItem(selected);
     m_filling = false;
@@ -182,18 +194,13 @@ void TfraReportView::nodeSelected(QTreeWidgetItem *item)
     m_reference = item->text(0);
     showReportTitle();
     const TCurrentSelection &cs = CurrentSelection();
-    const auto rows = LoadReportData(*m_dm, cs.ownerId, m_reference, cs.languageId);
-    if (!rows.ok()) {
-        ShowErrorMessage(caption(), rows.error);
+    const TOpResult<QStringList> lines = LoadAntennaReportLines(
+        *m_dm, cs.ownerId, m_reference, cs.languageId, CurrentDateTime().date());
+    if (!lines.ok()) {
+        ShowErrorMessage(caption(), lines.error);
         return;
     }
-    const auto document = LoadDocument(*m_dm, cs.languageId, QStringLiteral("AntReport"));
-    if (!document.ok()) {
-        ShowErrorMessage(caption(), document.error);
-        return;
-    }
-    m_lines = BuildAntennaReportText(document.value.lines(), rows.value, cs.languageId,
-                                     CurrentDateTime().date());
+    m_lines = lines.value;
     m_text->setPlainText(m_lines.join(QLatin1Char('\n')));
 }
 
@@ -201,20 +208,25 @@ void TfraReportView::printClicked()
 {
     if (m_reference.isEmpty() || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
-    const QString path = UserDocumentPath(CurrentSelection().userDirectory,
-                                          m_reference + QStringLiteral(".pdf"));
+    const QString path =
+        UserDocumentPath(CurrentSelection().userDirectory, m_reference + QStringLiteral(".pdf"));
     const TOpStatus status = PrintAntennaReport(m_lines, path, true, this);
     if (!status.ok())
         ShowErrorMessage(caption(), status.error);
+}
+
+QString TfraReportView::reportFilePath(const QString &reference) const
+{
+    const TCurrentSelection &cs = CurrentSelection();
+    return OwnerFilePath(cs.userDirectory, cs.call,
+                         QStringLiteral("_VLM_") + reference + QStringLiteral(".pdf"));
 }
 
 void TfraReportView::makeFileClicked()
 {
     if (m_reference.isEmpty() || !ConfirmIncompleteEvaluation(*m_dm, caption()))
         return;
-    const TCurrentSelection &cs = CurrentSelection();
-    const QString path = OwnerFilePath(
-        cs.userDirectory, cs.call, QStringLiteral("_VLM_") + m_reference + QStringLiteral(".pdf"));
+    const QString path = reportFilePath(m_reference);
     const TOpStatus status = PrintAntennaReport(m_lines, path, false, this);
     if (!status.ok()) {
         ShowErrorMessage(caption(), status.error);
@@ -238,4 +250,32 @@ void TfraReportView::exposureClicked()
                     tr("The exposure summary was saved... (") +
                         QDir::toNativeSeparators(QFileInfo(written.value).absolutePath()) +
                         QStringLiteral(")"));
+}
+
+void TfraReportView::makeAllFilesClicked()
+{
+    if (!m_dm || m_references.isEmpty() || !ConfirmIncompleteEvaluation(*m_dm, caption()))
+        return;
+    const TCurrentSelection &cs = CurrentSelection();
+    // Many placements take a moment: a bar shows the progress and can stop the run.
+    QProgressDialog progress(tr("Saving the antenna reports..."), tr("Cancel"), 0,
+                             int(m_references.size()), this);
+    progress.setObjectName(QStringLiteral("dlgAllReports"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const QVector<TReportFileOutcome> outcomes = WriteAntennaReports(
+        *m_dm, cs.ownerId, cs.languageId, CurrentDateTime().date(), m_references,
+        [this](const QString &reference) { return reportFilePath(reference); },
+        [&progress](int done, int) {
+            progress.setValue(done);
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    bool allWritten = true;
+    for (const TReportFileOutcome &outcome : outcomes)
+        allWritten = allWritten && outcome.ok();
+    if (allWritten)
+        ShowInfoMessage(caption(), AllReportsMessage(outcomes));
+    else
+        ShowErrorMessage(caption(), AllReportsMessage(outcomes));
 }

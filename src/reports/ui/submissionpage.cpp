@@ -1,19 +1,19 @@
 #include "reports/ui/submissionpage.h"
 
-#include "base/ownerfilename.h"
-#include "reports/ui/incompletewarning.h"
-
 #include "archive/archivepackage.h"
-#include "reports/exportdatabase.h"
-#include "reports/ui/printoperations.h"
-#include "reports/submissionfiles.h"
-#include "reports/submissionnote.h"
+#include "base/currentselection.h"
 #include "base/messages.h"
 #include "base/numberformat.h"
+#include "base/ownerfilename.h"
 #include "base/programfolder.h"
+#include "reports/exportdatabase.h"
+#include "reports/exportsource.h"
+#include "reports/submissionfiles.h"
+#include "reports/submissionnote.h"
+#include "reports/ui/incompletewarning.h"
+#include "reports/ui/printoperations.h"
 #include "shell/ui/tcolor.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
 #include "store/datamodule.h"
 
 #include <QCoreApplication>
@@ -278,9 +278,14 @@ void TfraBiptData::createMdbClicked()
             m_progress->setVisible(false);
         };
         const TExportFileResult created = CreateExportDatabase(*m_dm, target, progress);
+        wait.restore();
         if (!created.ok()) {
-            wait.restore();
             ShowErrorMessage(caption(), ExportFailureMessage(created));
+        } else {
+            // Told what was written, so that a silent Create is never taken for nothing done.
+            const TOpResult<int> antennas = CountExportAntennas(*m_dm, selection.ownerId);
+            ShowInfoMessage(caption(),
+                            ExportWrittenMessage(target, antennas.ok() ? antennas.value : 0));
         }
     }
     m_createMdb->setEnabled(true);

@@ -5,7 +5,8 @@
 #include <QItemSelectionModel>
 #include <QListView>
 
-namespace {
+namespace
+{
 
 // A list view whose keyboard search starts in the shown column when nothing
 // is current yet.

@@ -1,5 +1,8 @@
 #include "shell/ui/messagedialog.h"
 
+#include "shell/ui/shellfonts.h"
+#include "shell/ui/splashwindow.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFrame>
@@ -9,10 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/ui/shellfonts.h"
-#include "shell/ui/splashwindow.h"
-
-namespace {
+namespace
+{
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonTop = 118;
@@ -122,8 +123,7 @@ TfrmDialog::TfrmDialog(QWidget *parent) : QDialog(parent)
     memoPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
     m_memo->setPalette(memoPalette);
 
-    const struct
-    {
+    const struct {
         const char *name;
         QString text;
     } buttons[DialogButtonCount] = {{"bbnOk", tr("OK")},
@@ -186,7 +186,10 @@ int TfrmDialog::Execute(const QString &caption, const QString &text, int kind, Q
     return dialog.exec();
 }
 
-void TfrmDialog::reject() { done(AnswerClosed); }
+void TfrmDialog::reject()
+{
+    done(AnswerClosed);
+}
 
 // Every dialog shown while the splash stands makes it step back.
 int TDialogPresenter::showMessage(const QString &caption, const QString &text, int kind)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
-#include "shell/dialoglayout.h"
 #include "base/messages.h"
+#include "shell/dialoglayout.h"
+
+#include <QDialog>
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,18 +1,19 @@
 #include "shell/ui/pagebase.h"
 
+#include "base/applicationstate.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "shell/ui/wizardhost.h"
+#include "shell/wizardpages.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "base/applicationstate.h"
-#include "base/messages.h"
-#include "shell/ui/wizardhost.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-
-namespace {
+namespace
+{
 constexpr int NavigationHeight = 38;
 
 QPushButton *navigationButton(const QString &name, const QString &text, QWidget *parent)
@@ -121,7 +122,10 @@ void TfraBase::BackClicked()
         m_host.SetActivePage(target);
 }
 
-void TfraBase::HelpClicked() { m_host.ShowHelp(m_pageIndex); }
+void TfraBase::HelpClicked()
+{
+    m_host.ShowHelp(m_pageIndex);
+}
 
 void TfraBase::retranslateUi() {}
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "shell/ui/wizardhost.h" // pages call host() directly
+
 #include <QFrame>
 #include <QPointer>
 #include <QString>
 #include <QVector>
-
 #include <functional>
-
-#include "shell/ui/wizardhost.h" // pages call host() directly
 
 class QPushButton;
 

@@ -8,8 +8,8 @@
 inline QFont TahomaFont(int pointSize = 8)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSize(pointSize);
     return font;
 }

@@ -1,16 +1,17 @@
 #include "shell/ui/splashwindow.h"
 
+#include "base/applicationstate.h"
+#include "base/version.h"
+#include "shell/ui/shellfonts.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
 
-#include "base/applicationstate.h"
-#include "shell/ui/shellfonts.h"
-#include "base/version.h"
-
-namespace {
+namespace
+{
 TfrmSplash *g_splash = nullptr;
 
 void styleLabel(QLabel *label)
@@ -22,7 +23,8 @@ void styleLabel(QLabel *label)
 }
 } // namespace
 
-TfrmSplash::TfrmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+TfrmSplash::TfrmSplash()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,7 +53,10 @@ TfrmSplash::~TfrmSplash()
         g_splash = nullptr;
 }
 
-TfrmSplash *TfrmSplash::instance() { return g_splash; }
+TfrmSplash *TfrmSplash::instance()
+{
+    return g_splash;
+}
 
 void TfrmSplash::ShowSplash()
 {

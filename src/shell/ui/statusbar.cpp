@@ -1,30 +1,29 @@
 #include "shell/ui/statusbar.h"
 
-#include <QEvent>
-#include <QPainter>
-
-#include <algorithm>
-
 #include "base/applicationstate.h"
 #include "shell/ui/languageswitch.h"
 #include "shell/ui/tcolor.h"
 
-namespace {
+#include <QEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace
+{
 constexpr int BarHeight = 19;
 
-struct PanelSpec
-{
+struct PanelSpec {
     int width;
     Qt::Alignment alignment;
     bool lowered;
 };
 
 const PanelSpec Panels[TStatusBar::PanelCount] = {
-    {80, Qt::AlignHCenter, false}, {80, Qt::AlignHCenter, true},  {100, Qt::AlignRight, false},
-    {70, Qt::AlignHCenter, true},  {60, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true},
-    {60, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true},  {80, Qt::AlignRight, false},
-    {20, Qt::AlignHCenter, true},  {40, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true},
-    {8, Qt::AlignHCenter, false},  {30, Qt::AlignRight, true},    {50, Qt::AlignLeft, false},
+    {80, Qt::AlignHCenter, false}, {80, Qt::AlignHCenter, true}, {100, Qt::AlignRight, false},
+    {70, Qt::AlignHCenter, true},  {60, Qt::AlignRight, false},  {70, Qt::AlignHCenter, true},
+    {60, Qt::AlignRight, false},   {70, Qt::AlignHCenter, true}, {80, Qt::AlignRight, false},
+    {20, Qt::AlignHCenter, true},  {40, Qt::AlignRight, false},  {70, Qt::AlignHCenter, true},
+    {8, Qt::AlignHCenter, false},  {30, Qt::AlignRight, true},   {50, Qt::AlignLeft, false},
 };
 } // namespace
 
@@ -32,10 +31,9 @@ TStatusBar::TStatusBar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("stbFmMain"));
     setFixedHeight(BarHeight);
-    m_texts = QStringList{tr("VLM Database:"), tr("Disconnected"), tr("Current User: "),
-                          QString(),           tr("Location: "),   QString(),
-                          tr("Antenna: "),     QString(),          tr("Internet : "),
-                          QString(),           tr("Ver.: "),       QString(),
+    m_texts = QStringList{tr("VLM Database:"), tr("Disconnected"), tr("Current User: "), QString(),
+                          tr("Location: "),    QString(),          tr("Antenna: "),      QString(),
+                          tr("Internet : "),   QString(),          tr("Ver.: "),         QString(),
                           QStringLiteral("/"), QString(),          tr("Velmor")};
     connect(&TApplicationState::instance(), &TApplicationState::internetStatusChanged, this,
             [this] { update(panelRect(PanelInternet)); });

@@ -1,17 +1,17 @@
 #include "shell/ui/welcomepage.h"
 
 #include "base/applicationstate.h"
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
 #include "shell/helpfile.h"
 #include "shell/ui/helpviewer.h"
 #include "shell/ui/languageswitch.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
-#include "store/online/onlinewatchhandler.h"
-#include "base/preferences.h"
-#include "base/programfolder.h"
 #include "shell/ui/tcolor.h"
 #include "shell/wizardpages.h"
-#include "base/currentselection.h"
+#include "store/online/onlinewatchhandler.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,7 +28,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 constexpr int EntryColour = 13036535;
 constexpr int FocusColour = 10940093;
 

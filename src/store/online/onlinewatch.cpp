@@ -11,20 +11,26 @@ TOnlineWatch::TOnlineWatch(AddressSource source, int intervalMs, QObject *parent
         m_source = [] { return QNetworkInterface::allAddresses(); };
 }
 
-TOnlineWatch::~TOnlineWatch() { Deactivate(); }
+TOnlineWatch::~TOnlineWatch()
+{
+    Deactivate();
+}
 
 bool TOnlineWatch::IsOnline(const QList<QHostAddress> &addresses)
 {
     for (const QHostAddress &address : addresses) {
-        if (address.isNull() || address.isLoopback() || address.isLinkLocal()
-            || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6)
+        if (address.isNull() || address.isLoopback() || address.isLinkLocal() ||
+            address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6)
             continue;
         return true;
     }
     return false;
 }
 
-bool TOnlineWatch::isActive() const { return m_thread && m_thread->isRunning(); }
+bool TOnlineWatch::isActive() const
+{
+    return m_thread && m_thread->isRunning();
+}
 
 void TOnlineWatch::Activate()
 {
@@ -46,7 +52,8 @@ void TOnlineWatch::Activate()
         if (online == *lastState)
             return;
         *lastState = online;
-        QMetaObject::invokeMethod(this, [this, online] { report(online); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, online] { report(online); }, Qt::QueuedConnection);
     };
     connect(timer, &QTimer::timeout, timer, poll);
     // The first poll runs at once, so that a machine with a network is

@@ -3,7 +3,6 @@
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
-
 #include <functional>
 #include <memory>
 

@@ -8,7 +8,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
-
 #include <memory>
 
 namespace
@@ -65,13 +64,16 @@ TInternetCheck CheckInternet(const QUrl &server, int pingTimeoutMs, int fetchTim
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (outOfTime) {
-        check.error = QCoreApplication::translate("CheckInternet", "The server did not answer within %1 seconds.").arg(totalMs / 1000.0);
+        check.error = QCoreApplication::translate("CheckInternet",
+                                                  "The server did not answer within %1 seconds.")
+                          .arg(totalMs / 1000.0);
         check.timedOut = true;
         return check;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 300 && status < 400) {
-        check.error = QCoreApplication::translate("CheckInternet", "The server sent the check to another host.");
+        check.error = QCoreApplication::translate("CheckInternet",
+                                                  "The server sent the check to another host.");
         return check;
     }
     if (reply->error() != QNetworkReply::NoError) {

@@ -3,10 +3,9 @@
 #include <QString>
 #include <QUrl>
 
-struct TInternetCheck
-{
-    bool ok = false; // the server's host was pinged and its connectivity page fetched
-    QString error;   // the first failure otherwise
+struct TInternetCheck {
+    bool ok = false;       // the server's host was pinged and its connectivity page fetched
+    QString error;         // the first failure otherwise
     bool timedOut = false; // the check ran out of its total time
 };
 

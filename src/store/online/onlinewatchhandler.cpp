@@ -2,18 +2,19 @@
 
 #include "base/applicationstate.h"
 #include "base/messages.h"
-#include "store/online/onlinewatchcheck.h"
 #include "base/preferences.h"
 #include "base/programfolder.h"
 #include "store/datamodule.h"
+#include "store/online/onlinewatchcheck.h"
 #include "store/tableupdate.h"
 #include "store/tableupdatedownload.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QFileInfo>
+#include <algorithm>
 
-namespace {
+namespace
+{
 TOnlineWatchHandler *&current()
 {
     static TOnlineWatchHandler *handler = nullptr;
@@ -44,16 +45,22 @@ TOnlineWatchHandler::~TOnlineWatchHandler()
         current() = nullptr;
 }
 
-TOnlineWatchHandler *TOnlineWatchHandler::instance() { return current(); }
+TOnlineWatchHandler *TOnlineWatchHandler::instance()
+{
+    return current();
+}
 
 void TOnlineWatchHandler::Start()
 {
-    connect(&m_watch, &TOnlineWatch::statusChanged, this, &TOnlineWatchHandler::IPWatchStatusChanged,
-            Qt::UniqueConnection);
+    connect(&m_watch, &TOnlineWatch::statusChanged, this,
+            &TOnlineWatchHandler::IPWatchStatusChanged, Qt::UniqueConnection);
     m_watch.Activate();
 }
 
-void TOnlineWatchHandler::Stop() { m_watch.Deactivate(); }
+void TOnlineWatchHandler::Stop()
+{
+    m_watch.Deactivate();
+}
 
 void TOnlineWatchHandler::Recheck()
 {
@@ -180,6 +187,7 @@ void TOnlineWatchHandler::applyUpdate()
                             "None of its changes were kept; your data is as it was.")
                              .arg(result.error));
     } else if (result.outcome == TTableUpdateResult::Refused) {
-        ShowErrorMessage(tr("VLM Update"), tr("The table update was not applied:\n%1").arg(result.error));
+        ShowErrorMessage(tr("VLM Update"),
+                         tr("The table update was not applied:\n%1").arg(result.error));
     }
 }

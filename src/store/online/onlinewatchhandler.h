@@ -5,7 +5,6 @@
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QUrl>
-
 #include <functional>
 
 class TdtmMain;

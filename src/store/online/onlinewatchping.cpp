@@ -4,7 +4,6 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpSocket>
-
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>

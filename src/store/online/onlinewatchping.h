@@ -2,11 +2,10 @@
 
 #include <QString>
 
-struct TPingResult
-{
-    bool ok = false;      // the host could be asked (an answer is not required)
+struct TPingResult {
+    bool ok = false;       // the host could be asked (an answer is not required)
     bool answered = false; // an echo reply or a TCP answer came within the time-out
-    QString error;        // why the host could not be asked
+    QString error;         // why the host could not be asked
 };
 
 // Asks whether `host` can be reached, the way the online check needs it: an

@@ -10,16 +10,17 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void fail(const char *what, const QString &in, const QString &out)
 {
-    std::fprintf(stderr, "%s\nin:  %s\nout: %s\n", what, in.toUtf8().constData(), out.toUtf8().constData());
+    std::fprintf(stderr, "%s\nin:  %s\nout: %s\n", what, in.toUtf8().constData(),
+                 out.toUtf8().constData());
     std::abort();
 }
 
@@ -47,8 +48,8 @@ QStringList outputLiterals(const QVector<TSqlToken> &tokens)
         const TSqlToken &t = tokens[i];
         if (t.kind == TSqlToken::String) {
             values << t.stringValue();
-        } else if (t.kind == TSqlToken::QuotedName && t.text.startsWith(QLatin1Char('"')) && i > 0
-                   && tokens[i - 1].isWord("AS")) {
+        } else if (t.kind == TSqlToken::QuotedName && t.text.startsWith(QLatin1Char('"')) &&
+                   i > 0 && tokens[i - 1].isWord("AS")) {
             QString inner = t.text.mid(1, t.text.size() - 2);
             inner.replace(QStringLiteral("\"\""), QStringLiteral("\""));
             if (inner.startsWith(QLatin1Char('\'')) || inner.startsWith(QLatin1Char('"')))
@@ -90,7 +91,8 @@ void check(const QString &in, const QString &out, bool updateFile)
         if (i == 0 || !t.space.isEmpty())
             continue;
         const TSqlToken &before = sqlite[i - 1];
-        if ((before.isSymbol("-") && t.isSymbol("-")) || (before.isSymbol("/") && t.text.startsWith(QLatin1Char('*'))))
+        if ((before.isSymbol("-") && t.isSymbol("-")) ||
+            (before.isSymbol("/") && t.text.startsWith(QLatin1Char('*'))))
             fail("output opens a comment", in, out);
         if (t.kind == TSqlToken::String && before.kind == TSqlToken::Word)
             fail("output fuses a literal into a blob", in, out);
@@ -100,9 +102,8 @@ void check(const QString &in, const QString &out, bool updateFile)
     const QStringList actual = nonEmpty(outputLiterals(sqlite));
     bool same = expected.size() == actual.size();
     for (qsizetype i = 0; same && i < expected.size(); ++i) {
-        same = expected[i] == actual[i] ||
-               (updateFile && !JetLikeToGlob(expected[i]).isEmpty() &&
-                JetLikeToGlob(expected[i]) == actual[i]);
+        same = expected[i] == actual[i] || (updateFile && !JetLikeToGlob(expected[i]).isEmpty() &&
+                                            JetLikeToGlob(expected[i]) == actual[i]);
     }
     if (!same)
         fail("a string literal was altered", in, out);
@@ -114,7 +115,8 @@ void check(const QString &in, const QString &out, bool updateFile)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString in = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString in =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     check(in, JetToSqlite(in), false);
     check(in, JetToSqlite(in, TJetWildcards::UpdateFile), true);
     return 0;

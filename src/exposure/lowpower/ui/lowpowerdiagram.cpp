@@ -5,7 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-namespace {
+namespace
+{
 // An arrow with heads at both ends.
 void dimension(QPainter &p, QPointF a, QPointF b)
 {
@@ -86,7 +87,8 @@ void DrawLowPowerDiagram(QPainter &p, const QSize &size)
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(20, 60, 170));
-    p.drawText(QRectF(90, 40, 200, 14), Qt::AlignCenter, QStringLiteral("Minimum Horizontal Clearance"));
+    p.drawText(QRectF(90, 40, 200, 14), Qt::AlignCenter,
+               QStringLiteral("Minimum Horizontal Clearance"));
     p.drawText(QRectF(90, 54, 200, 14), Qt::AlignCenter, QStringLiteral("(A)"));
     p.drawText(QRectF(128, 98, 110, 14), Qt::AlignLeft, QStringLiteral("Minimum Vertical"));
     p.drawText(QRectF(128, 112, 110, 14), Qt::AlignLeft, QStringLiteral("Clearance (B)"));

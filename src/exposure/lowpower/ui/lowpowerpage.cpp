@@ -1,5 +1,17 @@
 #include "exposure/lowpower/ui/lowpowerpage.h"
 
+#include "base/currentselection.h"
+#include "base/messages.h"
+#include "base/numberformat.h"
+#include "base/ownerfilename.h"
+#include "base/programfolder.h"
+#include "reports/reportjobs.h"
+#include "reports/ui/printoperations.h"
+#include "shell/ui/controlimage.h"
+#include "shell/ui/wizardhost.h"
+#include "shell/wizardpages.h"
+#include "store/recordops_owner.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -12,19 +24,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "base/ownerfilename.h"
-#include "reports/ui/printoperations.h"
-#include "reports/reportjobs.h"
-#include "shell/ui/controlimage.h"
-#include "base/messages.h"
-#include "base/numberformat.h"
-#include "base/programfolder.h"
-#include "shell/ui/wizardhost.h"
-#include "shell/wizardpages.h"
-#include "base/currentselection.h"
-#include "store/recordops_owner.h"
-
-namespace {
+namespace
+{
 const QColor kCream(247, 235, 198);
 const QColor kHighlight(189, 238, 166);
 const QColor kInput(0xF7, 0xEB, 0xC6); // 13036535
@@ -252,7 +253,8 @@ void TfraQrpInput::filesClicked()
     }
     CurrentSelection().lowPowerReport = true;
     if (!SaveControlImage(LowPowerPictureFile(), ControlImageBmp, this)) {
-        ShowErrorMessage(caption, tr("The picture could not be saved as %1 !").arg(LowPowerPictureFile()));
+        ShowErrorMessage(caption,
+                         tr("The picture could not be saved as %1 !").arg(LowPowerPictureFile()));
         return;
     }
     if (!m_dm)

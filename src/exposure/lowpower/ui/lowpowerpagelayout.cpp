@@ -1,3 +1,5 @@
+#include "exposure/lowpower/ui/lowpowerpage.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -8,8 +10,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-#include "exposure/lowpower/ui/lowpowerpage.h"
 
 void TfraQrpInput::buildControls()
 {

@@ -1,10 +1,9 @@
 // Writes the low-power page's picture, data/LowPower.res (a PNG file):
 //   make_lowpower_picture <output file>
-#include <QGuiApplication>
-
-#include <cstdio>
-
 #include "exposure/lowpower/ui/lowpowerdiagram.h"
+
+#include <QGuiApplication>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
