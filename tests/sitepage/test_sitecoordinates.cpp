@@ -56,6 +56,39 @@ TEST(SiteCoordinates, GroupChecks)
     }
 }
 
+// Each bound of the plausible ranges alone: one field just outside, every other
+// field at a plausible value, so that no other bound can give the verdict.
+TEST(SiteCoordinates, EachBoundAlone)
+{
+    using C = TConversionCheck;
+    const GroupCase cases[] = {
+        {"X below 22101", Texts("22100", "170000", "4", "22", "8", "50", "50", "25"), C::OutOfRange,
+         C::Convertible},
+        {"X above 258999", Texts("259000", "170000", "4", "22", "8", "50", "50", "25"),
+         C::OutOfRange, C::Convertible},
+        {"Y below 20001", Texts("150000", "20000", "4", "22", "8", "50", "50", "25"), C::OutOfRange,
+         C::Convertible},
+        {"Y above 245999", Texts("150000", "246000", "4", "22", "8", "50", "50", "25"),
+         C::OutOfRange, C::Convertible},
+        {"longitude below 2 degrees", Texts("150000", "170000", "1", "59", "59", "50", "50", "25"),
+         C::Convertible, C::OutOfRange},
+        {"longitude above 7 degrees", Texts("150000", "170000", "8", "0", "0", "50", "50", "25"),
+         C::Convertible, C::OutOfRange},
+        {"latitude below 49 degrees", Texts("150000", "170000", "4", "22", "8", "48", "59", "59"),
+         C::Convertible, C::OutOfRange},
+        {"latitude above 52 degrees", Texts("150000", "170000", "4", "22", "8", "53", "0", "0"),
+         C::Convertible, C::OutOfRange},
+        {"longitude minutes 60", Texts("150000", "170000", "4", "60", "8", "50", "50", "25"),
+         C::Convertible, C::OutOfRange},
+        {"latitude seconds 60", Texts("150000", "170000", "4", "22", "8", "50", "50", "60"),
+         C::Convertible, C::OutOfRange},
+    };
+    for (const GroupCase &c : cases) {
+        EXPECT_EQ(CheckLambertGroup(c.texts), c.lambert) << c.why;
+        EXPECT_EQ(CheckWgs84Group(c.texts), c.wgs84) << c.why;
+    }
+}
+
 struct SaveCase {
     const char *why;
     TSiteCoordinateTexts texts;
