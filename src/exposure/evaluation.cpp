@@ -49,6 +49,11 @@ QString NoLimitNote()
     return QCoreApplication::translate("Evaluation", "no limit applies below 10 MHz");
 }
 
+bool PowerChainSaved(const QVariant &antennaPower, double transmitterPower)
+{
+    return !antennaPower.isNull() && transmitterPower > 0;
+}
+
 QString NoPowerChainText()
 {
     return QCoreApplication::translate("Evaluation", "no power chain");
@@ -278,10 +283,8 @@ TEvaluation EvaluateRows(const TJetDataset &rows)
 
         for (int k = 0; k < 10; ++k)
             pattern[k] = numberOf(at(r, patternCol[k]));
-        // A power chain that was never saved leaves the transmitter power at 0
-        // and the antenna power at its default of 0 dBW: no value, not 1 W.
         const QVariant power = at(r, cPower);
-        const bool hasPower = !power.isNull() && numberOf(at(r, cTxPower)) > 0;
+        const bool hasPower = PowerChainSaved(power, numberOf(at(r, cTxPower)));
         const double s = SpaceAttenuation(f, numberOf(at(r, cLow)), numberOf(at(r, cHigh)));
         const double pd = numberOf(power) - s;
         const double e =

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 #include <array>
 #include <optional>
@@ -107,6 +108,12 @@ void RetranslateLines(TEvaluation &evaluation);
 // The text of a point's combined cell: "87,3 %", "no power chain" when a
 // placement of the sum has none, empty when nothing was summed.
 QString CombinedCellText(const TPointExposure &point);
+
+// Whether a placement's power chain was ever saved: the antenna power is stored
+// and the transmitter power is above 0. A chain never saved leaves the
+// transmitter power at 0 and the antenna power at its default of 0 dBW, which
+// must give no field strength rather than that of 1 W.
+bool PowerChainSaved(const QVariant &antennaPower, double transmitterPower);
 
 // The note on an entry below 10 MHz, and the text of an entry without a power chain.
 QString NoLimitNote();

@@ -50,9 +50,8 @@ TOpResult<QVector<TPlacementSafety>> ReadPlacements(TdtmMain &dm, const QString 
         s.frequency = NumberOf(value(Schema::BandFreqCenter));
         if (const std::optional<LimitLevels> levels = VerdictLevels(s.frequency))
             s.limit = levels->limit;
-        // The same rule as the evaluation: a power chain never saved has no power.
         const QVariant power = value(Schema::AntennasAntPwr);
-        s.hasPower = !power.isNull() && NumberOf(value(Schema::StationTxPower)) > 0;
+        s.hasPower = PowerChainSaved(power, NumberOf(value(Schema::StationTxPower)));
         AntennaPattern pattern{};
         for (int k = 0; k < 10; ++k)
             pattern[k] = NumberOf(value(Schema::PatternColumns[k]));

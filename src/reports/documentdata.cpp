@@ -1,5 +1,6 @@
 #include "reports/documentdata.h"
 
+#include "exposure/evaluation.h"
 #include "store/datamodule.h"
 #include "store/jetliterals.h"
 #include "store/postcodes.h"
@@ -172,9 +173,8 @@ TOpResult<QVector<TReportRow>> LoadReportData(TdtmMain &dm, qint32 ownerId,
         for (int k = 0; k < 10; ++k)
             r.pattern[k] = fieldDouble(q, Schema::PatternColumns[k]);
         r.antPower = fieldDouble(q, Schema::AntennasAntPwr);
-        // As in the evaluation: a power chain never saved gives no field strength.
-        r.hasPower = !q->fieldValue(Schema::AntennasAntPwr).isNull() &&
-                     fieldDouble(q, Schema::StationTxPower) > 0;
+        r.hasPower = PowerChainSaved(q->fieldValue(Schema::AntennasAntPwr),
+                                     fieldDouble(q, Schema::StationTxPower));
         r.eirp = fieldDouble(q, Schema::AntennasEirp);
         r.antExtra = FieldText(q, Schema::AntExtra);
         r.pointDistance = fieldDouble(q, Schema::CriticalPntDist);
