@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
@@ -122,6 +123,24 @@ QString CtpTableFilePath(const QString &userDirectory, const QString &call)
     return OwnerFilePath(userDirectory, call, QStringLiteral("_VLM_CriticalTestPoints.pdf"));
 }
 
+namespace
+{
+
+// Qt's PDF engine does not report a failed write: on a full disk the file ends
+// early. Its end-of-file marker is written last, so a file without it is cut off.
+bool PdfWrittenWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    const qint64 tail = qMin<qint64>(file.size(), 1024);
+    if (!file.seek(file.size() - tail))
+        return false;
+    return file.read(tail).contains("%%EOF");
+}
+
+} // namespace
+
 TOpStatus PrintCtpTableSafely(QPrinter &printer, const TEvaluation &evaluation,
                               const QVector<int> &screenWidths, const QDate &date)
 {
@@ -146,7 +165,7 @@ TOpStatus PrintCtpTableSafely(QPrinter &printer, const TEvaluation &evaluation,
     printer.setOutputFileName(temporary.fileName());
     const int pages = PrintCtpTable(printer, evaluation, screenWidths, date);
     printer.setOutputFileName(target);
-    if (pages == 0 || QFileInfo(temporary.fileName()).size() == 0)
+    if (pages == 0 || !PdfWrittenWhole(temporary.fileName()))
         return failed(target);
     // rename() replaces an earlier file in one step.
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
